@@ -1,0 +1,28 @@
+#pragma once
+// A question bank as plain values: what an author writes. The shipped test is
+// one BankContent; a file loader can produce another. QuestionBank::Load lays it
+// out in the containers the test logic reads.
+
+#include "platform/picture.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace vorn {
+
+struct Question {
+    QString text;
+    QStringList options;     // 2 to 5, in stored order
+    QString key;             // the exact text of the correct option
+    QStringList explanation; // one line per item
+    Picture picture;         // empty: no picture
+};
+
+struct BankContent {
+    QStringList settings; // the six settings items
+    std::vector<Question> questions;
+    QString authorNote;
+};
+
+} // namespace vorn

@@ -1,0 +1,67 @@
+#include "question_bank.h"
+
+#include <algorithm>
+
+namespace vorn {
+
+QStringList Permutations(int k) {
+    QString digits;
+    for (int d = 1; d <= k; ++d)
+        digits.append(QChar(u'0' + d));
+    QStringList result;
+    do {
+        result.append(digits);
+    } while (std::next_permutation(digits.begin(), digits.end()));
+    return result;
+}
+
+QuestionBank::QuestionBank() {
+    List2.Name = QStringLiteral("List2");
+    for (int k = kMinOptions; k <= kMaxOptions; ++k)
+        for (const QString& order : Permutations(k))
+            Poredica(k).AddItem(order);
+    FillPlaceholders();
+}
+
+void QuestionBank::FillPlaceholders() {
+    for (int q = 0; q <= kQuestionSlots; ++q)
+        List1(q).Clear();
+    for (int q = 1; q <= kQuestionSlots; ++q)
+        List1(q).AddItem(QStringLiteral("List1(%1) - въпрос от теста").arg(q));
+    Obqsnenie(0).Clear();
+    Obqsnenie(0).AddItem(QStringLiteral("Остави ме на мира Обяснение - няма"));
+    for (int q = 1; q <= kPictureSlots; ++q) {
+        Obqsnenie(q).Clear();
+        Obqsnenie(q).AddItem(QStringLiteral("Обяснение %1").arg(q));
+    }
+    for (int q = 0; q <= kPictureSlots; ++q)
+        Picture1(q).Picture.reset();
+}
+
+void QuestionBank::Load(const BankContent& content) {
+    FillPlaceholders();
+    List2.Clear();
+    for (const QString& item : content.settings)
+        List2.AddItem(item);
+    Text1(0).Text = content.authorNote;
+
+    int q = 0;
+    for (const Question& question : content.questions) {
+        ++q;
+        List1(0).AddItem(question.key);
+        // Content beyond the slots is still keyed, so the limits check sees it
+        // and refuses the bank instead of the run failing half-way.
+        if (!List1.contains(q)) continue;
+        List1(q).Clear();
+        List1(q).AddItem(question.text);
+        for (const QString& option : question.options)
+            List1(q).AddItem(option);
+        if (!Obqsnenie.contains(q)) continue;
+        Obqsnenie(q).Clear();
+        for (const QString& line : question.explanation)
+            Obqsnenie(q).AddItem(line);
+        Picture1(q).Picture = question.picture;
+    }
+}
+
+} // namespace vorn

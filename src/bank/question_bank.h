@@ -1,0 +1,53 @@
+#pragma once
+// The data form that holds the question bank. It is never shown; its list and
+// picture boxes are containers the test logic addresses by name and index:
+//   List1(0)        the answer key, one item per question
+//   List1(q)        question q: the text, then its options (q = 1..39)
+//   Obqsnenie(q)    the explanation of question q, one line per item (q = 0..29)
+//   Picture1(q)     the picture of question q, or none (q = 0..29)
+//   Poredica(k)     every order of 1..k as a string of digits (k = 2..5)
+//   List2           the six settings items
+//   Text1(0)        a note for authors of a bank
+
+#include "bank_content.h"
+#include "platform/control_array.h"
+#include "platform/controls.h"
+
+namespace vorn {
+
+class QuestionBank {
+public:
+    static constexpr int kQuestionSlots = 39;
+    static constexpr int kPictureSlots = 29; // also the explanation slots
+    static constexpr int kMinOptions = 2;
+    static constexpr int kMaxOptions = 5;
+
+    QuestionBank();
+    QuestionBank(const QuestionBank&) = delete;
+    QuestionBank& operator=(const QuestionBank&) = delete;
+
+    // Fills every container from the content; slots beyond the content keep
+    // their placeholders. The one way a bank gets its questions.
+    void Load(const BankContent& content);
+
+    // The data form is loaded on first use and unloaded when the program ends.
+    void Unload() { loaded_ = false; }
+    bool loaded() const { return loaded_; }
+
+    QString Caption = QStringLiteral("Сорвелин - Данни");
+    ControlArray<ListBox> List1{QStringLiteral("List1"), 0, kQuestionSlots};
+    ControlArray<ListBox> Obqsnenie{QStringLiteral("Obqsnenie"), 0, kPictureSlots};
+    ControlArray<PictureBox> Picture1{QStringLiteral("Picture1"), 0, kPictureSlots};
+    ControlArray<ListBox> Poredica{QStringLiteral("Poredica"), kMinOptions, kMaxOptions};
+    ListBox List2;
+    ControlArray<TextBox> Text1{QStringLiteral("Text1"), {0}};
+
+private:
+    void FillPlaceholders();
+    bool loaded_ = true;
+};
+
+// All orders of 1..k, each as a string of k digits, in ascending order.
+QStringList Permutations(int k);
+
+} // namespace vorn

@@ -1,0 +1,14 @@
+#pragma once
+// The test compiled into the program.
+
+#include "bank_content.h"
+
+namespace vorn {
+
+BankContent ShippedBank();
+
+// The settings items and the author note every bank of this program starts from.
+QStringList ShippedSettings();
+QString AuthorNote();
+
+} // namespace vorn

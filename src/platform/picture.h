@@ -1,0 +1,20 @@
+#pragma once
+// A picture object: encoded image bytes, shared by every container that shows
+// it. An empty Picture means "no picture".
+
+#include <QByteArray>
+#include <memory>
+
+namespace vorn {
+
+struct PictureData {
+    QByteArray encoded; // JPEG or any format the view can decode
+};
+
+using Picture = std::shared_ptr<const PictureData>;
+
+inline Picture MakePicture(QByteArray encoded) {
+    return std::make_shared<const PictureData>(PictureData{std::move(encoded)});
+}
+
+} // namespace vorn

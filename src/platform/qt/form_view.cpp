@@ -1,0 +1,269 @@
+#include "form_view.h"
+
+#include "icon.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <cmath>
+
+namespace vorn {
+
+namespace {
+
+QColor ToQColor(Color color, const QPalette& palette, QPalette::ColorRole systemRole) {
+    if (IsSystemColor(color)) return palette.color(systemRole);
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+QColor SystemFallback(Color color, const QPalette& palette) {
+    return ToQColor(color, palette, color == kSystemWindow ? QPalette::Base : QPalette::Button);
+}
+
+// Texts keep their "\r\n" line ends in the model; the screen shows line breaks.
+QString ScreenText(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    if (palette.color(role) == color) return;
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+// Decoded pictures, kept while the model still shares them.
+class PictureCache {
+public:
+    QPixmap pixmap(const Picture& picture) {
+        if (!picture) return {};
+        if (picture != last_) {
+            last_ = picture;
+            pixmap_ = QPixmap();
+            pixmap_.loadFromData(picture->encoded);
+        }
+        return pixmap_;
+    }
+
+private:
+    Picture last_;
+    QPixmap pixmap_;
+};
+
+int FormView::Px(Twips twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+FormView::FormView(VORN_Prazno& form) : form_(form), pictures_(std::make_unique<PictureCache>()) {
+    form_.End = [] { QCoreApplication::exit(0); };
+    setFont(QFont(form_.FontName, form_.FontSize));
+    setWindowIcon(WindowIcon());
+    buildMenu();
+    canvas_ = new QWidget(this);
+    canvas_->setObjectName(QStringLiteral("VORN_Prazno"));
+    canvas_->setFixedSize(Px(form_.ScaleWidth), Px(form_.ScaleHeight));
+    canvas_->setAutoFillBackground(true);
+    setCentralWidget(canvas_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    buildControls();
+    buildTabOrder();
+    refresh();
+}
+
+FormView::~FormView() = default;
+
+void FormView::deliver(const std::function<void()>& event) {
+    event();
+    refresh();
+}
+
+void FormView::buildMenu() {
+    QAction* exit = menuBar()->addAction(form_.izhod(0).Caption);
+    exit->setObjectName(form_.izhod(0).Name);
+    connect(exit, &QAction::triggered, this, [this] { deliver([this] { form_.izhod_Click(0); }); });
+    QAction* author = menuBar()->addAction(form_.autor.Caption);
+    author->setObjectName(form_.autor.Name);
+    connect(author, &QAction::triggered, this,
+            [this] { deliver([this] { form_.autor_Click(); }); });
+    refreshers_.push_back([this, exit, author] {
+        exit->setText(form_.izhod(0).Caption);
+        exit->setVisible(form_.izhod(0).Visible);
+        exit->setEnabled(form_.izhod(0).Enabled);
+        author->setText(form_.autor.Caption);
+        author->setVisible(form_.autor.Visible);
+        author->setEnabled(form_.autor.Enabled);
+    });
+}
+
+template <typename W> W* FormView::place(W* widget, const Control& control) {
+    widget->setObjectName(control.Name);
+    const Control* c = &control;
+    refreshers_.push_back([widget, c] {
+        const int left = Px(c->Left);
+        const int top = Px(c->Top);
+        // Edges rounded separately, so neighbouring segments meet exactly.
+        const QRect rect(left, top, Px(c->Left + c->Width) - left, Px(c->Top + c->Height) - top);
+        if (widget->geometry() != rect) widget->setGeometry(rect);
+        widget->setHidden(!c->Visible);
+        widget->setEnabled(c->Enabled);
+    });
+    if (control.TabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
+        tabStops_.emplace_back(control.TabIndex, widget);
+    return widget;
+}
+
+void FormView::buildControls() {
+    const auto addLabel = [this](Label& label) {
+        auto* w = place(new QLabel(canvas_), label);
+        w->setTextFormat(Qt::PlainText);
+        w->setAutoFillBackground(true);
+        refreshers_.push_back([this, w, &label] {
+            w->setText(ScreenText(label.Caption));
+            SetBackground(w, QPalette::Window, SystemFallback(label.BackColor, palette()));
+        });
+        return w;
+    };
+    const auto addTextBox = [this](TextBox& box) {
+        auto* w = place(new QPlainTextEdit(canvas_), box);
+        w->setReadOnly(true); // the answer check relies on the option texts as shown
+        w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        w->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        refreshers_.push_back([this, w, &box] {
+            const QString text = ScreenText(box.Text);
+            if (w->toPlainText() != text) w->setPlainText(text);
+            SetBackground(w, QPalette::Base, SystemFallback(box.BackColor, palette()));
+        });
+    };
+    const auto addCommand = [this](ControlArray<CommandButton>& array, int index,
+                                   std::function<void()> event) {
+        CommandButton& button = array(index);
+        auto* w = place(new QPushButton(canvas_), button);
+        connect(w, &QPushButton::clicked, this, [this, event] { deliver(event); });
+        refreshers_.push_back([this, w, &button] {
+            w->setText(button.Caption);
+            SetBackground(w, QPalette::Button, SystemFallback(button.BackColor, palette()));
+        });
+    };
+    const auto addSolid = [this](Control& control, QWidget* parent) {
+        auto* w = place(new QWidget(parent), control);
+        w->setAutoFillBackground(true);
+        refreshers_.push_back([this, w, &control] {
+            SetBackground(w, QPalette::Window, SystemFallback(control.BackColor, palette()));
+        });
+    };
+
+    // In the order of the design, top to bottom; later widgets lie on top.
+    addLabel(form_.Label1(0))->setAlignment(Qt::AlignCenter);
+    addCommand(form_.Command1, 0, [this] { form_.Command1_Click(0); });
+    addCommand(form_.Command1, 1, [this] { form_.Command1_Click(1); });
+    addCommand(form_.Command2, 1, [this] { form_.Command2_Click(1); });
+    addCommand(form_.Command2, 2, [this] { form_.Command2_Click(2); });
+    for (int i = 0; i <= 5; ++i)
+        addTextBox(form_.Text2(i));
+
+    auto* frame = place(new QWidget(canvas_), form_.Frame1);
+    frame->setAutoFillBackground(true);
+    refreshers_.push_back([this, frame] {
+        SetBackground(frame, QPalette::Window, SystemFallback(form_.Frame1.BackColor, palette()));
+    });
+    for (int i = 0; i <= 4; ++i) {
+        OptionButton& option = form_.Option1(i);
+        auto* w = place(new QRadioButton(frame), option);
+        w->setAutoExclusive(false); // the model keeps the group; the view mirrors it
+        w->setAutoFillBackground(true);
+        connect(w, &QRadioButton::clicked, this,
+                [this, &option] { deliver([&option] { option.setValue(true); }); });
+        refreshers_.push_back([this, w, &option] {
+            w->setText(option.Caption);
+            w->setChecked(option.Value());
+            SetBackground(w, QPalette::Window, SystemFallback(option.BackColor, palette()));
+            SetBackground(w, QPalette::Button, SystemFallback(option.BackColor, palette()));
+        });
+    }
+
+    addLabel(form_.Label1(4));
+    addSolid(form_.Picture1, canvas_);
+    addTextBox(form_.Text2(6));
+    for (ControlArray<Shape>* bar : {&form_.Shape1, &form_.Shape2})
+        for (const int i : {0, 1})
+            addSolid((*bar)(i), canvas_);
+    addLabel(form_.Label1(2));
+    addLabel(form_.Label1(3));
+    addLabel(form_.Label1(1));
+    addCommand(form_.Command2, 0, [this] { form_.Command2_Click(0); });
+
+    auto* picture = place(new QLabel(canvas_), form_.Picture2);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop); // drawn from its corner, clipped
+    picture->setAutoFillBackground(true);
+    refreshers_.push_back([this, picture] {
+        const QPixmap pixmap = pictures_->pixmap(form_.Picture2.Picture);
+        if (pixmap.isNull())
+            picture->clear();
+        else if (picture->pixmap().cacheKey() != pixmap.cacheKey())
+            picture->setPixmap(pixmap);
+        SetBackground(picture, QPalette::Window,
+                      SystemFallback(form_.Picture2.BackColor, palette()));
+    });
+    addTextBox(form_.Text1(0));
+    addTextBox(form_.Text1(1));
+
+    // The state lists: hidden, but drawn like every other control of the form.
+    for (int j = 0; j <= 6; ++j) {
+        ListBox& list = form_.List2(j);
+        auto* w = place(new QListWidget(canvas_), list);
+        refreshers_.push_back([w, &list] {
+            if (w->count() != list.ListCount() || [&] {
+                    for (int row = 0; row < list.ListCount(); ++row)
+                        if (w->item(row)->text() != list.List(row)) return true;
+                    return false;
+                }()) {
+                w->clear();
+                w->addItems(list.items());
+            }
+            w->setCurrentRow(list.ListIndex());
+        });
+    }
+
+    refreshers_.push_back([this] {
+        setWindowTitle(form_.Caption);
+        SetBackground(canvas_, QPalette::Window, SystemFallback(form_.BackColor, palette()));
+    });
+}
+
+void FormView::buildTabOrder() {
+    std::stable_sort(tabStops_.begin(), tabStops_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops_.size(); ++i)
+        QWidget::setTabOrder(tabStops_[i - 1].second, tabStops_[i].second);
+}
+
+void FormView::refresh() {
+    for (const auto& refresher : refreshers_)
+        refresher();
+}
+
+QWidget* FormView::widgetFor(const QString& controlName) const {
+    if (canvas_->objectName() == controlName) return canvas_;
+    return canvas_->findChild<QWidget*>(controlName);
+}
+
+void FormView::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the program as the exit command does.
+    form_.izhod_Click(0);
+    event->accept();
+}
+
+} // namespace vorn

@@ -1,0 +1,51 @@
+#pragma once
+// The Qt view of the main form: one widget per control, placed at twips / 15,
+// refreshed from the model after every event it delivers. The model is the one
+// truth; the view decides nothing. Widgets are named after their controls
+// ("Text2(3)", "Option1(0)", "izhod(0)").
+
+#include "window/vorn_prazno.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QCloseEvent;
+
+namespace vorn {
+
+class PictureCache;
+
+class FormView : public QMainWindow {
+public:
+    explicit FormView(VORN_Prazno& form);
+    ~FormView() override;
+
+    // Brings every widget up to date from the model.
+    void refresh();
+
+    // The widget that draws a control, by the control's name; null if none.
+    QWidget* widgetFor(const QString& controlName) const;
+    QWidget* canvas() const { return canvas_; }
+
+    static int Px(Twips twips); // 15 twips to a pixel
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildControls();
+    void buildTabOrder();
+    template <typename W> W* place(W* widget, const Control& control);
+    void deliver(const std::function<void()>& event);
+
+    VORN_Prazno& form_;
+    QWidget* canvas_ = nullptr;
+    std::vector<std::function<void()>> refreshers_;
+    std::vector<std::pair<int, QWidget*>> tabStops_;
+    std::unique_ptr<PictureCache> pictures_;
+};
+
+} // namespace vorn

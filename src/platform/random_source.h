@@ -1,0 +1,42 @@
+#pragma once
+// The one pseudo-random sequence of a run: single-precision values r with
+// 0 <= r < 1. The program seeds it from the clock; tests feed exact values.
+
+#include <deque>
+#include <random>
+
+namespace vorn {
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void Randomize() = 0; // seed from the system clock
+    virtual float Rnd() = 0;      // the next value of the sequence
+};
+
+class ClockRandom : public RandomSource {
+public:
+    void Randomize() override;
+    float Rnd() override;
+
+private:
+    std::mt19937 engine_{0};
+};
+
+// Hands out exactly the values it was given, in order; running out is a
+// programming error in the test that fed it.
+class ScriptedRandom : public RandomSource {
+public:
+    ScriptedRandom() = default;
+    explicit ScriptedRandom(std::initializer_list<float> values) : values_(values) {}
+
+    void Randomize() override {}
+    float Rnd() override;
+    void push(float value) { values_.push_back(value); }
+    std::size_t remaining() const { return values_.size(); }
+
+private:
+    std::deque<float> values_;
+};
+
+} // namespace vorn

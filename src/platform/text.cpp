@@ -1,0 +1,60 @@
+#include "text.h"
+
+#include <cmath>
+
+namespace vorn {
+
+double Val(const QString& text) {
+    int i = 0;
+    const int n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    double sign = 1;
+    if (i < n && (text[i] == u'-' || text[i] == u'+')) {
+        if (text[i] == u'-') sign = -1;
+        ++i;
+    }
+    double value = 0;
+    bool any = false;
+    for (; i < n && text[i].isDigit() && text[i].unicode() < 128; ++i) {
+        value = value * 10 + (text[i].unicode() - u'0');
+        any = true;
+    }
+    if (i < n && text[i] == u'.') {
+        double scale = 0.1;
+        for (++i; i < n && text[i].unicode() >= u'0' && text[i].unicode() <= u'9'; ++i) {
+            value += scale * (text[i].unicode() - u'0');
+            scale /= 10;
+            any = true;
+        }
+    }
+    return any ? sign * value : 0;
+}
+
+QString CStr(long long number) {
+    return QString::number(number);
+}
+
+int Len(const QString& text) {
+    return static_cast<int>(text.size());
+}
+
+QString Left(const QString& text, int count) {
+    return text.left(count < 0 ? 0 : count);
+}
+
+QString Right(const QString& text, int count) {
+    return text.right(count < 0 ? 0 : count);
+}
+
+QString Mid(const QString& text, int start, int count) {
+    if (start < 1 || count <= 0) return {};
+    return text.mid(start - 1, count);
+}
+
+long RoundHalfEven(double x) {
+    // The default rounding mode rounds to nearest with ties to even.
+    return std::lrint(x);
+}
+
+} // namespace vorn

@@ -1,0 +1,26 @@
+#pragma once
+// String and number services of the runtime. Lengths and positions count
+// characters (UTF-16 code units, which is what a Bulgarian text is made of),
+// never bytes.
+
+#include <QString>
+
+namespace vorn {
+
+// The number at the start of a text, leading blanks skipped; 0 when the text
+// does not begin with a number. " 12ab" is 12, "-1" is -1, "ab" and "" are 0.
+double Val(const QString& text);
+
+// Decimal text of a whole number: no blanks, no leading zeros ("-1", "0", "17").
+QString CStr(long long number);
+
+int Len(const QString& text);
+QString Left(const QString& text, int count);
+QString Right(const QString& text, int count);
+// Characters from the 1-based position start, count of them.
+QString Mid(const QString& text, int start, int count);
+
+// The integer nearest to x, a tie going to the even neighbour.
+long RoundHalfEven(double x);
+
+} // namespace vorn
