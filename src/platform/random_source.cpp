@@ -12,10 +12,12 @@ void ClockRandom::Randomize() {
         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
+float UnitFloat(std::uint32_t bits) {
+    return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
+}
+
 float ClockRandom::Rnd() {
-    // 24 random bits scaled by 2^-24: every value is exact in single precision
-    // and the largest is 1 - 2^-24, strictly below 1.
-    return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f);
+    return UnitFloat(static_cast<std::uint32_t>(engine_()));
 }
 
 float ScriptedRandom::Rnd() {

@@ -2,10 +2,15 @@
 // The one pseudo-random sequence of a run: single-precision values r with
 // 0 <= r < 1. The program seeds it from the clock; tests feed exact values.
 
+#include <cstdint>
 #include <deque>
 #include <random>
 
 namespace vorn {
+
+// 24 random bits as a value in [0, 1): every result is exact in single
+// precision and the largest, 1 - 2^-24, stays strictly below 1.
+float UnitFloat(std::uint32_t bits);
 
 class RandomSource {
 public:

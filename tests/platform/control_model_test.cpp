@@ -1,0 +1,105 @@
+// The control model behaves as the runtime the logic was written for.
+
+#include "platform/color.h"
+#include "platform/control_array.h"
+#include "platform/controls.h"
+#include "platform/option_group.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace vorn;
+
+TEST(ControlModel, ColoursAreStoredAsBlueGreenRed) {
+    EXPECT_EQ(RGB(255, 0, 0), 0x0000FFu);
+    EXPECT_EQ(RGB(0, 255, 0), 65280u);
+    EXPECT_EQ(RGB(192, 192, 255), 0xFFC0C0u);
+    EXPECT_EQ(RedOf(RGB(1, 2, 3)), 1);
+    EXPECT_EQ(GreenOf(RGB(1, 2, 3)), 2);
+    EXPECT_EQ(BlueOf(RGB(1, 2, 3)), 3);
+    EXPECT_FALSE(IsSystemColor(RGB(255, 255, 255)));
+    EXPECT_TRUE(IsSystemColor(kSystemWindow));
+}
+
+TEST(ControlModel, ControlArrayHasOnlyTheDesignedIndicesAndNamesItsMembers) {
+    ControlArray<Label> labels(QStringLiteral("Command2"), {0, 1, 2});
+    EXPECT_EQ(labels(2).Name, QStringLiteral("Command2(2)"));
+    labels(1).Caption = QStringLiteral("Напред");
+    EXPECT_EQ(labels(1).Caption, QStringLiteral("Напред"));
+    try {
+        labels(3);
+        FAIL() << "index 3 must not exist";
+    } catch (const ProgramError& e) {
+        EXPECT_NE(std::string(e.what()).find("Command2(3)"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(labels(-1), ProgramError);
+}
+
+TEST(ControlModel, ListBoxRowsAreReadReplacedAddedAndRemoved) {
+    ListBox list;
+    list.Name = QStringLiteral("List2(5)");
+    for (const char* item : {"2", "3", "5"})
+        list.AddItem(QString::fromUtf8(item));
+    EXPECT_EQ(list.ListCount(), 3);
+    list.setList(1, QStringLiteral("Тест"));
+    EXPECT_EQ(list.List(1), QStringLiteral("Тест"));
+    list.setListIndex(2);
+    list.RemoveItem(0);
+    EXPECT_EQ(list.List(0), QStringLiteral("Тест"));
+    EXPECT_EQ(list.ListIndex(), 1) << "the selection follows its row";
+    list.RemoveItem(1);
+    EXPECT_EQ(list.ListIndex(), -1) << "removing the selected row selects nothing";
+    list.Clear();
+    EXPECT_EQ(list.ListCount(), 0);
+}
+
+TEST(ControlModel, ListBoxAccessOutsideItsRowsFailsNamingListAndRow) {
+    ListBox list;
+    list.Name = QStringLiteral("List2(3)");
+    list.AddItem(QStringLiteral("-1"));
+    try {
+        (void)list.List(1);
+        FAIL() << "row 1 must not exist";
+    } catch (const ProgramError& e) {
+        const std::string what = e.what();
+        EXPECT_NE(what.find("List2(3)"), std::string::npos) << what;
+        EXPECT_NE(what.find("(1)"), std::string::npos) << what;
+    }
+    EXPECT_THROW(list.setList(-1, QString()), ProgramError);
+    EXPECT_THROW(list.RemoveItem(1), ProgramError);
+    EXPECT_THROW(list.setListIndex(1), ProgramError);
+    EXPECT_NO_THROW(list.setListIndex(-1));
+}
+
+TEST(ControlModel, SettingValueTrueClearsTheGroupAndRaisesClickAtOnce) {
+    OptionGroup group(QStringLiteral("Option1"), {0, 1, 2, 3, 4});
+    std::vector<int> clicks;
+    bool valueDuringClick = false;
+    group.setClickHandler([&](std::int16_t index) {
+        clicks.push_back(index);
+        valueDuringClick = group(index).Value();
+    });
+    group(1).setValue(true);
+    group(3).Enabled = false;
+    group(3).setValue(true); // disabled buttons still raise their click from code
+    EXPECT_EQ(clicks, (std::vector<int>{1, 3}));
+    EXPECT_TRUE(valueDuringClick) << "the handler sees the new selection";
+    EXPECT_FALSE(group(1).Value());
+    EXPECT_TRUE(group(3).Value());
+
+    group(3).setValue(false);
+    group(0).setValue(false);
+    EXPECT_EQ(clicks.size(), 2u) << "setting False raises nothing";
+    for (const int i : group.indices())
+        EXPECT_FALSE(group(i).Value());
+}
+
+TEST(ControlModel, ClickHandlerRunsNestedBeforeTheCallerGoesOn) {
+    OptionGroup group(QStringLiteral("Option1"), {0, 1});
+    std::vector<QString> trace;
+    group.setClickHandler([&](std::int16_t) { trace.push_back(QStringLiteral("click")); });
+    trace.push_back(QStringLiteral("before"));
+    group(0).setValue(true);
+    trace.push_back(QStringLiteral("after"));
+    EXPECT_EQ(trace, (std::vector<QString>{"before", "click", "after"}));
+}

@@ -1,0 +1,52 @@
+#include "test_banks.h"
+
+#include "bank/shipped_bank.h"
+
+namespace vorn::test {
+
+BankContent MakeBank(const BankOptions& options) {
+    BankContent bank;
+    bank.settings = ShippedSettings();
+    bank.settings[1] = options.phraseFlag;
+    bank.settings[2] = options.checkFlag;
+    bank.settings[4] = options.explanationFlag;
+    bank.settings[5] = options.navigationFlag;
+    bank.authorNote = AuthorNote();
+    for (int q = 1; q <= options.questions; ++q) {
+        Question question;
+        question.text = QStringLiteral("Въпрос %1").arg(q);
+        const int k = q <= static_cast<int>(options.optionCounts.size())
+                          ? options.optionCounts[static_cast<std::size_t>(q - 1)]
+                          : 4;
+        for (int j = 1; j <= k; ++j)
+            question.options.append(QStringLiteral("%1-%2").arg(q).arg(j));
+        question.key = QStringLiteral("%1-1").arg(q);
+        question.explanation = {QStringLiteral("Обяснение на %1, ред 1").arg(q),
+                                QStringLiteral("Обяснение на %1, ред 2").arg(q)};
+        question.picture = MakePicture(QStringLiteral("picture %1").arg(q).toUtf8());
+        bank.questions.push_back(question);
+    }
+    return bank;
+}
+
+std::unique_ptr<Run> StartRun(const BankContent& content, const std::vector<float>& values) {
+    auto run = std::make_unique<Run>();
+    run->bank.Load(content);
+    for (const float v : values)
+        run->random.push(v);
+    run->form = std::make_unique<VORN_Prazno>(run->bank, run->random);
+    run->form->Form_Load();
+    return run;
+}
+
+std::unique_ptr<Run> StartRun(const BankContent& content, std::initializer_list<float> values) {
+    return StartRun(content, std::vector<float>(values));
+}
+
+std::vector<float> StepThenIdentity(float step, int n) {
+    std::vector<float> values{step};
+    values.insert(values.end(), static_cast<std::size_t>(n), 0.0f);
+    return values;
+}
+
+} // namespace vorn::test

@@ -1,0 +1,42 @@
+#pragma once
+// Banks built inside the tests, and a form started on them with an exact
+// random sequence.
+
+#include "bank/question_bank.h"
+#include "platform/random_source.h"
+#include "window/vorn_prazno.h"
+
+#include <memory>
+#include <vector>
+
+namespace vorn::test {
+
+struct BankOptions {
+    int questions = 20;
+    QString phraseFlag = QStringLiteral("ЧЕО - фраза от 2 части - 0");
+    QString checkFlag = QStringLiteral("Проверка за Тото - 1");
+    QString explanationFlag = QStringLiteral("Дава описание - 1");
+    QString navigationFlag = QStringLiteral("Дава обяснения - 1");
+    std::vector<int> optionCounts; // per question; 4 where not given
+};
+
+// Question q (1-based) reads "Въпрос q", its options "q-1" .. "q-k", the key
+// is option 1 ("q-1"), the explanation is two lines, and questions get a
+// picture of their own ("picture q").
+BankContent MakeBank(const BankOptions& options = {});
+
+// A started run: the form over its bank after Form_Load, with the random
+// values given (the order step first, then one per question).
+struct Run {
+    QuestionBank bank;
+    ScriptedRandom random;
+    std::unique_ptr<VORN_Prazno> form;
+};
+std::unique_ptr<Run> StartRun(const BankContent& content, std::initializer_list<float> values);
+
+// The random values for a run of n questions: the order-step value, then 0 for
+// every option order (the identity order "12..k").
+std::vector<float> StepThenIdentity(float step, int n);
+std::unique_ptr<Run> StartRun(const BankContent& content, const std::vector<float>& values);
+
+} // namespace vorn::test
