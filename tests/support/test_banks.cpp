@@ -50,3 +50,27 @@ std::vector<float> StepThenIdentity(float step, int n) {
 }
 
 } // namespace vorn::test
+
+namespace vorn::test {
+
+int CurrentQuestion(const VORN_Prazno& form) {
+    return form.List2(1).List(form.CurrentPos).toInt();
+}
+
+int KeySlot(const VORN_Prazno& form) {
+    const QString key = form.VORN_Danni.List1(0).List(CurrentQuestion(form));
+    int slot = -1;
+    for (int i = 1; i <= 5; ++i)
+        if (form.Text2(i).Visible && form.Text2(i).Text == key) slot = i - 1;
+    return slot;
+}
+
+void AnswerRight(VORN_Prazno& form) {
+    form.Option1(KeySlot(form)).setValue(true);
+}
+
+void AnswerWrong(VORN_Prazno& form) {
+    form.Option1(KeySlot(form) == 0 ? 1 : 0).setValue(true);
+}
+
+} // namespace vorn::test

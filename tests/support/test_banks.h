@@ -40,3 +40,18 @@ std::vector<float> StepThenIdentity(float step, int n);
 std::unique_ptr<Run> StartRun(const BankContent& content, const std::vector<float>& values);
 
 } // namespace vorn::test
+
+namespace vorn::test {
+
+// The option button whose text box shows the key of the question on display,
+// or -1 when no option matches it.
+int KeySlot(const VORN_Prazno& form);
+
+// Chooses an option at the current position as a click would.
+void AnswerRight(VORN_Prazno& form);
+void AnswerWrong(VORN_Prazno& form);
+
+// The question number shown at the current position.
+int CurrentQuestion(const VORN_Prazno& form);
+
+} // namespace vorn::test
