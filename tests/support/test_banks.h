@@ -4,6 +4,7 @@
 
 #include "bank/question_bank.h"
 #include "platform/random_source.h"
+#include "support/qt_printers.h"
 #include "window/vorn_prazno.h"
 
 #include <memory>

@@ -35,9 +35,10 @@ QString ScreenText(QString text) {
     return text;
 }
 
+// Set explicitly even when the inherited colour matches, so that a later
+// change of the window's background does not show through.
 void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     QPalette palette = widget->palette();
-    if (palette.color(role) == color) return;
     palette.setColor(role, color);
     widget->setPalette(palette);
 }
