@@ -14,6 +14,7 @@
 int main(int argc, char** argv) {
     vorn::ExitCleanlyWithoutDisplay();
     QApplication app(argc, argv);
+    vorn::DisplayOpened();
     vorn::ApplyLook(app);
 
     vorn::QuestionBank bank;

@@ -9,6 +9,9 @@ namespace vorn {
 // exits with status 1, instead of the toolkit's abort. Call before creating
 // the QApplication.
 void ExitCleanlyWithoutDisplay();
+// Once the QApplication stands: messages go their usual way again, and what
+// the platform said while starting is passed on.
+void DisplayOpened();
 
 // The look every platform shares: a style that paints the controls' own
 // background colours.

@@ -1,0 +1,42 @@
+// Started where no display can be opened, the player says so in one line and
+// exits with a failure status instead of aborting.
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+TEST(StartWithoutDisplay, SaysSoInOneLineAndExitsWithStatusOne) {
+    for (const char* platform : {"", "xcb"}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        if (*platform) env.insert("QT_QPA_PLATFORM", platform);
+        QProcess player;
+        player.setProcessEnvironment(env);
+        player.start(QStringLiteral(VORN_PLAYER_PATH), {});
+        ASSERT_TRUE(player.waitForFinished(20000));
+        EXPECT_EQ(player.exitStatus(), QProcess::NormalExit) << "no abort, no core dump";
+        EXPECT_EQ(player.exitCode(), 1);
+        const QString err = QString::fromUtf8(player.readAllStandardError()).trimmed();
+        EXPECT_FALSE(err.contains(u'\n')) << err.toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("DISPLAY"))) << err.toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("offscreen"))) << err.toStdString();
+    }
+}
+
+TEST(StartWithoutDisplay, UnreachableDisplayIsReportedTheSameWay) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", ":97"); // no X server there
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    QProcess player;
+    player.setProcessEnvironment(env);
+    player.start(QStringLiteral(VORN_PLAYER_PATH), {});
+    ASSERT_TRUE(player.waitForFinished(20000));
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(player.exitCode(), 1);
+    const QString err = QString::fromUtf8(player.readAllStandardError()).trimmed();
+    EXPECT_TRUE(err.startsWith(QStringLiteral("vorn-player: cannot open a display")))
+        << err.toStdString();
+    EXPECT_FALSE(err.contains(u'\n')) << "one line, not the platform's trail: " << err.toStdString();
+}
