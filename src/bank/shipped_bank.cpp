@@ -1,20 +1,34 @@
 #include "shipped_bank.h"
 
+#include "parallelogram_figures.h"
+#include "shipped_questions.h"
+
+#include <QFile>
+
 namespace vorn {
 
-// A small stand-in test until the geometry questions are written.
+namespace {
+
+// The picture files are compiled in as resources. A file that is missing
+// leaves its questions without a picture rather than stopping the program.
+Picture LoadPicture(const QString& fileName) {
+    QFile file(QStringLiteral(":/assets/pictures/") + fileName);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return MakePicture(file.readAll());
+}
+
+} // namespace
+
 BankContent ShippedBank() {
     BankContent bank;
     bank.settings = ShippedSettings();
     bank.authorNote = AuthorNote();
-    for (int q = 1; q <= 3; ++q) {
-        Question question;
-        question.text = QStringLiteral("Въпрос %1: колко е %1 + %1?").arg(q);
-        question.options = {QString::number(2 * q), QString::number(2 * q + 1),
-                            QString::number(2 * q + 2), QString::number(2 * q + 3)};
-        question.key = QString::number(2 * q);
-        question.explanation = {QStringLiteral("%1 + %1 = %2").arg(q).arg(2 * q)};
-        bank.questions.push_back(question);
+    bank.questions = ShippedQuestions();
+    for (const ShippedPicture& picture : ShippedPictures()) {
+        // One picture object for every question that shows the file.
+        const Picture shared = LoadPicture(picture.fileName);
+        for (const int q : picture.questions)
+            bank.questions.at(static_cast<std::size_t>(q - 1)).picture = shared;
     }
     return bank;
 }
