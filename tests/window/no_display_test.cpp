@@ -38,5 +38,6 @@ TEST(StartWithoutDisplay, UnreachableDisplayIsReportedTheSameWay) {
     const QString err = QString::fromUtf8(player.readAllStandardError()).trimmed();
     EXPECT_TRUE(err.startsWith(QStringLiteral("vorn-player: cannot open a display")))
         << err.toStdString();
-    EXPECT_FALSE(err.contains(u'\n')) << "one line, not the platform's trail: " << err.toStdString();
+    EXPECT_FALSE(err.contains(u'\n'))
+        << "one line, not the platform's trail: " << err.toStdString();
 }
