@@ -49,10 +49,6 @@ std::vector<float> StepThenIdentity(float step, int n) {
     return values;
 }
 
-} // namespace vorn::test
-
-namespace vorn::test {
-
 int CurrentQuestion(const VORN_Prazno& form) {
     return form.List2(1).List(form.CurrentPos).toInt();
 }

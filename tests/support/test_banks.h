@@ -40,10 +40,6 @@ std::unique_ptr<Run> StartRun(const BankContent& content, std::initializer_list<
 std::vector<float> StepThenIdentity(float step, int n);
 std::unique_ptr<Run> StartRun(const BankContent& content, const std::vector<float>& values);
 
-} // namespace vorn::test
-
-namespace vorn::test {
-
 // The option button whose text box shows the key of the question on display,
 // or -1 when no option matches it.
 int KeySlot(const VORN_Prazno& form);
