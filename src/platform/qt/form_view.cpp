@@ -225,14 +225,11 @@ void FormView::buildControls() {
     for (int j = 0; j <= 6; ++j) {
         ListBox& list = form_.List2(j);
         auto* w = place(new QListWidget(canvas_), list);
-        refreshers_.push_back([w, &list] {
-            if (w->count() != list.ListCount() || [&] {
-                    for (int row = 0; row < list.ListCount(); ++row)
-                        if (w->item(row)->text() != list.List(row)) return true;
-                    return false;
-                }()) {
+        refreshers_.push_back([w, &list, shown = QStringList()]() mutable {
+            if (shown != list.items()) {
+                shown = list.items();
                 w->clear();
-                w->addItems(list.items());
+                w->addItems(shown);
             }
             w->setCurrentRow(list.ListIndex());
         });
