@@ -2,7 +2,7 @@
 // before the window is first shown, and hands over to the event loop.
 
 #include "bank/bank_limits.h"
-#include "bank/shipped_bank.h"
+#include "shipped/shipped_bank.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/startup.h"
 #include "window/vorn_prazno.h"

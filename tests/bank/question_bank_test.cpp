@@ -2,7 +2,7 @@
 // placeholders of the unused slots.
 
 #include "bank/question_bank.h"
-#include "bank/shipped_bank.h"
+#include "shipped/shipped_bank.h"
 #include "support/test_banks.h"
 
 #include <gtest/gtest.h>

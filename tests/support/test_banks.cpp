@@ -1,6 +1,6 @@
 #include "test_banks.h"
 
-#include "bank/shipped_bank.h"
+#include "shipped/shipped_bank.h"
 
 namespace vorn::test {
 

@@ -2,7 +2,7 @@
 // into the folder. The same numbers give the same files, so the committed
 // pictures can always be made again.
 
-#include "bank/parallelogram_figures.h"
+#include "shipped/parallelogram_figures.h"
 #include "figure_painter.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // Taking a test in the real window: clicks on the real widgets, from the first
 // question to the review.
 
-#include "bank/shipped_bank.h"
+#include "shipped/shipped_bank.h"
 #include "platform/qt/form_view.h"
 #include "support/test_banks.h"
 

@@ -2,8 +2,8 @@
 // same numbers its text and picture are made from: a wrong key, or numbers
 // changed without the key, fails here.
 
-#include "bank/shipped_bank.h"
-#include "bank/shipped_numbers.h"
+#include "shipped/shipped_bank.h"
+#include "shipped/shipped_numbers.h"
 
 #include <gtest/gtest.h>
 

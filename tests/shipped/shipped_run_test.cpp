@@ -1,7 +1,7 @@
 // A run started on the shipped test: 21 questions, the last of them question 1
 // again with its key, options, picture and explanation.
 
-#include "bank/shipped_bank.h"
+#include "shipped/shipped_bank.h"
 #include "support/test_banks.h"
 
 #include <gtest/gtest.h>

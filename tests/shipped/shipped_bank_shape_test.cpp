@@ -2,8 +2,8 @@
 // distinct short options, the keyed option item, the explanation line counts,
 // the text lengths and the compiled-in pictures.
 
-#include "bank/measure_text.h"
-#include "bank/shipped_bank.h"
+#include "shipped/measure_text.h"
+#include "shipped/shipped_bank.h"
 
 #include <QImage>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 // options, keys and worked explanations. Their pictures are added by
 // ShippedBank from the compiled-in files.
 
-#include "bank_content.h"
+#include "bank/bank_content.h"
 
 #include <vector>
 

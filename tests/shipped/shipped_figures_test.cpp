@@ -2,9 +2,9 @@
 // and caption holds for the drawing, and every picture shows the givens of its
 // question, so a figure cannot contradict its text.
 
-#include "bank/parallelogram_figures.h"
-#include "bank/shipped_bank.h"
-#include "bank/shipped_numbers.h"
+#include "shipped/parallelogram_figures.h"
+#include "shipped/shipped_bank.h"
+#include "shipped/shipped_numbers.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

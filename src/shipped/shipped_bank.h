@@ -1,7 +1,7 @@
 #pragma once
 // The test compiled into the program.
 
-#include "bank_content.h"
+#include "bank/bank_content.h"
 
 namespace vorn {
 
