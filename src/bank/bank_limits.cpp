@@ -1,19 +1,6 @@
 #include "bank_limits.h"
 
-#include "platform/text.h"
-
 namespace vorn {
-
-namespace {
-
-long Factorial(int k) {
-    long f = 1;
-    for (int i = 2; i <= k; ++i)
-        f *= i;
-    return f;
-}
-
-} // namespace
 
 std::optional<QString> CheckBankLimits(const QuestionBank& bank) {
     if (bank.List2.ListCount() != kSettingsItems)
@@ -22,7 +9,7 @@ std::optional<QString> CheckBankLimits(const QuestionBank& bank) {
             .arg(bank.List2.ListCount());
 
     const int n = bank.List1(0).ListCount();
-    const bool check = Val(Right(bank.List2.List(2), 1)) == 1;
+    const bool check = bank.AddsCheckQuestion();
     const int runQuestions = n + (check ? 1 : 0);
     if (runQuestions < kMinRunQuestions)
         return QStringLiteral("Тестът трябва да има поне %1 въпроса, а има %2.")

@@ -12,7 +12,6 @@
 
 namespace vorn {
 
-constexpr int kSettingsItems = 6;
 constexpr int kMinRunQuestions = 3;
 
 // The first limit the bank breaks, as a message for the examinee; none if it

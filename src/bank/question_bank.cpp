@@ -15,6 +15,13 @@ QStringList Permutations(int k) {
     return result;
 }
 
+std::int32_t Factorial(int k) {
+    std::int32_t f = 1;
+    for (int i = 2; i <= k; ++i)
+        f *= i;
+    return f;
+}
+
 QuestionBank::QuestionBank() {
     List2.Name = QStringLiteral("List2");
     for (int k = kMinOptions; k <= kMaxOptions; ++k)

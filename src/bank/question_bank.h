@@ -10,8 +10,11 @@
 //   Text1(0)        a note for authors of a bank
 
 #include "bank_content.h"
+#include "bank_settings.h"
 #include "platform/control_array.h"
 #include "platform/controls.h"
+
+#include <cstdint>
 
 namespace vorn {
 
@@ -29,6 +32,12 @@ public:
     // Fills every container from the content; slots beyond the content keep
     // their placeholders. The one way a bank gets its questions.
     void Load(const BankContent& content);
+
+    // The value of settings item `item` of List2 (see bank_settings.h).
+    double Setting(int item) const { return SettingValue(List2.List(item)); }
+    // Whether a run adds question 1 once more as its last question: only for
+    // the check setting exactly 1.
+    bool AddsCheckQuestion() const { return Setting(kCheckItem) == 1; }
 
     // The data form is loaded on first use and unloaded when the program ends.
     void Unload() { loaded_ = false; }
@@ -49,5 +58,7 @@ private:
 
 // All orders of 1..k, each as a string of k digits, in ascending order.
 QStringList Permutations(int k);
+// k! = 1 x 2 x ... x k, the number of those orders.
+std::int32_t Factorial(int k);
 
 } // namespace vorn

@@ -7,7 +7,7 @@
 namespace vorn {
 
 void VORN_Prazno::ShowFilledPhrase() {
-    if (Val(Right(VORN_Danni.List2.List(1), 1)) != 1) return;
+    if (VORN_Danni.Setting(kPhraseItem) != 1) return;
 
     const QString s = Text2(0).Text;
     const int L = Len(s);

@@ -36,7 +36,7 @@ void VORN_Prazno::ShowQuestion() {
     if (c > -1) Option1(c).setValue(true); // runs Option1_Click(c) here, nested
 
     List2(3).setListIndex(CurrentPos);
-    Picture1.BackColor = Val(List2(3).List(CurrentPos)) == -1 ? RGB(255, 0, 0) : RGB(0, 255, 0);
+    Picture1.BackColor = Val(List2(3).List(CurrentPos)) == -1 ? kRed : kGreen;
     ShowQuestionPicture(Q);
 }
 

@@ -9,10 +9,6 @@
 namespace vorn {
 
 void VORN_Prazno::ShowReviewQuestion() {
-    constexpr Color kNeutral = RGB(192, 192, 255);
-    constexpr Color kGreen = RGB(0, 255, 0);
-    constexpr Color kRed = RGB(255, 0, 0);
-
     std::int16_t Q = static_cast<std::int16_t>(Val(List2(1).List(CurrentPos)));
     ShowProgress();
     const ListBox& question = VORN_Danni.List1(Q + 1);
@@ -48,13 +44,13 @@ void VORN_Prazno::ShowReviewQuestion() {
     if (Val(List2(3).List(CurrentPos)) < 1) Picture1.BackColor = kRed;
     ShowQuestionPicture(Q);
 
-    const QString explanationSwitch = Right(VORN_Danni.List2.List(4), 1);
+    const double explanationSwitch = VORN_Danni.Setting(kExplanationItem);
     Text1(0).Text = QString();
     if (Val(List2(3).List(CurrentPos)) < 0) {
         Text1(0).Text = QStringLiteral("Няма въведен отговор!");
         return;
     }
-    if (Val(explanationSwitch) > 0) {
+    if (explanationSwitch > 0) {
         const ListBox& explanation = VORN_Danni.Obqsnenie(Q + 1);
         const int m = explanation.ListCount();
         for (int j = 1; j <= m; ++j)

@@ -9,7 +9,7 @@
 namespace vorn {
 
 void VORN_Prazno::Grade() {
-    const std::int16_t nav = static_cast<std::int16_t>(Val(Right(VORN_Danni.List2.List(5), 1)));
+    const std::int16_t nav = static_cast<std::int16_t>(VORN_Danni.Setting(kNavigationItem));
     Command2(0).Enabled = false;
     Command1(0).Visible = false;
     Command1(1).Visible = false;
@@ -17,7 +17,7 @@ void VORN_Prazno::Grade() {
     Command2(2).Visible = nav == 1;
     for (int i = 1; i <= 5; ++i) {
         Option1(i - 1).Enabled = false;
-        Option1(i - 1).BackColor = RGB(192, 192, 255);
+        Option1(i - 1).BackColor = kNeutral;
     }
 
     const int total = QuestionCount;
@@ -38,7 +38,7 @@ void VORN_Prazno::ShowVerdict() {
     Label1(3).Caption = List2(6).List(0) == List2(6).List(1) ? QStringLiteral("Проверка - Да")
                                                              : QStringLiteral("Вероятно!");
     if (AnsweredCount < QuestionCount) Label1(3).Caption = QStringLiteral("Частично!");
-    Label1(3).Visible = Val(Right(VORN_Danni.List2.List(2), 1)) > 0;
+    Label1(3).Visible = VORN_Danni.Setting(kCheckItem) > 0;
 }
 
 } // namespace vorn

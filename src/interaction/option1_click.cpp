@@ -13,12 +13,12 @@ void VORN_Prazno::Option1_Click(std::int16_t Index) {
         ShowProgress();
     }
     const std::int16_t Q = static_cast<std::int16_t>(Val(List2(1).List(CurrentPos)));
-    const QString& key = VORN_Danni.List1(0).List(Q);
+    const QString key = VORN_Danni.List1(0).List(Q);
     const QString chosen = Text2(Index + 1).Text;
     List2(3).setList(CurrentPos, chosen == key ? QStringLiteral("1") : QStringLiteral("0"));
     if (Q == QuestionCount - 1) List2(6).setList(1, Text2(Index + 1).Text);
     if (Q == 0) List2(6).setList(0, Text2(Index + 1).Text);
-    Picture1.BackColor = RGB(0, 255, 0);
+    Picture1.BackColor = kGreen;
     List2(3).setListIndex(CurrentPos);
     LastChoice = Index;
     ShowFilledPhrase();

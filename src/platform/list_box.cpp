@@ -12,7 +12,7 @@ void ListBox::checkRow(int row, const char* operation) const {
                                .arg(ListCount()));
 }
 
-const QString& ListBox::List(int row) const {
+QString ListBox::List(int row) const {
     checkRow(row, "List");
     return items_[row];
 }

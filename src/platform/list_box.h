@@ -13,7 +13,7 @@ class ListBox : public Control {
 public:
     ListBox() { BackColor = kSystemWindow; }
 
-    const QString& List(int row) const;
+    QString List(int row) const; // a copy: callers go on writing the list
     void setList(int row, const QString& text);
     int ListCount() const { return static_cast<int>(items_.size()); }
 

@@ -8,31 +8,15 @@
 
 namespace vorn {
 
-namespace {
-
-std::int32_t Factorial(int k) {
-    std::int32_t f = 1;
-    for (int i = 1; i <= k; ++i)
-        f *= i;
-    return f;
-}
-
-// A flag is on when its last character reads as exactly 1.
-bool FlagOn(const QString& item) {
-    return Val(Right(item, 1)) == 1;
-}
-
-} // namespace
-
 void VORN_Prazno::Form_Load() {
     // A bank that breaks a limit would fail half-way through the start (no row
     // to draw a step from, no slot for the check question): refuse it whole.
     if (const auto problem = CheckBankLimits(VORN_Danni)) throw BankLimitError(*problem);
 
     Rnd.Randomize();
-    Label1(0).Caption = VORN_Danni.List2.List(3);
+    Label1(0).Caption = VORN_Danni.List2.List(kTitleItem);
 
-    if (FlagOn(VORN_Danni.List2.List(2))) {
+    if (VORN_Danni.AddsCheckQuestion()) {
         // The check question: question 1 once more, as question N + 1.
         const int N = VORN_Danni.List1(0).ListCount();
         VORN_Danni.Picture1(N + 1).Picture = VORN_Danni.Picture1(1).Picture;
@@ -52,10 +36,10 @@ void VORN_Prazno::Form_Load() {
     }
 
     QuestionCount = VORN_Danni.List1(0).ListCount();
-    Picture1.BackColor = RGB(255, 0, 0);
+    Picture1.BackColor = kRed;
     DrawOrderStep();
     AnsweredCount = 0;
-    Text2(6).Visible = FlagOn(VORN_Danni.List2.List(1));
+    Text2(6).Visible = VORN_Danni.Setting(kPhraseItem) == 1;
 
     for (ControlArray<Shape>* bar : {&Shape1, &Shape2}) {
         ControlArray<Shape>& S = *bar;

@@ -1,16 +1,12 @@
 #include "shipped_bank.h"
 
+#include "bank/bank_settings.h"
+
 namespace vorn {
 
 QStringList ShippedSettings() {
-    return {
-        QStringLiteral("Настройки - последната цифра"),
-        QStringLiteral("ЧЕО - фраза от 2 части - 0"),
-        QStringLiteral("Проверка за Тото - 1"),
-        QStringLiteral("ВОРН по Геометрия - успоредник"),
-        QStringLiteral("Дава описание - 1"),
-        QStringLiteral("Дава обяснения - 0"),
-    };
+    return MakeSettings(QStringLiteral("ВОРН по Геометрия - успоредник"),
+                        {.phrase = false, .check = true, .explanation = true, .navigation = false});
 }
 
 QString AuthorNote() {

@@ -79,7 +79,7 @@ void VORN_Prazno::LoadDesign() {
     Label1(4).BackColor = kLabelBack;
     Place(Picture1, 2400, 2880, 6135, 200);
     Picture1.Name = QStringLiteral("Picture1");
-    Picture1.BackColor = RGB(255, 0, 0);
+    Picture1.BackColor = kRed; // not answered
 
     Place(Text2(6), 120, 3120, 10635, 525);
     Text2(6).Text = QStringLiteral("При посочен отговор се извежда цялата фраза.\r\n");

@@ -14,6 +14,7 @@
 #include "platform/controls.h"
 #include "platform/option_group.h"
 #include "platform/random_source.h"
+#include "shared_colors.h"
 
 #include <cstdint>
 #include <functional>
@@ -28,7 +29,7 @@ public:
 
     // ---- the window ----
     QString Caption;
-    Color BackColor = RGB(192, 192, 255);
+    Color BackColor = kNeutral;
     Twips ScaleWidth = 10905; // client area
     Twips ScaleHeight = 6945;
     QString FontName = QStringLiteral("Times New Roman");

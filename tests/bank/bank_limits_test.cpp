@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace vorn;
+using test::kCheckOff;
 
 namespace {
 
@@ -15,8 +16,6 @@ std::optional<QString> Check(const BankContent& content) {
     bank.Load(content);
     return CheckBankLimits(bank);
 }
-
-const QString kCheckOff = QStringLiteral("Проверка за Тото - 0");
 
 } // namespace
 

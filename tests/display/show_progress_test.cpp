@@ -73,7 +73,7 @@ TEST(QuestionPicture, IsSharedWithTheBankAndClearedByAQuestionWithout) {
     auto content = MakeBank();
     content.questions[7].picture = nullptr; // question number 7 has none
     // Step 7 (0.3 with 20 questions and the check off) shows question 7 first.
-    content.settings[2] = QStringLiteral("Проверка за Тото - 0");
+    content.settings[2] = test::kCheckOff;
     const auto run = StartRun(content, StepThenIdentity(0.3f, 20));
     VORN_Prazno& f = *run->form;
     EXPECT_FALSE(f.Picture2.Picture);

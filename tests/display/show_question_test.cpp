@@ -7,12 +7,11 @@
 #include <gtest/gtest.h>
 
 using namespace vorn;
+using test::kCheckOff;
 using test::MakeBank;
 using test::StartRun;
 
 namespace {
-
-const QString kCheckOff = QStringLiteral("Проверка за Тото - 0");
 
 // Three questions shown in bank order 1, 2, 0 (step 1 cannot be drawn, so the
 // step is 2 over 3 questions: positions show questions 2, 1, 0).

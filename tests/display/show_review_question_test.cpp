@@ -6,15 +6,15 @@
 #include <gtest/gtest.h>
 
 using namespace vorn;
+using test::kCheckOff;
 using test::MakeBank;
 using test::StartRun;
 
 namespace {
 
-constexpr Color kGreen = RGB(0, 255, 0);
-constexpr Color kRed = RGB(255, 0, 0);
-constexpr Color kNeutral = RGB(192, 192, 255);
-const QString kCheckOff = QStringLiteral("Проверка за Тото - 0");
+constexpr Color kPlainGreen = RGB(0, 255, 0);
+constexpr Color kPlainRed = RGB(255, 0, 0);
+constexpr Color kLightBlue = RGB(192, 192, 255);
 
 // Four questions in bank order 2, 0, 3, 1 (step 3, from 0.1 over eight rows
 // trimmed to "2", "3"... below 4: step 3), identity option orders.
@@ -39,28 +39,28 @@ TEST(ReviewDisplay, RightWrongAndUnansweredPositions) {
 
     // Position 0, right: chosen button green and selected, indicator green.
     EXPECT_TRUE(f.Option1(0).Value());
-    EXPECT_EQ(f.Option1(0).BackColor, kGreen);
+    EXPECT_EQ(f.Option1(0).BackColor, kPlainGreen);
     for (const int i : {1, 2, 3, 4})
-        EXPECT_EQ(f.Option1(i).BackColor, kNeutral) << i;
-    EXPECT_EQ(f.Picture1.BackColor, kGreen);
+        EXPECT_EQ(f.Option1(i).BackColor, kLightBlue) << i;
+    EXPECT_EQ(f.Picture1.BackColor, kPlainGreen);
     EXPECT_EQ(f.Text1(0).Text,
               QStringLiteral("Обяснение на 4, ред 1\r\nОбяснение на 4, ред 2\r\n"));
 
     // Position 1, wrong: chosen red, correct green, indicator red.
     f.Command2_Click(1);
     EXPECT_TRUE(f.Option1(1).Value());
-    EXPECT_EQ(f.Option1(1).BackColor, kRed);
-    EXPECT_EQ(f.Option1(0).BackColor, kGreen);
-    EXPECT_EQ(f.Picture1.BackColor, kRed);
+    EXPECT_EQ(f.Option1(1).BackColor, kPlainRed);
+    EXPECT_EQ(f.Option1(0).BackColor, kPlainGreen);
+    EXPECT_EQ(f.Picture1.BackColor, kPlainRed);
     EXPECT_TRUE(f.Text1(0).Text.startsWith(QStringLiteral("Обяснение на 3")));
 
     // Position 2, never answered: nothing selected or marked.
     f.Command2_Click(1);
     for (int i = 0; i <= 4; ++i) {
         EXPECT_FALSE(f.Option1(i).Value());
-        EXPECT_EQ(f.Option1(i).BackColor, kNeutral);
+        EXPECT_EQ(f.Option1(i).BackColor, kLightBlue);
     }
-    EXPECT_EQ(f.Picture1.BackColor, kRed);
+    EXPECT_EQ(f.Picture1.BackColor, kPlainRed);
     EXPECT_EQ(f.Text2(6).Text, QString());
     EXPECT_EQ(f.Text1(0).Text, QStringLiteral("Няма въведен отговор!"));
     EXPECT_EQ(f.AnsweredCount, 2) << "review restores choices without counting";
@@ -75,9 +75,9 @@ TEST(ReviewDisplay, KeyMatchingNoOptionMarksTheChoiceRedAndNothingGreen) {
     f.Option1(0).setValue(true);
     EXPECT_EQ(f.List2(3).List(0), QStringLiteral("0"));
     f.Command2_Click(0);
-    EXPECT_EQ(f.Option1(0).BackColor, kRed);
+    EXPECT_EQ(f.Option1(0).BackColor, kPlainRed);
     for (const int i : {1, 2, 3, 4})
-        EXPECT_EQ(f.Option1(i).BackColor, kNeutral);
+        EXPECT_EQ(f.Option1(i).BackColor, kLightBlue);
 }
 
 TEST(ReviewDisplay, ExplanationSwitchOffOrEmptyExplanationLeavesTheBoxEmpty) {
@@ -107,7 +107,7 @@ TEST(ReviewDisplay, HiddenSlotsAreResetToNeutralToo) {
     f.Command2_Click(0); // position 0: question 3, two options
     EXPECT_FALSE(f.Option1(4).Visible);
     for (int i = 0; i <= 4; ++i)
-        EXPECT_EQ(f.Option1(i).BackColor, kNeutral);
+        EXPECT_EQ(f.Option1(i).BackColor, kLightBlue);
     EXPECT_FALSE(f.Text2(3).Visible);
 }
 

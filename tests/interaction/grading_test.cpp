@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 using namespace vorn;
+using test::kCheckOff;
 using test::MakeBank;
 using test::StartRun;
 
 namespace {
-
-const QString kCheckOff = QStringLiteral("Проверка за Тото - 0");
 
 // Answers every position of the run in order: right where the pattern says so.
 void AnswerAll(VORN_Prazno& f, const std::function<bool(int position)>& right) {

@@ -7,12 +7,11 @@
 #include <gtest/gtest.h>
 
 using namespace vorn;
+using test::kCheckOff;
 using test::MakeBank;
 using test::StartRun;
 
 namespace {
-
-const QString kCheckOff = QStringLiteral("Проверка за Тото - 0");
 
 // 20 questions plus the check question, step 2: position 0 shows question 2,
 // position 9 question 20 (the last), position 20 question 0.

@@ -6,13 +6,12 @@
 #include <gtest/gtest.h>
 
 using namespace vorn;
+using test::kCheckOff;
 using test::MakeBank;
 using test::StartRun;
 using test::StepThenIdentity;
 
 namespace {
-
-const QString kCheckOff = QStringLiteral("Проверка за Тото - 0");
 
 QStringList Rows(int n, const QString& text) {
     QStringList rows;

@@ -12,6 +12,9 @@
 
 namespace vorn::test {
 
+// The settings item that leaves the check question out.
+inline const QString kCheckOff = QStringLiteral("Проверка за Тото - 0");
+
 struct BankOptions {
     int questions = 20;
     QString phraseFlag = QStringLiteral("ЧЕО - фраза от 2 части - 0");

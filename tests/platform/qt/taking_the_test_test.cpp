@@ -1,8 +1,8 @@
 // Taking a test in the real window: clicks on the real widgets, from the first
 // question to the review.
 
-#include "shipped/shipped_bank.h"
 #include "platform/qt/form_view.h"
+#include "shipped/shipped_bank.h"
 #include "support/test_banks.h"
 
 #include <QApplication>
@@ -55,9 +55,9 @@ std::vector<float> FixedSequence(int questions) {
     return values;
 }
 
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kNeutral(192, 192, 255);
+const QColor kPlainGreen(0, 255, 0);
+const QColor kPlainRed(255, 0, 0);
+const QColor kLightBlue(192, 192, 255);
 
 } // namespace
 
@@ -72,7 +72,7 @@ TEST(TakingTheTest, ShippedTestFromFirstQuestionToReview) {
     std::vector<int> chosen(static_cast<std::size_t>(n), -1);
     for (int p = 0; p < n; ++p) {
         ASSERT_EQ(s.form.CurrentPos, p);
-        EXPECT_EQ(s.background("Picture1"), kRed) << "position " << p << " not answered yet";
+        EXPECT_EQ(s.background("Picture1"), kPlainRed) << "position " << p << " not answered yet";
         const int key = test::KeySlot(s.form);
         if (p != 2) {
             const bool answerRight = p % 3 != 1 && key >= 0;
@@ -82,7 +82,7 @@ TEST(TakingTheTest, ShippedTestFromFirstQuestionToReview) {
             right += answerRight;
             EXPECT_TRUE(
                 s.widget<QRadioButton>(QStringLiteral("Option1(%1)").arg(slot))->isChecked());
-            EXPECT_EQ(s.background("Picture1"), kGreen);
+            EXPECT_EQ(s.background("Picture1"), kPlainGreen);
         }
         s.click("Command1(0)");
     }
@@ -120,9 +120,9 @@ TEST(TakingTheTest, ShippedTestFromFirstQuestionToReview) {
     for (int i = 0; i <= 4; ++i) {
         const QString name = QStringLiteral("Option1(%1)").arg(i);
         EXPECT_FALSE(s.widget(name)->isEnabled());
-        EXPECT_EQ(s.background(name), i == key ? kGreen : kNeutral) << name.toStdString();
+        EXPECT_EQ(s.background(name), i == key ? kPlainGreen : kLightBlue) << name.toStdString();
     }
-    EXPECT_EQ(s.background("Picture1"), kGreen);
+    EXPECT_EQ(s.background("Picture1"), kPlainGreen);
     const int q = test::CurrentQuestion(s.form);
     const QString explanation =
         shipped.questions[static_cast<std::size_t>(q == n - 1 ? 0 : q)].explanation.join(u'\n') +
@@ -142,14 +142,14 @@ TEST(TakingTheTest, ReviewNavigationShowsWrongAndMissingAnswers) {
     s.click("Command1(0)");
     s.click("Command2(0)");
     ASSERT_TRUE(s.widget("Command2(1)")->isVisible());
-    EXPECT_EQ(s.background("Option1(2)"), kRed);
-    EXPECT_EQ(s.background("Option1(0)"), kGreen);
-    EXPECT_EQ(s.background("Picture1"), kRed);
+    EXPECT_EQ(s.background("Option1(2)"), kPlainRed);
+    EXPECT_EQ(s.background("Option1(0)"), kPlainGreen);
+    EXPECT_EQ(s.background("Picture1"), kPlainRed);
     s.click("Command2(1)");
     EXPECT_EQ(s.widget<QPlainTextEdit>("Text1(0)")->toPlainText(),
               QStringLiteral("Няма въведен отговор!"));
     for (int i = 0; i <= 3; ++i)
-        EXPECT_EQ(s.background(QStringLiteral("Option1(%1)").arg(i)), kNeutral);
+        EXPECT_EQ(s.background(QStringLiteral("Option1(%1)").arg(i)), kLightBlue);
     s.click("Command2(2)");
     s.click("Command2(2)");
     EXPECT_EQ(s.form.CurrentPos, 0);
