@@ -1,0 +1,25 @@
+#pragma once
+// A problem found in a bank file: an error that stops it from being played,
+// or a warning about something playable that is probably a mistake. It knows
+// where it is: the line and column of the text, the question, or neither.
+
+#include <QString>
+
+namespace vorn {
+
+struct BankIssue {
+    enum class Severity { Error, Warning };
+    Severity severity = Severity::Error;
+    int line = 0;     // 1-based; 0: not tied to a line
+    int column = 0;   // 1-based, in characters; 0: not tied to a column
+    int question = 0; // 1-based number in the bank; 0: the bank as a whole
+    QString message;  // Bulgarian, one sentence, without the place
+
+    bool isError() const { return severity == Severity::Error; }
+};
+
+// "банка.gift:12:5: грешка: въпрос 3: ..." in the form compilers use, so that
+// editors can jump to the place.
+QString FormatIssue(const QString& file, const BankIssue& issue);
+
+} // namespace vorn
