@@ -1,15 +1,14 @@
 #include "measure_text.h"
 
-#include <cmath>
-
 namespace vorn {
 
 QString Number(double value) {
-    const double whole = std::round(value);
-    if (std::abs(value - whole) < 1e-9) return QString::number(static_cast<long long>(whole));
+    // Rounded to two decimals first, so that 2.999 is "3", not "3,".
     QString text = QString::number(value, 'f', 2);
     while (text.endsWith(u'0'))
         text.chop(1);
+    if (text.endsWith(u'.')) text.chop(1);
+    if (text == QLatin1String("-0")) text = QStringLiteral("0");
     return text.replace(u'.', u',');
 }
 

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <set>
+#include <utility>
+#include <vector>
 
 using namespace vorn;
 
@@ -185,6 +187,10 @@ TEST(ShippedNumberText, WholeNumbersPlainOthersWithADecimalComma) {
     EXPECT_EQ(Number(7.5), QStringLiteral("7,5"));
     EXPECT_EQ(Number(2.25), QStringLiteral("2,25"));
     EXPECT_EQ(Number(36.0000000000001), QStringLiteral("36")) << "a sum of sines, whole";
+    // Rounding to two decimals never leaves a bare comma or a minus zero.
+    for (const auto& [value, text] : std::vector<std::pair<double, const char*>>{
+             {2.999, "3"}, {9.996, "10"}, {0.004, "0"}, {-0.004, "0"}, {12.346, "12,35"}})
+        EXPECT_EQ(Number(value), QString::fromUtf8(text)) << value;
     EXPECT_EQ(Cm(7.5), QStringLiteral("7,5 см"));
     EXPECT_EQ(SquareCm(72), QStringLiteral("72 см²"));
     EXPECT_EQ(Degrees(30), QStringLiteral("30°"));

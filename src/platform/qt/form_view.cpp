@@ -1,19 +1,20 @@
 #include "form_view.h"
 
 #include "icon.h"
+#include "messages.h"
+#include "painted_buttons.h"
+#include "platform/exit_status.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 namespace vorn {
 
@@ -29,7 +30,10 @@ QColor SystemFallback(Color color, const QPalette& palette) {
 }
 
 // Texts keep their "\r\n" line ends in the model; the screen shows line breaks.
-QString ScreenText(QString text) {
+// A hidden control shows nothing, so that nothing it holds can be read from
+// outside the window either (accessibility clients list hidden widgets too).
+QString ScreenText(const Control& control, QString text) {
+    if (!control.Visible) return {};
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     return text;
@@ -68,7 +72,11 @@ int FormView::Px(Twips twips) {
 }
 
 FormView::FormView(VORN_Prazno& form) : form_(form), pictures_(std::make_unique<PictureCache>()) {
-    form_.End = [] { QCoreApplication::exit(0); };
+    form_.End = [] { QCoreApplication::exit(kExitOk); };
+    // A fixed layout: no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(QFont(form_.FontName, form_.FontSize));
     setWindowIcon(WindowIcon());
     buildMenu();
@@ -85,19 +93,37 @@ FormView::FormView(VORN_Prazno& form) : form_(form), pictures_(std::make_unique<
 
 FormView::~FormView() = default;
 
-void FormView::deliver(const std::function<void()>& event) {
-    event();
-    refresh();
+void FormView::deliver(const QString& what, const std::function<void()>& event) {
+    if (failed_) return;
+    // Nothing may leave a Qt event handler: a fault ends the program here, with
+    // a message that names it, instead of an abort.
+    try {
+        event();
+        refresh();
+    } catch (const std::exception& fault) {
+        fail(what, QString::fromUtf8(fault.what()));
+    } catch (...) {
+        fail(what, QStringLiteral("неизвестна грешка"));
+    }
+}
+
+void FormView::fail(const QString& what, const QString& detail) {
+    failed_ = true;
+    ShowErrorThen(this, windowTitle(),
+                  QStringLiteral("Вътрешна грешка при „%1“: %2. Програмата ще бъде затворена.")
+                      .arg(what, detail),
+                  [] { QCoreApplication::exit(kExitFault); });
 }
 
 void FormView::buildMenu() {
     QAction* exit = menuBar()->addAction(form_.izhod(0).Caption);
     exit->setObjectName(form_.izhod(0).Name);
-    connect(exit, &QAction::triggered, this, [this] { deliver([this] { form_.izhod_Click(0); }); });
+    connect(exit, &QAction::triggered, this,
+            [this, exit] { deliver(exit->text(), [this] { form_.izhod_Click(0); }); });
     QAction* author = menuBar()->addAction(form_.autor.Caption);
     author->setObjectName(form_.autor.Name);
     connect(author, &QAction::triggered, this,
-            [this] { deliver([this] { form_.autor_Click(); }); });
+            [this, author] { deliver(author->text(), [this] { form_.autor_Click(); }); });
     refreshers_.push_back([this, exit, author] {
         exit->setText(form_.izhod(0).Caption);
         exit->setVisible(form_.izhod(0).Visible);
@@ -131,7 +157,7 @@ void FormView::buildControls() {
         w->setTextFormat(Qt::PlainText);
         w->setAutoFillBackground(true);
         refreshers_.push_back([this, w, &label] {
-            w->setText(ScreenText(label.Caption));
+            w->setText(ScreenText(label, label.Caption));
             SetBackground(w, QPalette::Window, SystemFallback(label.BackColor, palette()));
         });
         return w;
@@ -143,7 +169,7 @@ void FormView::buildControls() {
         w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         w->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         refreshers_.push_back([this, w, &box] {
-            const QString text = ScreenText(box.Text);
+            const QString text = ScreenText(box, box.Text);
             if (w->toPlainText() != text) w->setPlainText(text);
             SetBackground(w, QPalette::Base, SystemFallback(box.BackColor, palette()));
         });
@@ -151,10 +177,11 @@ void FormView::buildControls() {
     const auto addCommand = [this](ControlArray<CommandButton>& array, int index,
                                    std::function<void()> event) {
         CommandButton& button = array(index);
-        auto* w = place(new QPushButton(canvas_), button);
-        connect(w, &QPushButton::clicked, this, [this, event] { deliver(event); });
+        auto* w = place(new FlatButton(canvas_), button);
+        connect(w, &QPushButton::clicked, this,
+                [this, event, &button] { deliver(button.Caption, event); });
         refreshers_.push_back([this, w, &button] {
-            w->setText(button.Caption);
+            w->setText(ScreenText(button, button.Caption));
             SetBackground(w, QPalette::Button, SystemFallback(button.BackColor, palette()));
         });
     };
@@ -182,16 +209,14 @@ void FormView::buildControls() {
     });
     for (int i = 0; i <= 4; ++i) {
         OptionButton& option = form_.Option1(i);
-        auto* w = place(new QRadioButton(frame), option);
+        auto* w = place(new FlatOptionButton(frame), option);
         w->setAutoExclusive(false); // the model keeps the group; the view mirrors it
-        w->setAutoFillBackground(true);
         connect(w, &QRadioButton::clicked, this,
-                [this, &option] { deliver([&option] { option.setValue(true); }); });
+                [this, &option] { deliver(option.Caption, [&option] { option.setValue(true); }); });
         refreshers_.push_back([this, w, &option] {
-            w->setText(option.Caption);
+            w->setText(ScreenText(option, option.Caption));
             w->setChecked(option.Value());
             SetBackground(w, QPalette::Window, SystemFallback(option.BackColor, palette()));
-            SetBackground(w, QPalette::Button, SystemFallback(option.BackColor, palette()));
         });
     }
 
@@ -220,20 +245,9 @@ void FormView::buildControls() {
     });
     addTextBox(form_.Text1(0));
     addTextBox(form_.Text1(1));
-
-    // The state lists: hidden, but drawn like every other control of the form.
-    for (int j = 0; j <= 6; ++j) {
-        ListBox& list = form_.List2(j);
-        auto* w = place(new QListWidget(canvas_), list);
-        refreshers_.push_back([w, &list, shown = QStringList()]() mutable {
-            if (shown != list.items()) {
-                shown = list.items();
-                w->clear();
-                w->addItems(shown);
-            }
-            w->setCurrentRow(list.ListIndex());
-        });
-    }
+    // The state lists have no widget: they hold what the examinee must not see
+    // (the slot of every right answer), and a hidden widget can still be read
+    // through the accessibility interface.
 
     refreshers_.push_back([this] {
         setWindowTitle(form_.Caption);
@@ -260,8 +274,9 @@ QWidget* FormView::widgetFor(const QString& controlName) const {
 
 void FormView::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program as the exit command does.
-    form_.izhod_Click(0);
     event->accept();
+    if (failed_) return;
+    deliver(form_.izhod(0).Caption, [this] { form_.izhod_Click(0); });
 }
 
 } // namespace vorn

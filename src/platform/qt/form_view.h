@@ -2,7 +2,8 @@
 // The Qt view of the main form: one widget per control, placed at twips / 15,
 // refreshed from the model after every event it delivers. The model is the one
 // truth; the view decides nothing. Widgets are named after their controls
-// ("Text2(3)", "Option1(0)", "izhod(0)").
+// ("Text2(3)", "Option1(0)", "izhod(0)"); the hidden state lists have none. A
+// fault in an event ends the program with a message and kExitFault.
 
 #include "window/vorn_prazno.h"
 
@@ -39,13 +40,17 @@ private:
     void buildControls();
     void buildTabOrder();
     template <typename W> W* place(W* widget, const Control& control);
-    void deliver(const std::function<void()>& event);
+    // Runs one event of the model and brings the widgets up to date; `what`
+    // names the event in the message of a fault.
+    void deliver(const QString& what, const std::function<void()>& event);
+    void fail(const QString& what, const QString& detail);
 
     VORN_Prazno& form_;
     QWidget* canvas_ = nullptr;
     std::vector<std::function<void()>> refreshers_;
     std::vector<std::pair<int, QWidget*>> tabStops_;
     std::unique_ptr<PictureCache> pictures_;
+    bool failed_ = false; // after a fault no event reaches the model
 };
 
 } // namespace vorn

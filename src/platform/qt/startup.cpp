@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "platform/exit_status.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 #include <cstdio>
@@ -10,8 +12,19 @@ namespace vorn {
 namespace {
 
 constexpr const char* kNoDisplay =
-    "vorn-player: cannot open a display: set DISPLAY to a running X server, "
-    "or run with QT_QPA_PLATFORM=offscreen to start without a screen.\n";
+    "vorn-player: не може да се отвори дисплей. Стартирайте програмата в графична сесия "
+    "или задайте DISPLAY на работещ X сървър (например DISPLAY=:0).\n";
+
+// The value of the toolkit's own option `-name VALUE` (or `--name VALUE`), which
+// it honours over the environment; empty when not given.
+QByteArray QtOption(int argc, char** argv, const char* name) {
+    const QByteArray single = QByteArray("-") + name, twice = QByteArray("--") + name;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if ((arg == single || arg == twice) && i + 1 < argc) return QByteArray(argv[i + 1]);
+    }
+    return {};
+}
 
 QtMessageHandler previousHandler = nullptr;
 QStringList heldBack; // the platform's own complaints while it starts
@@ -21,7 +34,7 @@ void NoDisplayHandler(QtMsgType type, const QMessageLogContext& context, const Q
     // aborts; end here with our own line instead of its trail of messages.
     if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
         std::fputs(kNoDisplay, stderr);
-        std::_Exit(1);
+        std::_Exit(kExitRefused);
     }
     const QLatin1String category(context.category ? context.category : "");
     if (category.startsWith(QLatin1String("qt.qpa"))) {
@@ -33,13 +46,15 @@ void NoDisplayHandler(QtMsgType type, const QMessageLogContext& context, const Q
 
 } // namespace
 
-void ExitCleanlyWithoutDisplay() {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+void ExitCleanlyWithoutDisplay(int argc, char** argv) {
+    QByteArray platform = QtOption(argc, argv, "platform");
+    if (platform.isEmpty()) platform = qgetenv("QT_QPA_PLATFORM");
     const bool wantsX = platform.isEmpty() || platform.startsWith("xcb");
     if (wantsX && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        QtOption(argc, argv, "display").isEmpty() &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::fputs(kNoDisplay, stderr);
-        std::exit(1);
+        std::exit(kExitRefused);
     }
     previousHandler = qInstallMessageHandler(NoDisplayHandler);
 }

@@ -6,9 +6,10 @@ class QApplication;
 namespace vorn {
 
 // Where no display can be opened, says so in one line on standard error and
-// exits with status 1, instead of the toolkit's abort. Call before creating
-// the QApplication.
-void ExitCleanlyWithoutDisplay();
+// exits with kExitRefused, instead of the toolkit's abort. Honours the
+// toolkit's own -platform and -display options. Call before creating the
+// QApplication.
+void ExitCleanlyWithoutDisplay(int argc, char** argv);
 // Once the QApplication stands: messages go their usual way again, and what
 // the platform said while starting is passed on.
 void DisplayOpened();

@@ -1,0 +1,56 @@
+#include "messages.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace vorn {
+
+namespace {
+
+QMessageBox* OpenBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                     const QString& text) {
+    auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName(QStringLiteral("message"));
+    box->open();
+    return box;
+}
+
+} // namespace
+
+bool DisplayIsSeen() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+void SayOnStandardError(const QString& text) {
+    QString line = text.simplified();
+    std::fprintf(stderr, "vorn-player: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+void ShowErrorAndWait(const QString& title, const QString& text) {
+    SayOnStandardError(text);
+    if (!DisplayIsSeen()) return;
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    box.exec();
+}
+
+void ShowErrorThen(QWidget* parent, const QString& title, const QString& text,
+                   const std::function<void()>& then) {
+    SayOnStandardError(text);
+    QMessageBox* box = OpenBox(parent, QMessageBox::Critical, title, text);
+    if (!DisplayIsSeen()) {
+        then();
+        return;
+    }
+    QObject::connect(box, &QMessageBox::finished, box, [then] { then(); });
+}
+
+void ShowWarning(QWidget* parent, const QString& title, const QString& text) {
+    SayOnStandardError(text);
+    OpenBox(parent, QMessageBox::Warning, title, text);
+}
+
+} // namespace vorn

@@ -1,0 +1,77 @@
+// A fault inside an event (here a state row that names no question) must not
+// escape through the toolkit's event loop: the program says what failed, on
+// standard error and in a message box, and ends with its fault status.
+
+#include "platform/exit_status.h"
+#include "platform/qt/form_view.h"
+#include "support/test_banks.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace vorn;
+
+namespace {
+
+// Standard error of this process while it lives, read back at the end.
+class CapturedStandardError {
+public:
+    CapturedStandardError() {
+        file_.open();
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        dup2(file_.handle(), STDERR_FILENO);
+    }
+    QString text() {
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+        file_.seek(0);
+        return QString::fromLocal8Bit(file_.readAll());
+    }
+
+private:
+    QTemporaryFile file_;
+    int saved_ = -1;
+};
+
+} // namespace
+
+TEST(FaultBoundary, AFaultInAClickIsNamedAndEndsTheProgramWithTheFaultStatus) {
+    const auto run = test::StartRun(test::MakeBank(), test::StepThenIdentity(0.0f, 21));
+    VORN_Prazno& f = *run->form;
+    FormView view(f);
+    view.show();
+    QApplication::processEvents();
+    f.List2(1).setList(1, QStringLiteral("999")); // position 1 names no question
+
+    CapturedStandardError err;
+    QTimer::singleShot(0,
+                       [&] { QTest::mouseClick(view.widgetFor("Command1(0)"), Qt::LeftButton); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); }); // a hang fails, not blocks
+    const int status = QApplication::exec();
+    const QString said = err.text();
+
+    EXPECT_EQ(status, kExitFault);
+    EXPECT_TRUE(said.contains(QStringLiteral("„Напред“")) && said.contains("List1(1000)"))
+        << said.toStdString();
+    EXPECT_EQ(said.count(QStringLiteral("vorn-player:")), 1)
+        << "one message: " << said.toStdString();
+    const auto* box = view.findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains(QStringLiteral("„Напред“")) &&
+                box->text().contains("List1(1000)"))
+        << box->text().toStdString();
+
+    // The model may be half-way through the event: nothing reaches it any more.
+    const int position = f.CurrentPos;
+    QTest::mouseClick(view.widgetFor("Command1(1)"), Qt::LeftButton);
+    EXPECT_EQ(f.CurrentPos, position);
+}
