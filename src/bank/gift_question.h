@@ -1,0 +1,23 @@
+#pragma once
+// Reads one GIFT question, its lines without the comment lines, into a
+// Question, or refuses it with the reason and the place.
+
+#include "bank_content.h"
+#include "bank_issue.h"
+#include "gift_text.h"
+
+#include <variant>
+#include <vector>
+
+namespace vorn::gift {
+
+struct ReadQuestion {
+    Question question;
+    bool missingWord = false; // text follows the answer block
+};
+
+// lines: not empty, the first is where the question starts. A refusal names
+// its line and, where there is one, its column; the caller numbers it.
+std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceLine>& lines);
+
+} // namespace vorn::gift

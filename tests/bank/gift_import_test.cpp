@@ -1,0 +1,165 @@
+// Reading a bank from GIFT text: the multiple-choice questions it takes, the
+// title and settings, and every other question type refused at its place.
+
+#include "bank/bank_settings.h"
+#include "bank/gift_import.h"
+#include "support/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+namespace {
+
+LoadedBank Import(const QString& text) {
+    return ImportGift(text, QStringLiteral("/banks/present-simple.gift"));
+}
+
+// The one question of text; an empty one when it was refused.
+Question Only(const QString& text) {
+    const LoadedBank bank = Import(text);
+    EXPECT_FALSE(bank.hasErrors())
+        << FormatIssue(QStringLiteral("t"), bank.issues.front()).toStdString();
+    return bank.content.questions.size() == 1 ? bank.content.questions.front() : Question{};
+}
+
+} // namespace
+
+TEST(GiftImport, EscapesGiveTheCharacterALineBreakOrStayAsWritten) {
+    const std::pair<QString, QString> cases[] = {
+        {"a\\~b {=x ~y}", "a~b"},    {"a\\=b {=x ~y}", "a=b"},   {"a\\#b {=x ~y}", "a#b"},
+        {"a\\{b {=x ~y}", "a{b"},    {"a\\}b {=x ~y}", "a}b"},   {"a\\:b {=x ~y}", "a:b"},
+        {"a\\nb {=x ~y}", "a\r\nb"}, {"a\\qb {=x ~y}", "a\\qb"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(Only(text).text, expected) << text.toStdString();
+    const Question q = Only("Q {=x\\=1\\ny ~\\{z\\}}");
+    EXPECT_EQ(q.options, (QStringList{"x=1\r\ny", "{z}"}));
+    EXPECT_EQ(q.key, "x=1\r\ny");
+}
+
+TEST(GiftImport, AnswersOnOneLineOrEachOnItsOwnLine) {
+    for (const QString text :
+         {"Which verb?\n{=am ~is ~are}", "Which \t\n  verb?  {\n=am\n~ is \n~are\n}"}) {
+        const Question q = Only(text);
+        EXPECT_EQ(q.text, "Which verb?") << text.toStdString();
+        EXPECT_EQ(q.options, (QStringList{"am", "is", "are"})) << text.toStdString();
+        EXPECT_EQ(q.key, "am") << text.toStdString();
+    }
+}
+
+TEST(GiftImport, TitleFromTheFirstTitleCommentElseTheFileName) {
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("// title: Сегашно време\n// title: Второ\nQ {=a ~b}"),
+         QStringLiteral("Сегашно време")},
+        {"Q {=a ~b}\n\n//TITLE:Late", "Late"},
+        {"// a note\nQ {=a ~b}", "present-simple"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(Import(text).content.settings[kTitleItem], expected) << text.toStdString();
+}
+
+TEST(GiftImport, CommentsCategoriesNamesAndFormatMarkersAreLeftOut) {
+    const LoadedBank bank =
+        Import("$CATEGORY: $course$/Verbs\n\n// note\n::Q1:: [html]Who\n// inside\nis it? "
+               "{=[markdown]a ~b}");
+    ASSERT_EQ(bank.content.questions.size(), 1u);
+    EXPECT_EQ(bank.content.questions[0].text, "Who is it?");
+    EXPECT_EQ(bank.content.questions[0].options, (QStringList{"a", "b"}));
+    EXPECT_EQ(bank.questionLines, std::vector<int>{4});
+}
+
+TEST(GiftImport, GeneralFeedbackThenEachAnswersFeedbackMakeTheExplanation) {
+    const Question q = Only("Q {=a #Right.\n~b # No:\\nsee rule 2.\n~c ####General one.\\n"
+                            "\nGeneral \\#two.}");
+    EXPECT_EQ(q.explanation,
+              QStringList({QStringLiteral("General one."), QStringLiteral("General #two."),
+                           QStringLiteral("a – Right."), QStringLiteral("b – No:"),
+                           QStringLiteral("see rule 2.")}));
+}
+
+TEST(GiftImport, TextAfterTheBlockMakesAMissingWordQuestion) {
+    const std::pair<QString, QString> cases[] = {
+        {"I {=am ~is ~are} happy.", "I ___ happy."},
+        {"{=A ~An} apple.", "___ apple."},
+        {"I\n{=am ~is}\nhappy.", "I ___ happy."},
+        {"Who? {=a ~b}", "Who?"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(Only(text).text, expected) << text.toStdString();
+}
+
+TEST(GiftImport, PhrasePreviewOnlyWhenEveryQuestionIsMissingWord) {
+    const std::pair<QString, bool> cases[] = {
+        {"I {=am ~is} here.\n\n{=A ~An} apple.", true},
+        {"I {=am ~is} here.\n\nWho? {=a ~b}", false},
+        {"", false},
+    };
+    for (const auto& [text, phrase] : cases)
+        EXPECT_EQ(Import(text).content.settings,
+                  MakeSettings(
+                      "present-simple",
+                      {.phrase = phrase, .check = false, .explanation = true, .navigation = true}))
+            << text.toStdString();
+}
+
+TEST(GiftImport, OtherQuestionTypesAreRefusedAtTheirPlace) {
+    struct Case {
+        QString question; // the second question of the file, on line 3
+        int column;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"Is it? {T}", 9, QStringLiteral("вярно/невярно")},
+        {"Is it? {TRUE}", 9, QStringLiteral("вярно/невярно")},
+        {"Is it? { F }", 10, QStringLiteral("вярно/невярно")},
+        {"Is it? {FALSE#No.}", 9, QStringLiteral("вярно/невярно")},
+        {"Year? {#1822:5}", 8, QStringLiteral("Числови")},
+        {"Write. {}", 8, QStringLiteral("свободен отговор")},
+        {"Match. {=a -> 1 =b -> 2}", 12, QStringLiteral("съпоставяне")},
+        {"Capital? {=Paris =paris}", 10, QStringLiteral("кратък отговор")},
+        {"Just a note.", 0, QStringLiteral("няма блок")},
+        {"Q {=a =b ~c}", 7, QStringLiteral("Втори верен")},
+        {"Q {~a ~b}", 3, QStringLiteral("няма верен")},
+        {"Q {=a ~%50%b}", 8, QStringLiteral("Тежести")},
+        {"Q {=%100%a ~b}", 5, QStringLiteral("Тежести")},
+        {"Q {a =b ~c}", 4, QStringLiteral("преди първия")},
+        {"::Q a {=b ~c}", 1, QStringLiteral("Името")},
+        {"Q {=a ~b\n~c", 3, QStringLiteral("не е затворен")},
+        {"{{{{{{}}}}}}", 1, QStringLiteral("не е затворен")},
+        {"Q =a ~b}", 8, QStringLiteral("без отваряща")},
+        {"Q {=a ~b} and {=c ~d}", 15, QStringLiteral("Втори блок")},
+    };
+    for (const auto& [question, column, reason] : cases) {
+        const LoadedBank bank = Import("Good {=a ~b}\n\n" + question);
+        ASSERT_EQ(bank.issues.size(), 1u) << question.toStdString();
+        const BankIssue& issue = bank.issues.front();
+        EXPECT_TRUE(issue.isError());
+        EXPECT_EQ(issue.line, 3) << question.toStdString();
+        EXPECT_EQ(issue.column, column) << question.toStdString();
+        EXPECT_EQ(issue.question, 2) << question.toStdString();
+        EXPECT_TRUE(issue.message.contains(reason)) << issue.message.toStdString();
+        EXPECT_EQ(bank.content.questions.size(), 1u) << "the good question is still read";
+    }
+}
+
+TEST(GiftImport, EveryBrokenQuestionIsReportedAndGoodOnesKeepTheirLines) {
+    const LoadedBank bank = Import("// c\nQ1 {=a ~b}\n\n\n// x\nQ2\n{=c ~d}\n\nBad {T}\n\n"
+                                   "Bad {\n=x\n\nQ5 {=e ~f}\n\nx}");
+    EXPECT_EQ(bank.questionLines, (std::vector<int>{2, 6, 14}));
+    ASSERT_EQ(bank.issues.size(), 3u);
+    EXPECT_EQ(std::make_pair(bank.issues[0].line, bank.issues[0].question), std::make_pair(9, 3));
+    EXPECT_EQ(std::make_pair(bank.issues[1].line, bank.issues[1].question), std::make_pair(11, 4));
+    EXPECT_EQ(std::make_pair(bank.issues[2].line, bank.issues[2].question), std::make_pair(16, 6));
+}
+
+TEST(GiftImport, ByteOrderMarkAndWindowsLineEndsAreAccepted) {
+    const LoadedBank bank = Import(QStringLiteral(
+        "\uFEFF// title: T\r\nQ one\r\nmore {=a\r\n~b #x\r\ny}\r\n\r\nQ2 {=c ~d}\r\n"));
+    ASSERT_FALSE(bank.hasErrors());
+    EXPECT_EQ(bank.content.settings[kTitleItem], "T");
+    EXPECT_EQ(bank.content.questions[0].text, "Q one more");
+    EXPECT_EQ(bank.content.questions[0].options, (QStringList{"a", "b"}));
+    EXPECT_EQ(bank.content.questions[0].explanation, (QStringList{QStringLiteral("b – x"), "y"}));
+    EXPECT_EQ(bank.questionLines, (std::vector<int>{2, 7}));
+}
