@@ -2,40 +2,60 @@
 
 namespace vorn {
 
-std::optional<QString> CheckBankLimits(const QuestionBank& bank) {
-    if (bank.List2.ListCount() != kSettingsItems)
-        return QStringLiteral("Настройките на теста трябва да са %1 реда, а са %2.")
-            .arg(kSettingsItems)
-            .arg(bank.List2.ListCount());
+namespace {
 
+BankIssue Broken(int question, const QString& message) {
+    return {.question = question, .message = message};
+}
+
+} // namespace
+
+std::vector<BankIssue> BankLimitIssues(const QuestionBank& bank) {
+    if (bank.List2.ListCount() != kSettingsItems)
+        return {Broken(0, QStringLiteral("настройките трябва да са %1 реда, а са %2.")
+                              .arg(kSettingsItems)
+                              .arg(bank.List2.ListCount()))};
+
+    std::vector<BankIssue> issues;
     const int n = bank.List1(0).ListCount();
     const bool check = bank.AddsCheckQuestion();
     const int runQuestions = n + (check ? 1 : 0);
     if (runQuestions < kMinRunQuestions)
-        return QStringLiteral("Тестът трябва да има поне %1 въпроса, а има %2.")
-            .arg(kMinRunQuestions)
-            .arg(runQuestions);
+        issues.push_back(Broken(0, QStringLiteral("тестът трябва да има поне %1 въпроса, а има %2%3.")
+                                       .arg(kMinRunQuestions)
+                                       .arg(runQuestions)
+                                       .arg(check ? QStringLiteral(" с проверката за Тото")
+                                                  : QString())));
 
     const int capacity = QuestionBank::kPictureSlots - (check ? 1 : 0);
     if (n > capacity)
-        return QStringLiteral("Въпрос %1 е извън капацитета: банката побира до %2 въпроса"
-                              "%3.")
-            .arg(capacity + 1)
-            .arg(capacity)
-            .arg(check ? QStringLiteral(" с проверката за Тото") : QString());
+        issues.push_back(Broken(capacity + 1,
+                                QStringLiteral("е извън капацитета: банката побира до %1 въпроса%2.")
+                                    .arg(capacity)
+                                    .arg(check ? QStringLiteral(" с проверката за Тото")
+                                               : QString())));
 
-    for (int q = 1; q <= n; ++q) {
+    for (int q = 1; q <= std::min(n, QuestionBank::kQuestionSlots); ++q) {
         const int k = bank.List1(q).ListCount() - 1;
         if (k < QuestionBank::kMinOptions || k > QuestionBank::kMaxOptions)
-            return QStringLiteral("Въпрос %1 има %2 отговора; допустими са от %3 до %4.")
-                .arg(q)
-                .arg(k)
-                .arg(QuestionBank::kMinOptions)
-                .arg(QuestionBank::kMaxOptions);
-        if (!bank.Poredica.contains(k) || bank.Poredica(k).ListCount() != Factorial(k))
-            return QStringLiteral("Въпрос %1: няма всички наредби за %2 отговора.").arg(q).arg(k);
+            issues.push_back(Broken(q, QStringLiteral("има %1 отговора; допустими са от %2 до %3.")
+                                           .arg(k)
+                                           .arg(QuestionBank::kMinOptions)
+                                           .arg(QuestionBank::kMaxOptions)));
+        else if (!bank.Poredica.contains(k) || bank.Poredica(k).ListCount() != Factorial(k))
+            issues.push_back(Broken(q, QStringLiteral("няма всички наредби за %1 отговора.").arg(k)));
     }
-    return std::nullopt;
+    return issues;
+}
+
+std::optional<QString> CheckBankLimits(const QuestionBank& bank) {
+    const std::vector<BankIssue> issues = BankLimitIssues(bank);
+    if (issues.empty()) return std::nullopt;
+    const BankIssue& first = issues.front();
+    QString message = first.message;
+    message[0] = message[0].toUpper();
+    if (first.question > 0) message = QStringLiteral("Въпрос %1: %2").arg(first.question).arg(first.message);
+    return message;
 }
 
 } // namespace vorn

@@ -24,6 +24,10 @@ public:
     static constexpr int kPictureSlots = 29; // also the explanation slots
     static constexpr int kMinOptions = 2;
     static constexpr int kMaxOptions = 5;
+    // The window's picture area, where a question's picture is drawn from its
+    // corner and clipped.
+    static constexpr Twips kPictureAreaWidth = 3375;
+    static constexpr Twips kPictureAreaHeight = 2055;
 
     QuestionBank();
     QuestionBank(const QuestionBank&) = delete;

@@ -9,6 +9,7 @@
 namespace vorn {
 
 using Twips = float; // single precision, as the runtime keeps positions
+constexpr int kTwipsPerPixel = 15; // at the usual 96 dots per inch
 
 struct Control {
     QString Name;

@@ -107,7 +107,7 @@ void VORN_Prazno::LoadDesign() {
     Command2(0).Caption = QStringLiteral("Оценяване");
     Command2(0).BackColor = kReviewButtonBack;
 
-    Place(Picture2, 120, 4800, 3375, 2055);
+    Place(Picture2, 120, 4800, QuestionBank::kPictureAreaWidth, QuestionBank::kPictureAreaHeight);
     Picture2.Name = QStringLiteral("Picture2");
     Place(Text1(0), 3600, 4800, 7215, 2055);
     Text1(0).Text = HelpText();

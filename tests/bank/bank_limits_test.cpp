@@ -36,7 +36,7 @@ TEST(BankLimits, OptionCountsOutsideTwoToFiveNameTheQuestion) {
     for (const int k : {0, 1, 6}) {
         const auto refused = Check(test::MakeBank({.questions = 4, .optionCounts = {4, 4, k}}));
         ASSERT_TRUE(refused) << "k = " << k;
-        EXPECT_TRUE(refused->startsWith(QStringLiteral("Въпрос 3 има %1 отговора").arg(k)))
+        EXPECT_TRUE(refused->startsWith(QStringLiteral("Въпрос 3: има %1 отговора").arg(k)))
             << refused->toStdString();
     }
 }

@@ -68,7 +68,7 @@ private:
 };
 
 int FormView::Px(Twips twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
+    return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
 }
 
 FormView::FormView(VORN_Prazno& form) : form_(form), pictures_(std::make_unique<PictureCache>()) {

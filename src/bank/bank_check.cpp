@@ -1,0 +1,91 @@
+#include "bank_check.h"
+
+#include "bank_limits.h"
+#include "bank_pictures.h"
+
+#include <QSet>
+
+namespace vorn {
+
+namespace {
+
+class Checker {
+public:
+    explicit Checker(const LoadedBank& bank) : bank_(bank) {}
+
+    void add(BankIssue issue) {
+        if (issue.question > 0 && issue.line == 0) issue.line = bank_.lineOf(issue.question);
+        issues_.push_back(std::move(issue));
+    }
+    void error(int q, const QString& message) { add({.question = q, .message = message}); }
+    void warning(int q, const QString& message) {
+        add({.severity = BankIssue::Severity::Warning, .question = q, .message = message});
+    }
+
+    void question(int q, const Question& question, bool phrases) {
+        if (question.text.trimmed().isEmpty()) error(q, QStringLiteral("текстът на въпроса е празен."));
+
+        const auto matches = question.options.count(question.key);
+        if (matches == 0)
+            warning(q, QStringLiteral("ключът „%1“ не съвпада с нито един отговор: въпросът никога "
+                                      "няма да се зачете за верен.")
+                           .arg(question.key));
+        if (matches > 1)
+            warning(q, QStringLiteral("ключът „%1“ съвпада с %2 отговора.").arg(question.key).arg(matches));
+        QSet<QString> seen;
+        for (const QString& option : question.options) {
+            if (seen.contains(option) && option != question.key)
+                warning(q, QStringLiteral("отговорът „%1“ се повтаря.").arg(option));
+            seen.insert(option);
+        }
+        if (phrases && !question.text.contains(u'_'))
+            warning(q, QStringLiteral("тестът е от фрази с празно място, а въпросът няма „_“: "
+                                      "допълнената фраза ще е текстът и отговорът след него."));
+        if (question.picture) {
+            const auto size = DecodedSize(question.picture->encoded);
+            const int width = static_cast<int>(QuestionBank::kPictureAreaWidth) / kTwipsPerPixel;
+            const int height = static_cast<int>(QuestionBank::kPictureAreaHeight) / kTwipsPerPixel;
+            if (const QSize* s = std::get_if<QSize>(&size);
+                s && (s->width() > width || s->height() > height))
+                warning(q, QStringLiteral("картинката е %1 × %2 точки, а полето за нея е %3 × %4: "
+                                          "ще се покаже само горният ѝ ляв ъгъл.")
+                               .arg(s->width())
+                               .arg(s->height())
+                               .arg(width)
+                               .arg(height));
+        }
+    }
+
+    std::vector<BankIssue> run() {
+        QuestionBank laidOut;
+        laidOut.Load(bank_.content);
+        for (const BankIssue& issue : BankLimitIssues(laidOut))
+            add(issue);
+        const QStringList& settings = bank_.content.settings;
+        const bool phrases = settings.size() > kPhraseItem && SettingValue(settings[kPhraseItem]) == 1;
+        int q = 0;
+        for (const Question& question : bank_.content.questions)
+            this->question(++q, question, phrases);
+        return std::move(issues_);
+    }
+
+private:
+    const LoadedBank& bank_;
+    std::vector<BankIssue> issues_;
+};
+
+} // namespace
+
+std::vector<BankIssue> CheckBank(const LoadedBank& bank) {
+    if (bank.hasErrors()) return {};
+    return Checker(bank).run();
+}
+
+std::vector<BankIssue> AllIssues(const LoadedBank& bank) {
+    std::vector<BankIssue> all = bank.issues;
+    for (BankIssue& issue : CheckBank(bank))
+        all.push_back(std::move(issue));
+    return all;
+}
+
+} // namespace vorn

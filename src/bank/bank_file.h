@@ -1,0 +1,18 @@
+#pragma once
+// A bank from a file: a "vorn-bank" JSON file (bank_json.h) with its pictures
+// in its folder, or a Moodle GIFT file (name ending in .gift). Either is read
+// whole, up to a size cap, as UTF-8.
+
+#include "loaded_bank.h"
+
+#include <QString>
+
+namespace vorn {
+
+constexpr qint64 kMaxBankFileBytes = 4 * 1024 * 1024;
+
+bool IsGiftFile(const QString& path);
+
+LoadedBank LoadBankFile(const QString& path);
+
+} // namespace vorn

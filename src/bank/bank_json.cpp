@@ -1,0 +1,215 @@
+#include "bank_json.h"
+
+#include "text_place.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+namespace vorn {
+
+namespace {
+
+const QString kFormatName = QStringLiteral("vorn-bank");
+
+QString ParseErrorText(QJsonParseError::ParseError error) {
+    switch (error) {
+    case QJsonParseError::UnterminatedObject:
+        return QStringLiteral("незатворен обект: липсва „}“");
+    case QJsonParseError::MissingNameSeparator:
+        return QStringLiteral("липсва „:“ след името на полето");
+    case QJsonParseError::UnterminatedArray:
+        return QStringLiteral("незатворен списък: липсва „]“");
+    case QJsonParseError::MissingValueSeparator:
+        return QStringLiteral("липсва „,“ между стойностите");
+    case QJsonParseError::IllegalValue:
+        return QStringLiteral("недопустима стойност");
+    case QJsonParseError::TerminationByNumber:
+        return QStringLiteral("текстът свършва насред число");
+    case QJsonParseError::IllegalNumber:
+        return QStringLiteral("недопустимо число");
+    case QJsonParseError::IllegalEscapeSequence:
+        return QStringLiteral("недопустима последователност с „\\“");
+    case QJsonParseError::IllegalUTF8String:
+        return QStringLiteral("текстът не е в UTF-8");
+    case QJsonParseError::UnterminatedString:
+        return QStringLiteral("незатворен низ: липсват кавички");
+    case QJsonParseError::MissingObject:
+        return QStringLiteral("очаква се обект „{ ... }“");
+    case QJsonParseError::DeepNesting:
+        return QStringLiteral("твърде дълбоко влагане");
+    case QJsonParseError::DocumentTooLarge:
+        return QStringLiteral("файлът е твърде голям");
+    case QJsonParseError::GarbageAtEnd:
+        return QStringLiteral("излишен текст след края на банката");
+    case QJsonParseError::NoError:
+        break;
+    }
+    return QStringLiteral("неправилен текст");
+}
+
+class Reader {
+public:
+    Reader(LoadedBank& bank, const PictureReader& pictures) : bank_(bank), pictures_(pictures) {}
+
+    void error(int question, const QString& message) {
+        bank_.issues.push_back({.question = question, .message = message});
+    }
+    void warning(int question, const QString& message) {
+        bank_.issues.push_back(
+            {.severity = BankIssue::Severity::Warning, .question = question, .message = message});
+    }
+
+    // Unknown fields are warned about: most are misspelt names of known ones.
+    void knownFields(const QJsonObject& object, const QStringList& known, int question) {
+        for (const QString& key : object.keys())
+            if (!known.contains(key))
+                warning(question, QStringLiteral("непознато поле „%1“ е пропуснато.").arg(key));
+    }
+
+    std::optional<QString> text(const QJsonObject& object, const QString& field, int question,
+                                bool required) {
+        const QJsonValue value = object.value(field);
+        if (value.isUndefined() && !required) return QString();
+        if (!value.isString()) {
+            error(question, value.isUndefined()
+                                ? QStringLiteral("липсва полето „%1“.").arg(field)
+                                : QStringLiteral("полето „%1“ трябва да е текст в кавички.").arg(field));
+            return std::nullopt;
+        }
+        return value.toString();
+    }
+
+    std::optional<QStringList> texts(const QJsonObject& object, const QString& field, int question,
+                                     bool required) {
+        const QJsonValue value = object.value(field);
+        if (value.isUndefined() && !required) return QStringList();
+        const auto wrong = [&] {
+            error(question, value.isUndefined()
+                                ? QStringLiteral("липсва полето „%1“.").arg(field)
+                                : QStringLiteral("полето „%1“ трябва да е списък от текстове [\"...\", ...].")
+                                      .arg(field));
+            return std::nullopt;
+        };
+        if (!value.isArray()) return wrong();
+        QStringList result;
+        for (const QJsonValue item : value.toArray()) {
+            if (!item.isString()) return wrong();
+            result.append(item.toString());
+        }
+        return result;
+    }
+
+    void question(const QJsonValue& value, int q) {
+        if (!value.isObject()) {
+            error(q, QStringLiteral("всеки въпрос трябва да е обект { ... }."));
+            return;
+        }
+        const QJsonObject object = value.toObject();
+        knownFields(object, {"text", "options", "key", "explanation", "picture"}, q);
+        Question question;
+        const auto text = this->text(object, QStringLiteral("text"), q, true);
+        const auto options = texts(object, QStringLiteral("options"), q, true);
+        const auto key = this->text(object, QStringLiteral("key"), q, true);
+        const auto explanation = texts(object, QStringLiteral("explanation"), q, false);
+        const auto picture = this->text(object, QStringLiteral("picture"), q, false);
+        if (!text || !options || !key || !explanation || !picture) return;
+        question.text = *text;
+        question.options = *options;
+        question.key = *key;
+        question.explanation = *explanation;
+        if (!picture->isEmpty()) {
+            PictureResult read = pictures_(*picture);
+            if (const auto* problem = std::get_if<QString>(&read)) {
+                error(q, *problem);
+                return;
+            }
+            question.picture = std::get<Picture>(read);
+        }
+        bank_.content.questions.push_back(std::move(question));
+        bank_.questionLines.push_back(0);
+    }
+
+private:
+    LoadedBank& bank_;
+    const PictureReader& pictures_;
+};
+
+} // namespace
+
+LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
+    LoadedBank bank;
+    Reader read(bank, pictures);
+
+    QJsonParseError parsed;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parsed);
+    if (parsed.error != QJsonParseError::NoError) {
+        const auto [line, column] = PlaceOf(json, parsed.offset);
+        bank.issues.push_back({.line = line,
+                               .column = column,
+                               .message = ParseErrorText(parsed.error) + QStringLiteral(".")});
+        return bank;
+    }
+    if (!document.isObject()) {
+        read.error(0, QStringLiteral("банката трябва да е обект { ... }."));
+        return bank;
+    }
+    const QJsonObject root = document.object();
+    if (root.value(QStringLiteral("format")).toString() != kFormatName) {
+        read.error(0, QStringLiteral("това не е банка: полето „format“ трябва да е „%1“.")
+                          .arg(kFormatName));
+        return bank;
+    }
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    const double number = version.toDouble(-1);
+    if (!version.isDouble() || number != static_cast<int>(number) || number < 1) {
+        read.error(0, QStringLiteral("полето „version“ трябва да е цяло число, например %1.")
+                          .arg(kBankFormatVersion));
+        return bank;
+    }
+    if (number > kBankFormatVersion) {
+        read.error(0, QStringLiteral("банката е във версия %1 на формата, а програмата чете до "
+                                     "версия %2: обновете програмата.")
+                          .arg(static_cast<int>(number))
+                          .arg(kBankFormatVersion));
+        return bank;
+    }
+    read.knownFields(root, {"format", "version", "settings", "authorNote", "questions"}, 0);
+
+    const auto settings = read.texts(root, QStringLiteral("settings"), 0, true);
+    const auto note = read.text(root, QStringLiteral("authorNote"), 0, false);
+    if (settings) bank.content.settings = *settings;
+    if (note) bank.content.authorNote = *note;
+
+    const QJsonValue questions = root.value(QStringLiteral("questions"));
+    if (!questions.isArray()) {
+        read.error(0, QStringLiteral("полето „questions“ трябва да е списък от въпроси [ ... ]."));
+        return bank;
+    }
+    int q = 0;
+    for (const QJsonValue question : questions.toArray())
+        read.question(question, ++q);
+    return bank;
+}
+
+QByteArray WriteBankJson(const BankContent& content,
+                         const std::function<QString(const Picture&)>& pictureName) {
+    QJsonArray questions;
+    for (const Question& question : content.questions) {
+        QJsonObject object{{"text", question.text},
+                           {"options", QJsonArray::fromStringList(question.options)},
+                           {"key", question.key},
+                           {"explanation", QJsonArray::fromStringList(question.explanation)}};
+        if (question.picture) object.insert("picture", pictureName(question.picture));
+        questions.append(object);
+    }
+    const QJsonObject root{{"format", kFormatName},
+                           {"version", kBankFormatVersion},
+                           {"settings", QJsonArray::fromStringList(content.settings)},
+                           {"authorNote", content.authorNote},
+                           {"questions", questions}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+} // namespace vorn
