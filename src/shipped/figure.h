@@ -3,6 +3,8 @@
 // up) and what is drawn on them. The figure generator paints it; the tests
 // measure it, so a label never claims a length or an angle the drawing lacks.
 
+#include "platform/program_error.h"
+
 #include <QPointF>
 #include <QString>
 #include <QStringList>
@@ -71,7 +73,11 @@ struct Figure {
     bool captionBeside = false; // to the right of the drawing instead of above
 
     // The point of that name; a figure only names points it has.
-    const FigurePoint& point(const QString& name) const;
+    const FigurePoint& point(const QString& name) const {
+        for (const FigurePoint& p : points)
+            if (p.name == name) return p;
+        throw ProgramError(QStringLiteral("Figure: no point %1").arg(name));
+    }
 };
 
 } // namespace vorn
