@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <optional>
 
@@ -359,21 +360,27 @@ Figure Figure20() {
         .build();
 }
 
+// The figure of the picture file named after that question.
+Figure FigureOf(int question) {
+    const std::map<int, Figure (*)()> figures{
+        {1, Figure01},  {2, Figure02},      {3, Figure03},  {4, Figure04},  {5, Figure05},
+        {8, Figure08},  {9, Figure09And10}, {11, Figure11}, {12, Figure12}, {13, Figure13},
+        {14, Figure14}, {15, Figure15},     {16, Figure16}, {17, Figure17}, {18, Figure18},
+        {19, Figure19}, {20, Figure20}};
+    const auto figure = figures.find(question);
+    if (figure == figures.end())
+        throw ProgramError(
+            QStringLiteral("no figure for the picture of question %1").arg(question));
+    return figure->second();
+}
+
 } // namespace
 
 std::vector<ShippedPicture> ShippedPictures() {
-    const auto file = [](int q) { return QStringLiteral("q%1.jpg").arg(q, 2, 10, QChar(u'0')); };
-    return {
-        {file(1), {1}, Figure01()},          {file(2), {2}, Figure02()},
-        {file(3), {3}, Figure03()},          {file(4), {4}, Figure04()},
-        {file(5), {5}, Figure05()},          {file(8), {8}, Figure08()},
-        {file(9), {9, 10}, Figure09And10()}, {file(11), {11}, Figure11()},
-        {file(12), {12}, Figure12()},        {file(13), {13}, Figure13()},
-        {file(14), {14}, Figure14()},        {file(15), {15}, Figure15()},
-        {file(16), {16}, Figure16()},        {file(17), {17}, Figure17()},
-        {file(18), {18}, Figure18()},        {file(19), {19}, Figure19()},
-        {file(20), {20}, Figure20()},
-    };
+    std::vector<ShippedPicture> pictures;
+    for (const ShippedPictureFile& file : ShippedPictureFiles())
+        pictures.push_back({file, FigureOf(file.questions.front())});
+    return pictures;
 }
 
 } // namespace vorn

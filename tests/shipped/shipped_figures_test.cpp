@@ -86,7 +86,7 @@ const std::vector<ShippedPicture>& Pictures() {
 
 TEST(ShippedFigures, EveryPrintedNumberHoldsForTheDrawing) {
     for (const ShippedPicture& picture : Pictures()) {
-        SCOPED_TRACE(picture.fileName.toStdString());
+        SCOPED_TRACE(picture.file.name.toStdString());
         const Figure& f = picture.figure;
         ASSERT_GE(f.points.size(), 4u);
         const QPointF a = Corner(f, 0).at, b = Corner(f, 1).at, c = Corner(f, 2).at,
@@ -134,7 +134,7 @@ TEST(ShippedFigures, EveryPrintedNumberHoldsForTheDrawing) {
 // one point inside is the crossing of the diagonals.
 TEST(ShippedFigures, FurtherPointsLieOnTheSidesOrAtTheCentre) {
     for (const ShippedPicture& picture : Pictures()) {
-        SCOPED_TRACE(picture.fileName.toStdString());
+        SCOPED_TRACE(picture.file.name.toStdString());
         const Figure& f = picture.figure;
         const QPointF centre = (Corner(f, 0).at + Corner(f, 2).at) / 2;
         for (std::size_t i = 4; i < f.points.size(); ++i) {
@@ -260,8 +260,8 @@ TEST(ShippedFigures, EachPictureShowsTheGivensOfItsQuestions) {
     };
     ASSERT_EQ(givens.size(), Pictures().size());
     for (const ShippedPicture& picture : Pictures()) {
-        SCOPED_TRACE(picture.fileName.toStdString());
-        const auto check = givens.find(picture.fileName);
+        SCOPED_TRACE(picture.file.name.toStdString());
+        const auto check = givens.find(picture.file.name);
         ASSERT_NE(check, givens.end());
         check->second(picture.figure);
     }
@@ -275,15 +275,15 @@ TEST(ShippedFigures, CompiledInPicturesAreTheFiguresPaintedNow) {
     std::vector<bool> hasFigure(bank.questions.size(), false);
     for (const ShippedPicture& picture : Pictures()) {
         const QByteArray painted = FigureJpeg(picture.figure);
-        ASSERT_FALSE(painted.isEmpty()) << picture.fileName.toStdString();
-        for (const int q : picture.questions) {
+        ASSERT_FALSE(painted.isEmpty()) << picture.file.name.toStdString();
+        for (const int q : picture.file.questions) {
             const auto index = static_cast<std::size_t>(q - 1);
             ASSERT_LT(index, bank.questions.size());
             hasFigure[index] = true;
             const Picture& shown = bank.questions[index].picture;
             ASSERT_NE(shown, nullptr) << "question " << q;
             EXPECT_TRUE(shown->encoded == painted)
-                << "assets/pictures/" << picture.fileName.toStdString()
+                << "assets/pictures/" << picture.file.name.toStdString()
                 << " is not its figure as painted now (painted with Liberation Sans); draw the "
                    "pictures again: cmake --build build --target vorn-figures && "
                    "build/tools/figures/vorn-figures assets/pictures";

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     }
     int failures = 0;
     for (const vorn::ShippedPicture& picture : vorn::ShippedPictures()) {
-        const QString path = folder.filePath(picture.fileName);
+        const QString path = folder.filePath(picture.file.name);
         const QByteArray bytes = vorn::FigureJpeg(picture.figure);
         QSaveFile file(path);
         if (bytes.isEmpty()) {
