@@ -32,10 +32,9 @@ QPointF Unit(QPointF v) {
 // tests can hold the drawing against it.
 class Builder {
 public:
-    // corners: the names counterclockwise from the bottom left; the angle is
-    // the one at the bottom left corner, between the base and the side.
-    Builder(int width, int height, double base, double side, double angle,
-            const QString& corners = QStringLiteral("ABCD")) {
+    // A, B, C, D counterclockwise from the bottom left: the base AB, the side
+    // AD and the angle A between them.
+    Builder(int width, int height, double base, double side, double angle) {
         figure_.width = width;
         figure_.height = height;
         const QPointF p0(0, 0);
@@ -49,7 +48,7 @@ public:
             const QPointF next = corner[(i + 1) % 4], previous = corner[(i + 3) % 4];
             const QPointF outside = -(Unit(next - corner[i]) + Unit(previous - corner[i]));
             figure_.points.push_back(
-                {corners.mid(static_cast<int>(i), 1), corner[i], Unit(outside)});
+                {QString(QChar(static_cast<char16_t>(u'A' + i))), corner[i], Unit(outside)});
         }
     }
 
@@ -289,14 +288,13 @@ Figure Figure14() {
 
 Figure Figure15() {
     const auto& n = shipped::kQ15;
-    // Here the base is AD: the corners run A, D, C, B counterclockwise, and
-    // AH = AB·cos A.
+    // The height BH falls on the side AD, at AH = AB·cos A from A.
     const double ab = n.ah / std::cos(Radians(n.angleA));
-    return Builder(147, 99, n.ah + n.hd, ab, n.angleA, QStringLiteral("ADCB"))
+    return Builder(147, 99, ab, n.ah + n.hd, n.angleA)
         .foot(kH, kB, kA, kD)
         .length(kA, kH, n.ah)
         .length(kH, kD, n.hd)
-        .angle(kA, kD, kB, n.angleA)
+        .angle(kA, kB, kD, n.angleA)
         .build();
 }
 

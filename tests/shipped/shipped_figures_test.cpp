@@ -130,6 +130,22 @@ TEST(ShippedFigures, EveryPrintedNumberHoldsForTheDrawing) {
     }
 }
 
+// A, B, C, D follow each other counterclockwise as drawn (y up), as a reader
+// of a textbook expects: each corner turns left.
+TEST(ShippedFigures, CornersAreNamedCounterclockwise) {
+    const QStringList names{"A", "B", "C", "D"};
+    for (const ShippedPicture& picture : Pictures()) {
+        const Figure& f = picture.figure;
+        for (int i = 0; i < 4; ++i) {
+            const QPointF previous = f.point(names[(i + 3) % 4]).at, here = f.point(names[i]).at,
+                          next = f.point(names[(i + 1) % 4]).at;
+            const QPointF in = here - previous, out = next - here;
+            EXPECT_GT(in.x() * out.y() - in.y() * out.x(), 0)
+                << picture.file.name.toStdString() << ": turns right at " << names[i].toStdString();
+        }
+    }
+}
+
 // Feet of heights and points like M lie on a side, not on its extension; the
 // one point inside is the crossing of the diagonals.
 TEST(ShippedFigures, FurtherPointsLieOnTheSidesOrAtTheCentre) {
