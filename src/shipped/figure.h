@@ -38,13 +38,14 @@ struct LengthMark {
     double position = 0.5;  // where along the segment, 0 = at `from`
 };
 
-// An arc between the rays vertex-from and vertex-to with its text.
+// An arc between the rays vertex-from and vertex-to with its text, which sits
+// beyond the middle of the arc: it names the whole angle, never a part of it.
 struct AngleMark {
     QString vertex, from, to;
     std::optional<double> value; // degrees, when the text prints it
     QString text;
-    double radius = 1;   // relative to the usual arc
-    double textAt = 0.5; // where the text sits between the rays, 0 = on vertex-from
+    double radius = 1;       // relative to the usual arc
+    bool acrossLine = false; // a line halves the angle: the text covers it on a white ground
 };
 
 struct RightAngleMark {

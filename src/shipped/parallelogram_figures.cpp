@@ -107,14 +107,14 @@ public:
     }
 
     Builder& angle(const QString& vertex, const QString& from, const QString& to, double value,
-                   double radius = 1, double textAt = 0.5) {
-        figure_.angles.push_back({vertex, from, to, value, Degrees(value), radius, textAt});
+                   double radius = 1, bool acrossLine = false) {
+        figure_.angles.push_back({vertex, from, to, value, Degrees(value), radius, acrossLine});
         return *this;
     }
 
     Builder& angleText(const QString& vertex, const QString& from, const QString& to,
-                       const QString& text, double radius = 1, double textAt = 0.5) {
-        figure_.angles.push_back({vertex, from, to, std::nullopt, text, radius, textAt});
+                       const QString& text, double radius = 1) {
+        figure_.angles.push_back({vertex, from, to, std::nullopt, text, radius, false});
         return *this;
     }
 
@@ -176,7 +176,7 @@ Figure Figure02() {
         .segment(kA, kM)
         .length(kD, kM, n.dm)
         .length(kM, kC, n.mc)
-        .angle(kA, kB, kD, n.angleA, 3, 0.25)
+        .angle(kA, kB, kD, n.angleA, 4, true)
         .build();
 }
 
@@ -236,7 +236,7 @@ Figure Figure09And10() {
         .foot(kH, kD, kA, kB)
         .length(kA, kB, n.ab, 0.72)
         .length(kA, kD, n.ad)
-        .angle(kA, kB, kD, n.angleA, 1.6, 0.5)
+        .angle(kA, kB, kD, n.angleA, 1.6)
         .build();
 }
 
@@ -281,8 +281,8 @@ Figure Figure14() {
     return Builder(175, 105, n.drawnAB, ad, angleA)
         .segment(kB, kD)
         .angle(kB, kA, kD, n.angleABD, 1.6)
-        .angle(kD, kA, kB, n.angleADB, 2)
-        .angleText(kD, kA, kC, QStringLiteral("?"), 1, 0.85)
+        .angle(kD, kA, kB, n.angleADB, 1.6)
+        .angleText(kD, kA, kC, QStringLiteral("?"), 3.4)
         .build();
 }
 

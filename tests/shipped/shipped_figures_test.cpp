@@ -130,6 +130,32 @@ TEST(ShippedFigures, EveryPrintedNumberHoldsForTheDrawing) {
     }
 }
 
+// An angle's text sits beyond the middle of its arc, so a line from the
+// vertex that halves the angle runs under it: exactly then the text is
+// written on a white ground.
+TEST(ShippedFigures, AngleTextOnAHalvingLineHasAWhiteGround) {
+    for (const ShippedPicture& picture : Pictures()) {
+        const Figure& f = picture.figure;
+        for (const AngleMark& mark : f.angles) {
+            bool halved = false;
+            for (const FigureSegment& segment : f.segments) {
+                const QString other = segment.from == mark.vertex ? segment.to
+                                      : segment.to == mark.vertex ? segment.from
+                                                                  : QString();
+                if (other.isEmpty() || other == mark.from || other == mark.to) continue;
+                const double first = AngleAt(f, mark.vertex, mark.from, other),
+                             second = AngleAt(f, mark.vertex, other, mark.to);
+                halved = halved ||
+                         (std::abs(first - second) < kTolerance &&
+                          std::abs(first + second - AngleAt(f, mark.vertex, mark.from, mark.to)) <
+                              kTolerance);
+            }
+            EXPECT_EQ(mark.acrossLine, halved) << picture.file.name.toStdString()
+                                               << ": the angle at " << mark.vertex.toStdString();
+        }
+    }
+}
+
 // A, B, C, D follow each other counterclockwise as drawn (y up), as a reader
 // of a textbook expects: each corner turns left.
 TEST(ShippedFigures, CornersAreNamedCounterclockwise) {

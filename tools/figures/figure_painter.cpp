@@ -105,14 +105,15 @@ private:
         return QPointF(origin_.x() + p.x() * scale_, origin_.y() - p.y() * scale_);
     }
 
-    // Writes a text centred at `centre`.
-    void text(QPointF centre, const QString& text, double size) {
+    // Writes a text centred at `centre`; on a white ground where it covers a line.
+    void text(QPointF centre, const QString& text, double size, bool whiteGround = false) {
         p_.setFont(Font(size));
         const QSizeF box = QFontMetricsF(p_.font()).boundingRect(text).size();
         QRectF rect(centre - QPointF(box.width() / 2, box.height() / 2), box);
         // Kept inside the picture; a text wider than the picture starts at its left edge.
         rect.moveLeft(std::max(1.0, std::min(rect.left(), figure_.width - rect.width() - 1)));
         rect.moveTop(std::max(0.0, std::min(rect.top(), figure_.height - rect.height())));
+        if (whiteGround) p_.fillRect(rect, Qt::white);
         p_.drawText(rect, Qt::AlignCenter, text);
     }
 
@@ -171,9 +172,10 @@ private:
             arc.arcTo(circle, start, sweep);
             p_.setPen(QPen(Qt::black, 0.9));
             p_.drawPath(arc);
-            const double textAngle = (start + sweep * mark.textAt) * std::numbers::pi / 180;
+            const double textAngle = (start + sweep * 0.5) * std::numbers::pi / 180;
             const QPointF toward(std::cos(textAngle), -std::sin(textAngle));
-            text(beside(v + toward * r, toward, mark.text, kValueSize), mark.text, kValueSize);
+            text(beside(v + toward * r, toward, mark.text, kValueSize), mark.text, kValueSize,
+                 mark.acrossLine);
         }
     }
 
