@@ -35,7 +35,9 @@ struct LengthMark {
     QString text;
     bool inCaption = false;
     bool otherSide = false; // beside the segment on the side of the centre
-    double position = 0.5;  // where along the segment, 0 = at `from`
+    // A point lies inside the segment: the text goes beside a line drawn along
+    // the whole segment, so it cannot be read as the length of a piece.
+    bool dimensionLine = false;
 };
 
 // An arc between the rays vertex-from and vertex-to with its text, which sits

@@ -87,22 +87,28 @@ public:
         return *this;
     }
 
-    Builder& length(const QString& from, const QString& to, double value, double position = 0.5,
-                    bool otherSide = false) {
-        figure_.lengths.push_back({from, to, value, Cm(value), false, otherSide, position});
+    Builder& length(const QString& from, const QString& to, double value, bool otherSide = false) {
+        figure_.lengths.push_back({from, to, value, Cm(value), false, otherSide, false});
+        return *this;
+    }
+
+    // The length of a side that a foot cuts in two, on a dimension line
+    // beside the whole side.
+    Builder& wholeLength(const QString& from, const QString& to, double value) {
+        figure_.lengths.push_back({from, to, value, Cm(value), false, false, true});
         return *this;
     }
 
     Builder& lengthText(const QString& from, const QString& to, const QString& text,
                         bool otherSide = false) {
-        figure_.lengths.push_back({from, to, std::nullopt, text, false, otherSide, 0.5});
+        figure_.lengths.push_back({from, to, std::nullopt, text, false, otherSide, false});
         return *this;
     }
 
     Builder& lengthInCaption(const QString& from, const QString& to, double value) {
         figure_.lengths.push_back({from, to, value,
                                    QStringLiteral("%1%2 = %3").arg(from, to, Cm(value)), true,
-                                   false, 0.5});
+                                   false, false});
         return *this;
     }
 
@@ -214,8 +220,8 @@ Figure Figure05() {
     return Builder(173, 109, n.ab, n.ad, n.drawnAngleA)
         .foot(kH, kD, kA, kB)
         .foot(kK, kB, kA, kD)
-        .length(kA, kB, n.ab, 0.7)
-        .length(kA, kD, n.ad, 0.35)
+        .wholeLength(kA, kB, n.ab)
+        .wholeLength(kA, kD, n.ad)
         .build();
 }
 
@@ -224,9 +230,9 @@ Figure Figure08() {
     const double angleA = DegreesOf(std::asin(double(n.dh) / n.ad));
     return Builder(198, 90, n.ab, n.ad, angleA)
         .foot(kH, kD, kA, kB)
-        .length(kA, kB, n.ab, 0.65)
+        .wholeLength(kA, kB, n.ab)
         .length(kA, kD, n.ad)
-        .length(kD, kH, n.dh, 0.5, true)
+        .length(kD, kH, n.dh, true)
         .build();
 }
 
@@ -234,7 +240,7 @@ Figure Figure09And10() {
     const auto& n = shipped::kQ09Q10;
     return Builder(215, 120, n.ab, n.ad, n.angleA)
         .foot(kH, kD, kA, kB)
-        .length(kA, kB, n.ab, 0.72)
+        .wholeLength(kA, kB, n.ab)
         .length(kA, kD, n.ad)
         .angle(kA, kB, kD, n.angleA, 1.6)
         .build();
@@ -246,9 +252,9 @@ Figure Figure11() {
     return Builder(220, 129, n.ab, n.ad, angleA)
         .foot(kH, kD, kA, kB)
         .foot(kK, kB, kA, kD, QPointF(-1, 0.5))
-        .length(kA, kB, n.ab, 0.72)
-        .length(kA, kD, n.ad)
-        .length(kD, kH, n.dh, 0.5, true)
+        .wholeLength(kA, kB, n.ab)
+        .wholeLength(kA, kD, n.ad)
+        .length(kD, kH, n.dh, true)
         .lengthText(kB, kK, QStringLiteral("?"), true)
         .build();
 }
@@ -304,7 +310,7 @@ Figure Figure16() {
     const double angleA = DegreesOf(std::asin(dh / n.drawnAD));
     return Builder(204, 122, n.ab, n.drawnAD, angleA)
         .foot(kH, kD, kA, kB)
-        .length(kA, kB, n.ab, 0.7)
+        .wholeLength(kA, kB, n.ab)
         .lengthText(kD, kH, QStringLiteral("?"), true)
         .caption(QStringLiteral("S = %1").arg(SquareCm(n.area)), Caption::Claim::Area, {}, n.area)
         .captionBeside()

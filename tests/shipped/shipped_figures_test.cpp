@@ -130,6 +130,25 @@ TEST(ShippedFigures, EveryPrintedNumberHoldsForTheDrawing) {
     }
 }
 
+// A length written beside a segment that a point (a foot H or K) cuts in two
+// would read as the length of a piece, so exactly those go on a dimension
+// line along the whole segment.
+TEST(ShippedFigures, LengthOfACutSegmentIsOnADimensionLine) {
+    for (const ShippedPicture& picture : Pictures()) {
+        const Figure& f = picture.figure;
+        for (const LengthMark& mark : f.lengths) {
+            if (mark.inCaption) continue;
+            const QPointF a = f.point(mark.from).at, b = f.point(mark.to).at;
+            bool cut = false;
+            for (const FigurePoint& p : f.points)
+                cut = cut || (OnSegment(p.at, a, b) && Distance(p.at, a) > kTolerance &&
+                              Distance(p.at, b) > kTolerance);
+            EXPECT_EQ(mark.dimensionLine, cut) << picture.file.name.toStdString() << ": "
+                                               << mark.from.toStdString() << mark.to.toStdString();
+        }
+    }
+}
+
 // An angle's text sits beyond the middle of its arc, so a line from the
 // vertex that halves the angle runs under it: exactly then the text is
 // written on a white ground.
