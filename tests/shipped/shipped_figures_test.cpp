@@ -1,6 +1,8 @@
 // The figures of the shipped pictures measured: every printed length, angle
 // and caption holds for the drawing, and every picture shows the givens of its
-// question, so a figure cannot contradict its text.
+// question, so a figure cannot contradict its text. They also read the usual
+// way (corners counterclockwise, labels that name a whole side or angle), and
+// the committed files are these figures as painted now.
 
 #include "figure_jpeg.h"
 #include "shipped/parallelogram_figures.h"
@@ -342,7 +344,8 @@ TEST(ShippedFigures, CompiledInPicturesAreTheFiguresPaintedNow) {
             ASSERT_LT(index, bank.questions.size());
             hasFigure[index] = true;
             const Picture& shown = bank.questions[index].picture;
-            ASSERT_NE(shown, nullptr) << "question " << q;
+            ASSERT_NE(shown, nullptr) << "assets/pictures/" << picture.file.name.toStdString()
+                                      << " is missing (question " << q << ")";
             EXPECT_TRUE(shown->encoded == painted)
                 << "assets/pictures/" << picture.file.name.toStdString()
                 << " is not its figure as painted now (painted with Liberation Sans); draw the "
