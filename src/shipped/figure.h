@@ -3,6 +3,8 @@
 // up) and what is drawn on them. The figure generator paints it; the tests
 // measure it, so a label never claims a length or an angle the drawing lacks.
 
+#include "platform/program_error.h"
+
 #include <QPointF>
 #include <QString>
 #include <QStringList>
@@ -33,16 +35,19 @@ struct LengthMark {
     QString text;
     bool inCaption = false;
     bool otherSide = false; // beside the segment on the side of the centre
-    double position = 0.5;  // where along the segment, 0 = at `from`
+    // A point lies inside the segment: the text goes beside a line drawn along
+    // the whole segment, so it cannot be read as the length of a piece.
+    bool dimensionLine = false;
 };
 
-// An arc between the rays vertex-from and vertex-to with its text.
+// An arc between the rays vertex-from and vertex-to with its text, which sits
+// beyond the middle of the arc: it names the whole angle, never a part of it.
 struct AngleMark {
     QString vertex, from, to;
     std::optional<double> value; // degrees, when the text prints it
     QString text;
-    double radius = 1;   // relative to the usual arc
-    double textAt = 0.5; // where the text sits between the rays, 0 = on vertex-from
+    double radius = 1;       // relative to the usual arc
+    bool acrossLine = false; // a line halves the angle: the text covers it on a white ground
 };
 
 struct RightAngleMark {
@@ -71,7 +76,11 @@ struct Figure {
     bool captionBeside = false; // to the right of the drawing instead of above
 
     // The point of that name; a figure only names points it has.
-    const FigurePoint& point(const QString& name) const;
+    const FigurePoint& point(const QString& name) const {
+        for (const FigurePoint& p : points)
+            if (p.name == name) return p;
+        throw ProgramError(QStringLiteral("Figure: no point %1").arg(name));
+    }
 };
 
 } // namespace vorn

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <optional>
 
@@ -31,10 +32,9 @@ QPointF Unit(QPointF v) {
 // tests can hold the drawing against it.
 class Builder {
 public:
-    // corners: the names counterclockwise from the bottom left; the angle is
-    // the one at the bottom left corner, between the base and the side.
-    Builder(int width, int height, double base, double side, double angle,
-            const QString& corners = QStringLiteral("ABCD")) {
+    // A, B, C, D counterclockwise from the bottom left: the base AB, the side
+    // AD and the angle A between them.
+    Builder(int width, int height, double base, double side, double angle) {
         figure_.width = width;
         figure_.height = height;
         const QPointF p0(0, 0);
@@ -48,7 +48,7 @@ public:
             const QPointF next = corner[(i + 1) % 4], previous = corner[(i + 3) % 4];
             const QPointF outside = -(Unit(next - corner[i]) + Unit(previous - corner[i]));
             figure_.points.push_back(
-                {corners.mid(static_cast<int>(i), 1), corner[i], Unit(outside)});
+                {QString(QChar(static_cast<char16_t>(u'A' + i))), corner[i], Unit(outside)});
         }
     }
 
@@ -87,34 +87,40 @@ public:
         return *this;
     }
 
-    Builder& length(const QString& from, const QString& to, double value, double position = 0.5,
-                    bool otherSide = false) {
-        figure_.lengths.push_back({from, to, value, Cm(value), false, otherSide, position});
+    Builder& length(const QString& from, const QString& to, double value, bool otherSide = false) {
+        figure_.lengths.push_back({from, to, value, Cm(value), false, otherSide, false});
+        return *this;
+    }
+
+    // The length of a side that a foot cuts in two, on a dimension line
+    // beside the whole side.
+    Builder& wholeLength(const QString& from, const QString& to, double value) {
+        figure_.lengths.push_back({from, to, value, Cm(value), false, false, true});
         return *this;
     }
 
     Builder& lengthText(const QString& from, const QString& to, const QString& text,
                         bool otherSide = false) {
-        figure_.lengths.push_back({from, to, std::nullopt, text, false, otherSide, 0.5});
+        figure_.lengths.push_back({from, to, std::nullopt, text, false, otherSide, false});
         return *this;
     }
 
     Builder& lengthInCaption(const QString& from, const QString& to, double value) {
         figure_.lengths.push_back({from, to, value,
                                    QStringLiteral("%1%2 = %3").arg(from, to, Cm(value)), true,
-                                   false, 0.5});
+                                   false, false});
         return *this;
     }
 
     Builder& angle(const QString& vertex, const QString& from, const QString& to, double value,
-                   double radius = 1, double textAt = 0.5) {
-        figure_.angles.push_back({vertex, from, to, value, Degrees(value), radius, textAt});
+                   double radius = 1, bool acrossLine = false) {
+        figure_.angles.push_back({vertex, from, to, value, Degrees(value), radius, acrossLine});
         return *this;
     }
 
     Builder& angleText(const QString& vertex, const QString& from, const QString& to,
-                       const QString& text, double radius = 1, double textAt = 0.5) {
-        figure_.angles.push_back({vertex, from, to, std::nullopt, text, radius, textAt});
+                       const QString& text, double radius = 1) {
+        figure_.angles.push_back({vertex, from, to, std::nullopt, text, radius, false});
         return *this;
     }
 
@@ -176,7 +182,7 @@ Figure Figure02() {
         .segment(kA, kM)
         .length(kD, kM, n.dm)
         .length(kM, kC, n.mc)
-        .angle(kA, kB, kD, n.angleA, 3, 0.25)
+        .angle(kA, kB, kD, n.angleA, 4, true)
         .build();
 }
 
@@ -214,8 +220,8 @@ Figure Figure05() {
     return Builder(173, 109, n.ab, n.ad, n.drawnAngleA)
         .foot(kH, kD, kA, kB)
         .foot(kK, kB, kA, kD)
-        .length(kA, kB, n.ab, 0.7)
-        .length(kA, kD, n.ad, 0.35)
+        .wholeLength(kA, kB, n.ab)
+        .wholeLength(kA, kD, n.ad)
         .build();
 }
 
@@ -224,9 +230,9 @@ Figure Figure08() {
     const double angleA = DegreesOf(std::asin(double(n.dh) / n.ad));
     return Builder(198, 90, n.ab, n.ad, angleA)
         .foot(kH, kD, kA, kB)
-        .length(kA, kB, n.ab, 0.65)
+        .wholeLength(kA, kB, n.ab)
         .length(kA, kD, n.ad)
-        .length(kD, kH, n.dh, 0.5, true)
+        .length(kD, kH, n.dh, true)
         .build();
 }
 
@@ -234,9 +240,9 @@ Figure Figure09And10() {
     const auto& n = shipped::kQ09Q10;
     return Builder(215, 120, n.ab, n.ad, n.angleA)
         .foot(kH, kD, kA, kB)
-        .length(kA, kB, n.ab, 0.72)
+        .wholeLength(kA, kB, n.ab)
         .length(kA, kD, n.ad)
-        .angle(kA, kB, kD, n.angleA, 1.6, 0.5)
+        .angle(kA, kB, kD, n.angleA, 1.6)
         .build();
 }
 
@@ -246,9 +252,9 @@ Figure Figure11() {
     return Builder(220, 129, n.ab, n.ad, angleA)
         .foot(kH, kD, kA, kB)
         .foot(kK, kB, kA, kD, QPointF(-1, 0.5))
-        .length(kA, kB, n.ab, 0.72)
-        .length(kA, kD, n.ad)
-        .length(kD, kH, n.dh, 0.5, true)
+        .wholeLength(kA, kB, n.ab)
+        .wholeLength(kA, kD, n.ad)
+        .length(kD, kH, n.dh, true)
         .lengthText(kB, kK, QStringLiteral("?"), true)
         .build();
 }
@@ -281,21 +287,20 @@ Figure Figure14() {
     return Builder(175, 105, n.drawnAB, ad, angleA)
         .segment(kB, kD)
         .angle(kB, kA, kD, n.angleABD, 1.6)
-        .angle(kD, kA, kB, n.angleADB, 2)
-        .angleText(kD, kA, kC, QStringLiteral("?"), 1, 0.85)
+        .angle(kD, kA, kB, n.angleADB, 1.6)
+        .angleText(kD, kA, kC, QStringLiteral("?"), 3.4)
         .build();
 }
 
 Figure Figure15() {
     const auto& n = shipped::kQ15;
-    // Here the base is AD: the corners run A, D, C, B counterclockwise, and
-    // AH = AB·cos A.
+    // The height BH falls on the side AD, at AH = AB·cos A from A.
     const double ab = n.ah / std::cos(Radians(n.angleA));
-    return Builder(147, 99, n.ah + n.hd, ab, n.angleA, QStringLiteral("ADCB"))
+    return Builder(147, 99, ab, n.ah + n.hd, n.angleA)
         .foot(kH, kB, kA, kD)
         .length(kA, kH, n.ah)
         .length(kH, kD, n.hd)
-        .angle(kA, kD, kB, n.angleA)
+        .angle(kA, kB, kD, n.angleA)
         .build();
 }
 
@@ -305,7 +310,7 @@ Figure Figure16() {
     const double angleA = DegreesOf(std::asin(dh / n.drawnAD));
     return Builder(204, 122, n.ab, n.drawnAD, angleA)
         .foot(kH, kD, kA, kB)
-        .length(kA, kB, n.ab, 0.7)
+        .wholeLength(kA, kB, n.ab)
         .lengthText(kD, kH, QStringLiteral("?"), true)
         .caption(QStringLiteral("S = %1").arg(SquareCm(n.area)), Caption::Claim::Area, {}, n.area)
         .captionBeside()
@@ -359,21 +364,27 @@ Figure Figure20() {
         .build();
 }
 
+// The figure of the picture file named after that question.
+Figure FigureOf(int question) {
+    const std::map<int, Figure (*)()> figures{
+        {1, Figure01},  {2, Figure02},      {3, Figure03},  {4, Figure04},  {5, Figure05},
+        {8, Figure08},  {9, Figure09And10}, {11, Figure11}, {12, Figure12}, {13, Figure13},
+        {14, Figure14}, {15, Figure15},     {16, Figure16}, {17, Figure17}, {18, Figure18},
+        {19, Figure19}, {20, Figure20}};
+    const auto figure = figures.find(question);
+    if (figure == figures.end())
+        throw ProgramError(
+            QStringLiteral("no figure for the picture of question %1").arg(question));
+    return figure->second();
+}
+
 } // namespace
 
 std::vector<ShippedPicture> ShippedPictures() {
-    const auto file = [](int q) { return QStringLiteral("q%1.jpg").arg(q, 2, 10, QChar(u'0')); };
-    return {
-        {file(1), {1}, Figure01()},          {file(2), {2}, Figure02()},
-        {file(3), {3}, Figure03()},          {file(4), {4}, Figure04()},
-        {file(5), {5}, Figure05()},          {file(8), {8}, Figure08()},
-        {file(9), {9, 10}, Figure09And10()}, {file(11), {11}, Figure11()},
-        {file(12), {12}, Figure12()},        {file(13), {13}, Figure13()},
-        {file(14), {14}, Figure14()},        {file(15), {15}, Figure15()},
-        {file(16), {16}, Figure16()},        {file(17), {17}, Figure17()},
-        {file(18), {18}, Figure18()},        {file(19), {19}, Figure19()},
-        {file(20), {20}, Figure20()},
-    };
+    std::vector<ShippedPicture> pictures;
+    for (const ShippedPictureFile& file : ShippedPictureFiles())
+        pictures.push_back({file, FigureOf(file.questions.front())});
+    return pictures;
 }
 
 } // namespace vorn

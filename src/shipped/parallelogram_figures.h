@@ -5,18 +5,18 @@
 // figures against the questions.
 
 #include "figure.h"
+#include "shipped_picture_files.h"
 
-#include <QString>
 #include <vector>
 
 namespace vorn {
 
 struct ShippedPicture {
-    QString fileName;           // in assets/pictures
-    std::vector<int> questions; // 1-based numbers of the questions that show it
+    ShippedPictureFile file;
     Figure figure;
 };
 
+// One per file of ShippedPictureFiles(), in its order.
 std::vector<ShippedPicture> ShippedPictures();
 
 } // namespace vorn

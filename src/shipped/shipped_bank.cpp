@@ -1,6 +1,6 @@
 #include "shipped_bank.h"
 
-#include "parallelogram_figures.h"
+#include "shipped_picture_files.h"
 #include "shipped_questions.h"
 
 #include <QFile>
@@ -24,10 +24,10 @@ BankContent ShippedBank() {
     bank.settings = ShippedSettings();
     bank.authorNote = AuthorNote();
     bank.questions = ShippedQuestions();
-    for (const ShippedPicture& picture : ShippedPictures()) {
+    for (const ShippedPictureFile& file : ShippedPictureFiles()) {
         // One picture object for every question that shows the file.
-        const Picture shared = LoadPicture(picture.fileName);
-        for (const int q : picture.questions)
+        const Picture shared = LoadPicture(file.name);
+        for (const int q : file.questions)
             bank.questions.at(static_cast<std::size_t>(q - 1)).picture = shared;
     }
     return bank;

@@ -1,12 +1,14 @@
 // The figures of the shipped pictures measured: every printed length, angle
 // and caption holds for the drawing, and every picture shows the givens of its
-// question, so a figure cannot contradict its text.
+// question, so a figure cannot contradict its text. They also read the usual
+// way (corners counterclockwise, labels that name a whole side or angle), and
+// the committed files are these figures as painted now.
 
+#include "figure_jpeg.h"
 #include "shipped/parallelogram_figures.h"
 #include "shipped/shipped_bank.h"
 #include "shipped/shipped_numbers.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -86,7 +88,7 @@ const std::vector<ShippedPicture>& Pictures() {
 
 TEST(ShippedFigures, EveryPrintedNumberHoldsForTheDrawing) {
     for (const ShippedPicture& picture : Pictures()) {
-        SCOPED_TRACE(picture.fileName.toStdString());
+        SCOPED_TRACE(picture.file.name.toStdString());
         const Figure& f = picture.figure;
         ASSERT_GE(f.points.size(), 4u);
         const QPointF a = Corner(f, 0).at, b = Corner(f, 1).at, c = Corner(f, 2).at,
@@ -130,11 +132,72 @@ TEST(ShippedFigures, EveryPrintedNumberHoldsForTheDrawing) {
     }
 }
 
+// A length written beside a segment that a point (a foot H or K) cuts in two
+// would read as the length of a piece, so exactly those go on a dimension
+// line along the whole segment.
+TEST(ShippedFigures, LengthOfACutSegmentIsOnADimensionLine) {
+    for (const ShippedPicture& picture : Pictures()) {
+        const Figure& f = picture.figure;
+        for (const LengthMark& mark : f.lengths) {
+            if (mark.inCaption) continue;
+            const QPointF a = f.point(mark.from).at, b = f.point(mark.to).at;
+            bool cut = false;
+            for (const FigurePoint& p : f.points)
+                cut = cut || (OnSegment(p.at, a, b) && Distance(p.at, a) > kTolerance &&
+                              Distance(p.at, b) > kTolerance);
+            EXPECT_EQ(mark.dimensionLine, cut) << picture.file.name.toStdString() << ": "
+                                               << mark.from.toStdString() << mark.to.toStdString();
+        }
+    }
+}
+
+// An angle's text sits beyond the middle of its arc, so a line from the
+// vertex that halves the angle runs under it: exactly then the text is
+// written on a white ground.
+TEST(ShippedFigures, AngleTextOnAHalvingLineHasAWhiteGround) {
+    for (const ShippedPicture& picture : Pictures()) {
+        const Figure& f = picture.figure;
+        for (const AngleMark& mark : f.angles) {
+            bool halved = false;
+            for (const FigureSegment& segment : f.segments) {
+                const QString other = segment.from == mark.vertex ? segment.to
+                                      : segment.to == mark.vertex ? segment.from
+                                                                  : QString();
+                if (other.isEmpty() || other == mark.from || other == mark.to) continue;
+                const double first = AngleAt(f, mark.vertex, mark.from, other),
+                             second = AngleAt(f, mark.vertex, other, mark.to);
+                halved = halved ||
+                         (std::abs(first - second) < kTolerance &&
+                          std::abs(first + second - AngleAt(f, mark.vertex, mark.from, mark.to)) <
+                              kTolerance);
+            }
+            EXPECT_EQ(mark.acrossLine, halved) << picture.file.name.toStdString()
+                                               << ": the angle at " << mark.vertex.toStdString();
+        }
+    }
+}
+
+// A, B, C, D follow each other counterclockwise as drawn (y up), as a reader
+// of a textbook expects: each corner turns left.
+TEST(ShippedFigures, CornersAreNamedCounterclockwise) {
+    const QStringList names{"A", "B", "C", "D"};
+    for (const ShippedPicture& picture : Pictures()) {
+        const Figure& f = picture.figure;
+        for (int i = 0; i < 4; ++i) {
+            const QPointF previous = f.point(names[(i + 3) % 4]).at, here = f.point(names[i]).at,
+                          next = f.point(names[(i + 1) % 4]).at;
+            const QPointF in = here - previous, out = next - here;
+            EXPECT_GT(in.x() * out.y() - in.y() * out.x(), 0)
+                << picture.file.name.toStdString() << ": turns right at " << names[i].toStdString();
+        }
+    }
+}
+
 // Feet of heights and points like M lie on a side, not on its extension; the
 // one point inside is the crossing of the diagonals.
 TEST(ShippedFigures, FurtherPointsLieOnTheSidesOrAtTheCentre) {
     for (const ShippedPicture& picture : Pictures()) {
-        SCOPED_TRACE(picture.fileName.toStdString());
+        SCOPED_TRACE(picture.file.name.toStdString());
         const Figure& f = picture.figure;
         const QPointF centre = (Corner(f, 0).at + Corner(f, 2).at) / 2;
         for (std::size_t i = 4; i < f.points.size(); ++i) {
@@ -260,28 +323,34 @@ TEST(ShippedFigures, EachPictureShowsTheGivensOfItsQuestions) {
     };
     ASSERT_EQ(givens.size(), Pictures().size());
     for (const ShippedPicture& picture : Pictures()) {
-        SCOPED_TRACE(picture.fileName.toStdString());
-        const auto check = givens.find(picture.fileName);
+        SCOPED_TRACE(picture.file.name.toStdString());
+        const auto check = givens.find(picture.file.name);
         ASSERT_NE(check, givens.end());
         check->second(picture.figure);
     }
 }
 
-// The compiled-in files are the figures painted: same size, and each question
-// shows the file of its figure.
-TEST(ShippedFigures, CompiledInPicturesMatchTheirFigures) {
+// The compiled-in files are the figures as the generator paints them now,
+// byte for byte: changed numbers or figures without pictures drawn again fail
+// here, naming the file. Only the questions of a figure show a picture.
+TEST(ShippedFigures, CompiledInPicturesAreTheFiguresPaintedNow) {
     const BankContent bank = ShippedBank();
     std::vector<bool> hasFigure(bank.questions.size(), false);
     for (const ShippedPicture& picture : Pictures()) {
-        SCOPED_TRACE(picture.fileName.toStdString());
-        for (const int q : picture.questions) {
+        const QByteArray painted = FigureJpeg(picture.figure);
+        ASSERT_FALSE(painted.isEmpty()) << picture.file.name.toStdString();
+        for (const int q : picture.file.questions) {
             const auto index = static_cast<std::size_t>(q - 1);
             ASSERT_LT(index, bank.questions.size());
             hasFigure[index] = true;
             const Picture& shown = bank.questions[index].picture;
-            ASSERT_NE(shown, nullptr) << "question " << q;
-            const QImage image = QImage::fromData(shown->encoded, "JPG");
-            EXPECT_EQ(image.size(), QSize(picture.figure.width, picture.figure.height));
+            ASSERT_NE(shown, nullptr) << "assets/pictures/" << picture.file.name.toStdString()
+                                      << " is missing (question " << q << ")";
+            EXPECT_TRUE(shown->encoded == painted)
+                << "assets/pictures/" << picture.file.name.toStdString()
+                << " is not its figure as painted now (painted with Liberation Sans); draw the "
+                   "pictures again: cmake --build build --target vorn-figures && "
+                   "build/tools/figures/vorn-figures assets/pictures";
         }
     }
     for (std::size_t i = 0; i < bank.questions.size(); ++i)

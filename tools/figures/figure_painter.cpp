@@ -1,5 +1,7 @@
 #include "figure_painter.h"
 
+#include "axis_fit.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -18,6 +20,9 @@ constexpr double kMargin = 15;    // pixels kept free around the drawing for lab
 constexpr double kArcRadius = 11; // pixels, for an angle mark of radius 1
 constexpr double kRightAngle = 6; // pixels, side of a right-angle mark
 constexpr double kGap = 2;        // pixels between a label and what it names
+constexpr double kDimension = 21; // pixels from a side to its dimension line, past the names
+constexpr double kTick = 3;       // pixels each way of the ticks that end a dimension line
+constexpr double kEdge = 2;       // pixels kept free at the picture's edge
 
 QFont Font(double pixels) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -33,6 +38,17 @@ QPointF Unit(QPointF v) {
 // How far a box of that size reaches along a unit direction from its centre.
 double Reach(QPointF direction, QSizeF size) {
     return (std::abs(direction.x()) * size.width() + std::abs(direction.y()) * size.height()) / 2;
+}
+
+// The unit normal of ab towards the side its length is written on: away from
+// the centre, or towards it for a mark on the other side.
+QPointF LabelSide(QPointF a, QPointF b, QPointF centre, bool otherSide) {
+    const QPointF middle = a + (b - a) * 0.5;
+    const QPointF along = Unit(b - a);
+    QPointF normal(-along.y(), along.x());
+    const bool awayFromCentre = QPointF::dotProduct(normal, middle - centre) >= 0;
+    if (awayFromCentre == otherSide) normal = -normal;
+    return normal;
 }
 
 class Painter {
@@ -82,21 +98,53 @@ private:
                 area.setTop(captionBox_.bottom());
             }
         }
-        double left = 1e9, right = -1e9, bottom = 1e9, top = -1e9;
+        // The points with kMargin around them for their names and labels;
+        // dimension lines stand further out and only keep kEdge to the edge.
+        std::vector<AxisSpan> across, down;
+        const auto add = [&](QPointF at, const QRectF& pixels) {
+            const double slack = kMargin - kEdge;
+            across.push_back({at.x(), pixels.left() + slack, pixels.right() - slack});
+            down.push_back({at.y(), pixels.top() + slack, pixels.bottom() - slack});
+        };
         for (const FigurePoint& point : figure_.points) {
-            left = std::min(left, point.at.x());
-            right = std::max(right, point.at.x());
-            bottom = std::min(bottom, point.at.y());
-            top = std::max(top, point.at.y());
+            across.push_back({point.at.x()});
+            down.push_back({-point.at.y()});
         }
+        for (const LengthMark& mark : figure_.lengths)
+            if (mark.dimensionLine && !mark.inCaption) {
+                // In drawing units with y down, so directions are as in the picture.
+                const QPointF a = flat(mark.from), b = flat(mark.to);
+                const QPointF normal = LabelSide(a, b, flatCentre(), mark.otherSide);
+                const QPointF end = normal * (kDimension + kTick);
+                add(a, QRectF(end, end));
+                add(b, QRectF(end, end));
+                const QSizeF box = QFontMetricsF(Font(kValueSize)).boundingRect(mark.text).size();
+                const QPointF textCentre =
+                    beside(normal * kDimension, normal, mark.text, kValueSize);
+                add(a + (b - a) * 0.5,
+                    QRectF(textCentre - QPointF(box.width() / 2, box.height() / 2), box));
+            }
         const QRectF inner = area.adjusted(kMargin, kMargin, -kMargin, -kMargin);
-        scale_ = std::min(inner.width() / (right - left), inner.height() / (top - bottom));
-        origin_ = QPointF(inner.center().x() - (left + right) / 2 * scale_,
-                          inner.center().y() + (bottom + top) / 2 * scale_);
+        scale_ = std::min(LargestScale(across, inner.width()), LargestScale(down, inner.height()));
+        origin_ = QPointF(CentredOrigin(across, scale_, inner.center().x()),
+                          CentredOrigin(down, scale_, inner.center().y()));
         QPointF sum;
         for (int i = 0; i < 4; ++i)
             sum += at(figure_.points[static_cast<std::size_t>(i)].name);
         centre_ = sum / 4;
+    }
+
+    // A named point in drawing units with y down: the picture before scaling.
+    QPointF flat(const QString& name) const {
+        const QPointF p = figure_.point(name).at;
+        return QPointF(p.x(), -p.y());
+    }
+
+    QPointF flatCentre() const {
+        QPointF sum;
+        for (int i = 0; i < 4; ++i)
+            sum += flat(figure_.points[static_cast<std::size_t>(i)].name);
+        return sum / 4;
     }
 
     // Picture coordinates (y down) of a named point.
@@ -105,14 +153,15 @@ private:
         return QPointF(origin_.x() + p.x() * scale_, origin_.y() - p.y() * scale_);
     }
 
-    // Writes a text centred at `centre`.
-    void text(QPointF centre, const QString& text, double size) {
+    // Writes a text centred at `centre`; on a white ground where it covers a line.
+    void text(QPointF centre, const QString& text, double size, bool whiteGround = false) {
         p_.setFont(Font(size));
         const QSizeF box = QFontMetricsF(p_.font()).boundingRect(text).size();
         QRectF rect(centre - QPointF(box.width() / 2, box.height() / 2), box);
         // Kept inside the picture; a text wider than the picture starts at its left edge.
         rect.moveLeft(std::max(1.0, std::min(rect.left(), figure_.width - rect.width() - 1)));
         rect.moveTop(std::max(0.0, std::min(rect.top(), figure_.height - rect.height())));
+        if (whiteGround) p_.fillRect(rect, Qt::white);
         p_.drawText(rect, Qt::AlignCenter, text);
     }
 
@@ -171,9 +220,10 @@ private:
             arc.arcTo(circle, start, sweep);
             p_.setPen(QPen(Qt::black, 0.9));
             p_.drawPath(arc);
-            const double textAngle = (start + sweep * mark.textAt) * std::numbers::pi / 180;
+            const double textAngle = (start + sweep * 0.5) * std::numbers::pi / 180;
             const QPointF toward(std::cos(textAngle), -std::sin(textAngle));
-            text(beside(v + toward * r, toward, mark.text, kValueSize), mark.text, kValueSize);
+            text(beside(v + toward * r, toward, mark.text, kValueSize), mark.text, kValueSize,
+                 mark.acrossLine);
         }
     }
 
@@ -181,12 +231,20 @@ private:
         for (const LengthMark& mark : figure_.lengths) {
             if (mark.inCaption) continue;
             const QPointF a = at(mark.from), b = at(mark.to);
-            const QPointF middle = a + (b - a) * mark.position;
-            const QPointF along = Unit(b - a);
-            QPointF normal(-along.y(), along.x());
-            const bool awayFromCentre = QPointF::dotProduct(normal, middle - centre_) >= 0;
-            if (awayFromCentre == mark.otherSide) normal = -normal;
-            text(beside(middle, normal, mark.text, kValueSize), mark.text, kValueSize);
+            const QPointF middle = a + (b - a) * 0.5;
+            const QPointF normal = LabelSide(a, b, centre_, mark.otherSide);
+            if (!mark.dimensionLine) {
+                text(beside(middle, normal, mark.text, kValueSize), mark.text, kValueSize);
+                continue;
+            }
+            // A line beside the whole segment, past the names of its points,
+            // ended by ticks, with the text beyond its middle.
+            const QPointF shift = normal * kDimension;
+            p_.setPen(QPen(Qt::black, 0.9));
+            p_.drawLine(a + shift, b + shift);
+            for (const QPointF end : {a + shift, b + shift})
+                p_.drawLine(end - normal * kTick, end + normal * kTick);
+            text(beside(middle + shift, normal, mark.text, kValueSize), mark.text, kValueSize);
         }
     }
 

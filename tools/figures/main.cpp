@@ -2,12 +2,12 @@
 // into the folder. The same numbers give the same files, so the committed
 // pictures can always be made again.
 
+#include "figure_jpeg.h"
 #include "shipped/parallelogram_figures.h"
-#include "figure_painter.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QImageWriter>
+#include <QSaveFile>
 #include <QTextStream>
 
 int main(int argc, char** argv) {
@@ -26,13 +26,17 @@ int main(int argc, char** argv) {
     }
     int failures = 0;
     for (const vorn::ShippedPicture& picture : vorn::ShippedPictures()) {
-        const QString path = folder.filePath(picture.fileName);
-        QImageWriter writer(path, "jpg");
-        writer.setQuality(90); // fixed, so that the bytes only change with the drawing
-        if (writer.write(vorn::PaintFigure(picture.figure))) {
+        const QString path = folder.filePath(picture.file.name);
+        const QByteArray bytes = vorn::FigureJpeg(picture.figure);
+        QSaveFile file(path);
+        if (bytes.isEmpty()) {
+            err << path << ": the JPEG writer failed\n";
+            ++failures;
+        } else if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                   file.commit()) {
             out << path << "\n";
         } else {
-            err << path << ": " << writer.errorString() << "\n";
+            err << path << ": " << file.errorString() << "\n";
             ++failures;
         }
     }
