@@ -1,47 +1,51 @@
-// vorn-player: creates the application and the main form, starts the run
-// before the window is first shown, and hands over to the event loop.
+// vorn-player: reads the command line before anything needs a display, runs
+// the command it names, or plays the test in the window.
 
-#include "bank/bank_limits.h"
+#include "app/bank_commands.h"
+#include "app/command_line.h"
+#include "app/play.h"
 #include "platform/exit_status.h"
-#include "platform/qt/form_view.h"
-#include "platform/qt/messages.h"
-#include "platform/qt/startup.h"
-#include "shipped/shipped_bank.h"
-#include "window/vorn_prazno.h"
 
-#include <QApplication>
+#include <QTextStream>
 #include <cstdio>
 #include <exception>
 
 namespace {
 
-int Play(int argc, char** argv) {
-    vorn::ExitCleanlyWithoutDisplay(argc, argv);
-    QApplication app(argc, argv);
-    vorn::DisplayOpened();
-    vorn::ApplyLook(app);
+int Run(int& argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QTextStream out(stdout), err(stderr);
 
-    vorn::QuestionBank bank;
-    bank.Load(vorn::ShippedBank());
-    vorn::ClockRandom random;
-    vorn::VORN_Prazno form(bank, random);
-    try {
-        form.Form_Load();
-    } catch (const vorn::BankLimitError& error) {
-        vorn::ShowErrorAndWait(form.Caption, error.message());
-        return vorn::kExitRefused;
+    const auto parsed = vorn::ParseCommandLine(arguments);
+    if (const auto* usage = std::get_if<vorn::UsageError>(&parsed)) {
+        err << "vorn-player: " << usage->message << '\n' << vorn::CommandLineUsage();
+        return vorn::kExitUsage;
     }
-
-    vorn::FormView view(form);
-    view.show();
-    return app.exec();
+    const vorn::CommandLine& line = std::get<vorn::CommandLine>(parsed);
+    switch (line.command) {
+    case vorn::CommandLine::Command::Help:
+        out << vorn::CommandLineHelp();
+        return vorn::kExitOk;
+    case vorn::CommandLine::Command::Version:
+        out << "vorn-player " << VORN_VERSION << '\n';
+        return vorn::kExitOk;
+    case vorn::CommandLine::Command::CheckBank:
+        return vorn::CheckBankCommand(line.checkBank, line.strict, out);
+    case vorn::CommandLine::Command::ExportBank:
+        return vorn::ExportBankCommand(line.bank, line.exportBank, err);
+    case vorn::CommandLine::Command::Play:
+        break;
+    }
+    return vorn::Play(argc, argv, line);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     try {
-        return Play(argc, argv);
+        return Run(argc, argv);
     } catch (const std::exception& fault) {
         std::fprintf(stderr, "vorn-player: вътрешна грешка: %s\n", fault.what());
     } catch (...) {

@@ -16,11 +16,11 @@ const QString kFormatName = QStringLiteral("vorn-bank");
 QString ParseErrorText(QJsonParseError::ParseError error) {
     switch (error) {
     case QJsonParseError::UnterminatedObject:
-        return QStringLiteral("незатворен обект: липсва „}“");
+        return QStringLiteral("след полето се очаква „,“ или „}“");
     case QJsonParseError::MissingNameSeparator:
         return QStringLiteral("липсва „:“ след името на полето");
     case QJsonParseError::UnterminatedArray:
-        return QStringLiteral("незатворен списък: липсва „]“");
+        return QStringLiteral("след стойността в списъка се очаква „,“ или „]“");
     case QJsonParseError::MissingValueSeparator:
         return QStringLiteral("липсва „,“ между стойностите");
     case QJsonParseError::IllegalValue:
@@ -73,9 +73,10 @@ public:
         const QJsonValue value = object.value(field);
         if (value.isUndefined() && !required) return QString();
         if (!value.isString()) {
-            error(question, value.isUndefined()
-                                ? QStringLiteral("липсва полето „%1“.").arg(field)
-                                : QStringLiteral("полето „%1“ трябва да е текст в кавички.").arg(field));
+            error(question,
+                  value.isUndefined()
+                      ? QStringLiteral("липсва полето „%1“.").arg(field)
+                      : QStringLiteral("полето „%1“ трябва да е текст в кавички.").arg(field));
             return std::nullopt;
         }
         return value.toString();
@@ -86,10 +87,11 @@ public:
         const QJsonValue value = object.value(field);
         if (value.isUndefined() && !required) return QStringList();
         const auto wrong = [&] {
-            error(question, value.isUndefined()
-                                ? QStringLiteral("липсва полето „%1“.").arg(field)
-                                : QStringLiteral("полето „%1“ трябва да е списък от текстове [\"...\", ...].")
-                                      .arg(field));
+            error(question,
+                  value.isUndefined()
+                      ? QStringLiteral("липсва полето „%1“.").arg(field)
+                      : QStringLiteral("полето „%1“ трябва да е списък от текстове [\"...\", ...].")
+                            .arg(field));
             return std::nullopt;
         };
         if (!value.isArray()) return wrong();
@@ -145,10 +147,21 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parsed);
     if (parsed.error != QJsonParseError::NoError) {
-        const auto [line, column] = PlaceOf(json, parsed.offset);
-        bank.issues.push_back({.line = line,
-                               .column = column,
-                               .message = ParseErrorText(parsed.error) + QStringLiteral(".")});
+        // The parser reports the place after the token it could not take; the
+        // author wants the token itself. At the end of the text every error
+        // means the same: something was left open.
+        const bool atEnd = parsed.offset >= json.size();
+        const bool tokenTaken = parsed.error == QJsonParseError::UnterminatedObject ||
+                                parsed.error == QJsonParseError::UnterminatedArray ||
+                                parsed.error == QJsonParseError::MissingNameSeparator ||
+                                parsed.error == QJsonParseError::MissingValueSeparator;
+        const auto [line, column] =
+            PlaceOf(json, atEnd || !tokenTaken ? parsed.offset : parsed.offset - 1);
+        const QString reason = atEnd ? QStringLiteral("текстът свършва преждевременно: остава "
+                                                      "незатворена скоба или кавичка")
+                                     : ParseErrorText(parsed.error);
+        bank.issues.push_back(
+            {.line = line, .column = column, .message = reason + QStringLiteral(".")});
         return bank;
     }
     if (!document.isObject()) {
@@ -157,8 +170,9 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
     }
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != kFormatName) {
-        read.error(0, QStringLiteral("това не е банка: полето „format“ трябва да е „%1“.")
-                          .arg(kFormatName));
+        read.error(
+            0,
+            QStringLiteral("това не е банка: полето „format“ трябва да е „%1“.").arg(kFormatName));
         return bank;
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
@@ -193,23 +207,47 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
     return bank;
 }
 
+namespace {
+
+// The file is written by hand in the order an author reads it (format first,
+// each question's text before its options); QJsonObject would sort the names.
+// Strings are escaped by QJsonDocument itself.
+QByteArray Quoted(const QString& text) {
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2); // without the brackets
+}
+
+QByteArray TextList(const QStringList& texts, const QByteArray& indent) {
+    if (texts.isEmpty()) return "[]";
+    QByteArray out = "[\n";
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        out += indent + "    " + Quoted(texts[i]) + (i + 1 < texts.size() ? ",\n" : "\n");
+    return out + indent + "]";
+}
+
+} // namespace
+
 QByteArray WriteBankJson(const BankContent& content,
                          const std::function<QString(const Picture&)>& pictureName) {
-    QJsonArray questions;
-    for (const Question& question : content.questions) {
-        QJsonObject object{{"text", question.text},
-                           {"options", QJsonArray::fromStringList(question.options)},
-                           {"key", question.key},
-                           {"explanation", QJsonArray::fromStringList(question.explanation)}};
-        if (question.picture) object.insert("picture", pictureName(question.picture));
-        questions.append(object);
+    QByteArray out = "{\n";
+    out += "    \"format\": " + Quoted(kFormatName) + ",\n";
+    out += "    \"version\": " + QByteArray::number(kBankFormatVersion) + ",\n";
+    out += "    \"settings\": " + TextList(content.settings, "    ") + ",\n";
+    out += "    \"authorNote\": " + Quoted(content.authorNote) + ",\n";
+    out += "    \"questions\": [";
+    for (std::size_t i = 0; i < content.questions.size(); ++i) {
+        const Question& q = content.questions[i];
+        out += i == 0 ? "\n" : ",\n";
+        out += "        {\n";
+        out += "            \"text\": " + Quoted(q.text) + ",\n";
+        out += "            \"options\": " + TextList(q.options, "            ") + ",\n";
+        out += "            \"key\": " + Quoted(q.key) + ",\n";
+        out += "            \"explanation\": " + TextList(q.explanation, "            ");
+        if (q.picture) out += ",\n            \"picture\": " + Quoted(pictureName(q.picture));
+        out += "\n        }";
     }
-    const QJsonObject root{{"format", kFormatName},
-                           {"version", kBankFormatVersion},
-                           {"settings", QJsonArray::fromStringList(content.settings)},
-                           {"authorNote", content.authorNote},
-                           {"questions", questions}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    out += content.questions.empty() ? "]\n" : "\n    ]\n";
+    return out + "}\n";
 }
 
 } // namespace vorn

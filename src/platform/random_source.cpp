@@ -8,8 +8,9 @@ namespace vorn {
 
 void ClockRandom::Randomize() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    engine_.seed(static_cast<std::mt19937::result_type>(
+    seed_ = fixed_.value_or(static_cast<std::uint32_t>(
         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    engine_.seed(seed_);
 }
 
 float UnitFloat(std::uint32_t bits) {

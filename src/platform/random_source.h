@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <random>
 
 namespace vorn {
@@ -19,12 +20,20 @@ public:
     virtual float Rnd() = 0;      // the next value of the sequence
 };
 
+// Seeded from the clock, or from a fixed seed so that a run can be played
+// again with the same draws.
 class ClockRandom : public RandomSource {
 public:
-    void Randomize() override;
+    ClockRandom() = default;
+    explicit ClockRandom(std::optional<std::uint32_t> fixedSeed) : fixed_(fixedSeed) {}
+
+    void Randomize() override; // the fixed seed, else the clock
     float Rnd() override;
+    std::uint32_t seed() const { return seed_; } // the seed the sequence started from
 
 private:
+    std::optional<std::uint32_t> fixed_;
+    std::uint32_t seed_ = 0;
     std::mt19937 engine_{0};
 };
 

@@ -165,3 +165,17 @@ TEST(StartOfRun, BarsAreLaidOutFromTheNavigationButtonsBeforeTheFirstDisplay) {
         EXPECT_EQ((*bar)(1).Left + (*bar)(1).Width, 8950.0f) << "R = 8000 + 1000 - 50";
     }
 }
+
+TEST(StartOfRun, AFixedSeedGivesTheSameDrawsAndAnotherSeedOthers) {
+    const auto draws = [](std::uint32_t seed) {
+        QuestionBank bank;
+        bank.Load(MakeBank());
+        ClockRandom random(seed);
+        VORN_Prazno form(bank, random);
+        form.Form_Load();
+        EXPECT_EQ(random.seed(), seed);
+        return form.List2(1).items() + form.List2(2).items();
+    };
+    EXPECT_EQ(draws(7), draws(7));
+    EXPECT_NE(draws(7), draws(8));
+}

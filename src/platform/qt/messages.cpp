@@ -32,6 +32,10 @@ void SayOnStandardError(const QString& text) {
 
 void ShowErrorAndWait(const QString& title, const QString& text) {
     SayOnStandardError(text);
+    ShowErrorBoxAndWait(title, text);
+}
+
+void ShowErrorBoxAndWait(const QString& title, const QString& text) {
     if (!DisplayIsSeen()) return;
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box.exec();

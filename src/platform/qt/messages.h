@@ -20,6 +20,8 @@ void SayOnStandardError(const QString& text);
 // An error before the event loop runs: standard error, then a modal box where
 // it can be seen.
 void ShowErrorAndWait(const QString& title, const QString& text);
+// The same without standard error, for a message said there already.
+void ShowErrorBoxAndWait(const QString& title, const QString& text);
 
 // An error while the event loop runs: standard error, and a box over `parent`
 // that does not block; `then` runs when the box is closed, or at once where no

@@ -46,13 +46,17 @@ void NoDisplayHandler(QtMsgType type, const QMessageLogContext& context, const Q
 
 } // namespace
 
-void ExitCleanlyWithoutDisplay(int argc, char** argv) {
+bool DisplayConfigured(int argc, char** argv) {
     QByteArray platform = QtOption(argc, argv, "platform");
     if (platform.isEmpty()) platform = qgetenv("QT_QPA_PLATFORM");
     const bool wantsX = platform.isEmpty() || platform.startsWith("xcb");
-    if (wantsX && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        QtOption(argc, argv, "display").isEmpty() &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    return !wantsX || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !QtOption(argc, argv, "display").isEmpty() ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+void ExitCleanlyWithoutDisplay(int argc, char** argv) {
+    if (!DisplayConfigured(argc, argv)) {
         std::fputs(kNoDisplay, stderr);
         std::exit(kExitRefused);
     }

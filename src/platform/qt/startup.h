@@ -10,6 +10,9 @@ namespace vorn {
 // toolkit's own -platform and -display options. Call before creating the
 // QApplication.
 void ExitCleanlyWithoutDisplay(int argc, char** argv);
+// Whether a display is named at all: by the toolkit's options or the
+// environment, or a platform that needs none.
+bool DisplayConfigured(int argc, char** argv);
 // Once the QApplication stands: messages go their usual way again, and what
 // the platform said while starting is passed on.
 void DisplayOpened();

@@ -1,0 +1,72 @@
+#include "bank_commands.h"
+
+#include "bank/bank_check.h"
+#include "bank/bank_export.h"
+#include "bank/bank_file.h"
+#include "platform/exit_status.h"
+#include "shipped/shipped_bank.h"
+
+#include <algorithm>
+
+namespace vorn {
+
+namespace {
+
+int ErrorCount(const std::vector<BankIssue>& issues) {
+    return static_cast<int>(std::count_if(issues.begin(), issues.end(),
+                                          [](const BankIssue& issue) { return issue.isError(); }));
+}
+
+} // namespace
+
+LoadedBank BankToPlay(const QString& path) {
+    if (!path.isEmpty()) return LoadBankFile(path);
+    LoadedBank shipped;
+    shipped.content = ShippedBank();
+    return shipped;
+}
+
+QString RefusalMessage(const QString& path, const std::vector<BankIssue>& issues) {
+    const auto first = std::find_if(issues.begin(), issues.end(),
+                                    [](const BankIssue& issue) { return issue.isError(); });
+    if (first == issues.end()) return {};
+    QString message =
+        FormatIssue(path.isEmpty() ? QStringLiteral("вграденият тест") : path, *first);
+    if (const int more = ErrorCount(issues) - 1; more > 0)
+        message +=
+            QStringLiteral(" (и още %1; вижте vorn-player --check-bank %2)").arg(more).arg(path);
+    return message;
+}
+
+int CheckBankCommand(const QString& path, bool strict, QTextStream& out) {
+    const LoadedBank bank = LoadBankFile(path);
+    const std::vector<BankIssue> issues = AllIssues(bank);
+    for (const BankIssue& issue : issues)
+        out << FormatIssue(path, issue) << '\n';
+    const int errors = ErrorCount(issues);
+    const int warnings = static_cast<int>(issues.size()) - errors;
+    out << QStringLiteral("%1: %2 въпроса, %3 грешки, %4 предупреждения.")
+               .arg(path)
+               .arg(bank.content.questions.size())
+               .arg(errors)
+               .arg(warnings)
+        << '\n';
+    out.flush();
+    return errors > 0 || (strict && warnings > 0) ? kExitRefused : kExitOk;
+}
+
+int ExportBankCommand(const QString& bankPath, const QString& path, QTextStream& err) {
+    const LoadedBank bank = BankToPlay(bankPath);
+    if (const std::vector<BankIssue> issues = AllIssues(bank); ErrorCount(issues) > 0) {
+        err << "vorn-player: банката не може да се запише: " << RefusalMessage(bankPath, issues)
+            << '\n';
+        return kExitRefused;
+    }
+    if (const auto failed = ExportBank(bank.content, path)) {
+        err << "vorn-player: записът не успя: " << *failed << '\n';
+        return kExitRefused;
+    }
+    return kExitOk;
+}
+
+} // namespace vorn

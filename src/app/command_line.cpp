@@ -1,0 +1,196 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <limits>
+
+namespace vorn {
+
+namespace {
+
+// The toolkit reads these itself from the same arguments.
+const QStringList kToolkitOptionsWithValue{"platform",
+                                           "platformpluginpath",
+                                           "platformtheme",
+                                           "plugin",
+                                           "qwindowgeometry",
+                                           "qwindowicon",
+                                           "qwindowtitle",
+                                           "display",
+                                           "geometry",
+                                           "style",
+                                           "stylesheet",
+                                           "session",
+                                           "name",
+                                           "title"};
+const QStringList kToolkitFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+struct Options {
+    QCommandLineOption help{{"h", "help"}, "Помощ."};
+    QCommandLineOption version{{"v", "version"}, "Версия."};
+    QCommandLineOption bank{"bank", "Банка.", "ФАЙЛ"};
+    QCommandLineOption checkBank{"check-bank", "Проверка.", "ФАЙЛ"};
+    QCommandLineOption strict{"strict", "Строго."};
+    QCommandLineOption exportBank{"export-bank", "Износ.", "ФАЙЛ"};
+    QCommandLineOption seed{"seed", "Семе.", "N"};
+
+    QList<QCommandLineOption> own() const {
+        return {help, version, bank, checkBank, strict, exportBank, seed};
+    }
+};
+
+// How an option is written on the line: "-h", "--bank".
+QString Written(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The name of an argument that looks like an option, without dashes or value.
+QString OptionName(const QString& argument) {
+    QString name = argument.startsWith(QLatin1String("--")) ? argument.mid(2) : argument.mid(1);
+    return name.section(u'=', 0, 0);
+}
+
+// QCommandLineParser's own messages are English; these checks come first so
+// that every mistake of this kind is told in Bulgarian.
+std::optional<UsageError> MisplacedValues(const QStringList& arguments, const Options& options) {
+    QStringList valued = kToolkitOptionsWithValue, flags = kToolkitFlags;
+    for (const QCommandLineOption& option : options.own())
+        (option.valueName().isEmpty() ? flags : valued) += option.names();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--")) break;
+        if (!argument.startsWith(u'-') || argument.size() < 2) continue;
+        const QString name = OptionName(argument);
+        const bool inline_ = argument.contains(u'=');
+        if (valued.contains(name) && !inline_ && i + 1 >= arguments.size())
+            return UsageError{QStringLiteral("след „%1“ липсва стойност.").arg(Written(name))};
+        if (valued.contains(name) && !inline_) ++i; // the value may itself start with "-"
+        if (flags.contains(name) && inline_)
+            return UsageError{QStringLiteral("„%1“ не приема стойност.").arg(Written(name))};
+        if (!valued.contains(name) && !flags.contains(name))
+            return UsageError{
+                QStringLiteral("непозната опция „%1“.").arg(argument.section(u'=', 0, 0))};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint32_t> Seed(const QString& text) {
+    bool ok = false;
+    const qulonglong value = text.toULongLong(&ok);
+    if (!ok || text.startsWith(u'+') || value > std::numeric_limits<std::uint32_t>::max())
+        return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
+} // namespace
+
+std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& arguments) {
+    const Options o;
+    if (auto error = MisplacedValues(arguments, o)) return *error;
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(o.own());
+    for (const QString& name : kToolkitOptionsWithValue) {
+        QCommandLineOption option(name, QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString& name : kToolkitFlags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    if (!parser.parse(arguments)) return UsageError{parser.errorText()};
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError{
+            QStringLiteral("излишен аргумент „%1“.").arg(parser.positionalArguments().first())};
+    for (const QCommandLineOption& option : o.own())
+        if (parser.values(option).size() > 1)
+            return UsageError{QStringLiteral("„%1“ е дадена повече от веднъж.")
+                                  .arg(Written(option.names().last()))};
+
+    CommandLine line;
+    if (parser.isSet(o.help)) {
+        line.command = CommandLine::Command::Help;
+        return line;
+    }
+    if (parser.isSet(o.version)) {
+        line.command = CommandLine::Command::Version;
+        return line;
+    }
+
+    // One command at most; each takes only the options that mean something to it.
+    struct Command {
+        CommandLine::Command command;
+        const QCommandLineOption* option;
+        QList<const QCommandLineOption*> takes;
+    };
+    const Command commands[] = {
+        {CommandLine::Command::CheckBank, &o.checkBank, {&o.strict}},
+        {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
+    };
+    const Command play{CommandLine::Command::Play, nullptr, {&o.bank, &o.seed}};
+    const Command* chosen = &play;
+    for (const Command& command : commands)
+        if (parser.isSet(*command.option)) {
+            if (chosen != &play)
+                return UsageError{QStringLiteral("„%1“ и „%2“ не се дават заедно.")
+                                      .arg(Written(chosen->option->names().last()),
+                                           Written(command.option->names().last()))};
+            chosen = &command;
+        }
+    for (const QCommandLineOption* option : {&o.bank, &o.strict, &o.seed})
+        if (parser.isSet(*option) && !chosen->takes.contains(option))
+            return UsageError{chosen == &play // only --strict is foreign to playing
+                                  ? QStringLiteral("„--strict“ се използва само с „--check-bank“.")
+                                  : QStringLiteral("„%1“ не се използва с „%2“.")
+                                        .arg(Written(option->names().last()),
+                                             Written(chosen->option->names().last()))};
+
+    line.command = chosen->command;
+    line.bank = parser.value(o.bank);
+    line.checkBank = parser.value(o.checkBank);
+    line.strict = parser.isSet(o.strict);
+    line.exportBank = parser.value(o.exportBank);
+    if (parser.isSet(o.seed)) {
+        line.seed = Seed(parser.value(o.seed));
+        if (!line.seed)
+            return UsageError{QStringLiteral("„--seed“ иска цяло число от 0 до %1, а не „%2“.")
+                                  .arg(std::numeric_limits<std::uint32_t>::max())
+                                  .arg(parser.value(o.seed))};
+    }
+    return line;
+}
+
+QString CommandLineUsage() {
+    return QStringLiteral("Употреба: vorn-player [--bank ФАЙЛ] [--seed N]\n"
+                          "          vorn-player --check-bank ФАЙЛ [--strict]\n"
+                          "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
+                          "          vorn-player --help | --version\n");
+}
+
+QString CommandLineHelp() {
+    return CommandLineUsage() +
+           QStringLiteral(
+               "\n"
+               "Решаване на затворен тест с избор на един верен отговор. Без опции програмата\n"
+               "пуска вградения тест по геометрия.\n"
+               "\n"
+               "Опции:\n"
+               "  --bank ФАЙЛ         пуска теста от файла: банка vorn-bank (.vorn.json) или\n"
+               "                      Moodle GIFT (.gift)\n"
+               "  --seed N            еднакъв ред на въпросите и отговорите при едно и също N\n"
+               "                      (цяло число от 0 до 4294967295)\n"
+               "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
+               "                      без да отваря прозорец\n"
+               "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"
+               "  --export-bank ФАЙЛ  записва банката (вградената или тази от --bank) във\n"
+               "                      формата vorn-bank, с картинките в папка до файла\n"
+               "  -h, --help          тази помощ\n"
+               "  -v, --version       версията на програмата\n"
+               "\n"
+               "Изходни кодове: 0 успех; 1 тестът не може да започне, проверката намери грешки\n"
+               "или записът не успя; 2 грешен команден ред; 3 вътрешна грешка.\n");
+}
+
+} // namespace vorn

@@ -1,0 +1,35 @@
+#pragma once
+// The command line. Every option adds to the player; with none it plays the
+// compiled-in test. Option names are English, as on any Linux program; help
+// and messages are Bulgarian, as the window is. The toolkit's own options
+// (-platform, -display, ...) are accepted and left to it.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+namespace vorn {
+
+struct CommandLine {
+    enum class Command { Play, CheckBank, ExportBank, Help, Version };
+    Command command = Command::Play;
+    QString bank;                      // --bank: play (or export) this bank file
+    QString checkBank;                 // --check-bank
+    bool strict = false;               // --strict: warnings fail the check
+    QString exportBank;                // --export-bank
+    std::optional<std::uint32_t> seed; // --seed
+};
+
+struct UsageError {
+    QString message; // one line, Bulgarian
+};
+
+// arguments[0] is the program.
+std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& arguments);
+
+QString CommandLineHelp();
+QString CommandLineUsage(); // the usage lines shown after an error
+
+} // namespace vorn

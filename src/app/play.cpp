@@ -1,0 +1,57 @@
+#include "play.h"
+
+#include "bank/bank_check.h"
+#include "bank/bank_limits.h"
+#include "bank_commands.h"
+#include "platform/exit_status.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/messages.h"
+#include "platform/qt/startup.h"
+#include "window/vorn_prazno.h"
+
+#include <QApplication>
+
+namespace vorn {
+
+int Play(int& argc, char** argv, const CommandLine& line) {
+    const LoadedBank loaded = BankToPlay(line.bank);
+    const std::vector<BankIssue> issues = AllIssues(loaded);
+    for (const BankIssue& issue : issues)
+        if (!issue.isError()) SayOnStandardError(FormatIssue(line.bank, issue));
+    // A refused bank is told on standard error before anything needs a display;
+    // the message box follows only where there is one.
+    const QString firstError = RefusalMessage(line.bank, issues);
+    const QString refusal = firstError.isEmpty()
+                                ? QString()
+                                : QStringLiteral("Тестът не може да започне: ") + firstError;
+    if (!refusal.isEmpty()) {
+        SayOnStandardError(refusal);
+        if (!DisplayConfigured(argc, argv)) return kExitRefused;
+    }
+
+    ExitCleanlyWithoutDisplay(argc, argv);
+    QApplication app(argc, argv);
+    DisplayOpened();
+    ApplyLook(app);
+
+    QuestionBank bank;
+    bank.Load(loaded.content);
+    ClockRandom random(line.seed);
+    VORN_Prazno form(bank, random);
+    if (!refusal.isEmpty()) {
+        ShowErrorBoxAndWait(form.Caption, refusal);
+        return kExitRefused;
+    }
+    try {
+        form.Form_Load();
+    } catch (const BankLimitError& error) {
+        ShowErrorAndWait(form.Caption, error.message());
+        return kExitRefused;
+    }
+
+    FormView view(form);
+    view.show();
+    return app.exec();
+}
+
+} // namespace vorn

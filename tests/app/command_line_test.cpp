@@ -1,0 +1,92 @@
+// Reading the command line: what each option asks for, and every mistake told
+// as a usage error in one Bulgarian line.
+
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+namespace {
+
+std::variant<CommandLine, UsageError> Parse(const QStringList& arguments) {
+    return ParseCommandLine(QStringList{"vorn-player"} + arguments);
+}
+
+} // namespace
+
+TEST(CommandLine, OptionsSayWhatToDo) {
+    using C = CommandLine::Command;
+    const struct {
+        QStringList arguments;
+        C command;
+        QString bank, checkBank, exportBank;
+        bool strict;
+        std::optional<std::uint32_t> seed;
+    } cases[] = {
+        {{}, C::Play, "", "", "", false, std::nullopt},
+        {{"--bank", "t.gift", "--seed", "42"}, C::Play, "t.gift", "", "", false, 42},
+        {{"--seed=4294967295"}, C::Play, "", "", "", false, 4294967295u},
+        {{"--check-bank", "a.vorn.json", "--strict"},
+         C::CheckBank,
+         "",
+         "a.vorn.json",
+         "",
+         true,
+         {}},
+        {{"--export-bank", "out.vorn.json", "--bank", "t.gift"},
+         C::ExportBank,
+         "t.gift",
+         "",
+         "out.vorn.json",
+         false,
+         {}},
+        {{"-h"}, C::Help, "", "", "", false, {}},
+        {{"--bank", "x", "--help"}, C::Help, "", "", "", false, {}},
+        {{"--version"}, C::Version, "", "", "", false, {}},
+        {{"-platform", "offscreen", "--bank", "t.gift"}, C::Play, "t.gift", "", "", false, {}},
+        {{"-reverse", "--display", ":1"}, C::Play, "", "", "", false, {}},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = Parse(c.arguments);
+        const auto* line = std::get_if<CommandLine>(&parsed);
+        ASSERT_NE(line, nullptr) << c.arguments.join(' ').toStdString() << ": "
+                                 << std::get<UsageError>(parsed).message.toStdString();
+        EXPECT_EQ(line->command, c.command) << c.arguments.join(' ').toStdString();
+        if (c.command == C::Help || c.command == C::Version) continue;
+        EXPECT_EQ(line->bank, c.bank);
+        EXPECT_EQ(line->checkBank, c.checkBank);
+        EXPECT_EQ(line->exportBank, c.exportBank);
+        EXPECT_EQ(line->strict, c.strict);
+        EXPECT_EQ(line->seed, c.seed);
+    }
+}
+
+TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
+    const struct {
+        QStringList arguments;
+        QString says;
+    } cases[] = {
+        {{"--bogus"}, "непозната опция „--bogus“"},
+        {{"-x"}, "непозната опция „-x“"},
+        {{"--bank"}, "след „--bank“ липсва стойност"},
+        {{"--seed"}, "след „--seed“ липсва стойност"},
+        {{"--strict=yes", "--check-bank", "a"}, "„--strict“ не приема стойност"},
+        {{"--seed", "-1"}, "„--seed“ иска цяло число"},
+        {{"--seed", "4294967296"}, "„--seed“ иска цяло число"},
+        {{"--seed", "12a"}, "„--seed“ иска цяло число"},
+        {{"extra"}, "излишен аргумент „extra“"},
+        {{"--bank", "a", "--bank", "b"}, "повече от веднъж"},
+        {{"--check-bank", "a", "--export-bank", "b"}, "не се дават заедно"},
+        {{"--strict"}, "само с „--check-bank“"},
+        {{"--check-bank", "a", "--seed", "1"}, "„--seed“ не се използва с „--check-bank“"},
+        {{"--check-bank", "a", "--bank", "b"}, "„--bank“ не се използва с „--check-bank“"},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = Parse(c.arguments);
+        const auto* error = std::get_if<UsageError>(&parsed);
+        ASSERT_NE(error, nullptr) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(error->message.contains(c.says)) << error->message.toStdString();
+        EXPECT_FALSE(error->message.contains(u'\n'));
+    }
+}

@@ -1,0 +1,96 @@
+// The real program's commands that need no display: help, version, usage
+// errors, checking a bank, and refusing to play one that cannot be played,
+// all with no display and without waiting on anything.
+
+#include "platform/exit_status.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Ran {
+    int status = -1;
+    QString out, err;
+};
+
+Ran RunPlayer(const QStringList& arguments) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    QProcess player;
+    player.setProcessEnvironment(env);
+    player.start(QStringLiteral(VORN_PLAYER_PATH), arguments);
+    EXPECT_TRUE(player.waitForFinished(20000)) << arguments.join(' ').toStdString();
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
+    return {player.exitCode(), QString::fromUtf8(player.readAllStandardOutput()),
+            QString::fromUtf8(player.readAllStandardError())};
+}
+
+// A GIFT bank whose third question (line 5, column 5) is true/false, and whose
+// first two are sound.
+const char* kBrokenGift = "Q1 {=a ~b}\n\nQ2 {=a ~b}\n\nQ3 {T}\n";
+// Sound, but its fourth question (line 7) has the same option twice: a warning.
+const char* kWarnedGift = "Q1 {=a ~b}\n\nQ2 {=a ~b}\n\nQ3 {=a ~b ####x}\n\nQ4 {=c ~d ~d}\n";
+
+QString Write(const QTemporaryDir& dir, const QString& name, const char* text) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    return file.fileName();
+}
+
+} // namespace
+
+TEST(PlayerCommands, HelpVersionAndUsageErrorsNeedNoDisplay) {
+    const Ran help = RunPlayer({"--help"});
+    EXPECT_EQ(help.status, vorn::kExitOk);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Употреба: vorn-player")))
+        << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--check-bank ФАЙЛ")));
+
+    const Ran version = RunPlayer({"--version"});
+    EXPECT_EQ(version.status, vorn::kExitOk);
+    EXPECT_EQ(version.out, QStringLiteral("vorn-player " VORN_VERSION "\n"));
+
+    const Ran wrong = RunPlayer({"--colour"});
+    EXPECT_EQ(wrong.status, vorn::kExitUsage);
+    EXPECT_TRUE(wrong.err.startsWith(QStringLiteral("vorn-player: непозната опция „--colour“.\n") +
+                                     QStringLiteral("Употреба:")))
+        << wrong.err.toStdString();
+    EXPECT_TRUE(wrong.out.isEmpty());
+}
+
+TEST(PlayerCommands, CheckBankReportsErrorsAndWarningsWithTheirPlace) {
+    QTemporaryDir dir;
+    const QString broken = Write(dir, "broken.gift", kBrokenGift);
+    const Ran refused = RunPlayer({"--check-bank", broken});
+    EXPECT_EQ(refused.status, vorn::kExitRefused);
+    EXPECT_TRUE(refused.out.startsWith(broken + QStringLiteral(":5:5: грешка: въпрос 3: ")))
+        << refused.out.toStdString();
+    EXPECT_TRUE(refused.out.contains(QStringLiteral("1 грешки, 0 предупреждения")));
+
+    const QString warned = Write(dir, "warned.gift", kWarnedGift);
+    const Ran lenient = RunPlayer({"--check-bank", warned});
+    EXPECT_EQ(lenient.status, vorn::kExitOk) << lenient.out.toStdString();
+    EXPECT_TRUE(lenient.out.startsWith(warned + QStringLiteral(":7: предупреждение: въпрос 4:")))
+        << lenient.out.toStdString();
+    EXPECT_EQ(RunPlayer({"--check-bank", warned, "--strict"}).status, vorn::kExitRefused);
+}
+
+TEST(PlayerCommands, ABankThatCannotBePlayedIsRefusedBeforeAnyWindow) {
+    QTemporaryDir dir;
+    const QString broken = Write(dir, "broken.gift", kBrokenGift);
+    // No display at all, and a platform that shows nothing: no dialog to wait on.
+    for (const QStringList& display : {QStringList{}, QStringList{"-platform", "offscreen"}}) {
+        const Ran refused = RunPlayer(display + QStringList{"--bank", broken});
+        EXPECT_EQ(refused.status, vorn::kExitRefused);
+        EXPECT_TRUE(
+            refused.err.startsWith(QStringLiteral("vorn-player: Тестът не може да започне: ") +
+                                   broken + QStringLiteral(":5:5: грешка: въпрос 3:")))
+            << refused.err.toStdString();
+    }
+}
