@@ -43,11 +43,11 @@ QString PlainText(const Chars& chars, std::size_t from, std::size_t to) {
 // Why a block whose text before the first answer is lead is not a choice.
 QString OtherTypeMessage(const QString& lead) {
     if (lead.startsWith(u'#'))
-        return QStringLiteral("Числови въпроси ({#…}) не се поддържат") + kWhatFits;
+        return QStringLiteral("числови въпроси ({#…}) не се поддържат") + kWhatFits;
     const QString word = lead.section(u'#', 0, 0).trimmed().toUpper();
     if (word == u"T" || word == u"TRUE" || word == u"F" || word == u"FALSE")
-        return QStringLiteral("Въпроси „вярно/невярно“ ({T}, {F}) не се поддържат") + kWhatFits;
-    return QStringLiteral("Текст преди първия отговор в блока; всеки отговор започва с „=“ или "
+        return QStringLiteral("въпроси „вярно/невярно“ ({T}, {F}) не се поддържат") + kWhatFits;
+    return QStringLiteral("текст преди първия отговор в блока; всеки отговор започва с „=“ или "
                           "„~“.");
 }
 
@@ -94,18 +94,18 @@ std::variant<Block, BankIssue> ReadBlock(const Chars& chars, std::size_t from, s
         return Refuse(chars[first], OtherTypeMessage(lead));
     }
     if (k == answersEnd)
-        return Refuse(open, QStringLiteral("Въпроси със свободен отговор ({}) не се поддържат") +
+        return Refuse(open, QStringLiteral("въпроси със свободен отговор ({}) не се поддържат") +
                                 kWhatFits);
 
     while (k < answersEnd) {
         const GiftChar marker = chars[k];
         if (const auto weight = WeightAt(chars, k + 1, answersEnd))
-            return Refuse(*weight, QStringLiteral("Тежести на отговорите (%…%) не се поддържат; "
+            return Refuse(*weight, QStringLiteral("тежести на отговорите (%…%) не се поддържат; "
                                                   "пишете само „=“ за верния и „~“ за грешните."));
         JoinedText text;
         for (++k; k < answersEnd && !StartsAnswer(chars[k]) && !chars[k].is(u'#'); ++k) {
             if (chars[k].is(u'-') && k + 1 < answersEnd && chars[k + 1].is(u'>'))
-                return Refuse(chars[k], QStringLiteral("Въпроси за съпоставяне (с „->“) не се "
+                return Refuse(chars[k], QStringLiteral("въпроси за съпоставяне (с „->“) не се "
                                                        "поддържат") +
                                             kWhatFits);
             text.add(chars[k]);
@@ -125,12 +125,12 @@ std::optional<BankIssue> CheckChoice(const Block& block, const GiftChar& open) {
     for (const Answer& answer : block.answers)
         if (answer.marker.is(u'=')) keys.push_back(answer.marker);
     if (keys.size() == block.answers.size())
-        return Refuse(open, QStringLiteral("Въпроси с кратък отговор (само отговори „=“) не се "
+        return Refuse(open, QStringLiteral("въпроси с кратък отговор (само отговори „=“) не се "
                                            "поддържат") +
                                 kWhatFits);
-    if (keys.empty()) return Refuse(open, QStringLiteral("Въпросът няма верен отговор „=“."));
+    if (keys.empty()) return Refuse(open, QStringLiteral("въпросът няма верен отговор „=“."));
     if (keys.size() > 1)
-        return Refuse(keys[1], QStringLiteral("Втори верен отговор „=“; верният отговор е точно "
+        return Refuse(keys[1], QStringLiteral("втори верен отговор „=“; верният отговор е точно "
                                               "един."));
     return std::nullopt;
 }
@@ -163,7 +163,7 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
         while (end + 1 < chars.size() && !(chars[end].is(u':') && chars[end + 1].is(u':')))
             ++end;
         if (end + 1 >= chars.size())
-            return Refuse(chars[i], QStringLiteral("Името на въпроса, започнато с „::“, не е "
+            return Refuse(chars[i], QStringLiteral("името на въпроса, започнато с „::“, не е "
                                                    "затворено с „::“."));
         i = end + 2;
     }
@@ -180,13 +180,13 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
             continue;
         }
         if (block)
-            return Refuse(chars[i], QStringLiteral("Втори блок с отговори { … } във въпроса; "
+            return Refuse(chars[i], QStringLiteral("втори блок с отговори { … } във въпроса; "
                                                    "блокът е един."));
         std::size_t close = i + 1;
         while (close < chars.size() && !chars[close].is(u'}') && !chars[close].is(u'{'))
             ++close;
         if (close == chars.size() || chars[close].is(u'{'))
-            return Refuse(chars[i], QStringLiteral("Блокът с отговори, отворен тук с „{“, не е "
+            return Refuse(chars[i], QStringLiteral("блокът с отговори, отворен тук с „{“, не е "
                                                    "затворен с „}“."));
         auto read = ReadBlock(chars, i + 1, close, chars[i]);
         if (const auto* issue = std::get_if<BankIssue>(&read)) return *issue;
@@ -197,7 +197,7 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
     }
     if (!block)
         return BankIssue{BankIssue::Severity::Error, lines.front().number, 0, 0,
-                         QStringLiteral("Въпросът няма блок с отговори { … }; описания без "
+                         QStringLiteral("въпросът няма блок с отговори { … }; описания без "
                                         "отговори не се поддържат.")};
     if (const auto issue = CheckChoice(*block, *open)) return *issue;
     return ReadQuestion{MakeQuestion(text.finish(), *block), text.blockHasTextAfter()};
