@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   clang-format
+  clang libclang-rt-14-dev libfuzzer-14-dev
 )
 
 missing=()

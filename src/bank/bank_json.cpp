@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <cmath>
 
 namespace vorn {
 
@@ -177,7 +178,8 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
     const double number = version.toDouble(-1);
-    if (!version.isDouble() || number != static_cast<int>(number) || number < 1) {
+    // Compared as a double first: converting a huge number to int is undefined.
+    if (!version.isDouble() || number < 1 || number > 1e6 || std::floor(number) != number) {
         read.error(0, QStringLiteral("полето „version“ трябва да е цяло число, например %1.")
                           .arg(kBankFormatVersion));
         return bank;

@@ -71,6 +71,7 @@ TEST(BankFile, MalformedOrWrongTextIsRefusedWithItsPlace) {
         {R"({"format": "gift", "version": 1})", "b: грешка: това не е банка"},
         {R"({"format": "vorn-bank", "version": 2})", "b: грешка: банката е във версия 2"},
         {R"({"format": "vorn-bank", "version": "1"})", "b: грешка: полето „version“"},
+        {R"({"format": "vorn-bank", "version": 2222222222222221})", "b: грешка: полето „version“"},
         {Bank(R"({"options": ["1", "2"], "key": "1"})"),
          "b: грешка: въпрос 1: липсва полето „text“"},
         {Bank(QByteArray(kGoodQuestion) + R"(, {"text": "x", "options": ["1", 2], "key": "1"})"),
