@@ -32,9 +32,15 @@ struct Options {
     QCommandLineOption strict{"strict", "Строго."};
     QCommandLineOption exportBank{"export-bank", "Износ.", "ФАЙЛ"};
     QCommandLineOption seed{"seed", "Семе.", "N"};
+    // For measuring start-up: the window closes itself once it has been painted.
+    QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame", "Мерене."};
 
     QList<QCommandLineOption> own() const {
-        return {help, version, bank, checkBank, strict, exportBank, seed};
+        return {help, version, bank, checkBank, strict, exportBank, seed, quitAfterFirstFrame};
+    }
+    // The options that change a command rather than name one.
+    QList<const QCommandLineOption*> modifiers() const {
+        return {&bank, &strict, &seed, &quitAfterFirstFrame};
     }
 };
 
@@ -129,7 +135,8 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
         {CommandLine::Command::CheckBank, &o.checkBank, {&o.strict}},
         {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
     };
-    const Command play{CommandLine::Command::Play, nullptr, {&o.bank, &o.seed}};
+    const Command play{
+        CommandLine::Command::Play, nullptr, {&o.bank, &o.seed, &o.quitAfterFirstFrame}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -139,7 +146,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
                                            Written(command.option->names().last()))};
             chosen = &command;
         }
-    for (const QCommandLineOption* option : {&o.bank, &o.strict, &o.seed})
+    for (const QCommandLineOption* option : o.modifiers())
         if (parser.isSet(*option) && !chosen->takes.contains(option))
             return UsageError{chosen == &play // only --strict is foreign to playing
                                   ? QStringLiteral("„--strict“ се използва само с „--check-bank“.")
@@ -152,6 +159,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.checkBank = parser.value(o.checkBank);
     line.strict = parser.isSet(o.strict);
     line.exportBank = parser.value(o.exportBank);
+    line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
     if (parser.isSet(o.seed)) {
         line.seed = Seed(parser.value(o.seed));
         if (!line.seed)

@@ -20,6 +20,7 @@ struct CommandLine {
     bool strict = false;               // --strict: warnings fail the check
     QString exportBank;                // --export-bank
     std::optional<std::uint32_t> seed; // --seed
+    bool quitAfterFirstFrame = false;  // for the start-up benchmark; not in the help
 };
 
 struct UsageError {

@@ -10,8 +10,36 @@
 #include "window/vorn_prazno.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
 namespace vorn {
+
+namespace {
+
+// Ends the event loop once the window's first frame has been painted.
+class FirstFrameWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            QTimer::singleShot(0, [] { QCoreApplication::exit(kExitOk); }); // after this paint
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool seen_ = false;
+};
+
+void QuitAfterFirstFrame(FormView& view) {
+    view.canvas()->installEventFilter(new FirstFrameWatch(&view));
+}
+
+} // namespace
 
 int Play(int& argc, char** argv, const CommandLine& line) {
     const LoadedBank loaded = BankToPlay(line.bank);
@@ -50,6 +78,7 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     }
 
     FormView view(form);
+    if (line.quitAfterFirstFrame) QuitAfterFirstFrame(view);
     view.show();
     return app.exec();
 }

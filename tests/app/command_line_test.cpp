@@ -47,6 +47,9 @@ TEST(CommandLine, OptionsSayWhatToDo) {
         {{"-platform", "offscreen", "--bank", "t.gift"}, C::Play, "t.gift", "", "", false, {}},
         {{"-reverse", "--display", ":1"}, C::Play, "", "", "", false, {}},
     };
+    const auto quick = Parse({"--quit-after-first-frame"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(quick));
+    EXPECT_TRUE(std::get<CommandLine>(quick).quitAfterFirstFrame);
     for (const auto& c : cases) {
         const auto parsed = Parse(c.arguments);
         const auto* line = std::get_if<CommandLine>(&parsed);
@@ -81,6 +84,7 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--strict"}, "само с „--check-bank“"},
         {{"--check-bank", "a", "--seed", "1"}, "„--seed“ не се използва с „--check-bank“"},
         {{"--check-bank", "a", "--bank", "b"}, "„--bank“ не се използва с „--check-bank“"},
+        {{"--export-bank", "a", "--quit-after-first-frame"}, "не се използва с „--export-bank“"},
     };
     for (const auto& c : cases) {
         const auto parsed = Parse(c.arguments);
