@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "painted_buttons.h"
 #include "platform/exit_status.h"
+#include "platform/input_gate.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -118,12 +119,14 @@ void FormView::fail(const QString& what, const QString& detail) {
 void FormView::buildMenu() {
     QAction* exit = menuBar()->addAction(form_.izhod(0).Caption);
     exit->setObjectName(form_.izhod(0).Name);
-    connect(exit, &QAction::triggered, this,
-            [this, exit] { deliver(exit->text(), [this] { form_.izhod_Click(0); }); });
+    connect(exit, &QAction::triggered, this, [this, exit] {
+        if (TakesInput(form_.izhod(0))) deliver(exit->text(), [this] { form_.izhod_Click(0); });
+    });
     QAction* author = menuBar()->addAction(form_.autor.Caption);
     author->setObjectName(form_.autor.Name);
-    connect(author, &QAction::triggered, this,
-            [this, author] { deliver(author->text(), [this] { form_.autor_Click(); }); });
+    connect(author, &QAction::triggered, this, [this, author] {
+        if (TakesInput(form_.autor)) deliver(author->text(), [this] { form_.autor_Click(); });
+    });
     refreshers_.push_back([this, exit, author] {
         exit->setText(form_.izhod(0).Caption);
         exit->setVisible(form_.izhod(0).Visible);
@@ -178,8 +181,9 @@ void FormView::buildControls() {
                                    std::function<void()> event) {
         CommandButton& button = array(index);
         auto* w = place(new FlatButton(canvas_), button);
-        connect(w, &QPushButton::clicked, this,
-                [this, event, &button] { deliver(button.Caption, event); });
+        connect(w, &QPushButton::clicked, this, [this, event, &button] {
+            if (TakesInput(button)) deliver(button.Caption, event);
+        });
         refreshers_.push_back([this, w, &button] {
             w->setText(ScreenText(button, button.Caption));
             SetBackground(w, QPalette::Button, SystemFallback(button.BackColor, palette()));
@@ -211,8 +215,10 @@ void FormView::buildControls() {
         OptionButton& option = form_.Option1(i);
         auto* w = place(new FlatOptionButton(frame), option);
         w->setAutoExclusive(false); // the model keeps the group; the view mirrors it
-        connect(w, &QRadioButton::clicked, this,
-                [this, &option] { deliver(option.Caption, [&option] { option.setValue(true); }); });
+        connect(w, &QRadioButton::clicked, this, [this, &option] {
+            if (TakesInput(option, form_.Frame1))
+                deliver(option.Caption, [&option] { option.setValue(true); });
+        });
         refreshers_.push_back([this, w, &option] {
             w->setText(ScreenText(option, option.Caption));
             w->setChecked(option.Value());
