@@ -8,7 +8,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fontconfig
+  fonts-liberation fontconfig qt6-translations-l10n
   clang-format
   clang libclang-rt-14-dev libfuzzer-14-dev
 )

@@ -61,6 +61,7 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     QApplication app(argc, argv);
     DisplayOpened();
     ApplyLook(app);
+    LoadQtTranslations(app, QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
 
     QuestionBank bank;
     bank.Load(loaded.content);

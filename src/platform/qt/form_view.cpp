@@ -1,11 +1,16 @@
 #include "form_view.h"
 
+#include "accessibility.h"
 #include "icon.h"
 #include "messages.h"
+#include "option_frame.h"
 #include "painted_buttons.h"
+#include "picture_area.h"
 #include "platform/exit_status.h"
 #include "platform/input_gate.h"
+#include "read_only_text_box.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -87,8 +92,11 @@ FormView::FormView(VORN_Prazno& form) : form_(form), pictures_(std::make_unique<
     canvas_->setAutoFillBackground(true);
     setCentralWidget(canvas_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    InstallAccessibleRoles();
     buildControls();
     buildTabOrder();
+    buildAccessibleTexts();
+    buildKeys();
     refresh();
 }
 
@@ -108,6 +116,16 @@ void FormView::deliver(const QString& what, const std::function<void()>& event) 
     }
 }
 
+void FormView::press(const CommandButton& button, const std::function<void()>& event) {
+    if (TakesInput(button)) deliver(button.Caption, event);
+}
+
+void FormView::choose(int index) {
+    OptionButton& option = form_.Option1(index);
+    if (TakesInput(option, form_.Frame1))
+        deliver(option.Caption, [&option] { option.setValue(true); });
+}
+
 void FormView::fail(const QString& what, const QString& detail) {
     failed_ = true;
     ShowErrorThen(this, windowTitle(),
@@ -117,21 +135,24 @@ void FormView::fail(const QString& what, const QString& detail) {
 }
 
 void FormView::buildMenu() {
-    QAction* exit = menuBar()->addAction(form_.izhod(0).Caption);
+    // "&": Alt and the first letter trigger a menu command (Alt+И, Alt+А).
+    const auto withMnemonic = [](const QString& caption) { return QStringLiteral("&") + caption; };
+    QAction* exit = menuBar()->addAction(withMnemonic(form_.izhod(0).Caption));
     exit->setObjectName(form_.izhod(0).Name);
-    connect(exit, &QAction::triggered, this, [this, exit] {
-        if (TakesInput(form_.izhod(0))) deliver(exit->text(), [this] { form_.izhod_Click(0); });
+    connect(exit, &QAction::triggered, this, [this] {
+        if (TakesInput(form_.izhod(0)))
+            deliver(form_.izhod(0).Caption, [this] { form_.izhod_Click(0); });
     });
-    QAction* author = menuBar()->addAction(form_.autor.Caption);
+    QAction* author = menuBar()->addAction(withMnemonic(form_.autor.Caption));
     author->setObjectName(form_.autor.Name);
-    connect(author, &QAction::triggered, this, [this, author] {
-        if (TakesInput(form_.autor)) deliver(author->text(), [this] { form_.autor_Click(); });
+    connect(author, &QAction::triggered, this, [this] {
+        if (TakesInput(form_.autor)) deliver(form_.autor.Caption, [this] { form_.autor_Click(); });
     });
-    refreshers_.push_back([this, exit, author] {
-        exit->setText(form_.izhod(0).Caption);
+    refreshers_.push_back([this, exit, author, withMnemonic] {
+        exit->setText(withMnemonic(form_.izhod(0).Caption));
         exit->setVisible(form_.izhod(0).Visible);
         exit->setEnabled(form_.izhod(0).Enabled);
-        author->setText(form_.autor.Caption);
+        author->setText(withMnemonic(form_.autor.Caption));
         author->setVisible(form_.autor.Visible);
         author->setEnabled(form_.autor.Enabled);
     });
@@ -166,24 +187,25 @@ void FormView::buildControls() {
         return w;
     };
     const auto addTextBox = [this](TextBox& box) {
-        auto* w = place(new QPlainTextEdit(canvas_), box);
-        w->setReadOnly(true); // the answer check relies on the option texts as shown
-        w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        w->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        auto* w = place(new ReadOnlyTextBox(canvas_), box);
         refreshers_.push_back([this, w, &box] {
             const QString text = ScreenText(box, box.Text);
-            if (w->toPlainText() != text) w->setPlainText(text);
+            if (w->toPlainText() != text) {
+                const QString old = w->toPlainText();
+                w->setPlainText(text);
+                // Assistive tools hear of a new question (or explanation).
+                QAccessibleTextUpdateEvent changed(w, 0, old, text);
+                QAccessible::updateAccessibility(&changed);
+            }
             SetBackground(w, QPalette::Base, SystemFallback(box.BackColor, palette()));
         });
+        return w;
     };
     const auto addCommand = [this](ControlArray<CommandButton>& array, int index,
                                    std::function<void()> event) {
         CommandButton& button = array(index);
         auto* w = place(new FlatButton(canvas_), button);
-        connect(w, &QPushButton::clicked, this, [this, event, &button] {
-            if (TakesInput(button)) deliver(button.Caption, event);
-        });
+        connect(w, &QPushButton::clicked, this, [this, event, &button] { press(button, event); });
         refreshers_.push_back([this, w, &button] {
             w->setText(ScreenText(button, button.Caption));
             SetBackground(w, QPalette::Button, SystemFallback(button.BackColor, palette()));
@@ -204,9 +226,10 @@ void FormView::buildControls() {
     addCommand(form_.Command2, 1, [this] { form_.Command2_Click(1); });
     addCommand(form_.Command2, 2, [this] { form_.Command2_Click(2); });
     for (int i = 0; i <= 5; ++i)
-        addTextBox(form_.Text2(i));
+        textBoxes_[static_cast<std::size_t>(i)] = addTextBox(form_.Text2(i));
 
-    auto* frame = place(new QWidget(canvas_), form_.Frame1);
+    auto* frame = place(new OptionFrame(canvas_), form_.Frame1);
+    frame_ = frame;
     frame->setAutoFillBackground(true);
     refreshers_.push_back([this, frame] {
         SetBackground(frame, QPalette::Window, SystemFallback(form_.Frame1.BackColor, palette()));
@@ -214,11 +237,10 @@ void FormView::buildControls() {
     for (int i = 0; i <= 4; ++i) {
         OptionButton& option = form_.Option1(i);
         auto* w = place(new FlatOptionButton(frame), option);
+        options_[static_cast<std::size_t>(i)] = w;
+        w->setLabelFor(textBoxes_[static_cast<std::size_t>(i + 1)]);
         w->setAutoExclusive(false); // the model keeps the group; the view mirrors it
-        connect(w, &QRadioButton::clicked, this, [this, &option] {
-            if (TakesInput(option, form_.Frame1))
-                deliver(option.Caption, [&option] { option.setValue(true); });
-        });
+        connect(w, &QRadioButton::clicked, this, [this, i] { choose(i); });
         refreshers_.push_back([this, w, &option] {
             w->setText(ScreenText(option, option.Caption));
             w->setChecked(option.Value());
@@ -228,7 +250,7 @@ void FormView::buildControls() {
 
     addLabel(form_.Label1(4));
     addSolid(form_.Picture1, canvas_);
-    addTextBox(form_.Text2(6));
+    textBoxes_[6] = addTextBox(form_.Text2(6));
     for (ControlArray<Shape>* bar : {&form_.Shape1, &form_.Shape2})
         for (const int i : {0, 1})
             addSolid((*bar)(i), canvas_);
@@ -237,19 +259,13 @@ void FormView::buildControls() {
     addLabel(form_.Label1(1));
     addCommand(form_.Command2, 0, [this] { form_.Command2_Click(0); });
 
-    auto* picture = place(new QLabel(canvas_), form_.Picture2);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop); // drawn from its corner, clipped
-    picture->setAutoFillBackground(true);
+    auto* picture = place(new PictureArea(canvas_), form_.Picture2);
     refreshers_.push_back([this, picture] {
-        const QPixmap pixmap = pictures_->pixmap(form_.Picture2.Picture);
-        if (pixmap.isNull())
-            picture->clear();
-        else if (picture->pixmap().cacheKey() != pixmap.cacheKey())
-            picture->setPixmap(pixmap);
+        picture->setPixmap(pictures_->pixmap(form_.Picture2.Picture));
         SetBackground(picture, QPalette::Window,
                       SystemFallback(form_.Picture2.BackColor, palette()));
     });
-    addTextBox(form_.Text1(0));
+    info_ = addTextBox(form_.Text1(0));
     addTextBox(form_.Text1(1));
     // The state lists have no widget: they hold what the examinee must not see
     // (the slot of every right answer), and a hidden widget can still be read

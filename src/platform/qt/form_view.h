@@ -8,6 +8,7 @@
 #include "window/vorn_prazno.h"
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -16,6 +17,8 @@ class QCloseEvent;
 
 namespace vorn {
 
+class FlatOptionButton;
+class OptionFrame;
 class PictureCache;
 
 class FormView : public QMainWindow {
@@ -39,11 +42,17 @@ private:
     void buildMenu();
     void buildControls();
     void buildTabOrder();
+    void buildAccessibleTexts(); // form_view_accessibility.cpp
+    void buildKeys();            // form_view_keys.cpp
     template <typename W> W* place(W* widget, const Control& control);
     // Runs one event of the model and brings the widgets up to date; `what`
     // names the event in the message of a fault.
     void deliver(const QString& what, const std::function<void()>& event);
     void fail(const QString& what, const QString& detail);
+    // What a click on a control does, and a key too: only a control that takes
+    // input acts, through the same event.
+    void press(const CommandButton& button, const std::function<void()>& event);
+    void choose(int index); // Option1(index)
 
     VORN_Prazno& form_;
     QWidget* canvas_ = nullptr;
@@ -51,6 +60,12 @@ private:
     std::vector<std::pair<int, QWidget*>> tabStops_;
     std::unique_ptr<PictureCache> pictures_;
     bool failed_ = false; // after a fault no event reaches the model
+
+    // Widgets the keys and the accessible texts work on.
+    std::array<QWidget*, 7> textBoxes_{}; // Text2(0) .. Text2(6)
+    std::array<FlatOptionButton*, 5> options_{};
+    OptionFrame* frame_ = nullptr;
+    QWidget* info_ = nullptr; // Text1(0)
 };
 
 } // namespace vorn

@@ -2,6 +2,7 @@
 
 #include "contrast.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace vorn {
@@ -72,6 +73,30 @@ void FlatOptionButton::paintEvent(QPaintEvent* /*event*/) {
 
 bool FlatOptionButton::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
+}
+
+void FlatOptionButton::keyPressEvent(QKeyEvent* event) {
+    // Enter presses as Space does; the arrow keys move the focus among the
+    // visible option buttons of the frame without choosing, so that a key
+    // never changes an answer the examinee did not pick.
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
+    const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
+    if (!forward && !back) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    QList<FlatOptionButton*> group;
+    for (QObject* sibling : parent()->children())
+        if (auto* button = dynamic_cast<FlatOptionButton*>(sibling); button && button->isVisible())
+            group.append(button);
+    const qsizetype at = group.indexOf(this);
+    if (at < 0 || group.size() < 2) return;
+    group[(at + (forward ? 1 : group.size() - 1)) % group.size()]->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace vorn

@@ -5,15 +5,16 @@
 // caption and show their state by a dashed border (command buttons) or a
 // greyed mark (option buttons); focus is a dotted frame.
 
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace vorn {
 
-// The face is QPalette::Button.
+// The face is QPalette::Button. Enter presses it, as Space does.
 class FlatButton : public QPushButton {
 public:
-    using QPushButton::QPushButton;
+    explicit FlatButton(QWidget* parent) : QPushButton(parent) { setAutoDefault(true); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,9 +28,18 @@ public:
     // Where the mark is drawn, for tests and for the mark's neighbours.
     QRect markRect() const;
 
+    // The widget this button is the label of (its option's text box), for
+    // assistive tools.
+    void setLabelFor(QWidget* widget) { labelFor_ = widget; }
+    QWidget* labelFor() const { return labelFor_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPointer<QWidget> labelFor_;
 };
 
 } // namespace vorn

@@ -3,9 +3,14 @@
 #include "platform/exit_status.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace vorn {
 
@@ -70,8 +75,37 @@ void DisplayOpened() {
     heldBack.clear();
 }
 
+namespace {
+
+// Fusion, with the menu bar taken by the Alt key alone (its first command
+// shown active) and the mnemonic letters always underlined.
+class Look : public QProxyStyle {
+public:
+    Look() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation || hint == SH_UnderlineShortcut) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+} // namespace
+
 void ApplyLook(QApplication& app) {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+    app.setStyle(new Look); // the application owns its style
+}
+
+bool LoadQtTranslations(QApplication& app, const QLocale& locale) {
+    // Qt's own texts (message box buttons, the text boxes' menus) in the
+    // window's language; where the translation is not installed they stay
+    // English.
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !app.installTranslator(translator.get()))
+        return false;
+    translator.release()->setParent(&app); // lives as long as the application
+    return true;
 }
 
 } // namespace vorn

@@ -2,6 +2,7 @@
 // What the program does around the toolkit's own start-up.
 
 class QApplication;
+class QLocale;
 
 namespace vorn {
 
@@ -20,5 +21,9 @@ void DisplayOpened();
 // The look every platform shares: a style that paints the controls' own
 // background colours.
 void ApplyLook(QApplication& app);
+
+// Qt's own texts in Bulgarian (the window's language), when Qt's translation
+// is installed; false, and nothing changes, when it is not.
+bool LoadQtTranslations(QApplication& app, const QLocale& locale);
 
 } // namespace vorn

@@ -3,6 +3,7 @@
 
 #include "platform/qt/form_view.h"
 #include "platform/qt/icon.h"
+#include "platform/qt/picture_area.h"
 #include "support/test_banks.h"
 
 #include <QApplication>
@@ -139,9 +140,15 @@ TEST(FormView, TextBoxesAreReadOnlyWithAVerticalScrollBar) {
 TEST(FormView, MenuCaptionAndIcon) {
     Window w;
     QStringList menu;
-    for (const QAction* a : w.view.menuBar()->actions())
-        menu.append(a->text());
+    QList<QKeySequence> mnemonics;
+    for (const QAction* a : w.view.menuBar()->actions()) {
+        menu.append(QString(a->text()).remove(u'&'));
+        mnemonics.append(QKeySequence::mnemonic(a->text()));
+    }
     EXPECT_EQ(menu, (QStringList{"Изход", "Автор"}));
+    EXPECT_EQ(mnemonics, (QList<QKeySequence>{QKeySequence(::Qt::ALT | ::Qt::Key(0x418)),
+                                              QKeySequence(::Qt::ALT | ::Qt::Key(0x410))}))
+        << "Alt+И and Alt+А";
     EXPECT_EQ(w.view.windowTitle(), QStringLiteral("https://vorn.example.org/    ВОРН - Сорвелин"));
     const QList<QSize> sizes = w.view.windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
@@ -236,9 +243,10 @@ TEST(FormView, QuestionPictureIsDrawnFromTheBankAndCleared) {
     ASSERT_TRUE(image.save(&buffer, "JPG"));
     w.form.Picture2.Picture = MakePicture(jpeg);
     w.view.refresh();
-    auto* label = w.widget<QLabel>("Picture2");
-    EXPECT_EQ(label->pixmap().size(), QSize(300, 50)) << "decoded, not scaled";
+    auto* box = dynamic_cast<PictureArea*>(w.view.widgetFor("Picture2"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->pixmap().size(), QSize(300, 50)) << "decoded, not scaled";
     w.form.Picture2.Picture.reset();
     w.view.refresh();
-    EXPECT_TRUE(label->pixmap().isNull());
+    EXPECT_TRUE(box->pixmap().isNull());
 }

@@ -1,0 +1,26 @@
+#pragma once
+// What assistive tools (screen readers) are told about the window: the roles
+// the toolkit would get wrong, and the Bulgarian names and descriptions of
+// the controls, worked out from the model. Nothing here reveals what the
+// examinee must not see: names come from what is on screen.
+
+#include "window/vorn_prazno.h"
+
+#include <QString>
+
+namespace vorn {
+
+// Option buttons are radio buttons of one group (the frame), and each labels
+// its option's text box. Call once before the window is built.
+void InstallAccessibleRoles();
+
+// The texts; each is empty for a control that is not shown.
+QString OptionName(const VORN_Prazno& form, int index);    // "Отговор A: <option text>"
+QString OptionVerdict(const VORN_Prazno& form, int index); // in review: right or wrong
+QString OptionBoxName(const VORN_Prazno& form, int index); // "Отговор A"
+QString IndicatorText(const VORN_Prazno& form);            // whether answered (or right)
+QString PositionText(const VORN_Prazno& form);             // "Въпрос 3 от 21"
+QString AnsweredText(const VORN_Prazno& form); // "Въведени отговори: 3/21"
+bool InReview(const VORN_Prazno& form);
+
+} // namespace vorn

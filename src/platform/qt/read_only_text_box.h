@@ -1,0 +1,20 @@
+#pragma once
+// A read-only, multi-line text box with a vertical scroll bar. When it has the
+// focus it draws a frame inside its edges, so that a keyboard user sees where
+// the focus is (the style draws none for a read-only box).
+
+#include <QPlainTextEdit>
+
+namespace vorn {
+
+class ReadOnlyTextBox : public QPlainTextEdit {
+public:
+    explicit ReadOnlyTextBox(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+} // namespace vorn
