@@ -3,10 +3,9 @@
 // line the question starts on.
 
 #include "bank/bank_check.h"
+#include "support/pictures.h"
 #include "support/test_banks.h"
 
-#include <QBuffer>
-#include <QImage>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -15,13 +14,7 @@ using namespace vorn;
 namespace {
 
 Picture Jpeg(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::gray);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return MakePicture(bytes);
+    return MakePicture(test::EncodedImage(width, height));
 }
 
 // A bank of four questions read from a file whose questions start on lines

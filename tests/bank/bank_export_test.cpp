@@ -3,11 +3,10 @@
 
 #include "bank/bank_export.h"
 #include "bank/bank_file.h"
+#include "support/pictures.h"
 #include "support/test_banks.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,13 +15,7 @@ using namespace vorn;
 namespace {
 
 Picture Encoded(const char* format) {
-    QImage image(12, 8, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return MakePicture(bytes);
+    return MakePicture(test::EncodedImage(12, 8, format, Qt::red));
 }
 
 } // namespace

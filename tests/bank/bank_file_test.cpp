@@ -3,11 +3,10 @@
 
 #include "bank/bank_file.h"
 #include "bank/bank_issue.h"
+#include "support/pictures.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -35,16 +34,6 @@ struct Folder {
         return path;
     }
 };
-
-QByteArray Jpeg(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::darkBlue);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
 
 // The one error of a load, formatted as the checker prints it.
 QString OnlyError(const LoadedBank& bank) {
@@ -89,9 +78,9 @@ TEST(BankFile, MalformedOrWrongTextIsRefusedWithItsPlace) {
 
 TEST(BankFile, PicturesComeOnlyFromTheBanksOwnFolderAndMustDecode) {
     Folder folder;
-    folder.write("pictures/ok.jpg", Jpeg(20, 10));
+    folder.write("pictures/ok.jpg", test::EncodedImage(20, 10));
     folder.write("pictures/broken.jpg", "not a picture");
-    folder.write("outside.jpg", Jpeg(20, 10));
+    folder.write("outside.jpg", test::EncodedImage(20, 10));
     QDir().mkpath(folder.dir.filePath("bank"));
     ASSERT_TRUE(
         QFile::link(folder.dir.filePath("outside.jpg"), folder.dir.filePath("bank/link.jpg")));
@@ -131,7 +120,7 @@ TEST(BankFile, PicturesComeOnlyFromTheBanksOwnFolderAndMustDecode) {
 
 TEST(BankFile, OnePictureFileIsOneSharedPicture) {
     Folder folder;
-    folder.write("p.jpg", Jpeg(20, 10));
+    folder.write("p.jpg", test::EncodedImage(20, 10));
     const QByteArray question =
         R"({"text": "x", "options": ["1", "2"], "key": "1", "picture": "p.jpg"})";
     const LoadedBank bank =

@@ -5,7 +5,7 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/option_frame.h"
 #include "platform/qt/startup.h"
-#include "support/test_banks.h"
+#include "support/shown_view.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -34,13 +34,10 @@ std::string Description(FormView& view, const char* name) {
 } // namespace
 
 TEST(Accessibility, NamesAtStartAfterAnAnswerAndInReview) {
-    // Step 3 with 5 questions: position 0 shows question 4 ("4-1" .. "4-4", key "4-1").
-    const auto run = test::StartRun(test::MakeBank({.questions = 5, .checkFlag = test::kCheckOff}),
-                                    test::StepThenIdentity(0.3f, 5));
-    VORN_Prazno& f = *run->form;
-    FormView view(f);
-    view.show();
-    QApplication::processEvents();
+    // Position 0 shows question 4 ("4-1" .. "4-4", key "4-1").
+    test::ShownView shown;
+    VORN_Prazno& f = shown.form;
+    FormView& view = shown.view;
 
     QAccessibleInterface* a = Node(view, "Option1(0)");
     EXPECT_EQ(a->role(), QAccessible::RadioButton);
@@ -79,11 +76,9 @@ TEST(Accessibility, NamesAtStartAfterAnAnswerAndInReview) {
 }
 
 TEST(Accessibility, ReviewMarksSayWhatTheColoursSay) {
-    const auto run = test::StartRun(test::MakeBank({.questions = 5, .checkFlag = test::kCheckOff}),
-                                    test::StepThenIdentity(0.3f, 5));
-    VORN_Prazno& f = *run->form;
-    FormView view(f);
-    view.show();
+    test::ShownView shown;
+    VORN_Prazno& f = shown.form;
+    FormView& view = shown.view;
     auto* frame = dynamic_cast<OptionFrame*>(view.widgetFor("Frame1"));
     ASSERT_NE(frame, nullptr);
     test::AnswerWrong(f); // option "4-2" in slot 1

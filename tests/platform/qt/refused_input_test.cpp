@@ -3,7 +3,7 @@
 // control is refused by the view.
 
 #include "platform/qt/form_view.h"
-#include "support/test_banks.h"
+#include "support/shown_view.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -37,12 +37,9 @@ void PressEveryWay(QWidget* widget) {
 
 TEST(RefusedInput, HiddenAndDisabledControlsIgnoreEveryPress) {
     // Four options: Option1(4) is hidden; review navigation is on.
-    const auto run = test::StartRun(test::MakeBank({.questions = 5, .checkFlag = test::kCheckOff}),
-                                    test::StepThenIdentity(0.3f, 5));
-    VORN_Prazno& f = *run->form;
-    FormView view(f);
-    view.show();
-    QApplication::processEvents();
+    test::ShownView shown;
+    VORN_Prazno& f = shown.form;
+    FormView& view = shown.view;
 
     const auto expectRefused = [&](const char* name, const char* moment) {
         QWidget* widget = view.widgetFor(QString::fromUtf8(name));
