@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the player, its build and its tests need.
+# Installs every Debian package the player, its build, its tests and its
+# Debian package need.
 # Idempotent: packages already present are skipped, and apt is not touched at all
 # when nothing is missing.
 set -euo pipefail
@@ -11,6 +12,7 @@ packages=(
   fonts-liberation fontconfig
   clang-format
   clang libclang-rt-14-dev libfuzzer-14-dev
+  dpkg-dev file lintian desktop-file-utils shared-mime-info
 )
 
 missing=()
