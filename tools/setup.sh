@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs every Debian package the player, its build and its tests need.
+# Installs every Debian package the player, its build, its tests and its
+# Debian package need.
 # Idempotent: packages already present are skipped, and apt is not touched at all
 # when nothing is missing.
 set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig qt6-translations-l10n
   clang-format
   clang libclang-rt-14-dev libfuzzer-14-dev
+  dpkg-dev file lintian desktop-file-utils shared-mime-info
 )
 
 missing=()

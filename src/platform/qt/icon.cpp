@@ -17,12 +17,7 @@ QList<QRgb> SixteenColours() {
 
 } // namespace
 
-QImage IconImage(int size) {
-    QImage canvas(size, size, QImage::Format_ARGB32);
-    canvas.fill(Qt::transparent);
-    const qreal s = size / 32.0;
-    QPainter painter(&canvas);
-    painter.scale(s, s);
+void PaintIcon(QPainter& painter) {
     // A parallelogram in blue with a black outline...
     const QPolygonF shape({{9, 6}, {30, 6}, {23, 26}, {2, 26}});
     painter.setPen(QPen(Qt::black, 2));
@@ -31,6 +26,15 @@ QImage IconImage(int size) {
     // ...and a green tick across it.
     painter.setPen(QPen(QColor(0, 255, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(QPolygonF({{9, 16}, {14, 21}, {24, 10}}));
+}
+
+QImage IconImage(int size) {
+    QImage canvas(size, size, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    const qreal s = size / 32.0;
+    QPainter painter(&canvas);
+    painter.scale(s, s);
+    PaintIcon(painter);
     painter.end();
     // Reduce to the 16 colours, without dithering, keeping transparency as a
     // colour key the icon engine understands.

@@ -5,9 +5,12 @@
 #include <QIcon>
 #include <QImage>
 
+class QPainter;
+
 namespace vorn {
 
-QImage IconImage(int size); // 16 colours at most, and transparency
+void PaintIcon(QPainter& painter); // the drawing itself, in a 32 x 32 box
+QImage IconImage(int size);        // 16 colours at most, and transparency
 QIcon WindowIcon();
 
 } // namespace vorn
