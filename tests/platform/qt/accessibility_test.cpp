@@ -96,9 +96,10 @@ TEST(Accessibility, ReviewMarksSayWhatTheColoursSay) {
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(frame->mark(i), expected[i]) << i;
         const QRect at = frame->markRect(i);
-        if (i < 4) // Option1(4) is hidden
+        if (i < 4) { // Option1(4) is hidden
             EXPECT_EQ(review.copy(at) != testMode.copy(at), expected[i] != OptionFrame::Mark::None)
                 << "drawn exactly where a mark is, " << i;
+        }
     }
 }
 

@@ -59,7 +59,6 @@ BankContent FiveQuestions() {
 } // namespace
 
 TEST(Keyboard, KeysDoWhatTheClicksDo) {
-    const Qt::Key cyrillicV = Qt::Key(0x412); // В, the third letter
     Session byKeys(FiveQuestions()), byClicks(FiveQuestions());
     // Position 0 shows a question of 3 options: slots 4 and 5 are not there.
     const QStringList start = byKeys.state();
