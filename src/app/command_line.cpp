@@ -24,16 +24,18 @@ const QStringList kToolkitOptionsWithValue{"platform",
                                            "title"};
 const QStringList kToolkitFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+// The help text is written out in CommandLineHelp, in Bulgarian, so the
+// options carry only their names and the names of their values.
 struct Options {
-    QCommandLineOption help{{"h", "help"}, "Помощ."};
-    QCommandLineOption version{{"v", "version"}, "Версия."};
-    QCommandLineOption bank{"bank", "Банка.", "ФАЙЛ"};
-    QCommandLineOption checkBank{"check-bank", "Проверка.", "ФАЙЛ"};
-    QCommandLineOption strict{"strict", "Строго."};
-    QCommandLineOption exportBank{"export-bank", "Износ.", "ФАЙЛ"};
-    QCommandLineOption seed{"seed", "Семе.", "N"};
+    QCommandLineOption help{QStringList{"h", "help"}};
+    QCommandLineOption version{QStringList{"v", "version"}};
+    QCommandLineOption bank{"bank", QString(), "ФАЙЛ"};
+    QCommandLineOption checkBank{"check-bank", QString(), "ФАЙЛ"};
+    QCommandLineOption strict{"strict"};
+    QCommandLineOption exportBank{"export-bank", QString(), "ФАЙЛ"};
+    QCommandLineOption seed{"seed", QString(), "N"};
     // For measuring start-up: the window closes itself once it has been painted.
-    QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame", "Мерене."};
+    QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
     QList<QCommandLineOption> own() const {
         return {help, version, bank, checkBank, strict, exportBank, seed, quitAfterFirstFrame};
