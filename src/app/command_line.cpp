@@ -32,18 +32,19 @@ struct Options {
     QCommandLineOption strict{"strict", "Строго."};
     QCommandLineOption exportBank{"export-bank", "Износ.", "ФАЙЛ"};
     QCommandLineOption seed{"seed", "Семе.", "N"};
+    QCommandLineOption results{"results", "Резултати.", "ФАЙЛ"};
     QCommandLineOption report{"report", "Отчет.", "ФАЙЛ"};
     QCommandLineOption reportFormat{"report-format", "Вид на отчета.", "ВИД"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame", "Мерене."};
 
     QList<QCommandLineOption> own() const {
-        return {help,       version, bank,   checkBank,    strict,
-                exportBank, seed,    report, reportFormat, quitAfterFirstFrame};
+        return {help,    version, bank,         checkBank,          strict, exportBank, seed,
+                results, report,  reportFormat, quitAfterFirstFrame};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank, &strict, &seed, &reportFormat, &quitAfterFirstFrame};
+        return {&bank, &strict, &seed, &results, &reportFormat, &quitAfterFirstFrame};
     }
 };
 
@@ -146,8 +147,9 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
         {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
         {CommandLine::Command::Report, &o.report, {&o.reportFormat}},
     };
-    const Command play{
-        CommandLine::Command::Play, nullptr, {&o.bank, &o.seed, &o.quitAfterFirstFrame}};
+    const Command play{CommandLine::Command::Play,
+                       nullptr,
+                       {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -175,6 +177,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.strict = parser.isSet(o.strict);
     line.exportBank = parser.value(o.exportBank);
     line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
+    line.results = parser.value(o.results);
     if (parser.isSet(o.report))
         line.report = parser.values(o.report) + parser.positionalArguments();
     if (parser.isSet(o.reportFormat)) {
@@ -195,7 +198,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
 }
 
 QString CommandLineUsage() {
-    return QStringLiteral("Употреба: vorn-player [--bank ФАЙЛ] [--seed N]\n"
+    return QStringLiteral("Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ]\n"
                           "          vorn-player --check-bank ФАЙЛ [--strict]\n"
                           "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
                           "          vorn-player --report ФАЙЛ... [--report-format text|csv]\n"
@@ -214,6 +217,8 @@ QString CommandLineHelp() {
                "                      Moodle GIFT (.gift)\n"
                "  --seed N            еднакъв ред на въпросите и отговорите при едно и също N\n"
                "                      (цяло число от 0 до 4294967295)\n"
+               "  --results ФАЙЛ      след оценяването добавя записа на резултата като ред\n"
+               "                      във файла (JSON Lines), за да ги събере учителят\n"
                "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
                "                      без да отваря прозорец\n"
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"

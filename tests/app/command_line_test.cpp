@@ -65,7 +65,12 @@ TEST(CommandLine, OptionsSayWhatToDo) {
     }
 }
 
-TEST(CommandLine, AReportOverFiles) {
+TEST(CommandLine, ResultsWhilePlayingAndAReportOverFiles) {
+    const auto play = Parse({"--bank", "t.gift", "--results", "/srv/8a.jsonl"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(play));
+    EXPECT_EQ(std::get<CommandLine>(play).command, CommandLine::Command::Play);
+    EXPECT_EQ(std::get<CommandLine>(play).results, "/srv/8a.jsonl");
+
     const struct {
         QStringList arguments;
         QStringList files;
@@ -110,6 +115,7 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--check-bank", "a", "extra"}, "излишен аргумент „extra“"},
         {{"--report-format", "csv"}, "„--report-format“ се използва само с „--report“"},
         {{"--report", "a", "--report-format", "xml"}, "иска „text“ или „csv“, а не „xml“"},
+        {{"--report", "a", "--results", "b"}, "„--results“ не се използва с „--report“"},
         {{"--report", "a", "--check-bank", "b"}, "не се дават заедно"},
     };
     for (const auto& c : cases) {

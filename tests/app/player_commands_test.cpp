@@ -51,6 +51,7 @@ TEST(PlayerCommands, HelpVersionAndUsageErrorsNeedNoDisplay) {
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Употреба: vorn-player")))
         << help.out.toStdString();
     EXPECT_TRUE(help.out.contains(QStringLiteral("--check-bank ФАЙЛ")));
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--results ФАЙЛ")));
     EXPECT_TRUE(help.out.contains(QStringLiteral("--report ФАЙЛ...")));
 
     const Ran version = RunPlayer({"--version"});
