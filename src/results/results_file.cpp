@@ -1,6 +1,7 @@
 #include "results_file.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -12,16 +13,12 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace vorn {
 
 namespace {
-
-// A lock older than this is a writer's that died on another computer, where
-// its process cannot be looked up: shorter than the wait, so that it is taken
-// over in time, and far longer than a write holds it.
-constexpr std::chrono::milliseconds kStaleLock{8'000};
 
 QString SystemReason(int error) {
     switch (error) {
@@ -71,14 +68,38 @@ int OpenForAppend(const QByteArray& path, bool& readable) {
     return fd;
 }
 
+// Which lock file stands at the path (every new lock is a new file); all
+// zero when none.
+using LockIdentity = std::tuple<dev_t, ino_t, time_t, long>;
+LockIdentity IdentityOf(const QString& lockPath) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(lockPath).constData(), &status) != 0) return {};
+    return {status.st_dev, status.st_ino, status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
+}
+
 // Tries often, with a little jitter, rather than QLockFile's own doubling
 // sleeps: a whole class finishing at once holds the lock only briefly each.
-bool Lock(QLockFile& lock, std::chrono::milliseconds wait) {
-    lock.setStaleLockTime(kStaleLock);
+// QLockFile itself takes over the lock of a process that died on this
+// computer. A lock that stays the same file for most of the wait is taken
+// over too (a writer that died elsewhere, or before naming itself), unless a
+// live process still holds it locked; its age is measured on this computer's
+// clock, as the file's time may come from another's.
+bool Lock(QLockFile& lock, const QString& lockPath, std::chrono::milliseconds wait) {
+    lock.setStaleLockTime(0);
     const QDeadlineTimer deadline(wait);
+    QElapsedTimer unchanged;
+    unchanged.start();
+    LockIdentity seen{};
     for (;;) {
         if (lock.tryLock(0)) return true;
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) return false;
+        const LockIdentity standing = IdentityOf(lockPath);
+        if (standing != seen) {
+            seen = standing;
+            unchanged.start();
+        } else if (unchanged.hasExpired(wait.count() * 4 / 5) && lock.removeStaleLockFile()) {
+            continue;
+        }
         QThread::msleep(QRandomGenerator::global()->bounded(2, 20));
     }
 }
@@ -121,7 +142,7 @@ std::optional<QString> AppendRecordLine(const QString& path, QByteArray line,
 
     const QString lockPath = path + QStringLiteral(".lock");
     QLockFile lock(lockPath);
-    if (!Lock(lock, lockWait)) return LockReason(lock, lockPath, lockWait);
+    if (!Lock(lock, lockPath, lockWait)) return LockReason(lock, lockPath, lockWait);
 
     struct stat status {};
     if (::fstat(file.get(), &status) != 0) return SystemReason(errno);

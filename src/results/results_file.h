@@ -5,7 +5,9 @@
 // line, flushed to disk before success is told. A line left unfinished by a
 // writer that crashed is not continued: the record starts on a new line. A
 // short write is cut back to the size the file had; earlier records are never
-// touched. The folder must let the player create the lock file.
+// touched. A lock left by a writer that died is taken over: at once when it
+// died on this computer, otherwise once it has stood unchanged for four fifths
+// of the wait. The folder must let the player create the lock file.
 
 #include <QByteArray>
 #include <QString>

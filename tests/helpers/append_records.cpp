@@ -1,6 +1,7 @@
-// vorn-append-records PATH WRITER COUNT: appends COUNT records to PATH one by
-// one, as that many graded runs would, each naming the writer (its user) and
-// its own number (its seed). Exits 1 at the first failure, naming it.
+// vorn-append-records PATH WRITER COUNT [WAIT_MS]: appends COUNT records to
+// PATH one by one, as that many graded runs would, each naming the writer (its
+// user) and its own number (its seed), waiting for the lock as long as a
+// player does or WAIT_MS. Exits 1 at the first failure, naming it.
 
 #include "results/result_record.h"
 #include "results/results_file.h"
@@ -12,10 +13,12 @@ using namespace vorn;
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv); // the lock file names the running program
-    if (argc != 4) return 2;
+    if (argc != 4 && argc != 5) return 2;
     const QString path = QString::fromLocal8Bit(argv[1]);
     const QString writer = QString::fromLocal8Bit(argv[2]);
     const int count = QByteArray(argv[3]).toInt();
+    const std::chrono::milliseconds wait =
+        argc == 5 ? std::chrono::milliseconds(QByteArray(argv[4]).toInt()) : kResultsLockWait;
 
     ResultRecord record;
     record.run = {.time = QDateTime::currentDateTimeUtc(),
@@ -33,7 +36,7 @@ int main(int argc, char** argv) {
                                     .right = q % 2 == 0});
     for (int i = 0; i < count; ++i) {
         record.run.seed = static_cast<std::uint32_t>(i);
-        if (const auto failed = AppendRecordLine(path, RecordLine(record))) {
+        if (const auto failed = AppendRecordLine(path, RecordLine(record), wait)) {
             std::fprintf(stderr, "%s\n", failed->toLocal8Bit().constData());
             return 1;
         }

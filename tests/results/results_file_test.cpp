@@ -47,6 +47,14 @@ TEST(ResultsFile, AppendsAfterEarlierRecordsOnANewLine) {
     }
 }
 
+TEST(ResultsFile, AnUnnamedLockLeftBehindIsTakenOverWithinTheWait) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("results.jsonl");
+    Write(path + ".lock", ""); // as a writer killed before naming itself leaves it
+    EXPECT_EQ(AppendRecordLine(path, "{}\n", std::chrono::milliseconds(300)), std::nullopt);
+    EXPECT_EQ(Contents(path), "{}\n");
+}
+
 TEST(ResultsFile, AShortWriteIsCutBackToTheOldSize) {
     QTemporaryDir dir;
     const QString path = dir.filePath("results.jsonl");
