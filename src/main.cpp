@@ -4,6 +4,7 @@
 #include "app/bank_commands.h"
 #include "app/command_line.h"
 #include "app/play.h"
+#include "app/report_command.h"
 #include "platform/exit_status.h"
 
 #include <QTextStream>
@@ -35,6 +36,8 @@ int Run(int& argc, char** argv) {
         return vorn::CheckBankCommand(line.checkBank, line.strict, out);
     case vorn::CommandLine::Command::ExportBank:
         return vorn::ExportBankCommand(line.bank, line.exportBank, err);
+    case vorn::CommandLine::Command::Report:
+        return vorn::ReportCommand(line.report, line.reportFormat, out, err);
     case vorn::CommandLine::Command::Play:
         break;
     }

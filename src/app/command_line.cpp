@@ -34,15 +34,19 @@ struct Options {
     QCommandLineOption strict{"strict"};
     QCommandLineOption exportBank{"export-bank", QString(), "ФАЙЛ"};
     QCommandLineOption seed{"seed", QString(), "N"};
+    QCommandLineOption results{"results", QString(), "ФАЙЛ"};
+    QCommandLineOption report{"report", QString(), "ФАЙЛ"};
+    QCommandLineOption reportFormat{"report-format", QString(), "ВИД"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
     QList<QCommandLineOption> own() const {
-        return {help, version, bank, checkBank, strict, exportBank, seed, quitAfterFirstFrame};
+        return {help,    version, bank,         checkBank,          strict, exportBank, seed,
+                results, report,  reportFormat, quitAfterFirstFrame};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank, &strict, &seed, &quitAfterFirstFrame};
+        return {&bank, &strict, &seed, &results, &reportFormat, &quitAfterFirstFrame};
     }
 };
 
@@ -81,6 +85,12 @@ std::optional<UsageError> MisplacedValues(const QStringList& arguments, const Op
     return std::nullopt;
 }
 
+std::optional<ReportFormat> Format(const QString& text) {
+    if (text == QLatin1String("text")) return ReportFormat::Text;
+    if (text == QLatin1String("csv")) return ReportFormat::Csv;
+    return std::nullopt;
+}
+
 std::optional<std::uint32_t> Seed(const QString& text) {
     bool ok = false;
     const qulonglong value = text.toULongLong(&ok);
@@ -109,7 +119,8 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
         parser.addOption(option);
     }
     if (!parser.parse(arguments)) return UsageError{parser.errorText()};
-    if (!parser.positionalArguments().isEmpty())
+    // Only a report takes more than one file.
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(o.report))
         return UsageError{
             QStringLiteral("излишен аргумент „%1“.").arg(parser.positionalArguments().first())};
     for (const QCommandLineOption& option : o.own())
@@ -136,9 +147,11 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     const Command commands[] = {
         {CommandLine::Command::CheckBank, &o.checkBank, {&o.strict}},
         {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
+        {CommandLine::Command::Report, &o.report, {&o.reportFormat}},
     };
-    const Command play{
-        CommandLine::Command::Play, nullptr, {&o.bank, &o.seed, &o.quitAfterFirstFrame}};
+    const Command play{CommandLine::Command::Play,
+                       nullptr,
+                       {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -148,13 +161,17 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
                                            Written(command.option->names().last()))};
             chosen = &command;
         }
-    for (const QCommandLineOption* option : o.modifiers())
-        if (parser.isSet(*option) && !chosen->takes.contains(option))
-            return UsageError{chosen == &play // only --strict is foreign to playing
-                                  ? QStringLiteral("„--strict“ се използва само с „--check-bank“.")
-                                  : QStringLiteral("„%1“ не се използва с „%2“.")
-                                        .arg(Written(option->names().last()),
-                                             Written(chosen->option->names().last()))};
+    for (const QCommandLineOption* option : o.modifiers()) {
+        if (!parser.isSet(*option) || chosen->takes.contains(option)) continue;
+        const QString name = Written(option->names().last());
+        if (chosen != &play)
+            return UsageError{QStringLiteral("„%1“ не се използва с „%2“.")
+                                  .arg(name, Written(chosen->option->names().last()))};
+        for (const Command& command : commands) // the command it belongs to
+            if (command.takes.contains(option))
+                return UsageError{QStringLiteral("„%1“ се използва само с „%2“.")
+                                      .arg(name, Written(command.option->names().last()))};
+    }
 
     line.command = chosen->command;
     line.bank = parser.value(o.bank);
@@ -162,6 +179,16 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.strict = parser.isSet(o.strict);
     line.exportBank = parser.value(o.exportBank);
     line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
+    line.results = parser.value(o.results);
+    if (parser.isSet(o.report))
+        line.report = parser.values(o.report) + parser.positionalArguments();
+    if (parser.isSet(o.reportFormat)) {
+        const auto format = Format(parser.value(o.reportFormat));
+        if (!format)
+            return UsageError{QStringLiteral("„--report-format“ иска „text“ или „csv“, а не „%1“.")
+                                  .arg(parser.value(o.reportFormat))};
+        line.reportFormat = *format;
+    }
     if (parser.isSet(o.seed)) {
         line.seed = Seed(parser.value(o.seed));
         if (!line.seed)
@@ -173,9 +200,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
 }
 
 QString CommandLineUsage() {
-    return QStringLiteral("Употреба: vorn-player [--bank ФАЙЛ] [--seed N]\n"
+    return QStringLiteral("Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ]\n"
                           "          vorn-player --check-bank ФАЙЛ [--strict]\n"
                           "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
+                          "          vorn-player --report ФАЙЛ... [--report-format text|csv]\n"
                           "          vorn-player --help | --version\n");
 }
 
@@ -191,11 +219,18 @@ QString CommandLineHelp() {
                "                      Moodle GIFT (.gift)\n"
                "  --seed N            еднакъв ред на въпросите и отговорите при едно и също N\n"
                "                      (цяло число от 0 до 4294967295)\n"
+               "  --results ФАЙЛ      след оценяването добавя записа на резултата като ред\n"
+               "                      във файла (JSON Lines), за да ги събере учителят\n"
                "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
                "                      без да отваря прозорец\n"
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"
                "  --export-bank ФАЙЛ  записва банката (вградената или тази от --bank) във\n"
                "                      формата vorn-bank, с картинките в папка до файла\n"
+               "  --report ФАЙЛ...    отчет по файлове с резултати: опити, среден процент,\n"
+               "                      медиана и разпределение, трудност на въпросите; без\n"
+               "                      прозорец\n"
+               "  --report-format ВИД с --report: text (текст, по подразбиране) или csv\n"
+               "                      (таблица)\n"
                "  -h, --help          тази помощ\n"
                "  -v, --version       версията на програмата\n"
                "\n"
@@ -208,8 +243,9 @@ QString CommandLineHelp() {
                "  Alt+И, Alt+А        „Изход“ и „Автор“; Alt сам показва менюто\n"
                "  „Оценяване“ няма клавиш, за да не се натисне случайно.\n"
                "\n"
-               "Изходни кодове: 0 успех; 1 тестът не може да започне, проверката намери грешки\n"
-               "или записът не успя; 2 грешен команден ред; 3 вътрешна грешка.\n");
+               "Изходни кодове: 0 успех; 1 тестът не може да започне, проверката намери грешки,\n"
+               "записът не успя или в отчета няма нито един запис; 2 грешен команден ред;\n"
+               "3 вътрешна грешка.\n");
 }
 
 } // namespace vorn

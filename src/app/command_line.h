@@ -12,15 +12,20 @@
 
 namespace vorn {
 
+enum class ReportFormat { Text, Csv };
+
 struct CommandLine {
-    enum class Command { Play, CheckBank, ExportBank, Help, Version };
+    enum class Command { Play, CheckBank, ExportBank, Report, Help, Version };
     Command command = Command::Play;
     QString bank;                      // --bank: play (or export) this bank file
     QString checkBank;                 // --check-bank
     bool strict = false;               // --strict: warnings fail the check
     QString exportBank;                // --export-bank
     std::optional<std::uint32_t> seed; // --seed
-    bool quitAfterFirstFrame = false;  // for the start-up benchmark; not in the help
+    QString results;                   // --results: where the record of a graded run goes
+    QStringList report;                // --report and the files named after it
+    ReportFormat reportFormat = ReportFormat::Text; // --report-format
+    bool quitAfterFirstFrame = false;               // for the start-up benchmark; not in the help
 };
 
 struct UsageError {

@@ -7,6 +7,9 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/messages.h"
 #include "platform/qt/startup.h"
+#include "results/bank_fingerprint.h"
+#include "results/run_record.h"
+#include "results_saving.h"
 #include "window/vorn_prazno.h"
 
 #include <QApplication>
@@ -39,6 +42,16 @@ void QuitAfterFirstFrame(FormView& view) {
     view.canvas()->installEventFilter(new FirstFrameWatch(&view));
 }
 
+// With --results, grading appends the run's record to the file.
+void KeepResults(const QString& path, const BankContent& content, VORN_Prazno& form,
+                 const ClockRandom& random, FormView& view) {
+    const ResultsPlace place{.path = path, .fallbackPath = FallbackResultsPath()};
+    form.Graded = [&form, &random, &view, place, sha256 = BankSha256(content)] {
+        const ResultRecord record = RecordOfRun(form, FactsOfThisRun(sha256, random.seed()));
+        SaveResults(record, place, &view, form.Caption);
+    };
+}
+
 } // namespace
 
 int Play(int& argc, char** argv, const CommandLine& line) {
@@ -59,6 +72,7 @@ int Play(int& argc, char** argv, const CommandLine& line) {
 
     ExitCleanlyWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vorn-player")); // its data folder
     DisplayOpened();
     ApplyLook(app);
     LoadQtTranslations(app, QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
@@ -80,6 +94,7 @@ int Play(int& argc, char** argv, const CommandLine& line) {
 
     FormView view(form);
     if (line.quitAfterFirstFrame) QuitAfterFirstFrame(view);
+    if (!line.results.isEmpty()) KeepResults(line.results, loaded.content, form, random, view);
     view.show();
     return app.exec();
 }

@@ -1,10 +1,7 @@
 // Grading: the score and percentage, the "Тото" verdict, and the one-way switch
-// to review mode at the first position.
+// to review mode at the first position; then the platform's Graded.
 
-#include "platform/text.h"
 #include "window/vorn_prazno.h"
-
-#include <cmath>
 
 namespace vorn {
 
@@ -20,17 +17,15 @@ void VORN_Prazno::Grade() {
         Option1(i - 1).BackColor = kNeutral;
     }
 
-    const int total = QuestionCount;
-    double score = 0;
-    for (int i = 1; i <= total; ++i)
-        if (List2(3).List(i - 1) == QStringLiteral("1")) score = score + 1;
-    const long long percent = static_cast<long long>(std::trunc(score * 100 / total));
-
-    Label1(1).Caption = Label1(1).Caption + CStr(static_cast<long long>(score)) +
-                        QStringLiteral("/") + CStr(total) + QStringLiteral(" = ") + CStr(percent) +
-                        QStringLiteral("%");
+    int score = 0;
+    for (int i = 1; i <= QuestionCount; ++i)
+        if (List2(3).List(i - 1) == QStringLiteral("1")) ++score;
+    Outcome = GradeOf(score, QuestionCount);
+    Label1(1).Caption = Label1(1).Caption + ScoreText(*Outcome);
     CurrentPos = 0;
     ShowVerdict();
+    if (Label1(3).Visible) Outcome->verdict = Label1(3).Caption;
+    Graded();
     // The review of position 0 follows in Command2_Click.
 }
 

@@ -10,6 +10,7 @@
 //   interaction/  Command1_Click, Command2_Click, Option1_Click, ShowVerdict
 
 #include "bank/question_bank.h"
+#include "grade_result.h"
 #include "platform/control_array.h"
 #include "platform/controls.h"
 #include "platform/option_group.h"
@@ -18,6 +19,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace vorn {
 
@@ -57,6 +59,7 @@ public:
     int QuestionCount = 0;
     std::int16_t OrderStep = 0;
     std::int16_t AnsweredCount = 0;
+    std::optional<GradeResult> Outcome; // set by grading
 
     // ---- events ----
     void Form_Load();
@@ -68,6 +71,9 @@ public:
 
     // Ends the program; the platform sets it to leave its event loop.
     std::function<void()> End = [] {};
+    // Runs at the very end of grading, with Outcome set; the platform sets it
+    // to keep the results.
+    std::function<void()> Graded = [] {};
 
     QuestionBank& VORN_Danni;
 

@@ -65,6 +65,33 @@ TEST(CommandLine, OptionsSayWhatToDo) {
     }
 }
 
+TEST(CommandLine, ResultsWhilePlayingAndAReportOverFiles) {
+    const auto play = Parse({"--bank", "t.gift", "--results", "/srv/8a.jsonl"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(play));
+    EXPECT_EQ(std::get<CommandLine>(play).command, CommandLine::Command::Play);
+    EXPECT_EQ(std::get<CommandLine>(play).results, "/srv/8a.jsonl");
+
+    const struct {
+        QStringList arguments;
+        QStringList files;
+        ReportFormat format;
+    } cases[] = {
+        {{"--report", "a.jsonl"}, {"a.jsonl"}, ReportFormat::Text},
+        {{"--report", "a.jsonl", "b.jsonl", "c.jsonl", "--report-format", "csv"},
+         {"a.jsonl", "b.jsonl", "c.jsonl"},
+         ReportFormat::Csv},
+        {{"--report-format=text", "--report", "a.jsonl"}, {"a.jsonl"}, ReportFormat::Text},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = Parse(c.arguments);
+        const auto* line = std::get_if<CommandLine>(&parsed);
+        ASSERT_NE(line, nullptr) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(line->command, CommandLine::Command::Report);
+        EXPECT_EQ(line->report, c.files);
+        EXPECT_EQ(line->reportFormat, c.format);
+    }
+}
+
 TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
     const struct {
         QStringList arguments;
@@ -85,6 +112,11 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--check-bank", "a", "--seed", "1"}, "„--seed“ не се използва с „--check-bank“"},
         {{"--check-bank", "a", "--bank", "b"}, "„--bank“ не се използва с „--check-bank“"},
         {{"--export-bank", "a", "--quit-after-first-frame"}, "не се използва с „--export-bank“"},
+        {{"--check-bank", "a", "extra"}, "излишен аргумент „extra“"},
+        {{"--report-format", "csv"}, "„--report-format“ се използва само с „--report“"},
+        {{"--report", "a", "--report-format", "xml"}, "иска „text“ или „csv“, а не „xml“"},
+        {{"--report", "a", "--results", "b"}, "„--results“ не се използва с „--report“"},
+        {{"--report", "a", "--check-bank", "b"}, "не се дават заедно"},
     };
     for (const auto& c : cases) {
         const auto parsed = Parse(c.arguments);

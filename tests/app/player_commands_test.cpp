@@ -51,6 +51,8 @@ TEST(PlayerCommands, HelpVersionAndUsageErrorsNeedNoDisplay) {
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Употреба: vorn-player")))
         << help.out.toStdString();
     EXPECT_TRUE(help.out.contains(QStringLiteral("--check-bank ФАЙЛ")));
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--results ФАЙЛ")));
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--report ФАЙЛ...")));
 
     const Ran version = RunPlayer({"--version"});
     EXPECT_EQ(version.status, vorn::kExitOk);
@@ -93,4 +95,24 @@ TEST(PlayerCommands, ABankThatCannotBePlayedIsRefusedBeforeAnyWindow) {
                                    broken + QStringLiteral(":5:5: грешка: въпрос 3:")))
             << refused.err.toStdString();
     }
+}
+
+TEST(PlayerCommands, ReportNeedsNoDisplay) {
+    QTemporaryDir dir;
+    const QString results =
+        Write(dir, "8a.jsonl",
+              R"({"format":"vorn-results","version":1,"time":"2024-05-14T09:00:00Z","user":"u",)"
+              R"("host":"h","program":"1.0","bank":{"title":"T","sha256":")"
+              "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef"
+              R"("},"seed":1,"score":1,"total":1,"percent":100,"verdict":null,)"
+              R"("questions":[{"number":1,"chosen":"a","key":"a","right":true}],"check":null})"
+              "\n");
+    const Ran text = RunPlayer({"--report", results});
+    EXPECT_EQ(text.status, vorn::kExitOk) << text.err.toStdString();
+    EXPECT_TRUE(text.out.startsWith(QStringLiteral("Тест „T“\n"))) << text.out.toStdString();
+    const Ran csv = RunPlayer({"--report", results, "--report-format", "csv"});
+    EXPECT_TRUE(csv.out.endsWith(",100.0,100.0,0,0,0,0,0,0,0,0,0,0,1,1,a,100.0,0.0,,\n"))
+        << csv.out.toStdString();
+    const Ran none = RunPlayer({"--report", dir.filePath("none.jsonl")});
+    EXPECT_EQ(none.status, vorn::kExitRefused);
 }

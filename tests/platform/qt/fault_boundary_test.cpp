@@ -4,45 +4,16 @@
 
 #include "platform/exit_status.h"
 #include "platform/qt/form_view.h"
+#include "support/captured_stderr.h"
 #include "support/test_banks.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <unistd.h>
-
 using namespace vorn;
-
-namespace {
-
-// Standard error of this process while it lives, read back at the end.
-class CapturedStandardError {
-public:
-    CapturedStandardError() {
-        file_.open();
-        std::fflush(stderr);
-        saved_ = dup(STDERR_FILENO);
-        dup2(file_.handle(), STDERR_FILENO);
-    }
-    QString text() {
-        std::fflush(stderr);
-        dup2(saved_, STDERR_FILENO);
-        close(saved_);
-        file_.seek(0);
-        return QString::fromLocal8Bit(file_.readAll());
-    }
-
-private:
-    QTemporaryFile file_;
-    int saved_ = -1;
-};
-
-} // namespace
 
 TEST(FaultBoundary, AFaultInAClickIsNamedAndEndsTheProgramWithTheFaultStatus) {
     const auto run = test::StartRun(test::MakeBank(), test::StepThenIdentity(0.0f, 21));
@@ -52,7 +23,7 @@ TEST(FaultBoundary, AFaultInAClickIsNamedAndEndsTheProgramWithTheFaultStatus) {
     QApplication::processEvents();
     f.List2(1).setList(1, QStringLiteral("999")); // position 1 names no question
 
-    CapturedStandardError err;
+    test::CapturedStandardError err;
     QTimer::singleShot(0,
                        [&] { QTest::mouseClick(view.widgetFor("Command1(0)"), Qt::LeftButton); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(99); }); // a hang fails, not blocks

@@ -1,0 +1,124 @@
+#include "result_record.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace vorn {
+
+namespace {
+
+const QString kFormatName = QStringLiteral("vorn-results");
+
+QJsonValue OrNull(const std::optional<QString>& text) {
+    return text ? QJsonValue(*text) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject AnswerObject(const AnswerRecord& answer) {
+    return {{"number", answer.number},
+            {"chosen", OrNull(answer.chosen)},
+            {"key", answer.key},
+            {"right", answer.right}};
+}
+
+// A whole number from min to max; JSON numbers are doubles.
+std::optional<qint64> Whole(const QJsonValue& value, qint64 min, qint64 max) {
+    if (!value.isDouble()) return std::nullopt;
+    const double number = value.toDouble();
+    if (number != std::floor(number) || number < double(min) || number > double(max))
+        return std::nullopt;
+    return static_cast<qint64>(number);
+}
+
+// A text, or null; nothing else.
+std::optional<std::optional<QString>> TextOrNull(const QJsonValue& value) {
+    if (value.isNull()) return std::optional<QString>();
+    if (value.isString()) return std::optional<QString>(value.toString());
+    return std::nullopt;
+}
+
+std::optional<AnswerRecord> ParseAnswer(const QJsonValue& value) {
+    const QJsonObject o = value.toObject();
+    const auto number = Whole(o.value("number"), 1, 1000);
+    const auto chosen = TextOrNull(o.value("chosen"));
+    if (!value.isObject() || !number || !chosen || !o.value("key").isString() ||
+        !o.value("right").isBool())
+        return std::nullopt;
+    return AnswerRecord{.number = static_cast<int>(*number),
+                        .chosen = *chosen,
+                        .key = o.value("key").toString(),
+                        .right = o.value("right").toBool()};
+}
+
+} // namespace
+
+QByteArray RecordLine(const ResultRecord& record) {
+    QJsonArray questions;
+    for (const AnswerRecord& answer : record.questions)
+        questions.append(AnswerObject(answer));
+    const QJsonObject object{
+        {"format", kFormatName},
+        {"version", kResultsFormatVersion},
+        {"time", record.run.time.toUTC().toString(Qt::ISODate)},
+        {"user", record.run.user},
+        {"host", record.run.host},
+        {"program", record.run.program},
+        {"bank", QJsonObject{{"title", record.bankTitle}, {"sha256", record.run.bankSha256}}},
+        {"seed", static_cast<qint64>(record.run.seed)},
+        {"score", record.grade.score},
+        {"total", record.grade.total},
+        {"percent", record.grade.percent},
+        {"verdict", OrNull(record.grade.verdict)},
+        {"questions", questions},
+        {"check", record.check ? QJsonValue(AnswerObject(*record.check)) : QJsonValue()},
+    };
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
+    const QJsonDocument document = QJsonDocument::fromJson(line);
+    const QJsonObject o = document.object();
+    if (!document.isObject() || o.value("format") != kFormatName ||
+        Whole(o.value("version"), 1, 1) != kResultsFormatVersion)
+        return std::nullopt;
+
+    ResultRecord record;
+    record.run.time = QDateTime::fromString(o.value("time").toString(), Qt::ISODate);
+    const QJsonObject bank = o.value("bank").toObject();
+    static const QRegularExpression hex64(QStringLiteral("^[0-9a-f]{64}$"));
+    const auto seed = Whole(o.value("seed"), 0, 0xFFFFFFFFLL);
+    const auto total = Whole(o.value("total"), 1, 1000);
+    const auto score = Whole(o.value("score"), 0, total.value_or(0));
+    const auto percent = Whole(o.value("percent"), 0, 100);
+    const auto verdict = TextOrNull(o.value("verdict"));
+    if (!record.run.time.isValid() || !o.value("user").isString() || !o.value("host").isString() ||
+        !o.value("program").isString() || !bank.value("title").isString() ||
+        !hex64.match(bank.value("sha256").toString()).hasMatch() || !seed || !total || !score ||
+        !percent || !verdict || !o.value("questions").isArray())
+        return std::nullopt;
+    record.run.user = o.value("user").toString();
+    record.run.host = o.value("host").toString();
+    record.run.program = o.value("program").toString();
+    record.run.bankSha256 = bank.value("sha256").toString();
+    record.run.seed = static_cast<std::uint32_t>(*seed);
+    record.bankTitle = bank.value("title").toString();
+    record.grade = {.score = static_cast<int>(*score),
+                    .total = static_cast<int>(*total),
+                    .percent = static_cast<int>(*percent),
+                    .verdict = *verdict};
+
+    for (const QJsonValue& value : o.value("questions").toArray()) {
+        const auto answer = ParseAnswer(value);
+        if (!answer) return std::nullopt;
+        record.questions.push_back(*answer);
+    }
+    if (!o.value("check").isNull()) {
+        record.check = ParseAnswer(o.value("check"));
+        if (!record.check) return std::nullopt;
+    }
+    return record;
+}
+
+} // namespace vorn

@@ -1,0 +1,26 @@
+#pragma once
+// Appending a record to a results file that many players share, perhaps on a
+// shared folder at the same moment. A record is written whole or not at all:
+// under a lock file beside it ("<file>.lock"), as one write of the complete
+// line, flushed to disk before success is told. A line left unfinished by a
+// writer that crashed is not continued: the record starts on a new line. A
+// short write is cut back to the size the file had; earlier records are never
+// touched. A lock left by a writer that died is taken over: at once when it
+// died on this computer, otherwise once it has stood unchanged for four fifths
+// of the wait. The folder must let the player create the lock file.
+
+#include <QByteArray>
+#include <QString>
+#include <chrono>
+#include <optional>
+
+namespace vorn {
+
+// How long a player waits for another one's lock before giving up.
+inline constexpr std::chrono::milliseconds kResultsLockWait{10'000};
+
+// None when the line is on disk; otherwise why not, as a Bulgarian phrase.
+std::optional<QString> AppendRecordLine(const QString& path, QByteArray line,
+                                        std::chrono::milliseconds lockWait = kResultsLockWait);
+
+} // namespace vorn

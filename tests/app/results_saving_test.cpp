@@ -1,0 +1,113 @@
+// A record that cannot be written where the teacher wants it: the examinee is
+// told the path and the reason (standard error and a box), the record is kept
+// in the fallback file, and the result on screen stays as it was.
+
+#include "app/results_saving.h"
+#include "platform/qt/form_view.h"
+#include "results/run_record.h"
+#include "support/captured_stderr.h"
+#include "support/test_banks.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace vorn;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct Graded {
+    QString said;    // the program's lines on standard error, not the toolkit's
+    QString box;     // the message box's text
+    QString caption; // the result label
+};
+
+// A run with two of its four positions answered right, graded by a click in
+// the window while the record goes to `place`.
+Graded GradeInWindow(const ResultsPlace& place) {
+    const auto run =
+        test::StartRun(test::MakeBank({.questions = 3}), test::StepThenIdentity(0.1f, 4));
+    VORN_Prazno& f = *run->form;
+    for (int p = 0; p < 2; ++p, f.Command1_Click(0))
+        test::AnswerRight(f);
+    FormView view(f);
+    f.Graded = [&] { SaveResults(RecordOfRun(f, {.seed = 7}), place, &view, f.Caption); };
+    view.show();
+    QApplication::processEvents();
+
+    test::CapturedStandardError err;
+    QTest::mouseClick(view.widgetFor("Command2(0)"), Qt::LeftButton);
+    const QStringList said = err.text().split(u'\n').filter(QRegularExpression("^vorn-player: "));
+    const auto* box = view.findChild<QMessageBox*>();
+    return {said.join(u'\n') + u'\n', box ? box->text() : QString(),
+            qobject_cast<QLabel*>(view.widgetFor("Label1(1)"))->text()};
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(ResultsSaving, AFailedWriteIsToldAndTheRecordKeptInTheFallbackFile) {
+    QStandardPaths::setTestModeEnabled(true);
+    const QString fallback =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/results.jsonl";
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::link("/dev/full", dir.filePath("full.jsonl")));
+    QFile plain(dir.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    QLockFile held(dir.filePath("busy.jsonl.lock"));
+    ASSERT_TRUE(held.lock());
+    const struct {
+        QString path, reason;
+    } cases[] = {
+        {dir.filePath("full.jsonl"), "няма място на диска"},
+        {dir.filePath("plain/results.jsonl"), "част от пътя не е папка"},
+        {dir.filePath("missing/results.jsonl"), "папката не съществува"},
+        {dir.filePath("busy.jsonl"), "друг запис държи файла заключен („" +
+                                         dir.filePath("busy.jsonl.lock") + "“) повече от 0,1 s"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason.toStdString());
+        QFile::remove(fallback);
+        const Graded graded = GradeInWindow({c.path, fallback, 100ms});
+        const QString message = "Резултатът не е записан в „" + c.path + "“: " + c.reason +
+                                ". Запазен е в „" + fallback + "“; предайте го на учителя.";
+        EXPECT_EQ(graded.said, QString("vorn-player: " + message + "\n"));
+        EXPECT_EQ(graded.box, message);
+        EXPECT_EQ(graded.caption, QStringLiteral("Резултат: 2/4 = 50%"));
+        const QByteArray kept = Contents(fallback);
+        EXPECT_EQ(kept.count('\n'), 1);
+        EXPECT_EQ(QJsonDocument::fromJson(kept).object()["percent"], 50);
+    }
+    QFile::remove(fallback);
+}
+
+TEST(ResultsSaving, WhenTheFallbackFailsTooTheRecordGoesToStandardError) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::link("/dev/full", dir.filePath("full.jsonl")));
+    QFile plain(dir.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    const ResultsPlace place{dir.filePath("full.jsonl"), dir.filePath("plain/fallback.jsonl")};
+    const Graded graded = GradeInWindow(place);
+    const QStringList lines = graded.said.split(u'\n');
+    ASSERT_EQ(lines.size(), 3) << graded.said.toStdString(); // two, and the last newline
+    EXPECT_EQ(lines[0], "vorn-player: Резултатът не е записан в „" + place.path +
+                            "“: няма място на диска, нито в „" + place.fallbackPath +
+                            "“: част от пътя не е папка. Записът следва на стандартната грешка.");
+    ASSERT_TRUE(lines[1].startsWith("vorn-player: {"));
+    EXPECT_EQ(QJsonDocument::fromJson(lines[1].mid(13).toUtf8()).object()["seed"], 7);
+    EXPECT_EQ(graded.caption, QStringLiteral("Резултат: 2/4 = 50%"));
+}
