@@ -55,7 +55,9 @@ TEST(BankExport, ReadsBackTheSameWithOneFilePerPicture) {
         EXPECT_EQ(a.key, b.key);
         EXPECT_EQ(a.explanation, b.explanation);
         ASSERT_EQ(bool(a.picture), bool(b.picture)) << i;
-        if (a.picture) EXPECT_EQ(a.picture->encoded, b.picture->encoded) << i;
+        if (a.picture) {
+            EXPECT_EQ(a.picture->encoded, b.picture->encoded) << i;
+        }
     }
     EXPECT_EQ(read.content.questions[1].picture, read.content.questions[2].picture);
 }

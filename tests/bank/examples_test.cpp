@@ -43,7 +43,9 @@ TEST(Examples, ExportedShippedTestReadsBackAsTheCompiledInBank) {
         const Picture& a = exported.Picture1(q).Picture;
         const Picture& b = shipped.Picture1(q).Picture;
         ASSERT_EQ(bool(a), bool(b)) << "Picture1(" << q << ")";
-        if (a) EXPECT_EQ(a->encoded, b->encoded) << "Picture1(" << q << ") bytes";
+        if (a) {
+            EXPECT_EQ(a->encoded, b->encoded) << "Picture1(" << q << ") bytes";
+        }
         // Pictures shared in one are shared in the other.
         for (int r = 1; r < q; ++r)
             EXPECT_EQ(a && a == exported.Picture1(r).Picture, b && b == shipped.Picture1(r).Picture)
