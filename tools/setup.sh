@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   clang-format
+  xvfb xdotool x11-apps libx11-dev
   clang libclang-rt-14-dev libfuzzer-14-dev
 )
 
