@@ -4,42 +4,15 @@
 #include "bank/bank_limits.h"
 #include "bank_commands.h"
 #include "platform/exit_status.h"
+#include "platform/qt/first_frame.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/messages.h"
 #include "platform/qt/startup.h"
 #include "window/vorn_prazno.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 
 namespace vorn {
-
-namespace {
-
-// Ends the event loop once the window's first frame has been painted.
-class FirstFrameWatch : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            QTimer::singleShot(0, [] { QCoreApplication::exit(kExitOk); }); // after this paint
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool seen_ = false;
-};
-
-void QuitAfterFirstFrame(FormView& view) {
-    view.canvas()->installEventFilter(new FirstFrameWatch(&view));
-}
-
-} // namespace
 
 int Play(int& argc, char** argv, const CommandLine& line) {
     const LoadedBank loaded = BankToPlay(line.bank);
@@ -78,7 +51,7 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     }
 
     FormView view(form);
-    if (line.quitAfterFirstFrame) QuitAfterFirstFrame(view);
+    if (line.quitAfterFirstFrame) QuitAfterFirstFrame(view.canvas());
     view.show();
     return app.exec();
 }

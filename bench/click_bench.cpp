@@ -1,0 +1,106 @@
+// vorn-bench-click [CLICKS]: a click on an option button of the real window,
+// through the platform's input path, until the window has repainted (painted
+// and flushed to the platform). The clicks alternate between two options, so
+// that every one changes what is shown. Prints the median and percentiles;
+// the platform is Qt's usual choice (QT_QPA_PLATFORM).
+
+#include "bank/question_bank.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/startup.h"
+#include "platform/random_source.h"
+#include "shipped/shipped_bank.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+using namespace vorn;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// Counts the frames the window has finished: a widget's repaint is done when
+// the update request of its top-level window has been handled.
+class CountedView : public FormView {
+public:
+    using FormView::FormView;
+    int frames() const { return frames_; }
+
+protected:
+    bool event(QEvent* event) override {
+        const bool handled = FormView::event(event);
+        if (event->type() == QEvent::UpdateRequest) ++frames_;
+        return handled;
+    }
+
+private:
+    int frames_ = 0;
+};
+
+// Runs the event loop until the view has finished a frame after `before`.
+bool WaitForFrame(const CountedView& view, int before) {
+    const auto limit = Clock::now() + std::chrono::seconds(5);
+    while (view.frames() == before) {
+        if (Clock::now() > limit) return false;
+        QCoreApplication::processEvents();
+    }
+    return true;
+}
+
+double Percentile(const std::vector<double>& sorted, double p) {
+    return sorted[static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1))];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ApplyLook(app);
+    const int clicks = argc > 1 ? std::atoi(argv[1]) : 2000;
+    if (clicks < 1) {
+        std::fputs("usage: vorn-bench-click [CLICKS]\n", stderr);
+        return 2;
+    }
+
+    QuestionBank bank;
+    bank.Load(ShippedBank());
+    ClockRandom random(1u);
+    VORN_Prazno form(bank, random);
+    form.Form_Load();
+    CountedView view(form);
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view) || !WaitForFrame(view, 0)) {
+        std::fputs("vorn-bench-click: the window did not show\n", stderr);
+        return 1;
+    }
+
+    const int warmUp = 50;
+    std::vector<double> micros;
+    for (int i = 0; i < warmUp + clicks; ++i) {
+        const int option = i % 2;
+        QWidget* button = view.widgetFor(QStringLiteral("Option1(%1)").arg(option));
+        const QPoint at = button->mapTo(&view, QPoint(8, button->height() / 2));
+        const int before = view.frames();
+        const auto start = Clock::now();
+        QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, at);
+        const bool painted = WaitForFrame(view, before);
+        const auto end = Clock::now();
+        if (!painted || !form.Option1(option).Value()) {
+            std::fprintf(stderr, "vorn-bench-click: click %d was not taken or not shown\n", i);
+            return 1;
+        }
+        if (i >= warmUp)
+            micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+    }
+    std::sort(micros.begin(), micros.end());
+    std::printf("Click on an option button until the window has repainted (%s), %d clicks:\n"
+                "  median %.0f us, 90th percentile %.0f us, 99th %.0f us, max %.0f us\n",
+                qPrintable(QGuiApplication::platformName()), clicks, Percentile(micros, 0.5),
+                Percentile(micros, 0.9), Percentile(micros, 0.99), micros.back());
+    return 0;
+}

@@ -1,0 +1,152 @@
+// vorn-bench-startup [RUNS [PLAYER]]: the player's start-up beside a bare Qt
+// window's; PLAYER measures another build of the player instead of this one.
+// Each run is one process, from exec until it has painted its first frame and
+// quit, with its peak resident memory (ru_maxrss from wait4). The two
+// programs alternate, which one goes first changing every pair, so that the
+// machine's other load falls on both alike. Medians and their ratios are
+// printed for the offscreen platform and, when DISPLAY is set, for that X
+// server.
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Program {
+    const char* label;
+    std::vector<std::string> argv;
+};
+
+struct Sample {
+    double ms = 0;
+    double peakMiB = 0;
+};
+
+// The environment with QT_QPA_PLATFORM set to `platform`.
+std::vector<std::string> EnvironmentFor(const std::string& platform) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e)
+        if (std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0) env.emplace_back(*e);
+    env.push_back("QT_QPA_PLATFORM=" + platform);
+    return env;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (std::string& s : strings)
+        pointers.push_back(s.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+// What a run says on standard error is shown for the first run of each
+// program on a platform only.
+Sample RunOnce(Program& program, std::vector<std::string>& env, bool quiet = true) {
+    std::vector<char*> argv = Pointers(program.argv);
+    std::vector<char*> envp = Pointers(env);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    if (quiet) posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed) {
+        std::fprintf(stderr, "cannot start %s: %s\n", argv[0], std::strerror(failed));
+        std::exit(1);
+    }
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0)
+        if (errno != EINTR) std::exit(1);
+    const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s ended with status %d\n", argv[0], status);
+        std::exit(1);
+    }
+    return {std::chrono::duration<double, std::milli>(end - start).count(),
+            usage.ru_maxrss / 1024.0};
+}
+
+double Quantile(std::vector<double> values, double q) {
+    std::sort(values.begin(), values.end());
+    const double at = q * static_cast<double>(values.size() - 1);
+    const auto low = static_cast<std::size_t>(at);
+    const std::size_t high = std::min(low + 1, values.size() - 1);
+    return values[low] + (values[high] - values[low]) * (at - static_cast<double>(low));
+}
+
+struct Summary {
+    double ms, msLow, msHigh, peakMiB;
+};
+
+Summary Summarise(const std::vector<Sample>& samples) {
+    std::vector<double> ms, peak;
+    for (const Sample& s : samples) {
+        ms.push_back(s.ms);
+        peak.push_back(s.peakMiB);
+    }
+    return {Quantile(ms, 0.5), Quantile(ms, 0.25), Quantile(ms, 0.75), Quantile(peak, 0.5)};
+}
+
+void Measure(const std::string& platform, const std::string& where, Program& player, Program& bare,
+             int runs) {
+    std::vector<std::string> env = EnvironmentFor(platform);
+    for (int i = 0; i < 3; ++i) { // warm the caches; not counted
+        RunOnce(player, env, i > 0);
+        RunOnce(bare, env, i > 0);
+    }
+    std::vector<Sample> mine, yardstick;
+    for (int i = 0; i < runs; ++i) {
+        if (i % 2 == 0) {
+            mine.push_back(RunOnce(player, env));
+            yardstick.push_back(RunOnce(bare, env));
+        } else {
+            yardstick.push_back(RunOnce(bare, env));
+            mine.push_back(RunOnce(player, env));
+        }
+    }
+    const Summary p = Summarise(mine), b = Summarise(yardstick);
+    std::printf("%s, %d runs each, medians (quartiles):\n", where.c_str(), runs);
+    std::printf("  %-28s %6.1f ms (%.1f-%.1f)  %6.1f MiB\n", player.label, p.ms, p.msLow, p.msHigh,
+                p.peakMiB);
+    std::printf("  %-28s %6.1f ms (%.1f-%.1f)  %6.1f MiB\n", bare.label, b.ms, b.msLow, b.msHigh,
+                b.peakMiB);
+    std::printf("  %-28s %6.2f x                %6.2f x\n", "player / bare window", p.ms / b.ms,
+                p.peakMiB / b.peakMiB);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 25;
+    if (runs < 1) {
+        std::fputs("usage: vorn-bench-startup [RUNS [PLAYER]]\n", stderr);
+        return 2;
+    }
+    Program player{
+        "vorn-player (shipped test)",
+        {argc > 2 ? argv[2] : VORN_PLAYER_PATH, "--seed", "1", "--quit-after-first-frame"}};
+    Program bare{"bare Qt window", {VORN_BARE_WINDOW_PATH}};
+    std::printf("Start-up: exec until the first frame is painted and the process has quit\n");
+    Measure("offscreen", "offscreen", player, bare, runs);
+    if (const char* display = std::getenv("DISPLAY"); display && *display)
+        Measure("xcb", std::string("xcb on X server ") + display, player, bare, runs);
+    return 0;
+}
