@@ -1,7 +1,9 @@
 // vorn-bench-startup [RUNS [PLAYER]]: the player's start-up beside a bare Qt
 // window's; PLAYER measures another build of the player instead of this one.
 // Each run is one process, from exec until it has painted its first frame and
-// quit, with its peak resident memory (ru_maxrss from wait4). The two
+// quit, with the processor time it used and its peak resident memory
+// (ru_utime + ru_stime and ru_maxrss from wait4); on a busy machine the
+// processor time is the steadier figure. The two
 // programs alternate, which one goes first changing every pair, so that the
 // machine's other load falls on both alike. Medians and their ratios are
 // printed for the offscreen platform and, when DISPLAY is set, for that X
@@ -32,8 +34,13 @@ struct Program {
 
 struct Sample {
     double ms = 0;
+    double cpuMs = 0;
     double peakMiB = 0;
 };
+
+double Ms(const timeval& t) {
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+}
 
 // The environment with QT_QPA_PLATFORM set to `platform`.
 std::vector<std::string> EnvironmentFor(const std::string& platform) {
@@ -80,7 +87,7 @@ Sample RunOnce(Program& program, std::vector<std::string>& env, bool quiet = tru
         std::exit(1);
     }
     return {std::chrono::duration<double, std::milli>(end - start).count(),
-            usage.ru_maxrss / 1024.0};
+            Ms(usage.ru_utime) + Ms(usage.ru_stime), usage.ru_maxrss / 1024.0};
 }
 
 double Quantile(std::vector<double> values, double q) {
@@ -92,16 +99,18 @@ double Quantile(std::vector<double> values, double q) {
 }
 
 struct Summary {
-    double ms, msLow, msHigh, peakMiB;
+    double ms, msLow, msHigh, cpuMs, peakMiB;
 };
 
 Summary Summarise(const std::vector<Sample>& samples) {
-    std::vector<double> ms, peak;
+    std::vector<double> ms, cpu, peak;
     for (const Sample& s : samples) {
         ms.push_back(s.ms);
+        cpu.push_back(s.cpuMs);
         peak.push_back(s.peakMiB);
     }
-    return {Quantile(ms, 0.5), Quantile(ms, 0.25), Quantile(ms, 0.75), Quantile(peak, 0.5)};
+    return {Quantile(ms, 0.5), Quantile(ms, 0.25), Quantile(ms, 0.75), Quantile(cpu, 0.5),
+            Quantile(peak, 0.5)};
 }
 
 void Measure(const std::string& platform, const std::string& where, Program& player, Program& bare,
@@ -122,13 +131,17 @@ void Measure(const std::string& platform, const std::string& where, Program& pla
         }
     }
     const Summary p = Summarise(mine), b = Summarise(yardstick);
-    std::printf("%s, %d runs each, medians (quartiles):\n", where.c_str(), runs);
-    std::printf("  %-28s %6.1f ms (%.1f-%.1f)  %6.1f MiB\n", player.label, p.ms, p.msLow, p.msHigh,
-                p.peakMiB);
-    std::printf("  %-28s %6.1f ms (%.1f-%.1f)  %6.1f MiB\n", bare.label, b.ms, b.msLow, b.msHigh,
-                b.peakMiB);
-    std::printf("  %-28s %6.2f x                %6.2f x\n", "player / bare window", p.ms / b.ms,
-                p.peakMiB / b.peakMiB);
+    std::printf("%s, %d runs each, medians:\n", where.c_str(), runs);
+    std::printf("  %-28s %9s %17s %14s %11s\n", "", "wall time", "(quartiles)", "processor time",
+                "peak RSS");
+    for (const auto& [label, x] : {std::pair{player.label, p}, std::pair{bare.label, b}}) {
+        char quartiles[32];
+        std::snprintf(quartiles, sizeof quartiles, "(%.1f-%.1f)", x.msLow, x.msHigh);
+        std::printf("  %-28s %6.1f ms %17s %11.1f ms %7.1f MiB\n", label, x.ms, quartiles, x.cpuMs,
+                    x.peakMiB);
+    }
+    std::printf("  %-28s %7.2f x %17s %12.2f x %9.2f x\n", "player / bare window", p.ms / b.ms, "",
+                p.cpuMs / b.cpuMs, p.peakMiB / b.peakMiB);
     std::fflush(stdout);
 }
 
