@@ -31,7 +31,7 @@ PlayerWindow::PlayerWindow(const XServer& server, const QStringList& arguments) 
 }
 
 PlayerWindow::~PlayerWindow() {
-    if (group_ > 0 && anyProcessLeft()) ::kill(static_cast<pid_t>(-group_), SIGKILL);
+    if (group_ > 0) ::kill(static_cast<pid_t>(-group_), SIGKILL);
     player_.waitForFinished(5000);
 }
 
@@ -103,7 +103,10 @@ int PlayerWindow::waitForExit(milliseconds limit) {
 }
 
 bool PlayerWindow::anyProcessLeft() const {
-    return ::kill(static_cast<pid_t>(-group_), 0) == 0 || errno != ESRCH;
+    // A child that is ending as the player ends gets a moment to go.
+    return !PollUntil(
+        [this] { return ::kill(static_cast<pid_t>(-group_), 0) != 0 && errno == ESRCH; },
+        milliseconds(3000));
 }
 
 } // namespace vorn::x11

@@ -36,7 +36,7 @@ public:
     // The exit status once the player has ended, or -1 (still running after
     // `limit`, or killed).
     int waitForExit(milliseconds limit);
-    // Whether any process of the player's group is still there.
+    // Whether any process of the player's group is still there a moment later.
     bool anyProcessLeft() const;
 
 private:
