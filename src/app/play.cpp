@@ -50,6 +50,10 @@ int Play(int& argc, char** argv, const CommandLine& line) {
         return kExitRefused;
     }
 
+    // The window's font for everything: a text box lays out its empty page as
+    // it is made, before it takes the window's font, and would load the
+    // default face only for that.
+    QApplication::setFont(QFont(form.FontName, form.FontSize));
     FormView view(form);
     if (line.quitAfterFirstFrame) QuitAfterFirstFrame(view.canvas());
     view.show();
