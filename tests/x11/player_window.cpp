@@ -10,13 +10,8 @@ namespace vorn::x11 {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int kClientWidth = 10905 / kTwipsPerPixel; // 727
-constexpr int kClientHeight = 6945 / kTwipsPerPixel; // 463
-
-int Px(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
+constexpr int kClientWidth = Px(10905); // 727
+constexpr int kClientHeight = Px(6945); // 463
 
 } // namespace
 

@@ -11,6 +11,12 @@
 
 namespace vorn::x11 {
 
+// The design's unit: 15 twips to a pixel.
+constexpr int kTwipsPerPixel = 15;
+constexpr int Px(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
 class PlayerWindow {
 public:
     // Starts the player in a process group of its own.

@@ -16,7 +16,6 @@ using namespace vorn::x11;
 namespace {
 
 const milliseconds kLimit(10000);
-constexpr int kTwipsPerPixel = 15;
 
 struct TwipsRect {
     int left, top, width, height;
@@ -43,9 +42,7 @@ const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kCyan(0, 255, 255), kLightBlue(
 // The colour most pixels of the rectangle have, two pixels in from its edges
 // so that a pixel of misplacement does not matter.
 QColor ColourOf(const QImage& shot, const TwipsRect& r) {
-    const QRect px = QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel,
-                           r.width / kTwipsPerPixel, r.height / kTwipsPerPixel)
-                         .adjusted(2, 2, -2, -2);
+    const QRect px = QRect(Px(r.left), Px(r.top), Px(r.width), Px(r.height)).adjusted(2, 2, -2, -2);
     QHash<QRgb, int> counts;
     for (int y = px.top(); y <= px.bottom(); ++y)
         for (int x = px.left(); x <= px.right(); ++x)
@@ -60,7 +57,7 @@ QColor ColourOf(const QImage& shot, const TwipsRect& r) {
 // Where the position bar turns from green (passed) to cyan, in pixels; -1
 // when there is no such place.
 int PositionBoundary(const QImage& shot) {
-    const int y = (kPositionBarTop + kBarHeight / 2) / kTwipsPerPixel;
+    const int y = Px(kPositionBarTop + kBarHeight / 2);
     for (int x = 1; x < shot.width(); ++x)
         if (QColor(shot.pixel(x - 1, y)) == kGreen && QColor(shot.pixel(x, y)) == kCyan) return x;
     return -1;
