@@ -50,7 +50,10 @@ QColor ColourOf(const QImage& shot, const TwipsRect& r) {
     QRgb most = 0;
     int mostCount = 0;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > mostCount) most = it.key(), mostCount = it.value();
+        if (it.value() > mostCount) {
+            most = it.key();
+            mostCount = it.value();
+        }
     return QColor(most);
 }
 
