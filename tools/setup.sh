@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig qt6-translations-l10n
   clang-format
+  xvfb xdotool x11-apps libx11-dev
   clang libclang-rt-14-dev libfuzzer-14-dev
   dpkg-dev file lintian desktop-file-utils shared-mime-info
 )

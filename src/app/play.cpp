@@ -4,6 +4,7 @@
 #include "bank/bank_limits.h"
 #include "bank_commands.h"
 #include "platform/exit_status.h"
+#include "platform/qt/first_frame.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/messages.h"
 #include "platform/qt/startup.h"
@@ -13,34 +14,10 @@
 #include "window/vorn_prazno.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 
 namespace vorn {
 
 namespace {
-
-// Ends the event loop once the window's first frame has been painted.
-class FirstFrameWatch : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            QTimer::singleShot(0, [] { QCoreApplication::exit(kExitOk); }); // after this paint
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool seen_ = false;
-};
-
-void QuitAfterFirstFrame(FormView& view) {
-    view.canvas()->installEventFilter(new FirstFrameWatch(&view));
-}
 
 // With --results, grading appends the run's record to the file.
 void KeepResults(const QString& path, const BankContent& content, VORN_Prazno& form,
@@ -92,8 +69,12 @@ int Play(int& argc, char** argv, const CommandLine& line) {
         return kExitRefused;
     }
 
+    // The window's font for everything: a text box lays out its empty page as
+    // it is made, before it takes the window's font, and would load the
+    // default face only for that.
+    QApplication::setFont(QFont(form.FontName, form.FontSize));
     FormView view(form);
-    if (line.quitAfterFirstFrame) QuitAfterFirstFrame(view);
+    if (line.quitAfterFirstFrame) QuitAfterFirstFrame(view.canvas());
     if (!line.results.isEmpty()) KeepResults(line.results, loaded.content, form, random, view);
     view.show();
     return app.exec();

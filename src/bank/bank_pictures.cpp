@@ -62,6 +62,13 @@ std::variant<QSize, QString> DecodedSize(const QByteArray& encoded) {
     return image.size();
 }
 
+QSize DeclaredSize(const QByteArray& encoded) {
+    QBuffer buffer;
+    buffer.setData(encoded);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).size();
+}
+
 QString PictureExtension(const QByteArray& encoded) {
     QBuffer buffer;
     buffer.setData(encoded);

@@ -34,6 +34,9 @@ private:
 // The size in pixels of encoded picture bytes once decoded, or why they do
 // not decode.
 std::variant<QSize, QString> DecodedSize(const QByteArray& encoded);
+// The size the picture's header declares, read without decoding it; invalid
+// for an unknown format.
+QSize DeclaredSize(const QByteArray& encoded);
 
 // The file extension that suits the picture's format ("jpg", "png", ...).
 QString PictureExtension(const QByteArray& encoded);

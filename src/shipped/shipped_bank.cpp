@@ -3,7 +3,7 @@
 #include "shipped_picture_files.h"
 #include "shipped_questions.h"
 
-#include <QFile>
+#include <QResource>
 
 namespace vorn {
 
@@ -11,10 +11,14 @@ namespace {
 
 // The picture files are compiled in as resources. A file that is missing
 // leaves its questions without a picture rather than stopping the program.
+// Stored pictures are used where they lie, not copied: most are never shown.
 Picture LoadPicture(const QString& fileName) {
-    QFile file(QStringLiteral(":/assets/pictures/") + fileName);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return MakePicture(file.readAll());
+    const QResource file(QStringLiteral(":/assets/pictures/") + fileName);
+    if (!file.isValid()) return {};
+    if (file.compressionAlgorithm() != QResource::NoCompression)
+        return MakePicture(file.uncompressedData());
+    return MakePicture(QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
+                                               static_cast<qsizetype>(file.size())));
 }
 
 } // namespace

@@ -1,0 +1,110 @@
+// The handlers of the main form on the shipped test, without a window: the
+// start of a run, an answer, a move forward, grading and a move in review.
+// Each figure is the handler alone; building the form around it is not timed.
+
+#include "bank/question_bank.h"
+#include "platform/random_source.h"
+#include "shipped/shipped_bank.h"
+#include "window/vorn_prazno.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <memory>
+
+using namespace vorn;
+
+namespace {
+
+const BankContent& Shipped() {
+    static const BankContent content = ShippedBank();
+    return content;
+}
+
+// The shipped test with its form, before Form_Load; the seed fixes the draws.
+struct Run {
+    QuestionBank bank;
+    ClockRandom random{1u};
+    VORN_Prazno form{bank, random};
+
+    Run() { bank.Load(Shipped()); }
+};
+
+std::unique_ptr<Run> Started() {
+    auto run = std::make_unique<Run>();
+    run->form.Form_Load();
+    return run;
+}
+
+// Every position answered with its first option, back at the first position.
+std::unique_ptr<Run> Answered() {
+    auto run = Started();
+    VORN_Prazno& f = run->form;
+    for (int p = 0; p < f.QuestionCount; ++p) {
+        f.Option1(0).setValue(true);
+        f.Command1_Click(0);
+    }
+    f.CurrentPos = 0;
+    f.Command1_Click(1);
+    return run;
+}
+
+template <typename Handler> double Seconds(Handler handler) {
+    const auto start = std::chrono::steady_clock::now();
+    handler();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void FormLoad(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto run = std::make_unique<Run>();
+        state.SetIterationTime(Seconds([&] { run->form.Form_Load(); }));
+    }
+}
+
+// A different option each time, at a position already answered.
+void AnswerClick(benchmark::State& state) {
+    const auto run = Started();
+    int option = 0;
+    for (auto _ : state) {
+        run->form.Option1(option).setValue(true);
+        option = 1 - option;
+    }
+}
+
+// Forward over answered positions, from the last one back to the first.
+void ForwardMove(benchmark::State& state) {
+    const auto run = Answered();
+    VORN_Prazno& f = run->form;
+    for (auto _ : state) {
+        if (f.CurrentPos == f.QuestionCount - 1) f.CurrentPos = 0;
+        f.Command1_Click(0);
+    }
+}
+
+void Grading(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto run = Answered();
+        state.SetIterationTime(Seconds([&] { run->form.Command2_Click(0); }));
+    }
+}
+
+void ReviewMove(benchmark::State& state) {
+    const auto run = Answered();
+    VORN_Prazno& f = run->form;
+    f.Command2_Click(0);
+    for (auto _ : state) {
+        if (f.CurrentPos == f.QuestionCount - 1) f.CurrentPos = 0;
+        f.Command2_Click(1);
+    }
+}
+
+} // namespace
+
+BENCHMARK(FormLoad)->Name("Form_Load")->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(AnswerClick)->Name("Option1_Click")->Unit(benchmark::kMicrosecond);
+BENCHMARK(ForwardMove)->Name("Command1_Click(0)")->Unit(benchmark::kMicrosecond);
+BENCHMARK(Grading)->Name("Command2_Click(0)")->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReviewMove)->Name("Command2_Click(1)")->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,11 @@
+// The tests of the real window run the player and X tools as processes;
+// QProcess wants an application object.
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,107 @@
+#include "player_window.h"
+
+#include "xwd_image.h"
+
+#include <cerrno>
+#include <csignal>
+#include <unistd.h>
+
+namespace vorn::x11 {
+
+namespace {
+
+constexpr int kClientWidth = Px(10905); // 727
+constexpr int kClientHeight = Px(6945); // 463
+
+} // namespace
+
+PlayerWindow::PlayerWindow(const XServer& server, const QStringList& arguments) : server_(server) {
+    player_.setProcessEnvironment(server.environment());
+    player_.setChildProcessModifier([] { setpgid(0, 0); });
+    player_.start(QStringLiteral(VORN_PLAYER_PATH), arguments);
+    if (player_.waitForStarted(10000))
+        group_ = player_.processId();
+    else
+        error_ = QStringLiteral("the player did not start: ") + player_.errorString();
+}
+
+PlayerWindow::~PlayerWindow() {
+    if (group_ > 0) ::kill(static_cast<pid_t>(-group_), SIGKILL);
+    player_.waitForFinished(5000);
+}
+
+bool PlayerWindow::waitForWindow(milliseconds limit) {
+    if (group_ <= 0) return false;
+    const QString pid = QString::number(group_);
+    const bool found = PollUntil(
+        [&] {
+            const ToolResult r =
+                server_.run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid", pid});
+            window_ = QString::fromLatin1(r.out).trimmed();
+            return r.status == 0 && !window_.isEmpty() && !window_.contains(u'\n');
+        },
+        limit);
+    if (!found) {
+        error_ = QStringLiteral("no window of the player appeared");
+        return false;
+    }
+    const ToolResult geometry =
+        server_.run(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", window_});
+    int x = 0, y = 0, height = 0;
+    for (const QByteArray& line : geometry.out.split('\n')) {
+        const QList<QByteArray> pair = line.split('=');
+        if (pair.size() != 2) continue;
+        if (pair[0] == "X") x = pair[1].toInt();
+        if (pair[0] == "Y") y = pair[1].toInt();
+        if (pair[0] == "HEIGHT") height = pair[1].toInt();
+    }
+    if (geometry.status != 0 || height < kClientHeight) {
+        error_ = QStringLiteral("no geometry for window %1: %2").arg(window_, geometry.error);
+        return false;
+    }
+    client_ = QRect(x, y + height - kClientHeight, kClientWidth, kClientHeight);
+    return true;
+}
+
+QString PlayerWindow::error() {
+    return error_ + QStringLiteral("\nthe player said: ") +
+           QString::fromLocal8Bit(player_.readAllStandardError());
+}
+
+bool PlayerWindow::click(QPoint twips) {
+    const QPoint at = client_.topLeft() + QPoint(Px(twips.x()), Px(twips.y()));
+    const ToolResult r =
+        server_.run(QStringLiteral("xdotool"),
+                    {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    error_ = r.error;
+    return r.status == 0;
+}
+
+QImage PlayerWindow::screenshot() {
+    const ToolResult r = server_.run(QStringLiteral("xwd"), {"-root", "-silent"});
+    error_ = r.error;
+    if (r.status != 0) return {};
+    const QImage screen = DecodeXwd(r.out);
+    if (screen.isNull()) error_ = QStringLiteral("xwd wrote no image this test reads");
+    return screen.isNull() ? QImage() : screen.copy(client_);
+}
+
+bool PlayerWindow::requestClose() {
+    const ToolResult r = server_.run(QStringLiteral(VORN_CLOSE_WINDOW_PATH), {window_});
+    error_ = r.error;
+    return r.status == 0;
+}
+
+int PlayerWindow::waitForExit(milliseconds limit) {
+    if (!player_.waitForFinished(static_cast<int>(limit.count()))) return -1;
+    return player_.exitStatus() == QProcess::NormalExit ? player_.exitCode() : -1;
+}
+
+bool PlayerWindow::anyProcessLeft() const {
+    // A child that is ending as the player ends gets a moment to go.
+    return !PollUntil(
+        [this] { return ::kill(static_cast<pid_t>(-group_), 0) != 0 && errno == ESRCH; },
+        milliseconds(3000));
+}
+
+} // namespace vorn::x11
