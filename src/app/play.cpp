@@ -33,7 +33,10 @@ void KeepResults(const QString& path, const BankContent& content, VORN_Prazno& f
 
 int Play(int& argc, char** argv, const CommandLine& line) {
     const LoadedBank loaded = BankToPlay(line.bank);
-    const std::vector<BankIssue> issues = AllIssues(loaded);
+    // A bank file is checked before anything else; the compiled-in test is
+    // checked by the test suite, and Form_Load still guards the limits.
+    const std::vector<BankIssue> issues =
+        line.bank.isEmpty() ? std::vector<BankIssue>{} : AllIssues(loaded);
     for (const BankIssue& issue : issues)
         if (!issue.isError()) SayOnStandardError(FormatIssue(line.bank, issue));
     // A refused bank is told on standard error before anything needs a display;
