@@ -71,3 +71,11 @@ TEST(Examples, LanguageSampleIsTheSameTestInBothFormats) {
     }
     EXPECT_EQ(optionCounts, (std::vector<qsizetype>{4, 2, 3, 5, 2, 3, 4, 5}));
 }
+
+TEST(Examples, TheCompiledInTestPassesTheBankChecker) {
+    // The player does not check it at start; this is where it is checked.
+    LoadedBank shipped;
+    shipped.content = ShippedBank();
+    for (const BankIssue& issue : AllIssues(shipped))
+        ADD_FAILURE() << FormatIssue(QStringLiteral("вграденият тест"), issue).toStdString();
+}
