@@ -2,7 +2,7 @@
 // of every shape, each a few hundred clicks of every kind, the impossible
 // ones included (they go through the view's input gate, as in the window).
 // After each event every invariant of a run and every rule of its mode must
-// hold; a failure prints the seed and the events, so it can be replayed.
+// hold; a failure prints the seed, the events and how to play that run again.
 
 #include "platform/input_gate.h"
 #include "platform/text.h"
@@ -172,7 +172,10 @@ TEST(RandomUse, EveryInvariantHoldsAfterEveryEvent) {
     constexpr int kRuns = 2000, kEvents = 300;
     const char* kinds[] = {"option", "Command1", "Command2", "Автор"};
     long delivered = 0, refused = 0, graded = 0;
-    for (int run = 0; run < kRuns; ++run) {
+    // VORN_REPLAY_RUN=n plays run n alone, as a failure message names it.
+    bool replaying = false;
+    const int only = qEnvironmentVariableIntValue("VORN_REPLAY_RUN", &replaying);
+    for (int run = replaying ? only : 0; run < (replaying ? only + 1 : kRuns); ++run) {
         const std::uint32_t seed = 1000u + static_cast<std::uint32_t>(run);
         std::mt19937 rng(seed);
         const BankShape& shape = kShapes[run % std::size(kShapes)];
@@ -199,8 +202,10 @@ TEST(RandomUse, EveryInvariantHoldsAfterEveryEvent) {
         ASSERT_TRUE(broken.empty())
             << broken << "\n  seed " << seed << ", " << shape.questions << " questions, check "
             << shape.check << ", phrase " << shape.phrase << ", navigation " << shape.navigation
-            << "\n  events: " << events.str();
+            << "\n  events: " << events.str() << "\n  replay: VORN_REPLAY_RUN=" << run
+            << " vorn-tests --gtest_filter=RandomUse.*";
     }
+    if (replaying) return;
     // Both modes were reached, and the gate had impossible clicks to refuse.
     EXPECT_GT(graded, kRuns / 2);
     EXPECT_GT(refused, delivered / 10);
