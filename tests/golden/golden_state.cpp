@@ -1,0 +1,221 @@
+#include "golden_state.h"
+
+#include "bank/question_bank.h"
+#include "platform/input_gate.h"
+#include "platform/random_source.h"
+#include "results/run_record.h"
+#include "shipped/shipped_bank.h"
+#include "window/vorn_prazno.h"
+
+#include <QCryptographicHash>
+#include <random>
+
+namespace vorn::golden {
+
+namespace {
+
+const char* const kKindNames[] = {"Option1", "Command1", "Command2", "autor"};
+
+QString Escaped(QString text) {
+    text.replace(u'\\', QLatin1String("\\\\"));
+    text.replace(u'\r', QLatin1String("\\r"));
+    text.replace(u'\n', QLatin1String("\\n"));
+    return text;
+}
+
+QString Hex(Color color) {
+    return QString::number(color, 16);
+}
+
+QString Number(Twips value) {
+    return QString::number(static_cast<double>(value), 'g', 9);
+}
+
+void AddControl(VisibleState& s, const Control& c) {
+    s[c.Name + QStringLiteral(".Visible")] = c.Visible ? QStringLiteral("1") : QStringLiteral("0");
+    if (!c.Visible) return;
+    s[c.Name + QStringLiteral(".Enabled")] = c.Enabled ? QStringLiteral("1") : QStringLiteral("0");
+    s[c.Name + QStringLiteral(".BackColor")] = Hex(c.BackColor);
+    s[c.Name + QStringLiteral(".Place")] =
+        QStringLiteral("%1 %2 %3 %4")
+            .arg(Number(c.Left), Number(c.Top), Number(c.Width), Number(c.Height));
+}
+
+void AddText(VisibleState& s, const Control& c, const QString& property, const QString& text) {
+    AddControl(s, c);
+    if (c.Visible) s[c.Name + u'.' + property] = Escaped(text);
+}
+
+void AddMenu(VisibleState& s, const MenuCommand& m) {
+    s[m.Name + QStringLiteral(".Menu")] =
+        QStringLiteral("%1 %2 %3")
+            .arg(Escaped(m.Caption), m.Visible ? QStringLiteral("1") : QStringLiteral("0"),
+                 m.Enabled ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+// Texts with a blank in every place the preview treats differently.
+const QString kPhraseEndings[] = {
+    QStringLiteral(" ___ край"), QStringLiteral(" _"),     QStringLiteral(" __."),
+    QStringLiteral("_x"),        QStringLiteral(" _ и _"), QString(),
+};
+
+BankContent MadeUpBank(int run, std::uint32_t seed) {
+    std::mt19937 rng(seed);
+    const int sizes[] = {3, 4, 20, 21, 28};
+    const int n = sizes[run % 5];
+    const auto flag = [](const char* name, unsigned value) {
+        return QString::fromUtf8(name) + QStringLiteral(" - ") + QString::number(value);
+    };
+    BankContent bank;
+    bank.settings = ShippedSettings();
+    bank.settings[1] = flag("ЧЕО - фраза от 2 части", rng() % 2);
+    bank.settings[2] = flag("Проверка за Тото", rng() % 3); // 2: the verdict without the copy
+    bank.settings[3] = QStringLiteral("Тест %1").arg(run);
+    bank.settings[4] = flag("Дава описание", rng() % 2);
+    bank.settings[5] = flag("Дава обяснения", rng() % 2);
+    bank.authorNote = AuthorNote();
+    for (int q = 1; q <= n; ++q) {
+        Question question;
+        question.text = QStringLiteral("Въпрос %1").arg(q) + kPhraseEndings[rng() % 6];
+        const int k = 2 + static_cast<int>(rng() % 4);
+        for (int j = 1; j <= k; ++j)
+            question.options.append(QStringLiteral("%1-%2").arg(q).arg(j));
+        question.key = question.options[static_cast<int>(rng() % static_cast<unsigned>(k))];
+        const unsigned roll = rng() % 10;
+        if (roll == 0) question.key = QStringLiteral("нищо");  // no option is right
+        if (roll == 1) question.options.back() = question.key; // two options are
+        const unsigned lines = rng() % 4;
+        for (unsigned l = 1; l <= lines; ++l)
+            question.explanation.append(QStringLiteral("Обяснение %1, ред %2").arg(q).arg(l));
+        if (rng() % 4 != 0) question.picture = MakePicture(QStringLiteral("p%1").arg(q).toUtf8());
+        bank.questions.push_back(question);
+    }
+    return bank;
+}
+
+} // namespace
+
+QString EventLine(const Event& event, bool delivered) {
+    return QStringLiteral("E %1 %2 %3\n")
+        .arg(QString::fromLatin1(kKindNames[static_cast<int>(event.kind)]))
+        .arg(event.index)
+        .arg(delivered ? QStringLiteral("+") : QStringLiteral("-"));
+}
+
+std::optional<Event> ParseEventLine(const QString& line) {
+    const QStringList parts = line.split(u' ');
+    if (parts.size() != 4 || parts[0] != QStringLiteral("E")) return std::nullopt;
+    for (int kind = 0; kind < 4; ++kind)
+        if (parts[1] == QString::fromLatin1(kKindNames[kind]))
+            return Event{static_cast<EventKind>(kind), parts[2].toInt()};
+    return std::nullopt;
+}
+
+QString DiffLines(const VisibleState& before, const VisibleState& after) {
+    QString lines;
+    for (const auto& [name, value] : after) {
+        const auto old = before.find(name);
+        if (old == before.end() || old->second != value)
+            lines += QStringLiteral("K ") + name + u'=' + value + u'\n';
+    }
+    for (const auto& [name, value] : before)
+        if (after.find(name) == after.end()) lines += QStringLiteral("D ") + name + u'\n';
+    return lines;
+}
+
+BankContent BankOfRun(int run, std::uint32_t seed) {
+    if (run % 9 == 8) return ShippedBank();
+    return MadeUpBank(run, seed);
+}
+
+struct Player::Pieces {
+    QuestionBank bank;
+    ClockRandom random;
+    std::unique_ptr<VORN_Prazno> form;
+    bool graded = false;
+    explicit Pieces(std::uint32_t seed) : random(seed) {}
+};
+
+Player::Player(int run, std::uint32_t seed) : parts_(std::make_unique<Pieces>(seed)) {
+    parts_->bank.Load(BankOfRun(run, seed));
+    parts_->form = std::make_unique<VORN_Prazno>(parts_->bank, parts_->random);
+    parts_->form->Form_Load();
+}
+
+Player::~Player() = default;
+
+bool Player::apply(const Event& event) {
+    VORN_Prazno& f = *parts_->form;
+    const auto index = static_cast<std::int16_t>(event.index);
+    switch (event.kind) {
+    case EventKind::Option:
+        if (!TakesInput(f.Option1(index), f.Frame1)) return false;
+        f.Option1(index).setValue(true);
+        return true;
+    case EventKind::Command1:
+        if (!TakesInput(f.Command1(index))) return false;
+        f.Command1_Click(index);
+        return true;
+    case EventKind::Command2:
+        if (!TakesInput(f.Command2(index))) return false;
+        f.Command2_Click(index);
+        return true;
+    case EventKind::Author:
+        if (!TakesInput(f.autor)) return false;
+        f.autor_Click();
+        return true;
+    }
+    return false;
+}
+
+VisibleState Player::state() const {
+    const VORN_Prazno& f = *parts_->form;
+    VisibleState s;
+    s[QStringLiteral("Caption")] = Escaped(f.Caption);
+    s[QStringLiteral("BackColor")] = Hex(f.BackColor);
+    for (const int i : f.Label1.indices())
+        AddText(s, f.Label1(i), QStringLiteral("Caption"), f.Label1(i).Caption);
+    for (const auto* array : {&f.Command1, &f.Command2})
+        for (const int i : array->indices())
+            AddText(s, (*array)(i), QStringLiteral("Caption"), (*array)(i).Caption);
+    for (const auto* array : {&f.Text2, &f.Text1})
+        for (const int i : array->indices())
+            AddText(s, (*array)(i), QStringLiteral("Text"), (*array)(i).Text);
+    AddText(s, f.Frame1, QStringLiteral("Caption"), f.Frame1.Caption);
+    for (const int i : f.Option1.indices()) {
+        const OptionButton& option = f.Option1(i);
+        AddText(s, option, QStringLiteral("Caption"), option.Caption);
+        if (option.Visible)
+            s[option.Name + QStringLiteral(".Value")] =
+                option.Value() ? QStringLiteral("1") : QStringLiteral("0");
+    }
+    AddControl(s, f.Picture1);
+    AddControl(s, f.Picture2);
+    if (f.Picture2.Visible)
+        s[QStringLiteral("Picture2.Picture")] =
+            f.Picture2.Picture
+                ? QString::fromLatin1(
+                      QCryptographicHash::hash(f.Picture2.Picture->encoded, QCryptographicHash::Md5)
+                          .toHex()
+                          .left(12))
+                : QStringLiteral("none");
+    for (const auto* bar : {&f.Shape1, &f.Shape2})
+        for (const int i : bar->indices())
+            AddControl(s, (*bar)(i));
+    AddMenu(s, f.izhod(0));
+    AddMenu(s, f.autor);
+    // What grading keeps for the teacher, pinned with the screens.
+    if (f.Outcome) {
+        const RunFacts facts{.time = QDateTime(QDate(2024, 5, 14), QTime(9, 0), Qt::UTC),
+                             .user = QStringLiteral("u"),
+                             .host = QStringLiteral("h"),
+                             .program = QStringLiteral("1.0"),
+                             .bankSha256 = QStringLiteral("0"),
+                             .seed = 1};
+        s[QStringLiteral("record")] =
+            Escaped(QString::fromUtf8(RecordLine(RecordOfRun(f, facts)).trimmed()));
+    }
+    return s;
+}
+
+} // namespace vorn::golden
