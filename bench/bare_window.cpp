@@ -2,7 +2,7 @@
 // Widgets window of the player's size (a 727 x 463 client area under a menu
 // bar with two commands, a label in it) that quits after its first frame.
 
-#include "platform/qt/first_frame.h"
+#include "view/first_frame.h"
 
 #include <QApplication>
 #include <QLabel>

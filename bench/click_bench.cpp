@@ -7,10 +7,10 @@
 // platform is Qt's usual choice (QT_QPA_PLATFORM).
 
 #include "bank/question_bank.h"
-#include "platform/qt/form_view.h"
-#include "platform/qt/startup.h"
 #include "platform/random_source.h"
 #include "shipped/shipped_bank.h"
+#include "view/form_view.h"
+#include "view/startup.h"
 
 #include <QApplication>
 #include <QTest>
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
         const bool painted = WaitForFrame(view, before);
         const auto end = Clock::now();
         const double endProcessor = ProcessorMicros();
-        if (!painted || !form.Option1(option).Value()) {
+        if (!painted || !form.controls().Option1(option).Value()) {
             std::fprintf(stderr, "vorn-bench-click: click %d was not taken or not shown\n", i);
             return 1;
         }

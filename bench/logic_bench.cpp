@@ -40,11 +40,11 @@ std::unique_ptr<Run> Started() {
 std::unique_ptr<Run> Answered() {
     auto run = Started();
     VORN_Prazno& f = run->form;
-    for (int p = 0; p < f.QuestionCount; ++p) {
-        f.Option1(0).setValue(true);
+    for (int p = 0; p < f.run().questionCount(); ++p) {
+        f.controls().Option1(0).setValue(true);
         f.Command1_Click(0);
     }
-    f.CurrentPos = 0;
+    f.run().currentPosition() = 0;
     f.Command1_Click(1);
     return run;
 }
@@ -67,7 +67,7 @@ void AnswerClick(benchmark::State& state) {
     const auto run = Started();
     int option = 0;
     for (auto _ : state) {
-        run->form.Option1(option).setValue(true);
+        run->form.controls().Option1(option).setValue(true);
         option = 1 - option;
     }
 }
@@ -77,7 +77,7 @@ void ForwardMove(benchmark::State& state) {
     const auto run = Answered();
     VORN_Prazno& f = run->form;
     for (auto _ : state) {
-        if (f.CurrentPos == f.QuestionCount - 1) f.CurrentPos = 0;
+        if (f.run().currentPosition() == f.run().questionCount() - 1) f.run().currentPosition() = 0;
         f.Command1_Click(0);
     }
 }
@@ -94,7 +94,7 @@ void ReviewMove(benchmark::State& state) {
     VORN_Prazno& f = run->form;
     f.Command2_Click(0);
     for (auto _ : state) {
-        if (f.CurrentPos == f.QuestionCount - 1) f.CurrentPos = 0;
+        if (f.run().currentPosition() == f.run().questionCount() - 1) f.run().currentPosition() = 0;
         f.Command2_Click(1);
     }
 }

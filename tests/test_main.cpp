@@ -2,7 +2,7 @@
 // platform was chosen, so the suite needs no display (also when CTest lists
 // the tests at build time).
 
-#include "platform/qt/startup.h"
+#include "view/startup.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

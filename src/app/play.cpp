@@ -4,13 +4,13 @@
 #include "bank/bank_limits.h"
 #include "bank_commands.h"
 #include "platform/exit_status.h"
-#include "platform/qt/first_frame.h"
-#include "platform/qt/form_view.h"
-#include "platform/qt/messages.h"
-#include "platform/qt/startup.h"
 #include "results/bank_fingerprint.h"
 #include "results/run_record.h"
 #include "results_saving.h"
+#include "view/first_frame.h"
+#include "view/form_view.h"
+#include "view/messages.h"
+#include "view/startup.h"
 #include "window/vorn_prazno.h"
 
 #include <QApplication>
@@ -24,8 +24,8 @@ void KeepResults(const QString& path, const BankContent& content, VORN_Prazno& f
                  const ClockRandom& random, FormView& view) {
     const ResultsPlace place{.path = path, .fallbackPath = FallbackResultsPath()};
     form.Graded = [&form, &random, &view, place, sha256 = BankSha256(content)] {
-        const ResultRecord record = RecordOfRun(form, FactsOfThisRun(sha256, random.seed()));
-        SaveResults(record, place, &view, form.Caption);
+        const ResultRecord record = RecordOfRun(form.run(), FactsOfThisRun(sha256, random.seed()));
+        SaveResults(record, place, &view, form.controls().Caption);
     };
 }
 
@@ -62,20 +62,20 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     ClockRandom random(line.seed);
     VORN_Prazno form(bank, random);
     if (!refusal.isEmpty()) {
-        ShowErrorBoxAndWait(form.Caption, refusal);
+        ShowErrorBoxAndWait(form.controls().Caption, refusal);
         return kExitRefused;
     }
     try {
         form.Form_Load();
     } catch (const BankLimitError& error) {
-        ShowErrorAndWait(form.Caption, error.message());
+        ShowErrorAndWait(form.controls().Caption, error.message());
         return kExitRefused;
     }
 
     // The window's font for everything: a text box lays out its empty page as
     // it is made, before it takes the window's font, and would load the
     // default face only for that.
-    QApplication::setFont(QFont(form.FontName, form.FontSize));
+    QApplication::setFont(QFont(form.controls().FontName, form.controls().FontSize));
     FormView view(form);
     if (line.quitAfterFirstFrame) QuitAfterFirstFrame(view.canvas());
     if (!line.results.isEmpty()) KeepResults(line.results, loaded.content, form, random, view);

@@ -1,6 +1,6 @@
 #include "results_saving.h"
 
-#include "platform/qt/messages.h"
+#include "view/messages.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,6 +2,7 @@
 
 #include "bank_limits.h"
 #include "bank_pictures.h"
+#include "question_bank.h"
 
 #include <QSet>
 
@@ -23,7 +24,8 @@ public:
     }
 
     void question(int q, const Question& question, bool phrases) {
-        if (question.text.trimmed().isEmpty()) error(q, QStringLiteral("текстът на въпроса е празен."));
+        if (question.text.trimmed().isEmpty())
+            error(q, QStringLiteral("текстът на въпроса е празен."));
 
         const auto matches = question.options.count(question.key);
         if (matches == 0)
@@ -31,7 +33,9 @@ public:
                                       "няма да се зачете за верен.")
                            .arg(question.key));
         if (matches > 1)
-            warning(q, QStringLiteral("ключът „%1“ съвпада с %2 отговора.").arg(question.key).arg(matches));
+            warning(q, QStringLiteral("ключът „%1“ съвпада с %2 отговора.")
+                           .arg(question.key)
+                           .arg(matches));
         QSet<QString> seen;
         for (const QString& option : question.options) {
             if (seen.contains(option) && option != question.key)
@@ -58,12 +62,11 @@ public:
     }
 
     std::vector<BankIssue> run() {
-        QuestionBank laidOut;
-        laidOut.Load(bank_.content);
-        for (const BankIssue& issue : BankLimitIssues(laidOut))
+        for (const BankIssue& issue : BankLimitIssues(bank_.content))
             add(issue);
         const QStringList& settings = bank_.content.settings;
-        const bool phrases = settings.size() > kPhraseItem && SettingValue(settings[kPhraseItem]) == 1;
+        const bool phrases =
+            settings.size() > kPhraseItem && SettingValue(settings[kPhraseItem]) == 1;
         int q = 0;
         for (const Question& question : bank_.content.questions)
             this->question(++q, question, phrases);

@@ -16,7 +16,9 @@ struct Question {
     QStringList options;     // 2 to 5, in stored order
     QString key;             // the exact text of the correct option
     QStringList explanation; // one line per item
-    Picture picture;         // empty: no picture
+    Picture picture;         // empty: no picture; equal when it is the same picture object
+
+    bool operator==(const Question&) const = default;
 };
 
 struct BankContent {

@@ -1,11 +1,11 @@
 #pragma once
 // The limits a bank must keep for a run to start: six settings items, enough
-// questions for the order step, a slot for every question (and for the check
-// question), 2 to 5 options per question, an option order for every option
-// count. A run never starts on a bank that breaks one.
+// questions for the order step, room for every question (and for the check
+// question), 2 to 5 options per question. A run never starts on a bank that
+// breaks one. The data form's containers are sized from these numbers.
 
+#include "bank_content.h"
 #include "bank_issue.h"
-#include "question_bank.h"
 
 #include <QString>
 #include <optional>
@@ -15,13 +15,18 @@
 namespace vorn {
 
 constexpr int kMinRunQuestions = 3;
+// The questions of a run, the check question included: one explanation and
+// one picture slot each.
+constexpr int kMaxRunQuestions = 29;
+constexpr int kMinOptions = 2;
+constexpr int kMaxOptions = 5;
 
-// Every limit the laid-out bank breaks, each naming its question where it has
-// one. A wrong settings list is reported alone: the other limits depend on it.
-std::vector<BankIssue> BankLimitIssues(const QuestionBank& bank);
+// Every limit the bank breaks, each naming its question where it has one. A
+// wrong settings list is reported alone: the other limits depend on it.
+std::vector<BankIssue> BankLimitIssues(const BankContent& bank);
 
 // The first limit the bank breaks, as one message; none if it keeps them all.
-std::optional<QString> CheckBankLimits(const QuestionBank& bank);
+std::optional<QString> CheckBankLimits(const BankContent& bank);
 
 class BankLimitError : public std::runtime_error {
 public:

@@ -23,6 +23,22 @@ constexpr int kSettingsItems = 6;
 // character is not a digit or the item is empty.
 double SettingValue(const QString& item);
 
+// What each switch means, read from a list of the six items, each by its own
+// test: a run adds the check question only for the value 1, but shows the
+// verdict of the check for any value above 0.
+struct RunSettings {
+    QString title;
+    bool phrasePreview = false;     // == 1
+    bool addsCheckQuestion = false; // == 1
+    bool showsVerdict = false;      // > 0
+    bool explanations = false;      // > 0
+    bool reviewNavigation = false;  // == 1
+
+    bool operator==(const RunSettings&) const = default;
+};
+RunSettings RunSettingsOf(const QStringList& settings);
+bool AddsCheckQuestion(const QStringList& settings);
+
 struct SettingSwitches {
     bool phrase = false;
     bool check = false;

@@ -1,25 +1,18 @@
 #include "question_bank.h"
 
-#include <algorithm>
+#include "option_orders.h"
 
 namespace vorn {
 
 QStringList Permutations(int k) {
-    QString digits;
-    for (int d = 1; d <= k; ++d)
-        digits.append(QChar(u'0' + d));
     QStringList result;
-    do {
+    for (const OptionOrder& order : AllOptionOrders(k)) {
+        QString digits;
+        for (const int d : order)
+            digits.append(QChar(u'0' + d));
         result.append(digits);
-    } while (std::next_permutation(digits.begin(), digits.end()));
+    }
     return result;
-}
-
-std::int32_t Factorial(int k) {
-    std::int32_t f = 1;
-    for (int i = 2; i <= k; ++i)
-        f *= i;
-    return f;
 }
 
 QuestionBank::QuestionBank() {
@@ -46,6 +39,7 @@ void QuestionBank::FillPlaceholders() {
 }
 
 void QuestionBank::Load(const BankContent& content) {
+    content_ = content;
     FillPlaceholders();
     List2.Clear();
     for (const QString& item : content.settings)

@@ -10,20 +10,17 @@
 //   Text1(0)        a note for authors of a bank
 
 #include "bank_content.h"
+#include "bank_limits.h"
 #include "bank_settings.h"
 #include "platform/control_array.h"
 #include "platform/controls.h"
-
-#include <cstdint>
 
 namespace vorn {
 
 class QuestionBank {
 public:
     static constexpr int kQuestionSlots = 39;
-    static constexpr int kPictureSlots = 29; // also the explanation slots
-    static constexpr int kMinOptions = 2;
-    static constexpr int kMaxOptions = 5;
+    static constexpr int kPictureSlots = kMaxRunQuestions; // also the explanation slots
     // The window's picture area, where a question's picture is drawn from its
     // corner and clipped.
     static constexpr Twips kPictureAreaWidth = 3375;
@@ -36,12 +33,11 @@ public:
     // Fills every container from the content; slots beyond the content keep
     // their placeholders. The one way a bank gets its questions.
     void Load(const BankContent& content);
+    // What was loaded, as values: what a run is started from.
+    const BankContent& content() const { return content_; }
 
     // The value of settings item `item` of List2 (see bank_settings.h).
     double Setting(int item) const { return SettingValue(List2.List(item)); }
-    // Whether a run adds question 1 once more as its last question: only for
-    // the check setting exactly 1.
-    bool AddsCheckQuestion() const { return Setting(kCheckItem) == 1; }
 
     // The data form is loaded on first use and unloaded when the program ends.
     void Unload() { loaded_ = false; }
@@ -57,12 +53,11 @@ public:
 
 private:
     void FillPlaceholders();
+    BankContent content_;
     bool loaded_ = true;
 };
 
-// All orders of 1..k, each as a string of k digits, in ascending order.
+// All orders of 1..k (option_orders.h), each as a string of k digits.
 QStringList Permutations(int k);
-// k! = 1 x 2 x ... x k, the number of those orders.
-std::int32_t Factorial(int k);
 
 } // namespace vorn

@@ -21,7 +21,6 @@ void OptionButton::setValue(bool value) {
 void OptionGroup::select(int index) {
     for (const int i : buttons_.indices())
         buttons_(i).value_ = (i == index);
-    if (click_) click_(static_cast<std::int16_t>(index));
 }
 
 } // namespace vorn

@@ -1,14 +1,11 @@
 #pragma once
 // Option buttons of one frame: a control array in which at most one button has
-// Value True. Setting Value to True, from code or by a click, clears the other
-// buttons and raises the group's click handler at once, nested in the caller,
-// whatever the button's Enabled state. Setting it to False raises nothing.
+// Value True. Setting Value to True clears the other buttons. Setting a value
+// raises no event: a click is the form's Option1_Click, which the view calls.
 
 #include "control.h"
 #include "control_array.h"
 
-#include <cstdint>
-#include <functional>
 #include <initializer_list>
 
 namespace vorn {
@@ -31,8 +28,6 @@ private:
 
 class OptionGroup {
 public:
-    using ClickHandler = std::function<void(std::int16_t index)>;
-
     OptionGroup(const QString& name, std::initializer_list<int> indices);
     OptionGroup(const OptionGroup&) = delete;
     OptionGroup& operator=(const OptionGroup&) = delete;
@@ -41,14 +36,11 @@ public:
     const OptionButton& operator()(int index) const { return buttons_(index); }
     std::vector<int> indices() const { return buttons_.indices(); }
 
-    void setClickHandler(ClickHandler handler) { click_ = std::move(handler); }
-
 private:
     friend class OptionButton;
     void select(int index);
 
     ControlArray<OptionButton> buttons_;
-    ClickHandler click_;
 };
 
 } // namespace vorn

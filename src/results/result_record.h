@@ -12,7 +12,7 @@
 // "questions" holds every bank question by its number in the bank (1-based);
 // "check" is the "Тото" copy of question 1, null when the run has none.
 
-#include "window/grade_result.h"
+#include "run/grade_result.h"
 
 #include <QByteArray>
 #include <QDateTime>

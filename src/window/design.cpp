@@ -1,7 +1,8 @@
 // The design of the main form: every control's place, text, colour, visibility
 // and tab index as the form is created, before Form_Load runs.
 
-#include "vorn_prazno.h"
+#include "bank/question_bank.h"
+#include "form_controls.h"
 
 namespace vorn {
 
@@ -20,7 +21,7 @@ template <typename C> void Place(C& c, Twips left, Twips top, Twips width, Twips
 
 } // namespace
 
-void VORN_Prazno::LoadDesign() {
+FormControls::FormControls() {
     Caption = PublisherAddress() + QStringLiteral("    ВОРН - Сорвелин");
     izhod(0).Caption = QStringLiteral("Изход");
     autor.Name = QStringLiteral("autor");
@@ -115,28 +116,8 @@ void VORN_Prazno::LoadDesign() {
     Text1(1).Text = HiddenNote();
     Text1(1).Visible = false;
 
-    struct ListDesign {
-        Twips left, top, width, height;
-        QStringList items;
-    };
-    const ListDesign lists[] = {
-        {360, 2640, 1095, 630, {QStringLiteral("Номера на въпроси")}},
-        {1200, 2760, 1575, 630, {QStringLiteral("Отметнат отговор")}},
-        {3000, 3000, 1575, 630, {QStringLiteral("Последователност от отговори")}},
-        {4800, 2760, 2055, 630, {QStringLiteral("Weren Neweren Otgowor")}},
-        {6840, 2760, 2055, 630, {QStringLiteral("Weren Otgowor/Distraktor")}},
-        {4080, 4560, 2055, 1200, {"2", "3", "5", "7", "11", "13", "17", "19", "23", "29", "31"}},
-        {8880, 3360, 2055, 345, {QStringLiteral("Pyrwi"), QStringLiteral("Posleden")}},
-    };
-    for (int j = 0; j <= 6; ++j) {
-        const ListDesign& d = lists[j];
-        Place(List2(j), d.left, d.top, d.width, d.height);
-        List2(j).Visible = false;
-        for (const QString& item : d.items)
-            List2(j).AddItem(item);
-    }
-
-    // Tab order; labels and shapes keep theirs although they take no focus.
+    // Tab order; labels and shapes keep theirs although they take no focus. The
+    // gaps are the state lists of old, which the run now holds as values.
     Text1(0).TabIndex = 0;
     Text1(1).TabIndex = 1;
     Label1(0).TabIndex = 2;
@@ -148,20 +129,15 @@ void VORN_Prazno::LoadDesign() {
         Option1(i).TabIndex = 10 + i;
     Command1(0).TabIndex = 14;
     Command1(1).TabIndex = 15;
-    for (int j = 0; j <= 3; ++j)
-        List2(j).TabIndex = 16 + j;
     Label1(1).TabIndex = 20;
     for (int i = 0; i <= 2; ++i)
         Command2(i).TabIndex = 21 + i;
     Label1(2).TabIndex = 24;
     Picture1.TabIndex = 25;
     Label1(3).TabIndex = 26;
-    List2(5).TabIndex = 27;
-    List2(4).TabIndex = 28;
     Text2(5).TabIndex = 29;
     Label1(4).TabIndex = 30;
     Picture2.TabIndex = 31;
-    List2(6).TabIndex = 32;
     Option1(4).TabIndex = 33;
 }
 

@@ -1,6 +1,6 @@
 // The texts the information boxes hold when the window opens.
 
-#include "vorn_prazno.h"
+#include "form_controls.h"
 
 namespace vorn {
 

@@ -1,6 +1,10 @@
-// Creating the main form, the author notice and the exit command.
+// The events of the main form: start, moves, answers, grading, the author
+// notice and exit.
 
 #include "vorn_prazno.h"
+
+#include "bank/bank_limits.h"
+#include "present/present.h"
 
 namespace vorn {
 
@@ -8,13 +12,44 @@ QString PublisherAddress() {
     return QStringLiteral("https://vorn.example.org/");
 }
 
-VORN_Prazno::VORN_Prazno(QuestionBank& bank, RandomSource& random) : VORN_Danni(bank), Rnd(random) {
-    LoadDesign();
-    Option1.setClickHandler([this](std::int16_t index) { Option1_Click(index); });
+VORN_Prazno::VORN_Prazno(QuestionBank& bank, RandomSource& random)
+    : VORN_Danni(bank), Rnd(random) {}
+
+void VORN_Prazno::Form_Load() {
+    // A bank that breaks a limit would fail half-way through the start (no
+    // step to draw, no room for the check question): refuse it whole.
+    if (const auto problem = CheckBankLimits(VORN_Danni.content())) throw BankLimitError(*problem);
+    Rnd.Randomize();
+    run_ = TestRun::Start(VORN_Danni.content(), Rnd);
+    Present(run_, controls_);
+}
+
+void VORN_Prazno::Command1_Click(std::int16_t Index) {
+    if (Index == 0) run_.moveForward();
+    if (Index == 1) run_.moveBack();
+    Present(run_, controls_); // also when the position did not move
+}
+
+void VORN_Prazno::Command2_Click(std::int16_t Index) {
+    if (Index == 0) {
+        run_.gradeNow();
+        Present(run_, controls_); // the result is shown before it is kept
+        Graded();
+        return;
+    }
+    if (Index == 1) run_.moveForward();
+    if (Index == 2) run_.moveBack();
+    Present(run_, controls_);
+}
+
+void VORN_Prazno::Option1_Click(std::int16_t Index) {
+    run_.choose(Index);
+    Present(run_, controls_);
 }
 
 void VORN_Prazno::autor_Click() {
-    Text1(0).Text =
+    // Only the information box changes; the run and its display stay.
+    controls_.Text1(0).Text =
         QStringLiteral("За повече информация посетете ") + PublisherAddress() + QStringLiteral(".");
 }
 

@@ -1,25 +1,20 @@
 #pragma once
-// VORN_Prazno, the main form: its controls, the state of a test run, the event
-// handlers and the procedures they call. Everything here works on the control
-// model; the Qt view draws it and delivers the user's clicks as these events.
+// VORN_Prazno, the main form: its controls as the design lays them out, the
+// run on show, and the events. Each event asks the run to change, then shows
+// it; the Qt view draws the controls and delivers the user's input as these
+// events.
 //
-//   window/       the design, start-up, author notice and exit
-//   run/          Form_Load, DrawOrderStep
-//   display/      ShowQuestion, ShowReviewQuestion, ShowFilledPhrase,
-//                 ShowProgress, ShowQuestionPicture, SelectStateRows
-//   interaction/  Command1_Click, Command2_Click, Option1_Click, ShowVerdict
+//   window/    the design, the events, the author notice and exit
+//   run/       TestRun: the state of a run and what can happen to it
+//   present/   the one place that writes the controls from a run
 
 #include "bank/question_bank.h"
-#include "grade_result.h"
-#include "platform/control_array.h"
-#include "platform/controls.h"
-#include "platform/option_group.h"
+#include "form_controls.h"
 #include "platform/random_source.h"
-#include "shared_colors.h"
+#include "run/test_run.h"
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 
 namespace vorn {
 
@@ -29,77 +24,29 @@ public:
     VORN_Prazno(const VORN_Prazno&) = delete;
     VORN_Prazno& operator=(const VORN_Prazno&) = delete;
 
-    // ---- the window ----
-    QString Caption;
-    Color BackColor = kNeutral;
-    Twips ScaleWidth = 10905; // client area
-    Twips ScaleHeight = 6945;
-    QString FontName = QStringLiteral("Times New Roman");
-    int FontSize = 12;
-
-    // ---- controls, as the design lays them out ----
-    ControlArray<Label> Label1{QStringLiteral("Label1"), 0, 4};
-    ControlArray<CommandButton> Command1{QStringLiteral("Command1"), 0, 1};
-    ControlArray<CommandButton> Command2{QStringLiteral("Command2"), 0, 2};
-    ControlArray<TextBox> Text2{QStringLiteral("Text2"), 0, 6};
-    Frame Frame1;
-    OptionGroup Option1{QStringLiteral("Option1"), {0, 1, 2, 3, 4}};
-    PictureBox Picture1; // the answered indicator
-    PictureBox Picture2; // the picture of the question
-    ControlArray<Shape> Shape1{QStringLiteral("Shape1"), 0, 1};
-    ControlArray<Shape> Shape2{QStringLiteral("Shape2"), 0, 1};
-    ControlArray<TextBox> Text1{QStringLiteral("Text1"), 0, 1};
-    ControlArray<ListBox> List2{QStringLiteral("List2"), 0, 6}; // the hidden state lists
-    ControlArray<MenuCommand> izhod{QStringLiteral("izhod"), {0}};
-    MenuCommand autor;
-
-    // ---- the state of a run ----
-    int CurrentPos = 0;
-    int LastChoice = 0;
-    int QuestionCount = 0;
-    std::int16_t OrderStep = 0;
-    std::int16_t AnsweredCount = 0;
-    std::optional<GradeResult> Outcome; // set by grading
+    const FormControls& controls() const { return controls_; }
+    const TestRun& run() const { return run_; }
+    const QuestionBank& bank() const { return VORN_Danni; }
 
     // ---- events ----
-    void Form_Load();
-    void Command1_Click(std::int16_t Index);
-    void Command2_Click(std::int16_t Index);
-    void Option1_Click(std::int16_t Index);
-    void autor_Click();
-    void izhod_Click(std::int16_t Index);
+    void Form_Load();                        // the start of the run
+    void Command1_Click(std::int16_t Index); // 0 "Напред", 1 "Назад" in test mode
+    void Command2_Click(std::int16_t Index); // 0 grading; 1 "Напред", 2 "Назад" in review
+    void Option1_Click(std::int16_t Index);  // an answer
+    void autor_Click();                      // the author notice
+    void izhod_Click(std::int16_t Index);    // exit
 
     // Ends the program; the platform sets it to leave its event loop.
     std::function<void()> End = [] {};
-    // Runs at the very end of grading, with Outcome set; the platform sets it
-    // to keep the results.
+    // Runs at the very end of grading, with the run graded; the platform sets
+    // it to keep the results.
     std::function<void()> Graded = [] {};
 
-    QuestionBank& VORN_Danni;
-
 private:
-    friend class FormProbe; // tests drive the procedures one at a time
-
-    void LoadDesign();
-
-    void DrawOrderStep();
-    void ShowQuestion();
-    void ShowReviewQuestion();
-    void ShowFilledPhrase();
-    void ShowProgress();
-    void ShowQuestionPicture(std::int16_t& Q);
-    void Grade(); // Command2_Click with Index 0
-    void ShowVerdict();
-    void SelectStateRows();
-
+    FormControls controls_;
+    TestRun run_;
+    QuestionBank& VORN_Danni;
     RandomSource& Rnd;
 };
-
-// The publisher's address: a placeholder on a reserved example domain.
-QString PublisherAddress();
-
-// The texts of the information boxes at start.
-QString HelpText();
-QString HiddenNote();
 
 } // namespace vorn

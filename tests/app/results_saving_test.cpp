@@ -3,10 +3,10 @@
 // in the fallback file, and the result on screen stays as it was.
 
 #include "app/results_saving.h"
-#include "platform/qt/form_view.h"
 #include "results/run_record.h"
 #include "support/captured_stderr.h"
 #include "support/test_banks.h"
+#include "view/form_view.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,7 +41,9 @@ Graded GradeInWindow(const ResultsPlace& place) {
     for (int p = 0; p < 2; ++p, f.Command1_Click(0))
         test::AnswerRight(f);
     FormView view(f);
-    f.Graded = [&] { SaveResults(RecordOfRun(f, {.seed = 7}), place, &view, f.Caption); };
+    f.Graded = [&] {
+        SaveResults(RecordOfRun(f.run(), {.seed = 7}), place, &view, f.controls().Caption);
+    };
     view.show();
     QApplication::processEvents();
 

@@ -36,7 +36,7 @@ TEST(Examples, ExportedShippedTestReadsBackAsTheCompiledInBank) {
     EXPECT_EQ(exported.Text1(0).Text, shipped.Text1(0).Text);
     for (int q = 0; q <= QuestionBank::kQuestionSlots; ++q)
         EXPECT_EQ(exported.List1(q).items(), shipped.List1(q).items()) << "List1(" << q << ")";
-    for (int k = QuestionBank::kMinOptions; k <= QuestionBank::kMaxOptions; ++k)
+    for (int k = kMinOptions; k <= kMaxOptions; ++k)
         EXPECT_EQ(exported.Poredica(k).items(), shipped.Poredica(k).items());
     for (int q = 0; q <= QuestionBank::kPictureSlots; ++q) {
         EXPECT_EQ(exported.Obqsnenie(q).items(), shipped.Obqsnenie(q).items()) << q;

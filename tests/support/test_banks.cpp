@@ -2,6 +2,8 @@
 
 #include "shipped/shipped_bank.h"
 
+#include <QJsonDocument>
+
 namespace vorn::test {
 
 BankContent MakeBank(const BankOptions& options) {
@@ -32,8 +34,7 @@ BankContent MakeBank(const BankOptions& options) {
 std::unique_ptr<Run> StartRun(const BankContent& content, const std::vector<float>& values) {
     auto run = std::make_unique<Run>();
     run->bank.Load(content);
-    for (const float v : values)
-        run->random.push(v);
+    run->random = Scripted(values);
     run->form = std::make_unique<VORN_Prazno>(run->bank, run->random);
     run->form->Form_Load();
     return run;
@@ -49,24 +50,36 @@ std::vector<float> StepThenIdentity(float step, int n) {
     return values;
 }
 
-int CurrentQuestion(const VORN_Prazno& form) {
-    return form.List2(1).List(form.CurrentPos).toInt();
+ScriptedRandom Scripted(const std::vector<float>& values) {
+    ScriptedRandom random;
+    for (const float v : values)
+        random.push(v);
+    return random;
+}
+
+TestRun StartTestRun(const BankContent& content, const std::vector<float>& values) {
+    ScriptedRandom random = Scripted(values);
+    return TestRun::Start(content, random);
+}
+
+QString RunState(const VORN_Prazno& form) {
+    return QString::fromUtf8(QJsonDocument(form.run().toJson()).toJson(QJsonDocument::Compact));
 }
 
 int KeySlot(const VORN_Prazno& form) {
-    const QString key = form.VORN_Danni.List1(0).List(CurrentQuestion(form));
+    const QString key = form.run().question(form.run().currentQuestion()).key;
     int slot = -1;
     for (int i = 1; i <= 5; ++i)
-        if (form.Text2(i).Visible && form.Text2(i).Text == key) slot = i - 1;
+        if (form.controls().Text2(i).Visible && form.controls().Text2(i).Text == key) slot = i - 1;
     return slot;
 }
 
 void AnswerRight(VORN_Prazno& form) {
-    form.Option1(KeySlot(form)).setValue(true);
+    form.Option1_Click(static_cast<std::int16_t>(KeySlot(form)));
 }
 
 void AnswerWrong(VORN_Prazno& form) {
-    form.Option1(KeySlot(form) == 0 ? 1 : 0).setValue(true);
+    form.Option1_Click(KeySlot(form) == 0 ? 1 : 0);
 }
 
 } // namespace vorn::test

@@ -51,7 +51,13 @@ int KeySlot(const VORN_Prazno& form);
 void AnswerRight(VORN_Prazno& form);
 void AnswerWrong(VORN_Prazno& form);
 
-// The question number shown at the current position.
-int CurrentQuestion(const VORN_Prazno& form);
+// The whole state of the form's run, as one text to compare.
+QString RunState(const VORN_Prazno& form);
+
+// A random source that hands out exactly these values.
+ScriptedRandom Scripted(const std::vector<float>& values);
+
+// A run started on its own, with the random values given.
+TestRun StartTestRun(const BankContent& content, const std::vector<float>& values);
 
 } // namespace vorn::test

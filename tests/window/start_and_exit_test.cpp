@@ -1,7 +1,7 @@
 // The author notice, the exit command and the close box.
 
-#include "platform/qt/form_view.h"
 #include "support/test_banks.h"
+#include "view/form_view.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -29,19 +29,19 @@ TEST(AuthorNotice, ReplacesTheHelpTextAndNothingElseTwiceTheSame) {
     const auto run = Started();
     VORN_Prazno& f = *run->form;
     FormView view(f);
-    const QStringList state = f.List2(0).items() + f.List2(3).items();
-    const QString question = f.Text2(0).Text;
+    const QString state = test::RunState(f);
+    const QString question = f.controls().Text2(0).Text;
     QAction* author = MenuAction(view, "autor");
     ASSERT_NE(author, nullptr);
     author->trigger();
     const QString notice =
         QStringLiteral("За повече информация посетете https://vorn.example.org/.");
-    EXPECT_EQ(f.Text1(0).Text, notice);
+    EXPECT_EQ(f.controls().Text1(0).Text, notice);
     author->trigger();
-    EXPECT_EQ(f.Text1(0).Text, notice);
+    EXPECT_EQ(f.controls().Text1(0).Text, notice);
     EXPECT_EQ(view.findChild<QPlainTextEdit*>("Text1(0)")->toPlainText(), notice);
-    EXPECT_EQ(f.List2(0).items() + f.List2(3).items(), state);
-    EXPECT_EQ(f.Text2(0).Text, question);
+    EXPECT_EQ(test::RunState(f), state);
+    EXPECT_EQ(f.controls().Text2(0).Text, question);
     EXPECT_TRUE(view.windowTitle().startsWith(QStringLiteral("https://vorn.example.org/")))
         << "the same address starts the caption";
 }

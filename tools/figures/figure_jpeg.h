@@ -3,7 +3,7 @@
 // JPEG at one fixed quality. The generator writes these bytes and the tests
 // compare them with the committed files, so both use this one encoding.
 
-#include "shipped/figure.h"
+#include "figure.h"
 
 #include <QByteArray>
 

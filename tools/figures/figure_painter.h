@@ -3,7 +3,7 @@
 // heights, arcs and right-angle marks, the labels beside their segments and
 // the caption lines, on a white picture of the figure's size.
 
-#include "shipped/figure.h"
+#include "figure.h"
 
 #include <QImage>
 

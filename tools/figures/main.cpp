@@ -3,7 +3,7 @@
 // pictures can always be made again.
 
 #include "figure_jpeg.h"
-#include "shipped/parallelogram_figures.h"
+#include "parallelogram_figures.h"
 
 #include <QDir>
 #include <QGuiApplication>

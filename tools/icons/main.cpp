@@ -1,7 +1,7 @@
 // vorn-icons: the window's icon as files of the hicolor icon theme, so that the
 // menu, the file manager and the window show the same picture.
 
-#include "platform/qt/icon.h"
+#include "view/icon.h"
 
 #include <QDir>
 #include <QPainter>

@@ -1,0 +1,145 @@
+// A run as JSON and back. What follows from the choices (judgements, the
+// answered count, the check answers, the grade) is written for readers and,
+// on reading, worked out again from the choices: a file whose parts disagree
+// is refused rather than trusted.
+
+#include "test_run.h"
+
+#include <QJsonArray>
+#include <algorithm>
+
+namespace vorn {
+
+namespace {
+
+const QString kFormat = QStringLiteral("vorn-run");
+constexpr int kVersion = 1;
+
+QString JudgementName(Judgement j) {
+    switch (j) {
+    case Judgement::Right:
+        return QStringLiteral("right");
+    case Judgement::Wrong:
+        return QStringLiteral("wrong");
+    case Judgement::Unanswered:
+        break;
+    }
+    return QStringLiteral("unanswered");
+}
+
+QJsonValue Text(const std::optional<QString>& text) {
+    return text ? QJsonValue(*text) : QJsonValue();
+}
+
+QJsonArray Numbers(const std::vector<int>& numbers) {
+    QJsonArray array;
+    for (const int n : numbers)
+        array.append(n);
+    return array;
+}
+
+// Whole numbers only; none for anything else.
+std::optional<std::vector<int>> NumbersOf(const QJsonValue& value) {
+    if (!value.isArray()) return std::nullopt;
+    std::vector<int> numbers;
+    for (const QJsonValue& item : value.toArray()) {
+        const double d = item.toDouble(-1.5);
+        if (!item.isDouble() || d != static_cast<int>(d)) return std::nullopt;
+        numbers.push_back(static_cast<int>(d));
+    }
+    return numbers;
+}
+
+// Whether `numbers` are first, first + 1, .. first + count - 1 in some order.
+bool IsOrderOf(std::vector<int> numbers, int first, int count) {
+    if (static_cast<int>(numbers.size()) != count) return false;
+    std::sort(numbers.begin(), numbers.end());
+    for (int i = 0; i < count; ++i)
+        if (numbers[static_cast<std::size_t>(i)] != first + i) return false;
+    return true;
+}
+
+} // namespace
+
+QJsonObject TestRun::toJson() const {
+    QJsonArray orders, chosen, judgements;
+    for (const OptionOrder& order : optionOrders_)
+        orders.append(Numbers(order));
+    for (const std::optional<int>& slot : chosen_)
+        chosen.append(slot ? QJsonValue(*slot) : QJsonValue());
+    for (const Judgement j : judgements_)
+        judgements.append(JudgementName(j));
+    QJsonValue grade;
+    if (grade_)
+        grade = QJsonObject{{"score", grade_->score},
+                            {"total", grade_->total},
+                            {"percent", grade_->percent},
+                            {"verdict", Text(grade_->verdict)}};
+    return {
+        {"format", kFormat},
+        {"version", kVersion},
+        {"orderStep", orderStep_},
+        {"questionAt", Numbers(questionAt_)},
+        {"optionOrders", orders},
+        {"chosen", chosen},
+        {"judgements", judgements},
+        {"answered", answered_},
+        {"current", current_},
+        {"mode", mode_ == RunMode::Review ? QStringLiteral("review") : QStringLiteral("test")},
+        {"checkAnswers", QJsonObject{{"first", Text(check_.first)}, {"last", Text(check_.last)}}},
+        {"grade", grade}};
+}
+
+std::optional<TestRun> TestRun::fromJson(const QJsonObject& json, const BankContent& bank,
+                                         QString* error) {
+    const auto refuse = [error](const QString& why) -> std::optional<TestRun> {
+        if (error) *error = why;
+        return std::nullopt;
+    };
+    if (json.value("format").toString() != kFormat || json.value("version").toInt() != kVersion)
+        return refuse(QStringLiteral("не е запис на тест от тази версия"));
+
+    TestRun run = Prepared(bank);
+    const int n = run.questionCount();
+    const auto order = NumbersOf(json.value("questionAt"));
+    if (!order || !IsOrderOf(*order, 0, n))
+        return refuse(QStringLiteral("редът на въпросите не е на %1 въпроса").arg(n));
+    run.questionAt_ = *order;
+    run.orderStep_ = json.value("orderStep").toInt();
+
+    const QJsonArray orders = json.value("optionOrders").toArray();
+    if (orders.size() != n)
+        return refuse(QStringLiteral("наредбите на отговорите не са %1").arg(n));
+    for (int Q = 0; Q < n; ++Q) {
+        const auto options = NumbersOf(orders.at(Q));
+        if (!options || !IsOrderOf(*options, 1, run.optionCount(Q)))
+            return refuse(
+                QStringLiteral("наредбата на отговорите на въпрос %1 не пасва").arg(Q + 1));
+        run.optionOrders_.push_back(*options);
+    }
+
+    // The choices are made again, so that everything that follows from them
+    // is worked out, not read.
+    const QJsonArray chosen = json.value("chosen").toArray();
+    if (chosen.size() != n) return refuse(QStringLiteral("отговорите не са %1").arg(n));
+    run.chosen_.assign(static_cast<std::size_t>(n), std::nullopt);
+    run.judgements_.assign(static_cast<std::size_t>(n), Judgement::Unanswered);
+    for (int p = 0; p < n; ++p) {
+        if (chosen.at(p).isNull()) continue;
+        const int slot = chosen.at(p).toInt(-1);
+        if (slot < 0 || slot >= run.optionCount(run.questionAt(p)))
+            return refuse(QStringLiteral("отговорът на позиция %1 не е от въпроса").arg(p + 1));
+        run.current_ = p;
+        run.choose(slot);
+    }
+    if (json.value("mode").toString() == QStringLiteral("review")) run.gradeNow();
+    const int current = json.value("current").toInt(-1);
+    if (current < 0 || current >= n)
+        return refuse(QStringLiteral("текущата позиция е извън теста"));
+    run.current_ = current;
+
+    if (run.toJson() != json) return refuse(QStringLiteral("частите на записа си противоречат"));
+    return run;
+}
+
+} // namespace vorn

@@ -1,0 +1,63 @@
+// The start of a run: the check question, the step of the question order and
+// every question's option order, drawn from one random sequence in that order.
+
+#include "draws.h"
+#include "platform/program_error.h"
+#include "platform/text.h"
+#include "test_run.h"
+
+namespace vorn {
+
+namespace {
+
+// The primes that can serve as the step of the order, ascending.
+constexpr int kCandidateSteps[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31};
+
+} // namespace
+
+int DrawOrderStep(int count, RandomSource& random) {
+    std::vector<int> candidates;
+    for (const int prime : kCandidateSteps)
+        if (prime < count) candidates.push_back(prime);
+    if (candidates.empty())
+        throw ProgramError(QStringLiteral("no order step for %1 questions").arg(count));
+    // t is 1..9 on intervals of length 1 and 0 or 10 on halves.
+    const long n = static_cast<long>(candidates.size());
+    for (;;) {
+        const float x = random.Rnd() * 10.0f; // kept in single precision
+        const int step = candidates[static_cast<std::size_t>(RoundHalfEven(x) % n)];
+        if (count % step != 0) return step;
+    }
+}
+
+const OptionOrder& DrawOptionOrder(int k, RandomSource& random) {
+    const float scaled = random.Rnd() * 1000.0f; // single precision, as the draw is defined
+    const long m = RoundHalfEven(scaled) % Factorial(k);
+    return AllOptionOrders(k)[static_cast<std::size_t>(m)];
+}
+
+TestRun TestRun::Prepared(const BankContent& bank) {
+    TestRun run;
+    run.settings_ = RunSettingsOf(bank.settings);
+    run.questions_ = bank.questions;
+    // The check question: question 1 once more, as the last question. Its
+    // explanation comes along, so that review shows the real one.
+    if (run.settings_.addsCheckQuestion && !bank.questions.empty())
+        run.questions_.push_back(bank.questions.front());
+    return run;
+}
+
+TestRun TestRun::Start(const BankContent& bank, RandomSource& random) {
+    TestRun run = Prepared(bank);
+    const int n = run.questionCount();
+    run.orderStep_ = DrawOrderStep(n, random);
+    for (int i = 1; i <= n; ++i) {
+        run.questionAt_.push_back(i * run.orderStep_ % n);
+        run.optionOrders_.push_back(DrawOptionOrder(run.optionCount(i - 1), random));
+    }
+    run.chosen_.assign(static_cast<std::size_t>(n), std::nullopt);
+    run.judgements_.assign(static_cast<std::size_t>(n), Judgement::Unanswered);
+    return run;
+}
+
+} // namespace vorn

@@ -1,0 +1,306 @@
+#include "form_view.h"
+
+#include "accessibility.h"
+#include "icon.h"
+#include "messages.h"
+#include "option_frame.h"
+#include "painted_buttons.h"
+#include "picture_area.h"
+#include "platform/exit_status.h"
+#include "platform/input_gate.h"
+#include "read_only_text_box.h"
+
+#include <QAccessible>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace vorn {
+
+namespace {
+
+QColor ToQColor(Color color, const QPalette& palette, QPalette::ColorRole systemRole) {
+    if (IsSystemColor(color)) return palette.color(systemRole);
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+QColor SystemFallback(Color color, const QPalette& palette) {
+    return ToQColor(color, palette, color == kSystemWindow ? QPalette::Base : QPalette::Button);
+}
+
+// Texts keep their "\r\n" line ends in the model; the screen shows line breaks.
+// A hidden control shows nothing, so that nothing it holds can be read from
+// outside the window either (accessibility clients list hidden widgets too).
+QString ScreenText(const Control& control, QString text) {
+    if (!control.Visible) return {};
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+// Set explicitly even when the inherited colour matches, so that a later
+// change of the window's background does not show through.
+void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+// Decoded pictures, kept while the model still shares them.
+class PictureCache {
+public:
+    QPixmap pixmap(const Picture& picture) {
+        if (!picture) return {};
+        if (picture != last_) {
+            last_ = picture;
+            pixmap_ = QPixmap();
+            pixmap_.loadFromData(picture->encoded);
+        }
+        return pixmap_;
+    }
+
+private:
+    Picture last_;
+    QPixmap pixmap_;
+};
+
+int FormView::Px(Twips twips) {
+    return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
+}
+
+FormView::FormView(VORN_Prazno& form) : form_(form), pictures_(std::make_unique<PictureCache>()) {
+    form_.End = [] { QCoreApplication::exit(kExitOk); };
+    // A fixed layout: no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(QFont(controls().FontName, controls().FontSize));
+    setWindowIcon(WindowIcon());
+    buildMenu();
+    canvas_ = new QWidget(this);
+    canvas_->setObjectName(QStringLiteral("VORN_Prazno"));
+    canvas_->setFixedSize(Px(controls().ScaleWidth), Px(controls().ScaleHeight));
+    canvas_->setAutoFillBackground(true);
+    setCentralWidget(canvas_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    InstallAccessibleRoles();
+    buildControls();
+    buildTabOrder();
+    buildAccessibleTexts();
+    buildKeys();
+    refresh();
+}
+
+FormView::~FormView() = default;
+
+void FormView::deliver(const QString& what, const std::function<void()>& event) {
+    if (failed_) return;
+    // Nothing may leave a Qt event handler: a fault ends the program here, with
+    // a message that names it, instead of an abort.
+    try {
+        event();
+        refresh();
+    } catch (const std::exception& fault) {
+        fail(what, QString::fromUtf8(fault.what()));
+    } catch (...) {
+        fail(what, QStringLiteral("неизвестна грешка"));
+    }
+}
+
+void FormView::press(const CommandButton& button, const std::function<void()>& event) {
+    if (TakesInput(button)) deliver(button.Caption, event);
+}
+
+void FormView::choose(int index) {
+    const OptionButton& option = controls().Option1(index);
+    if (TakesInput(option, controls().Frame1))
+        deliver(option.Caption, [this, index] {
+            form_.Option1_Click(static_cast<std::int16_t>(index));
+        });
+}
+
+void FormView::fail(const QString& what, const QString& detail) {
+    failed_ = true;
+    ShowErrorThen(this, windowTitle(),
+                  QStringLiteral("Вътрешна грешка при „%1“: %2. Програмата ще бъде затворена.")
+                      .arg(what, detail),
+                  [] { QCoreApplication::exit(kExitFault); });
+}
+
+void FormView::buildMenu() {
+    // "&": Alt and the first letter trigger a menu command (Alt+И, Alt+А).
+    const auto withMnemonic = [](const QString& caption) { return QStringLiteral("&") + caption; };
+    QAction* exit = menuBar()->addAction(withMnemonic(controls().izhod(0).Caption));
+    exit->setObjectName(controls().izhod(0).Name);
+    connect(exit, &QAction::triggered, this, [this] {
+        if (TakesInput(controls().izhod(0)))
+            deliver(controls().izhod(0).Caption, [this] { form_.izhod_Click(0); });
+    });
+    QAction* author = menuBar()->addAction(withMnemonic(controls().autor.Caption));
+    author->setObjectName(controls().autor.Name);
+    connect(author, &QAction::triggered, this, [this] {
+        if (TakesInput(controls().autor)) deliver(controls().autor.Caption, [this] { form_.autor_Click(); });
+    });
+    refreshers_.push_back([this, exit, author, withMnemonic] {
+        exit->setText(withMnemonic(controls().izhod(0).Caption));
+        exit->setVisible(controls().izhod(0).Visible);
+        exit->setEnabled(controls().izhod(0).Enabled);
+        author->setText(withMnemonic(controls().autor.Caption));
+        author->setVisible(controls().autor.Visible);
+        author->setEnabled(controls().autor.Enabled);
+    });
+}
+
+template <typename W> W* FormView::place(W* widget, const Control& control) {
+    widget->setObjectName(control.Name);
+    const Control* c = &control;
+    refreshers_.push_back([widget, c] {
+        const int left = Px(c->Left);
+        const int top = Px(c->Top);
+        // Edges rounded separately, so neighbouring segments meet exactly.
+        const QRect rect(left, top, Px(c->Left + c->Width) - left, Px(c->Top + c->Height) - top);
+        if (widget->geometry() != rect) widget->setGeometry(rect);
+        widget->setHidden(!c->Visible);
+        widget->setEnabled(c->Enabled);
+    });
+    if (control.TabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
+        tabStops_.emplace_back(control.TabIndex, widget);
+    return widget;
+}
+
+void FormView::buildControls() {
+    const auto addLabel = [this](const Label& label) {
+        auto* w = place(new QLabel(canvas_), label);
+        w->setTextFormat(Qt::PlainText);
+        w->setAutoFillBackground(true);
+        refreshers_.push_back([this, w, &label] {
+            w->setText(ScreenText(label, label.Caption));
+            SetBackground(w, QPalette::Window, SystemFallback(label.BackColor, palette()));
+        });
+        return w;
+    };
+    const auto addTextBox = [this](const TextBox& box) {
+        auto* w = place(new ReadOnlyTextBox(canvas_), box);
+        refreshers_.push_back([this, w, &box] {
+            const QString text = ScreenText(box, box.Text);
+            if (w->toPlainText() != text) {
+                const QString old = w->toPlainText();
+                w->setPlainText(text);
+                // Assistive tools hear of a new question (or explanation).
+                QAccessibleTextUpdateEvent changed(w, 0, old, text);
+                QAccessible::updateAccessibility(&changed);
+            }
+            SetBackground(w, QPalette::Base, SystemFallback(box.BackColor, palette()));
+        });
+        return w;
+    };
+    const auto addCommand = [this](const ControlArray<CommandButton>& array, int index,
+                                   std::function<void()> event) {
+        const CommandButton& button = array(index);
+        auto* w = place(new FlatButton(canvas_), button);
+        connect(w, &QPushButton::clicked, this, [this, event, &button] { press(button, event); });
+        refreshers_.push_back([this, w, &button] {
+            w->setText(ScreenText(button, button.Caption));
+            SetBackground(w, QPalette::Button, SystemFallback(button.BackColor, palette()));
+        });
+    };
+    const auto addSolid = [this](const Control& control, QWidget* parent) {
+        auto* w = place(new QWidget(parent), control);
+        w->setAutoFillBackground(true);
+        refreshers_.push_back([this, w, &control] {
+            SetBackground(w, QPalette::Window, SystemFallback(control.BackColor, palette()));
+        });
+    };
+
+    // In the order of the design, top to bottom; later widgets lie on top.
+    addLabel(controls().Label1(0))->setAlignment(Qt::AlignCenter);
+    addCommand(controls().Command1, 0, [this] { form_.Command1_Click(0); });
+    addCommand(controls().Command1, 1, [this] { form_.Command1_Click(1); });
+    addCommand(controls().Command2, 1, [this] { form_.Command2_Click(1); });
+    addCommand(controls().Command2, 2, [this] { form_.Command2_Click(2); });
+    for (int i = 0; i <= 5; ++i)
+        textBoxes_[static_cast<std::size_t>(i)] = addTextBox(controls().Text2(i));
+
+    auto* frame = place(new OptionFrame(canvas_), controls().Frame1);
+    frame_ = frame;
+    frame->setAutoFillBackground(true);
+    refreshers_.push_back([this, frame] {
+        SetBackground(frame, QPalette::Window, SystemFallback(controls().Frame1.BackColor, palette()));
+    });
+    for (int i = 0; i <= 4; ++i) {
+        const OptionButton& option = controls().Option1(i);
+        auto* w = place(new FlatOptionButton(frame), option);
+        options_[static_cast<std::size_t>(i)] = w;
+        w->setLabelFor(textBoxes_[static_cast<std::size_t>(i + 1)]);
+        w->setAutoExclusive(false); // the model keeps the group; the view mirrors it
+        connect(w, &QRadioButton::clicked, this, [this, i] { choose(i); });
+        refreshers_.push_back([this, w, &option] {
+            w->setText(ScreenText(option, option.Caption));
+            w->setChecked(option.Value());
+            SetBackground(w, QPalette::Window, SystemFallback(option.BackColor, palette()));
+        });
+    }
+
+    addLabel(controls().Label1(4));
+    addSolid(controls().Picture1, canvas_);
+    textBoxes_[6] = addTextBox(controls().Text2(6));
+    for (const ControlArray<Shape>* bar : {&controls().Shape1, &controls().Shape2})
+        for (const int i : {0, 1})
+            addSolid((*bar)(i), canvas_);
+    addLabel(controls().Label1(2));
+    addLabel(controls().Label1(3));
+    addLabel(controls().Label1(1));
+    addCommand(controls().Command2, 0, [this] { form_.Command2_Click(0); });
+
+    auto* picture = place(new PictureArea(canvas_), controls().Picture2);
+    refreshers_.push_back([this, picture] {
+        picture->setPixmap(pictures_->pixmap(controls().Picture2.Picture));
+        SetBackground(picture, QPalette::Window,
+                      SystemFallback(controls().Picture2.BackColor, palette()));
+    });
+    info_ = addTextBox(controls().Text1(0));
+    addTextBox(controls().Text1(1));
+    // The state lists have no widget: they hold what the examinee must not see
+    // (the slot of every right answer), and a hidden widget can still be read
+    // through the accessibility interface.
+
+    refreshers_.push_back([this] {
+        setWindowTitle(controls().Caption);
+        SetBackground(canvas_, QPalette::Window, SystemFallback(controls().BackColor, palette()));
+    });
+}
+
+void FormView::buildTabOrder() {
+    std::stable_sort(tabStops_.begin(), tabStops_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops_.size(); ++i)
+        QWidget::setTabOrder(tabStops_[i - 1].second, tabStops_[i].second);
+}
+
+void FormView::refresh() {
+    for (const auto& refresher : refreshers_)
+        refresher();
+}
+
+QWidget* FormView::widgetFor(const QString& controlName) const {
+    if (canvas_->objectName() == controlName) return canvas_;
+    return canvas_->findChild<QWidget*>(controlName);
+}
+
+void FormView::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the program as the exit command does.
+    event->accept();
+    if (failed_) return;
+    deliver(controls().izhod(0).Caption, [this] { form_.izhod_Click(0); });
+}
+
+} // namespace vorn

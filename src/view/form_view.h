@@ -1,0 +1,73 @@
+#pragma once
+// The Qt view of the main form: one widget per control, placed at twips / 15,
+// refreshed from the model after every event it delivers. The model is the one
+// truth; the view decides nothing. Widgets are named after their controls
+// ("Text2(3)", "Option1(0)", "izhod(0)"); the hidden state lists have none. A
+// fault in an event ends the program with a message and kExitFault.
+
+#include "window/vorn_prazno.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QCloseEvent;
+
+namespace vorn {
+
+class FlatOptionButton;
+class OptionFrame;
+class PictureCache;
+
+class FormView : public QMainWindow {
+public:
+    explicit FormView(VORN_Prazno& form);
+    ~FormView() override;
+
+    // Brings every widget up to date from the model.
+    void refresh();
+
+    // The widget that draws a control, by the control's name; null if none.
+    QWidget* widgetFor(const QString& controlName) const;
+    QWidget* canvas() const { return canvas_; }
+
+    static int Px(Twips twips); // 15 twips to a pixel
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildControls();
+    void buildTabOrder();
+    void buildAccessibleTexts(); // form_view_accessibility.cpp
+    void buildKeys();            // form_view_keys.cpp
+    template <typename W> W* place(W* widget, const Control& control);
+    // Runs one event of the model and brings the widgets up to date; `what`
+    // names the event in the message of a fault.
+    void deliver(const QString& what, const std::function<void()>& event);
+    void fail(const QString& what, const QString& detail);
+    // What a click on a control does, and a key too: only a control that takes
+    // input acts, through the same event.
+    void press(const CommandButton& button, const std::function<void()>& event);
+    void choose(int index); // Option1(index)
+
+    const FormControls& controls() const { return form_.controls(); }
+
+    VORN_Prazno& form_;
+    QWidget* canvas_ = nullptr;
+    std::vector<std::function<void()>> refreshers_;
+    std::vector<std::pair<int, QWidget*>> tabStops_;
+    std::unique_ptr<PictureCache> pictures_;
+    bool failed_ = false; // after a fault no event reaches the model
+
+    // Widgets the keys and the accessible texts work on.
+    std::array<QWidget*, 7> textBoxes_{}; // Text2(0) .. Text2(6)
+    std::array<FlatOptionButton*, 5> options_{};
+    OptionFrame* frame_ = nullptr;
+    QWidget* info_ = nullptr; // Text1(0)
+};
+
+} // namespace vorn

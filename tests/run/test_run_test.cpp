@@ -1,0 +1,287 @@
+// A run as values: its draws, the answers it takes, its moves and its grade.
+// The screens that show it are pinned by the golden traces; these tables hold
+// the worked values a reader can check by hand.
+
+#include "platform/program_error.h"
+#include "run/draws.h"
+#include "support/test_banks.h"
+
+#include <gtest/gtest.h>
+
+using namespace vorn;
+using test::kCheckOff;
+using test::MakeBank;
+using test::StartTestRun;
+using test::StepThenIdentity;
+
+namespace {
+
+constexpr float kLargestBelowOne = 0.99999994f;
+
+// Answers every position but `open`, right where `right(p)`, wrong (the
+// option after the key) elsewhere.
+template <typename Right> void AnswerAll(TestRun& run, Right right, int open = -1) {
+    for (int p = 0; p < run.questionCount(); ++p, run.moveForward()) {
+        if (p == open) continue;
+        const int Q = run.currentQuestion();
+        const int key = run.keySlot(Q).value();
+        run.choose(right(p) ? key : (key + 1) % run.optionCount(Q));
+    }
+}
+
+} // namespace
+
+TEST(OrderStep, DrawTakesThePrimeOfTheRoundedValueAndRedrawsDivisors) {
+    const struct {
+        int count;
+        std::vector<float> values;
+        int step;
+    } cases[] = {
+        {20, {0.0f, 0.2f, 0.3f}, 7}, // 2 and 5 divide 20; t = 3 is the fourth prime
+        {21, {0.1f, 0.3f, 0.8f}, 2}, // 3 and 7 divide 21; t = 8 folds onto the first of 8
+        {3, {0.73f}, 2},             // one candidate
+        {29, {0.9f}, 2},             // nine candidates below 29: t = 9 folds to the first
+        {29, {0.25f}, 5},            // 2.5 rounds to the even 2
+        {29, {0.35f}, 11},           // 3.5 in single precision (3.4999999 in double)
+        {29, {0.45f}, 11},           // 4.5 rounds to 4
+        {29, {kLargestBelowOne}, 3}, // t = 10 folds to the second
+        {22, {0.0f, 0.4f, 0.1f}, 3}, // 2 and 11 divide 22
+    };
+    for (const auto& c : cases) {
+        ScriptedRandom random = test::Scripted(c.values);
+        EXPECT_EQ(DrawOrderStep(c.count, random), c.step) << c.count << " " << c.values.front();
+        EXPECT_EQ(random.remaining(), 0u) << "one value a draw";
+    }
+    ScriptedRandom none{0.5f};
+    EXPECT_THROW(DrawOrderStep(2, none), ProgramError) << "no prime below 2";
+}
+
+TEST(OptionOrder, ValueTimesAThousandRoundedInSinglePrecisionModuloKFactorial) {
+    const struct {
+        int k;
+        float value;
+        OptionOrder order;
+    } cases[] = {
+        {4, kLargestBelowOne, {3, 4, 1, 2}}, // 1000 mod 24 = 16
+        {4, 0.0125f, {3, 1, 2, 4}},          // 12.5 rounds to 12
+        {4, 0.9995f, {3, 4, 1, 2}},          // 999.5 in single precision rounds to 1000
+        {3, kLargestBelowOne, {3, 1, 2}},    // 1000 mod 6 = 4
+        {2, kLargestBelowOne, {1, 2}},       // 1000 mod 2 = 0
+        {5, 0.119f, {5, 4, 3, 2, 1}},        // 119 mod 120 is the last row ...
+        {5, 0.12f, {1, 2, 3, 4, 5}},         // ... and 120 the first again
+    };
+    for (const auto& c : cases) {
+        ScriptedRandom random{c.value};
+        EXPECT_EQ(DrawOptionOrder(c.k, random), c.order) << c.k << " " << c.value;
+    }
+}
+
+TEST(StartOfRun, QuestionOrderIsTheStepTimesThePositionModuloTheCount) {
+    // 0.3: t = 3, the fourth prime below 20, 7.
+    const TestRun seven =
+        StartTestRun(MakeBank({.checkFlag = kCheckOff}), StepThenIdentity(0.3f, 20));
+    std::vector<int> order;
+    for (int p = 0; p < 20; ++p)
+        order.push_back(seven.questionAt(p));
+    EXPECT_EQ(seven.orderStep(), 7);
+    EXPECT_EQ(order, (std::vector<int>{7,  14, 1,  8,  15, 2,  9,  16, 3,  10,
+                                       17, 4,  11, 18, 5,  12, 19, 6,  13, 0}));
+    const TestRun two = StartTestRun(MakeBank(), StepThenIdentity(0.0f, 21));
+    EXPECT_EQ(two.questionAt(0), 2);
+    EXPECT_EQ(two.questionAt(9), 20);
+    EXPECT_EQ(two.questionAt(10), 1);
+    EXPECT_EQ(two.questionAt(20), 0) << "the last position asks question 1";
+}
+
+TEST(StartOfRun, OnlyACheckDigitOfExactlyOneAddsTheCopyAndAnyAboveZeroShowsTheVerdict) {
+    const struct {
+        const char* item;
+        bool copy, verdict;
+    } cases[] = {
+        {"Проверка за Тото - 1", true, true},   {"Тото 0001", true, true},
+        {"Проверка за Тото - 2", false, true},  {"Проверка за Тото - 10", false, false},
+        {"Проверка за Тото - x", false, false}, {"", false, false},
+    };
+    for (const auto& c : cases) {
+        const int n = c.copy ? 21 : 20;
+        const TestRun run = StartTestRun(MakeBank({.checkFlag = QString::fromUtf8(c.item)}),
+                                         StepThenIdentity(0.4f, n));
+        EXPECT_EQ(run.questionCount(), n) << c.item;
+        EXPECT_EQ(run.checkCopy(), c.copy ? std::optional<int>(20) : std::nullopt) << c.item;
+        EXPECT_EQ(run.settings().showsVerdict, c.verdict) << c.item;
+    }
+    // The copy is question 1 whole: text, options, key, explanation, the same picture.
+    const TestRun run = StartTestRun(MakeBank(), StepThenIdentity(0.0f, 21));
+    EXPECT_EQ(run.question(20), run.question(0));
+    EXPECT_EQ(run.question(19).picture->encoded, QByteArray("picture 20"));
+}
+
+TEST(StartOfRun, EveryQuestionGetsTheOrderOfItsOwnDrawAndNothingIsAnswered) {
+    std::vector<float> values{0.15f}; // t = 2: 5, which does not divide 21
+    for (int q = 0; q < 21; ++q)
+        values.push_back(static_cast<float>(q) / 21.0f);
+    auto content = MakeBank({.optionCounts = {4, 3, 2, 5}});
+    ScriptedRandom random = test::Scripted(values);
+    const TestRun run = TestRun::Start(content, random);
+    EXPECT_EQ(random.remaining(), 0u) << "one draw for the step, one per question";
+    EXPECT_EQ(run.orderStep(), 5);
+    for (int q = 0; q < 21; ++q) {
+        const int k = run.optionCount(q);
+        const long m = std::lrint(static_cast<float>(q) / 21.0f * 1000.0f) % Factorial(k);
+        EXPECT_EQ(run.optionOrder(q), AllOptionOrders(k)[static_cast<std::size_t>(m)]) << q;
+    }
+    EXPECT_EQ(run.optionCount(20), 4) << "the copy of question 1 has its four options";
+    for (int p = 0; p < 21; ++p) {
+        EXPECT_EQ(run.chosenSlot(p), std::nullopt);
+        EXPECT_EQ(run.judgement(p), Judgement::Unanswered);
+    }
+    EXPECT_EQ(run.answeredCount(), 0);
+    EXPECT_EQ(run.currentPosition(), 0);
+    EXPECT_EQ(run.mode(), RunMode::Test);
+    EXPECT_EQ(run.grade(), std::nullopt);
+}
+
+TEST(StartOfRun, AFixedSeedGivesTheSameDrawsAndAnotherSeedOthers) {
+    const BankContent bank = MakeBank();
+    const auto draws = [&bank](std::uint32_t seed) {
+        ClockRandom random(seed);
+        random.Randomize();
+        return TestRun::Start(bank, random);
+    };
+    EXPECT_EQ(draws(7), draws(7));
+    EXPECT_NE(draws(7), draws(8));
+}
+
+TEST(Answering, IsRecordedJudgedByExactTextAndCountedOncePerPosition) {
+    // Step 3 over 4 questions, options in stored order: position 0 asks
+    // question 3, whose options are "4-1" .. "4-4" and whose key is "4-1".
+    const struct {
+        const char* what;
+        QString key;
+        int copyOfKey;            // the option that is made equal to the key, or -1
+        std::vector<int> choices; // chosen one after another at position 0
+        std::optional<int> chosen;
+        Judgement judged;
+    } cases[] = {
+        {"right", QStringLiteral("4-1"), -1, {0}, 0, Judgement::Right},
+        {"wrong", QStringLiteral("4-1"), -1, {2}, 2, Judgement::Wrong},
+        {"changed to right", QStringLiteral("4-1"), -1, {2, 3, 0}, 0, Judgement::Right},
+        {"changed to wrong", QStringLiteral("4-1"), -1, {0, 1}, 1, Judgement::Wrong},
+        {"a trailing blank", QStringLiteral("4-1 "), -1, {0}, 0, Judgement::Wrong},
+        {"a leading zero", QStringLiteral("04-1"), -1, {0}, 0, Judgement::Wrong},
+        {"either of two equal", QStringLiteral("4-4"), 1, {1}, 1, Judgement::Right},
+    };
+    for (const auto& c : cases) {
+        BankContent bank = MakeBank({.questions = 4, .checkFlag = kCheckOff});
+        bank.questions[3].key = c.key;
+        if (c.copyOfKey >= 0) bank.questions[3].options[c.copyOfKey] = c.key;
+        TestRun run = StartTestRun(bank, StepThenIdentity(0.1f, 4));
+        ASSERT_EQ(run.currentQuestion(), 3);
+        for (const int slot : c.choices)
+            run.choose(slot);
+        EXPECT_EQ(run.chosenSlot(0), c.chosen) << c.what;
+        EXPECT_EQ(run.judgement(0), c.judged) << c.what;
+        EXPECT_EQ(run.answeredCount(), 1) << c.what;
+        EXPECT_EQ(run.chosenSlot(1), std::nullopt) << c.what;
+    }
+    // The key slot is the last option equal to the key, or none.
+    BankContent bank = MakeBank({.questions = 4, .checkFlag = kCheckOff});
+    bank.questions[3].options[2] = bank.questions[3].key;
+    bank.questions[2].key = QStringLiteral("нищо");
+    const TestRun run = StartTestRun(bank, StepThenIdentity(0.1f, 4));
+    EXPECT_EQ(run.keySlot(3), 2);
+    EXPECT_EQ(run.keySlot(2), std::nullopt);
+    EXPECT_EQ(run.keySlot(1), 0);
+}
+
+TEST(Answering, KeepsTheLastTextsChosenForTheFirstAndTheLastQuestion) {
+    // Step 2 over 21: question 0 at position 20, the copy (question 20) at 9.
+    TestRun run = StartTestRun(MakeBank(), StepThenIdentity(0.0f, 21));
+    EXPECT_EQ(run.checkAnswers(), CheckAnswers{});
+    for (int p = 0; p < 9; ++p)
+        run.moveForward();
+    run.choose(2);
+    run.choose(1);
+    EXPECT_EQ(run.checkAnswers(), (CheckAnswers{std::nullopt, QStringLiteral("1-2")}));
+    for (int p = 9; p < 20; ++p)
+        run.moveForward();
+    run.choose(3);
+    EXPECT_EQ(run.checkAnswers(), (CheckAnswers{QStringLiteral("1-4"), QStringLiteral("1-2")}));
+}
+
+TEST(Moving, StaysWithinTheTestInBothModesAndNeverTouchesAnswers) {
+    TestRun run = StartTestRun(MakeBank({.questions = 3}), StepThenIdentity(0.1f, 4));
+    run.moveBack();
+    EXPECT_EQ(run.currentPosition(), 0);
+    run.choose(1);
+    for (int i = 0; i < 5; ++i)
+        run.moveForward();
+    EXPECT_EQ(run.currentPosition(), 3);
+    run.gradeNow();
+    EXPECT_EQ(run.currentPosition(), 0) << "review starts at the first position";
+    run.moveBack();
+    EXPECT_EQ(run.currentPosition(), 0);
+    for (int i = 0; i < 5; ++i)
+        run.moveForward();
+    EXPECT_EQ(run.currentPosition(), 3);
+    EXPECT_EQ(run.chosenSlot(0), 1);
+    EXPECT_EQ(run.answeredCount(), 1);
+}
+
+TEST(Grading, ScoresRightAnswersAndDropsTheFractionOfThePercentage) {
+    const struct {
+        int questions; // of the bank; the copy of question 1 makes one more
+        int right;
+        GradeResult grade;
+    } cases[] = {
+        {2, 2, {2, 3, 66, QStringLiteral("Вероятно!")}}, // question 1 at the end is wrong
+        {2, 1, {1, 3, 33, QStringLiteral("Вероятно!")}},
+        {20, 20, {20, 21, 95, QStringLiteral("Вероятно!")}},
+        {20, 12, {12, 21, 57, QStringLiteral("Проверка - Да")}}, // both wrong alike
+        {20, 21, {21, 21, 100, QStringLiteral("Проверка - Да")}},
+        {20, 0, {0, 21, 0, QStringLiteral("Проверка - Да")}},
+    };
+    for (const auto& c : cases) {
+        const int n = c.questions + 1;
+        TestRun run = StartTestRun(MakeBank({.questions = c.questions}),
+                                   StepThenIdentity(n == 3 ? 0.0f : 0.4f, n));
+        AnswerAll(run, [&](int p) { return p < c.right; });
+        run.gradeNow();
+        EXPECT_EQ(run.grade(), c.grade) << c.questions << " " << c.right;
+    }
+}
+
+TEST(Grading, TheVerdictIsPartialWithAnOpenPositionAndOnlyWhereTheBankShowsIt) {
+    const struct {
+        const char* check;
+        int open; // a position left unanswered, or -1
+        std::optional<QString> verdict;
+    } cases[] = {
+        {"Тото - 1", 7, QStringLiteral("Частично!")},
+        {"Тото - 2", -1, QStringLiteral("Вероятно!")}, // compares questions 1 and 20
+        {"Тото - 0", -1, std::nullopt},
+        {"Тото - 0", 7, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const QString check = QString::fromUtf8(c.check);
+        const int n = check.endsWith(u'1') ? 21 : 20;
+        TestRun run = StartTestRun(MakeBank({.checkFlag = check}), StepThenIdentity(0.4f, n));
+        AnswerAll(
+            run, [](int) { return true; }, c.open);
+        run.gradeNow();
+        EXPECT_EQ(run.grade()->verdict, c.verdict) << c.check << " " << c.open;
+    }
+}
+
+TEST(Grading, HappensOnceAndEndsTheAnswering) {
+    TestRun run = StartTestRun(MakeBank({.questions = 3}), StepThenIdentity(0.1f, 4));
+    run.choose(0);
+    run.gradeNow();
+    const TestRun graded = run;
+    run.moveForward();
+    run.choose(1);
+    run.moveBack();
+    run.gradeNow();
+    EXPECT_EQ(run, graded) << "no answer after grading, and no second grade";
+    EXPECT_EQ(run.mode(), RunMode::Review);
+}

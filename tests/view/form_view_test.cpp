@@ -1,0 +1,258 @@
+// The real window on the offscreen platform: every widget mirrors its control,
+// the menu, caption, tab order, font, icon and the first rendered frame.
+
+#include "view/form_view.h"
+#include "view/icon.h"
+#include "view/picture_area.h"
+#include "support/test_banks.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+namespace {
+
+// The view's own tests set controls directly, to states no run reaches (every
+// button shown at once) or to pictures made here.
+FormControls& Model(VORN_Prazno& form) {
+    return const_cast<FormControls&>(form.controls());
+}
+
+struct Window {
+    std::unique_ptr<test::Run> run =
+        test::StartRun(test::MakeBank(), test::StepThenIdentity(0.0f, 21));
+    VORN_Prazno& form = *run->form;
+    FormView view{form};
+
+    Window() {
+        view.show();
+        QApplication::processEvents();
+    }
+    template <typename W = QWidget> W* widget(const QString& name) const {
+        auto* w = qobject_cast<W*>(view.widgetFor(name));
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+};
+
+struct Expected {
+    QString name;
+    const Control* control;
+};
+
+std::vector<Expected> AllControls(const VORN_Prazno& f) {
+    std::vector<Expected> all;
+    for (int i = 0; i <= 4; ++i)
+        all.push_back({f.controls().Label1(i).Name, &f.controls().Label1(i)});
+    for (int i = 0; i <= 1; ++i)
+        all.push_back({f.controls().Command1(i).Name, &f.controls().Command1(i)});
+    for (int i = 0; i <= 2; ++i)
+        all.push_back({f.controls().Command2(i).Name, &f.controls().Command2(i)});
+    for (int i = 0; i <= 6; ++i)
+        all.push_back({f.controls().Text2(i).Name, &f.controls().Text2(i)});
+    for (int i = 0; i <= 1; ++i)
+        all.push_back({f.controls().Text1(i).Name, &f.controls().Text1(i)});
+    for (int i = 0; i <= 1; ++i) {
+        all.push_back({f.controls().Shape1(i).Name, &f.controls().Shape1(i)});
+        all.push_back({f.controls().Shape2(i).Name, &f.controls().Shape2(i)});
+    }
+    for (int i = 0; i <= 4; ++i)
+        all.push_back({f.controls().Option1(i).Name, &f.controls().Option1(i)});
+    all.push_back({QStringLiteral("Frame1"), &f.controls().Frame1});
+    all.push_back({QStringLiteral("Picture1"), &f.controls().Picture1});
+    all.push_back({QStringLiteral("Picture2"), &f.controls().Picture2});
+    return all;
+}
+
+QColor ToQt(Color c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+} // namespace
+
+TEST(FormView, EveryWidgetStandsWhereItsControlSays) {
+    Window w;
+    for (const Expected& e : AllControls(w.form)) {
+        QWidget* widget = w.widget(e.name);
+        ASSERT_NE(widget, nullptr);
+        const Control& c = *e.control;
+        const int left = FormView::Px(c.Left);
+        const int top = FormView::Px(c.Top);
+        EXPECT_EQ(widget->geometry(), QRect(left, top, FormView::Px(c.Left + c.Width) - left,
+                                            FormView::Px(c.Top + c.Height) - top))
+            << e.name.toStdString();
+        EXPECT_EQ(widget->isHidden(), !c.Visible) << e.name.toStdString();
+        EXPECT_EQ(widget->isEnabled(), c.Enabled) << e.name.toStdString();
+    }
+    EXPECT_EQ(w.widget("Option1(4)")->parentWidget(), w.widget("Frame1"));
+    EXPECT_EQ(w.widget("Option1(4)")->geometry(), QRect(664, 8, 40, 19));
+    EXPECT_EQ(w.widget("Text2(5)")->geometry(), QRect(688, 88, 36, 67));
+    EXPECT_EQ(w.view.canvas()->size(), QSize(727, 463));
+    EXPECT_EQ(w.view.minimumSize(), w.view.maximumSize()) << "a fixed-size window";
+    EXPECT_EQ(w.view.canvas()->y(), w.view.menuBar()->height()) << "client area below the menu";
+    EXPECT_FALSE(w.view.windowFlags() & ::Qt::WindowMaximizeButtonHint) << "nothing to maximise";
+}
+
+TEST(FormView, TextsCaptionsAndColoursMirrorTheModel) {
+    Window w;
+    const VORN_Prazno& f = w.form;
+    EXPECT_EQ(w.widget<QLabel>("Label1(0)")->text(),
+              QStringLiteral("ВОРН по Геометрия - успоредник"));
+    EXPECT_EQ(w.widget<QLabel>("Label1(2)")->text(), QStringLiteral("Въведени отговори: 0/21"));
+    EXPECT_EQ(w.widget<QPushButton>("Command1(0)")->text(), QStringLiteral("Напред"));
+    EXPECT_EQ(w.widget<QRadioButton>("Option1(2)")->text(), QStringLiteral("Отговор C"));
+    EXPECT_EQ(w.widget<QPlainTextEdit>("Text2(0)")->toPlainText(), f.controls().Text2(0).Text);
+
+    // Line ends are "\r\n" in the model and plain breaks on screen.
+    const QString help = w.widget<QPlainTextEdit>("Text1(0)")->toPlainText();
+    EXPECT_FALSE(help.contains(u'\r'));
+    EXPECT_EQ(help, QString(f.controls().Text1(0).Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    EXPECT_EQ(w.widget("Label1(0)")->palette().color(QPalette::Window), QColor(255, 192, 128));
+    EXPECT_EQ(w.widget("Command1(1)")->palette().color(QPalette::Button), QColor(192, 64, 0));
+    EXPECT_EQ(w.widget("Frame1")->palette().color(QPalette::Window), QColor(128, 128, 255));
+    EXPECT_EQ(w.widget("Option1(0)")->palette().color(QPalette::Window), QColor(0, 255, 0));
+    EXPECT_EQ(w.widget("Picture1")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(w.view.canvas()->palette().color(QPalette::Window), QColor(192, 192, 255));
+    for (const char* name : {"Shape1(0)", "Shape1(1)", "Shape2(0)", "Shape2(1)"}) {
+        const Control& c = name[5] == '1' ? static_cast<const Control&>(f.controls().Shape1(name[7] - '0'))
+                                          : f.controls().Shape2(name[7] - '0');
+        EXPECT_EQ(w.widget(name)->palette().color(QPalette::Window), ToQt(c.BackColor)) << name;
+    }
+}
+
+TEST(FormView, TextBoxesAreReadOnlyWithAVerticalScrollBar) {
+    Window w;
+    for (int i = 0; i <= 6; ++i) {
+        auto* box = w.widget<QPlainTextEdit>(QStringLiteral("Text2(%1)").arg(i));
+        EXPECT_TRUE(box->isReadOnly());
+        EXPECT_EQ(box->verticalScrollBarPolicy(), ::Qt::ScrollBarAlwaysOn);
+    }
+    EXPECT_TRUE(w.widget<QPlainTextEdit>("Text1(0)")->isReadOnly());
+}
+
+TEST(FormView, MenuCaptionAndIcon) {
+    Window w;
+    QStringList menu;
+    QList<QKeySequence> mnemonics;
+    for (const QAction* a : w.view.menuBar()->actions()) {
+        menu.append(QString(a->text()).remove(u'&'));
+        mnemonics.append(QKeySequence::mnemonic(a->text()));
+    }
+    EXPECT_EQ(menu, (QStringList{"Изход", "Автор"}));
+    EXPECT_EQ(mnemonics, (QList<QKeySequence>{QKeySequence(::Qt::ALT | ::Qt::Key(0x418)),
+                                              QKeySequence(::Qt::ALT | ::Qt::Key(0x410))}))
+        << "Alt+И and Alt+А";
+    EXPECT_EQ(w.view.windowTitle(), QStringLiteral("https://vorn.example.org/    ВОРН - Сорвелин"));
+    const QList<QSize> sizes = w.view.windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    for (const int size : {16, 32}) {
+        const QImage image = IconImage(size);
+        QSet<QRgb> colours;
+        int opaque = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                if (qAlpha(image.pixel(x, y)) == 255) {
+                    colours.insert(image.pixel(x, y));
+                    ++opaque;
+                }
+        EXPECT_LE(colours.size(), 16) << size;
+        EXPECT_GE(colours.size(), 3) << "a drawing, not a blank";
+        EXPECT_GT(opaque, size * size / 4);
+    }
+}
+
+TEST(FormView, TabOrderFollowsTheDesign) {
+    Window w;
+    for (int i = 0; i <= 4; ++i)
+        Model(w.form).Option1(i).Visible = true;
+    for (int i = 0; i <= 2; ++i)
+        Model(w.form).Command2(i).Visible = true;
+    Model(w.form).Text2(5).Visible = true;
+    Model(w.form).Text2(6).Visible = true;
+    w.view.refresh();
+    const QStringList expected{
+        "Text1(0)",    "Text2(0)",    "Text2(1)",    "Text2(2)",    "Text2(3)",   "Text2(4)",
+        "Text2(6)",    "Option1(0)",  "Option1(1)",  "Option1(2)",  "Option1(3)", "Command1(0)",
+        "Command1(1)", "Command2(0)", "Command2(1)", "Command2(2)", "Text2(5)",   "Option1(4)"};
+    QWidget* first = w.widget(expected.front());
+    QStringList order;
+    QWidget* next = first;
+    do {
+        if (next->isVisibleTo(&w.view) && next->focusPolicy() & ::Qt::TabFocus &&
+            !next->objectName().isEmpty() && next->objectName() != "VORN_Prazno")
+            order.append(next->objectName());
+        next = next->nextInFocusChain();
+    } while (next != first && order.size() < 40);
+    EXPECT_EQ(order, expected);
+}
+
+TEST(FormView, FontIsTimesNewRomanOrItsMetricTwinWithCyrillic) {
+    Window w;
+    const QFont font = w.widget("Text2(0)")->font();
+    EXPECT_EQ(font.pointSize(), 12);
+    const QString family = QFontInfo(font).family();
+    EXPECT_TRUE(family == "Times New Roman" || family == "Liberation Serif")
+        << family.toStdString();
+    const QFontMetrics metrics(font);
+    for (const QChar c : QStringLiteral("ВОРНЖщъюяЁ°"))
+        EXPECT_TRUE(metrics.inFont(c)) << int(c.unicode());
+}
+
+TEST(FormView, FirstFrameShowsIndicatorBarsBackgroundAndTitle) {
+    Window w;
+    const QImage frame = w.view.canvas()->grab().toImage();
+    const auto at = [&](int x, int y) { return QColor(frame.pixel(x, y)); };
+    ASSERT_EQ(frame.size(), QSize(727, 463));
+    // Answered indicator, red: 2400..8535 x 2880..3080 twips.
+    EXPECT_EQ(at(300, 197), QColor(255, 0, 0));
+    // Position bar: passed green from x = 16 to 19, ahead cyan to 702.
+    EXPECT_EQ(at(17, 255), QColor(0, 255, 0));
+    EXPECT_EQ(at(400, 255), QColor(0, 255, 255));
+    EXPECT_EQ(at(700, 255), QColor(0, 255, 255));
+    // Answered bar: orange, then yellow.
+    EXPECT_EQ(at(17, 275), QColor(255, 128, 0));
+    EXPECT_EQ(at(400, 275), QColor(255, 255, 0));
+    // Light-blue background right of the bars and between the rows.
+    EXPECT_EQ(at(710, 255), QColor(192, 192, 255));
+    EXPECT_EQ(at(100, 5), QColor(192, 192, 255));
+    // The empty picture box keeps its own face colour, not the window's.
+    EXPECT_EQ(at(100, 400), QApplication::palette().color(QPalette::Button));
+    // The title: dark text pixels on the orange label.
+    int dark = 0;
+    for (int y = 0; y < 25; ++y)
+        for (int x = 200; x < 577; ++x)
+            dark += at(x, y).lightness() < 100 ? 1 : 0;
+    EXPECT_GT(dark, 100);
+}
+
+TEST(FormView, QuestionPictureIsDrawnFromTheBankAndCleared) {
+    Window w;
+    QImage image(300, 50, QImage::Format_RGB32);
+    image.fill(QColor(10, 20, 30));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "JPG"));
+    Model(w.form).Picture2.Picture = MakePicture(jpeg);
+    w.view.refresh();
+    auto* box = dynamic_cast<PictureArea*>(w.view.widgetFor("Picture2"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->pixmap().size(), QSize(300, 50)) << "decoded, not scaled";
+    Model(w.form).Picture2.Picture.reset();
+    w.view.refresh();
+    EXPECT_TRUE(box->pixmap().isNull());
+}
