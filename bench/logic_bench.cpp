@@ -41,11 +41,11 @@ std::unique_ptr<Run> Answered() {
     auto run = Started();
     VORN_Prazno& f = run->form;
     for (int p = 0; p < f.run().questionCount(); ++p) {
-        f.controls().Option1(0).setValue(true);
+        f.Option1_Click(0);
         f.Command1_Click(0);
     }
-    f.run().currentPosition() = 0;
-    f.Command1_Click(1);
+    while (f.run().currentPosition() > 0)
+        f.Command1_Click(1);
     return run;
 }
 
@@ -67,18 +67,21 @@ void AnswerClick(benchmark::State& state) {
     const auto run = Started();
     int option = 0;
     for (auto _ : state) {
-        run->form.controls().Option1(option).setValue(true);
+        run->form.Option1_Click(static_cast<std::int16_t>(option));
         option = 1 - option;
     }
 }
 
-// Forward over answered positions, from the last one back to the first.
+// Forward over answered positions to the last one, then back to the first.
 void ForwardMove(benchmark::State& state) {
     const auto run = Answered();
     VORN_Prazno& f = run->form;
+    std::int16_t button = 0;
     for (auto _ : state) {
-        if (f.run().currentPosition() == f.run().questionCount() - 1) f.run().currentPosition() = 0;
-        f.Command1_Click(0);
+        const int p = f.run().currentPosition();
+        if (p == f.run().questionCount() - 1) button = 1;
+        if (p == 0) button = 0;
+        f.Command1_Click(button);
     }
 }
 
@@ -93,9 +96,12 @@ void ReviewMove(benchmark::State& state) {
     const auto run = Answered();
     VORN_Prazno& f = run->form;
     f.Command2_Click(0);
+    std::int16_t button = 1;
     for (auto _ : state) {
-        if (f.run().currentPosition() == f.run().questionCount() - 1) f.run().currentPosition() = 0;
-        f.Command2_Click(1);
+        const int p = f.run().currentPosition();
+        if (p == f.run().questionCount() - 1) button = 2;
+        if (p == 0) button = 1;
+        f.Command2_Click(button);
     }
 }
 

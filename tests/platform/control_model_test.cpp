@@ -37,7 +37,7 @@ TEST(ControlModel, ControlArrayHasOnlyTheDesignedIndicesAndNamesItsMembers) {
 
 TEST(ControlModel, ListBoxRowsAreReadReplacedAddedAndRemoved) {
     ListBox list;
-    list.Name = QStringLiteral("List2(5)");
+    list.Name = QStringLiteral("List1(5)");
     for (const char* item : {"2", "3", "5"})
         list.AddItem(QString::fromUtf8(item));
     EXPECT_EQ(list.ListCount(), 3);
@@ -55,14 +55,14 @@ TEST(ControlModel, ListBoxRowsAreReadReplacedAddedAndRemoved) {
 
 TEST(ControlModel, ListBoxAccessOutsideItsRowsFailsNamingListAndRow) {
     ListBox list;
-    list.Name = QStringLiteral("List2(3)");
+    list.Name = QStringLiteral("List1(3)");
     list.AddItem(QStringLiteral("-1"));
     try {
         (void)list.List(1);
         FAIL() << "row 1 must not exist";
     } catch (const ProgramError& e) {
         const std::string what = e.what();
-        EXPECT_NE(what.find("List2(3)"), std::string::npos) << what;
+        EXPECT_NE(what.find("List1(3)"), std::string::npos) << what;
         EXPECT_NE(what.find("(1)"), std::string::npos) << what;
     }
     EXPECT_THROW(list.setList(-1, QString()), ProgramError);
