@@ -110,7 +110,11 @@ void ReviewMove(benchmark::State& state) {
 BENCHMARK(FormLoad)->Name("Form_Load")->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(AnswerClick)->Name("Option1_Click")->Unit(benchmark::kMicrosecond);
 BENCHMARK(ForwardMove)->Name("Command1_Click(0)")->Unit(benchmark::kMicrosecond);
-BENCHMARK(Grading)->Name("Command2_Click(0)")->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(Grading)
+    ->Name("Command2_Click(0)")
+    ->UseManualTime()
+    ->MinTime(0.02) // each grading needs a whole run answered first, which is not timed
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReviewMove)->Name("Command2_Click(1)")->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig qt6-translations-l10n
   clang-format
-  xvfb xdotool x11-apps libx11-dev
+  xvfb xdotool x11-apps x11-xkb-utils libx11-dev libxtst-dev dbus-x11
   clang libclang-rt-14-dev libfuzzer-14-dev
   dpkg-dev file lintian desktop-file-utils shared-mime-info
 )

@@ -51,6 +51,7 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     }
 
     ExitCleanlyWithoutDisplay(argc, argv);
+    StartNoSessionBus();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vorn-player")); // its data folder
     DisplayOpened();

@@ -25,6 +25,7 @@ struct BankContent {
     QStringList settings; // the six settings items
     std::vector<Question> questions;
     QString authorNote;
+    QString publisher; // the publisher's web address, before the window's caption; empty: none
 };
 
 } // namespace vorn

@@ -2,6 +2,7 @@
 // and the result and verdict labels.
 
 #include "present.h"
+#include "window/option_columns.h"
 
 namespace vorn {
 
@@ -14,7 +15,13 @@ void ShowQuestion(const TestRun& run, FormControls& form) {
     const int Q = run.currentQuestion();
     const int k = run.optionCount(Q);
     form.Text2(0).Text = run.question(Q).text;
+    const std::array<OptionColumn, 5> columns = OptionColumns(k);
     for (int slot = 0; slot < 5; ++slot) {
+        const OptionColumn& column = columns[static_cast<std::size_t>(slot)];
+        form.Text2(slot + 1).Left = column.boxLeft;
+        form.Text2(slot + 1).Width = column.boxWidth;
+        form.Option1(slot).Left = column.buttonLeft;
+        form.Option1(slot).Width = column.buttonWidth;
         const bool shown = slot < k;
         form.Text2(slot + 1).Visible = shown;
         form.Option1(slot).Visible = shown;

@@ -3,6 +3,7 @@
 #include "platform/exit_status.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProxyStyle>
@@ -51,6 +52,13 @@ void NoDisplayHandler(QtMsgType type, const QMessageLogContext& context, const Q
 
 } // namespace
 
+void StartNoSessionBus() {
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) return;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"))) return;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
 bool DisplayConfigured(int argc, char** argv) {
     QByteArray platform = QtOption(argc, argv, "platform");
     if (platform.isEmpty()) platform = qgetenv("QT_QPA_PLATFORM");
@@ -93,6 +101,11 @@ public:
 
 void ApplyLook(QApplication& app) {
     app.setStyle(new Look); // the application owns its style
+    // The menu bar belongs to the window, whose layout is fixed in twips: no
+    // desktop-wide menu. Asking the desktop for one is also what made libdbus
+    // start a session bus for the player where there was none, which then
+    // outlived it.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
 bool LoadQtTranslations(QApplication& app, const QLocale& locale) {

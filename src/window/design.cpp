@@ -3,6 +3,7 @@
 
 #include "bank/question_bank.h"
 #include "form_controls.h"
+#include "option_columns.h"
 
 namespace vorn {
 
@@ -22,7 +23,7 @@ template <typename C> void Place(C& c, Twips left, Twips top, Twips width, Twips
 } // namespace
 
 FormControls::FormControls() {
-    Caption = PublisherAddress() + QStringLiteral("    ВОРН - Сорвелин");
+    Caption = WindowCaption(QString());
     izhod(0).Caption = QStringLiteral("Изход");
     autor.Name = QStringLiteral("autor");
     autor.Caption = QStringLiteral("Автор");
@@ -48,7 +49,7 @@ FormControls::FormControls() {
 
     Place(Text2(0), 120, 480, 10635, 765);
     Text2(0).Text = QStringLiteral("Текст на задавания въпрос\r\n");
-    const Twips optionLefts[] = {120, 2640, 5160, 7680, 10320};
+    const std::array<OptionColumn, 5> columns = OptionColumns(0);
     const QString optionTexts[] = {
         QStringLiteral("1-ви отговор\r\nабвгдежзийклмнопрстуфхцчшщъьюя\r\n"),
         QStringLiteral("2-ри отговор\r\n"),
@@ -57,7 +58,8 @@ FormControls::FormControls() {
         QStringLiteral("5-ти отговор\r\n"),
     };
     for (int i = 1; i <= 5; ++i) {
-        Place(Text2(i), optionLefts[i - 1], 1320, i == 5 ? 540 : 2500, 1005);
+        const OptionColumn& column = columns[static_cast<std::size_t>(i - 1)];
+        Place(Text2(i), column.boxLeft, 1320, column.boxWidth, 1005);
         Text2(i).Text = optionTexts[i - 1];
         Text2(i).Visible = false;
     }
@@ -66,10 +68,10 @@ FormControls::FormControls() {
     Frame1.Name = QStringLiteral("Frame1");
     Frame1.Caption = QStringLiteral("Frame1");
     Frame1.BackColor = RGB(128, 128, 255);
-    const Twips buttonLefts[] = {360, 2760, 5280, 7800, 9960};
     const QString letters = QStringLiteral("ABCDE");
     for (int i = 0; i < 5; ++i) {
-        Place(Option1(i), buttonLefts[i], 120, i == 4 ? 600 : 1800, 285); // inside Frame1
+        const OptionColumn& column = columns[static_cast<std::size_t>(i)];
+        Place(Option1(i), column.buttonLeft, 120, column.buttonWidth, 285); // inside Frame1
         Option1(i).Caption = QStringLiteral("Отговор ") + letters[i];
         Option1(i).BackColor = kOptionBack;
         Option1(i).Visible = false;

@@ -40,8 +40,12 @@ struct FormControls {
     MenuCommand autor;
 };
 
-// The publisher's address: a placeholder on a reserved example domain.
-QString PublisherAddress();
+// The window's caption: the publisher's web address and four blanks where the
+// bank names a publisher, then the program's name.
+QString WindowCaption(const QString& publisher);
+// What "Автор" shows: where to find out more, or the program and its version
+// where the bank names no publisher.
+QString AuthorNotice(const QString& publisher);
 
 // The texts of the information boxes at start.
 QString HelpText();

@@ -8,12 +8,25 @@
 
 namespace vorn {
 
-QString PublisherAddress() {
-    return QStringLiteral("https://vorn.example.org/");
+namespace {
+
+const QString kProgramName = QStringLiteral("ВОРН - Сорвелин");
+
+} // namespace
+
+QString WindowCaption(const QString& publisher) {
+    return publisher.isEmpty() ? kProgramName : publisher + QStringLiteral("    ") + kProgramName;
 }
 
-VORN_Prazno::VORN_Prazno(QuestionBank& bank, RandomSource& random)
-    : VORN_Danni(bank), Rnd(random) {}
+QString AuthorNotice(const QString& publisher) {
+    if (publisher.isEmpty())
+        return kProgramName + QStringLiteral(", версия ") + QStringLiteral(VORN_VERSION) + u'.';
+    return QStringLiteral("За повече информация посетете ") + publisher + u'.';
+}
+
+VORN_Prazno::VORN_Prazno(QuestionBank& bank, RandomSource& random) : VORN_Danni(bank), Rnd(random) {
+    controls_.Caption = WindowCaption(bank.content().publisher);
+}
 
 void VORN_Prazno::Form_Load() {
     // A bank that breaks a limit would fail half-way through the start (no
@@ -49,8 +62,7 @@ void VORN_Prazno::Option1_Click(std::int16_t Index) {
 
 void VORN_Prazno::autor_Click() {
     // Only the information box changes; the run and its display stay.
-    controls_.Text1(0).Text =
-        QStringLiteral("За повече информация посетете ") + PublisherAddress() + QStringLiteral(".");
+    controls_.Text1(0).Text = AuthorNotice(VORN_Danni.content().publisher);
 }
 
 void VORN_Prazno::izhod_Click(std::int16_t /*Index*/) {

@@ -48,20 +48,29 @@ TEST(DesktopFiles, MenuEntryPlaysTheFileOpenedOrTheShippedTest) {
     }
 }
 
-TEST(DesktopFiles, ManualPagesNameEveryOptionOfTheHelp) {
+TEST(DesktopFiles, ManualPagesNameEveryOptionOfTheHelpInTheirSynopsisAndOptions) {
     const QRegularExpression option(QStringLiteral("(?<![\\w-])--?[a-z][a-z-]*(?![\\w-])"));
-    QSet<QString> options;
-    for (const auto& match : option.globalMatch(CommandLineHelp()))
-        options += match.captured();
-    ASSERT_TRUE(options.contains(QStringLiteral("--check-bank")));
+    const auto named = [&option](const QString& text) {
+        QSet<QString> names;
+        for (const auto& match : option.globalMatch(text))
+            names += match.captured();
+        return names;
+    };
+    const QSet<QString> usage = named(CommandLineUsage());
+    const QSet<QString> help = named(CommandLineHelp());
+    ASSERT_TRUE(usage.contains(QStringLiteral("--report")) && help.contains(QStringLiteral("-h")));
+    // The second section is the synopsis, the fourth the options, in both.
     for (const QString& page :
          {QStringLiteral("vorn-player.1.in"), QStringLiteral("vorn-player.bg.1.in")}) {
-        const QString text = Packaging(page).replace(QLatin1String("\\-"), QLatin1String("-"));
-        QSet<QString> named;
-        for (const auto& match : option.globalMatch(text))
-            named += match.captured();
-        for (const QString& name : options)
-            EXPECT_TRUE(named.contains(name))
-                << page.toStdString() << " lacks " << name.toStdString();
+        const QStringList sections =
+            Packaging(page).replace(QLatin1String("\\-"), QLatin1String("-")).split(".SH ");
+        ASSERT_GE(sections.size(), 5) << page.toStdString();
+        const QSet<QString> synopsis = named(sections[2]), options = named(sections[4]);
+        for (const QString& name : usage)
+            EXPECT_TRUE(synopsis.contains(name))
+                << page.toStdString() << ": the synopsis lacks " << name.toStdString();
+        for (const QString& name : help)
+            EXPECT_TRUE(options.contains(name))
+                << page.toStdString() << ": the options lack " << name.toStdString();
     }
 }

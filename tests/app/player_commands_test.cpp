@@ -4,7 +4,9 @@
 
 #include "platform/exit_status.h"
 
+#include "support/private_environment.h"
 #include <QFile>
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -17,7 +19,7 @@ struct Ran {
 };
 
 Ran RunPlayer(const QStringList& arguments) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = vorn::test::PrivateEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");

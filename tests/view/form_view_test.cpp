@@ -1,10 +1,10 @@
 // The real window on the offscreen platform: every widget mirrors its control,
 // the menu, caption, tab order, font, icon and the first rendered frame.
 
+#include "support/test_banks.h"
 #include "view/form_view.h"
 #include "view/icon.h"
 #include "view/picture_area.h"
-#include "support/test_banks.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -118,7 +118,9 @@ TEST(FormView, TextsCaptionsAndColoursMirrorTheModel) {
     // Line ends are "\r\n" in the model and plain breaks on screen.
     const QString help = w.widget<QPlainTextEdit>("Text1(0)")->toPlainText();
     EXPECT_FALSE(help.contains(u'\r'));
-    EXPECT_EQ(help, QString(f.controls().Text1(0).Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(
+        help,
+        QString(f.controls().Text1(0).Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     EXPECT_EQ(w.widget("Label1(0)")->palette().color(QPalette::Window), QColor(255, 192, 128));
     EXPECT_EQ(w.widget("Command1(1)")->palette().color(QPalette::Button), QColor(192, 64, 0));
@@ -127,8 +129,9 @@ TEST(FormView, TextsCaptionsAndColoursMirrorTheModel) {
     EXPECT_EQ(w.widget("Picture1")->palette().color(QPalette::Window), QColor(255, 0, 0));
     EXPECT_EQ(w.view.canvas()->palette().color(QPalette::Window), QColor(192, 192, 255));
     for (const char* name : {"Shape1(0)", "Shape1(1)", "Shape2(0)", "Shape2(1)"}) {
-        const Control& c = name[5] == '1' ? static_cast<const Control&>(f.controls().Shape1(name[7] - '0'))
-                                          : f.controls().Shape2(name[7] - '0');
+        const Control& c = name[5] == '1'
+                               ? static_cast<const Control&>(f.controls().Shape1(name[7] - '0'))
+                               : f.controls().Shape2(name[7] - '0');
         EXPECT_EQ(w.widget(name)->palette().color(QPalette::Window), ToQt(c.BackColor)) << name;
     }
 }
@@ -155,7 +158,8 @@ TEST(FormView, MenuCaptionAndIcon) {
     EXPECT_EQ(mnemonics, (QList<QKeySequence>{QKeySequence(::Qt::ALT | ::Qt::Key(0x418)),
                                               QKeySequence(::Qt::ALT | ::Qt::Key(0x410))}))
         << "Alt+И and Alt+А";
-    EXPECT_EQ(w.view.windowTitle(), QStringLiteral("https://vorn.example.org/    ВОРН - Сорвелин"));
+    EXPECT_EQ(w.view.windowTitle(), QStringLiteral("ВОРН - Сорвелин"))
+        << "no publisher, no address";
     const QList<QSize> sizes = w.view.windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
@@ -255,4 +259,41 @@ TEST(FormView, QuestionPictureIsDrawnFromTheBankAndCleared) {
     Model(w.form).Picture2.Picture.reset();
     w.view.refresh();
     EXPECT_TRUE(box->pixmap().isNull());
+}
+
+TEST(FormView, FiveOptionsShareTheWidthAndEveryOneCanBeRead) {
+    // Step 2 over 3 questions: position 0 shows question 3, with five options
+    // whose texts are a word each; question 2 has four.
+    BankContent bank =
+        test::MakeBank({.questions = 3, .checkFlag = test::kCheckOff, .optionCounts = {4, 4, 5}});
+    bank.questions[2].options = {"Пловдив", "Казанлък", "Карлово", "Габрово", "Сопот"};
+    bank.questions[2].key = QStringLiteral("Сопот");
+    const auto run = test::StartRun(bank, test::StepThenIdentity(0.0f, 3));
+    FormView view(*run->form);
+    view.show();
+    QApplication::processEvents();
+    const auto box = [&view](int i) { return view.widgetFor(QStringLiteral("Text2(%1)").arg(i)); };
+    for (int i = 1; i <= 5; ++i) {
+        const QRect r = box(i)->geometry();
+        EXPECT_GE(r.width(), 100) << i;
+        if (i > 1) {
+            EXPECT_GT(r.left(), box(i - 1)->geometry().right()) << "boxes " << i - 1 << ", " << i;
+        }
+        auto* button = qobject_cast<QAbstractButton*>(
+            view.widgetFor(QStringLiteral("Option1(%1)").arg(i - 1)));
+        const QRect b = button->geometry().translated(view.widgetFor("Frame1")->pos());
+        EXPECT_TRUE(r.left() <= b.left() && b.right() <= r.right())
+            << "button " << i << " under its box";
+        EXPECT_GE(b.width(), button->sizeHint().width()) << "the whole caption of button " << i;
+        const QFontMetrics metrics(box(i)->font());
+        EXPECT_LT(metrics.horizontalAdvance(run->form->controls().Text2(i).Text), r.width() - 20)
+            << "the word fits on one line of box " << i;
+    }
+    if (const QByteArray path = qgetenv("VORN_FIVE_OPTIONS_SHOT"); !path.isEmpty())
+        view.grab().save(QString::fromLocal8Bit(path));
+
+    run->form->Command1_Click(0); // four options: the design's columns again
+    view.refresh();
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(box(i)->geometry().width(), FormView::Px(2500)) << i;
 }

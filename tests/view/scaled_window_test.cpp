@@ -3,10 +3,12 @@
 // blurring. The scale is fixed when the application starts, so the test runs
 // itself again with the factor set.
 
-#include "view/form_view.h"
 #include "support/test_banks.h"
+#include "view/form_view.h"
 
+#include "support/private_environment.h"
 #include <QApplication>
+
 #include <QBuffer>
 #include <QProcess>
 #include <QSet>
@@ -17,7 +19,7 @@ using namespace vorn;
 TEST(ScaledWindow, TwiceAsLargeWithEveryControlInItsPlace) {
     if (qEnvironmentVariable("QT_SCALE_FACTOR") != QLatin1String("2")) {
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = vorn::test::PrivateEnvironment();
         env.insert("QT_SCALE_FACTOR", "2");
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(),

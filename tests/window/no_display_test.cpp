@@ -1,13 +1,15 @@
 // Started where no display can be opened, the player says so in one line and
 // exits with a failure status instead of aborting.
 
+#include "support/private_environment.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 TEST(StartWithoutDisplay, SaysSoInOneLineAndExitsWithStatusOne) {
     for (const char* platform : {"", "xcb"}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = vorn::test::PrivateEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
         env.remove("QT_QPA_PLATFORM");
@@ -28,7 +30,7 @@ TEST(StartWithoutDisplay, SaysSoInOneLineAndExitsWithStatusOne) {
 }
 
 TEST(StartWithoutDisplay, UnreachableDisplayIsReportedTheSameWay) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = vorn::test::PrivateEnvironment();
     env.insert("DISPLAY", ":97"); // no X server there
     env.insert("QT_QPA_PLATFORM", "xcb");
     QProcess player;
@@ -45,7 +47,7 @@ TEST(StartWithoutDisplay, UnreachableDisplayIsReportedTheSameWay) {
 }
 
 TEST(StartWithoutDisplay, ToolkitPlatformOptionIsHonoured) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = vorn::test::PrivateEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");

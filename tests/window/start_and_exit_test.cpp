@@ -25,25 +25,36 @@ std::unique_ptr<test::Run> Started() {
 
 } // namespace
 
-TEST(AuthorNotice, ReplacesTheHelpTextAndNothingElseTwiceTheSame) {
-    const auto run = Started();
-    VORN_Prazno& f = *run->form;
-    FormView view(f);
-    const QString state = test::RunState(f);
-    const QString question = f.controls().Text2(0).Text;
-    QAction* author = MenuAction(view, "autor");
-    ASSERT_NE(author, nullptr);
-    author->trigger();
-    const QString notice =
-        QStringLiteral("За повече информация посетете https://vorn.example.org/.");
-    EXPECT_EQ(f.controls().Text1(0).Text, notice);
-    author->trigger();
-    EXPECT_EQ(f.controls().Text1(0).Text, notice);
-    EXPECT_EQ(view.findChild<QPlainTextEdit*>("Text1(0)")->toPlainText(), notice);
-    EXPECT_EQ(test::RunState(f), state);
-    EXPECT_EQ(f.controls().Text2(0).Text, question);
-    EXPECT_TRUE(view.windowTitle().startsWith(QStringLiteral("https://vorn.example.org/")))
-        << "the same address starts the caption";
+TEST(AuthorNotice, ReplacesTheHelpTextAndNothingElseTwiceTheSameWithThePublisherOfTheBank) {
+    const struct {
+        const char* publisher;
+        const char* notice;
+        const char* caption;
+    } cases[] = {
+        {"", "ВОРН - Сорвелин, версия " VORN_VERSION ".", "ВОРН - Сорвелин"},
+        {"https://school.example/", "За повече информация посетете https://school.example/.",
+         "https://school.example/    ВОРН - Сорвелин"},
+    };
+    for (const auto& c : cases) {
+        BankContent bank = test::MakeBank();
+        bank.publisher = QString::fromUtf8(c.publisher);
+        const auto run = test::StartRun(bank, test::StepThenIdentity(0.0f, 21));
+        VORN_Prazno& f = *run->form;
+        FormView view(f);
+        const QString state = test::RunState(f);
+        const QString question = f.controls().Text2(0).Text;
+        QAction* author = MenuAction(view, "autor");
+        ASSERT_NE(author, nullptr);
+        const QString notice = QString::fromUtf8(c.notice);
+        for (int twice = 0; twice < 2; ++twice) {
+            author->trigger();
+            EXPECT_EQ(f.controls().Text1(0).Text, notice);
+        }
+        EXPECT_EQ(view.findChild<QPlainTextEdit*>("Text1(0)")->toPlainText(), notice);
+        EXPECT_EQ(test::RunState(f), state);
+        EXPECT_EQ(f.controls().Text2(0).Text, question);
+        EXPECT_EQ(view.windowTitle(), QString::fromUtf8(c.caption));
+    }
 }
 
 TEST(Exit, MenuCommandEndsTheEventLoopWithStatusZeroRightAfterStart) {

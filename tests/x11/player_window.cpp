@@ -15,8 +15,13 @@ constexpr int kClientHeight = Px(6945); // 463
 
 } // namespace
 
-PlayerWindow::PlayerWindow(const XServer& server, const QStringList& arguments) : server_(server) {
-    player_.setProcessEnvironment(server.environment());
+PlayerWindow::PlayerWindow(const XServer& server, const QStringList& arguments,
+                           const QStringList& unset)
+    : server_(server) {
+    QProcessEnvironment env = server.environment();
+    for (const QString& name : unset)
+        env.remove(name);
+    player_.setProcessEnvironment(env);
     player_.setChildProcessModifier([] { setpgid(0, 0); });
     player_.start(QStringLiteral(VORN_PLAYER_PATH), arguments);
     if (player_.waitForStarted(10000))

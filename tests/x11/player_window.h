@@ -20,7 +20,9 @@ constexpr int Px(int twips) {
 class PlayerWindow {
 public:
     // Starts the player in a process group of its own.
-    PlayerWindow(const XServer& server, const QStringList& arguments);
+    // `unset`: variables of the server's environment the player does not get.
+    PlayerWindow(const XServer& server, const QStringList& arguments,
+                 const QStringList& unset = {});
     // Kills whatever is left of the group.
     ~PlayerWindow();
     PlayerWindow(const PlayerWindow&) = delete;

@@ -6,7 +6,10 @@
 
 #include "player_window.h"
 
+#include <QDir>
+#include <QFile>
 #include <QHash>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -167,4 +170,124 @@ TEST_F(RealWindow, ACloseRequestEndsThePlayerWithStatusZeroAndNothingLeft) {
     ASSERT_TRUE(player_->requestClose()) << player_->error().toStdString();
     EXPECT_EQ(player_->waitForExit(kLimit), 0) << player_->error().toStdString();
     EXPECT_FALSE(player_->anyProcessLeft());
+}
+
+namespace {
+
+// The option whose button looks different in `after` than in `before` (its
+// radio mark); -1 when none or more than one does.
+int ChangedOption(const QImage& before, const QImage& after) {
+    int changed = -1;
+    for (int i = 0; i < 5; ++i) {
+        const TwipsRect r = Option(i);
+        const QRect px(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
+        if (before.copy(px) == after.copy(px)) continue;
+        if (changed >= 0) return -1;
+        changed = i;
+    }
+    return changed;
+}
+
+} // namespace
+
+// With a Bulgarian layout a key chooses the button whose letter it shows: "в"
+// looks like B and chooses B (not C, the third letter of the alphabet), the
+// key that sits where B is on the keyboard chooses B whatever it types, and
+// the digits stay.
+TEST(RealWindowKeys, BulgarianLayoutsChooseTheButtonWhoseLetterTheKeyShows) {
+    QTemporaryDir dir;
+    const QString bank = dir.filePath(QStringLiteral("four.gift"));
+    QFile file(bank);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (int q = 1; q <= 6; ++q)
+        file.write(QStringLiteral("Въпрос %1 {=а%1 ~б%1 ~в%1 ~г%1}\n\n").arg(q).toUtf8());
+    file.close();
+    const struct {
+        const char* tool;
+        QStringList arguments;
+        int option;
+    } keys[] = {
+        {"xdotool", {"key", "Cyrillic_ve"}, 1}, {VORN_PRESS_KEY_PATH, {"56"}, 1}, // the B key
+        {VORN_PRESS_KEY_PATH, {"26"}, 4}, // the E key: a hidden slot, nothing is chosen
+        {"xdotool", {"key", "3"}, 2},           {"xdotool", {"key", "Cyrillic_es"}, 2},
+    };
+    for (const QStringList& layout :
+         {QStringList{"-layout", "bg"}, QStringList{"-layout", "bg", "-variant", "phonetic"}}) {
+        SCOPED_TRACE(layout.join(u' ').toStdString());
+        XServer server;
+        ASSERT_FALSE(server.display().isEmpty()) << server.error().toStdString();
+        ASSERT_EQ(server.run(QStringLiteral("setxkbmap"), layout).status, 0);
+        PlayerWindow player(server, {"--bank", bank, "--seed", "1"});
+        ASSERT_TRUE(player.waitForWindow(kLimit)) << player.error().toStdString();
+        QImage before;
+        ASSERT_TRUE(PollUntil(
+            [&] {
+                before = player.screenshot();
+                return !before.isNull() && ColourOf(before, kIndicator) == kRed;
+            },
+            kLimit));
+        for (const auto& key : keys) {
+            SCOPED_TRACE(key.arguments.join(u' ').toStdString());
+            ASSERT_EQ(server.run(QString::fromUtf8(key.tool), key.arguments).status, 0);
+            QImage after;
+            if (key.option >= 4) {
+                // Nothing may change: give the player time to show a wrong choice.
+                EXPECT_FALSE(PollUntil(
+                    [&] { return ColourOf(after = player.screenshot(), kIndicator) == kGreen; },
+                    milliseconds(1500)));
+                continue;
+            }
+            ASSERT_TRUE(PollUntil(
+                [&] {
+                    after = player.screenshot();
+                    return !after.isNull() && ColourOf(after, kIndicator) == kGreen;
+                },
+                kLimit));
+            EXPECT_EQ(ChangedOption(before, after), key.option);
+            // On to a fresh position, where nothing is chosen yet.
+            ASSERT_TRUE(player.click(kForward.centre()));
+            ASSERT_TRUE(PollUntil(
+                [&] {
+                    before = player.screenshot();
+                    return !before.isNull() && ColourOf(before, kIndicator) == kRed;
+                },
+                kLimit));
+        }
+    }
+}
+
+namespace {
+
+// The processes of libdbus's session bus start (dbus-launch, dbus-daemon) that
+// were started for `display`: they carry its DISPLAY in their environment.
+int SessionBusProcessesFor(const QString& display) {
+    int found = 0;
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+        if (!comm.open(QIODevice::ReadOnly) || !comm.readAll().startsWith("dbus-")) continue;
+        QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
+        if (environ.open(QIODevice::ReadOnly) &&
+            environ.readAll().split('\0').contains("DISPLAY=" + display.toLatin1()))
+            ++found;
+    }
+    return found;
+}
+
+} // namespace
+
+// Where the session has no bus, the player starts none (libdbus would start
+// one for the X display, for the toolkit's menu and accessibility bridge, and
+// it would outlive the player). Meaningful where dbus-x11 is installed, as
+// tools/setup.sh does.
+TEST(RealWindowSession, WithoutASessionBusThePlayerLeavesNoBusBehind) {
+    XServer server;
+    ASSERT_FALSE(server.display().isEmpty()) << server.error().toStdString();
+    {
+        PlayerWindow player(server, {}, {QStringLiteral("DBUS_SESSION_BUS_ADDRESS")});
+        ASSERT_TRUE(player.waitForWindow(kLimit)) << player.error().toStdString();
+        ASSERT_TRUE(player.requestClose());
+        EXPECT_EQ(player.waitForExit(kLimit), 0) << player.error().toStdString();
+    }
+    // A bus started for the player would be up by the time its window was.
+    EXPECT_EQ(SessionBusProcessesFor(server.display()), 0);
 }

@@ -1,5 +1,7 @@
 #include "x_server.h"
 
+#include "support/private_environment.h"
+
 #include <thread>
 
 namespace vorn::x11 {
@@ -50,7 +52,7 @@ XServer::~XServer() {
 }
 
 QProcessEnvironment XServer::environment() const {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = vorn::test::PrivateEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
