@@ -52,6 +52,32 @@ QString Mid(const QString& text, int start, int count) {
     return text.mid(start - 1, count);
 }
 
+QString Printable(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool bidi = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) ||
+                          u == 0x200E || u == 0x200F || u == 0x061C;
+        if (u == u'\\') {
+            out += QLatin1String("\\\\");
+        } else if (u == u'\n') {
+            out += QLatin1String("\\n");
+        } else if (u == u'\r') {
+            out += QLatin1String("\\r");
+        } else if (u == u'\t') {
+            out += QLatin1String("\\t");
+        } else if (u < 0x20 || (u >= 0x7F && u < 0xA0)) {
+            out += QStringLiteral("\\x%1").arg(static_cast<int>(u), 2, 16, QLatin1Char('0'));
+        } else if (u == 0x2028 || u == 0x2029 || bidi) {
+            out += QStringLiteral("\\u%1").arg(static_cast<int>(u), 4, 16, QLatin1Char('0'));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 long RoundHalfEven(double x) {
     // The default rounding mode rounds to nearest with ties to even.
     return std::lrint(x);

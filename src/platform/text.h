@@ -20,6 +20,13 @@ QString Right(const QString& text, int count);
 // Characters from the 1-based position start, count of them.
 QString Mid(const QString& text, int start, int count);
 
+// A text from a file (a bank, a record, a file name) made safe to print on one
+// line of a terminal or a log: every control character, line or paragraph
+// separator and bidirectional control is written as an escape ("\n", "\t",
+// "\x1b", "\u202e") and a backslash as "\\", so that nothing it holds can
+// move the cursor, recolour the terminal or start a line of its own.
+QString Printable(const QString& text);
+
 // The integer nearest to x, a tie going to the even neighbour.
 long RoundHalfEven(double x);
 

@@ -66,3 +66,20 @@ TEST(RandomSource, ScriptedSequenceIsHandedOutInOrderAndRunningOutIsLoud) {
     EXPECT_EQ(random.Rnd(), 0.5f);
     EXPECT_THROW(random.Rnd(), ProgramError);
 }
+
+TEST(TextServices, PrintableTextHasNoControlLeftAndReadsBackOneToOne) {
+    const struct {
+        const char16_t* text;
+        const char* printed;
+    } cases[] = {
+        {u"Успоредник 7б", "Успоредник 7б"},
+        {u"ред\nОпити: 9999", "ред\\nОпити: 9999"},
+        {u"\x1b[31mчервено\x1b[0m", "\\x1b[31mчервено\\x1b[0m"},
+        {u"a\rb\tc\x7f\x9b", "a\\rb\\tc\\x7f\\x9b"},
+        {u"x\u2028y\u202Ez", "x\\u2028y\\u202ez"},
+        {u"C:\\n", "C:\\\\n"}, // a backslash before n is not a line break
+        {u"%4 %1", "%4 %1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Printable(QString::fromUtf16(c.text)), QString::fromUtf8(c.printed)) << c.printed;
+}
