@@ -6,6 +6,7 @@
 #include "app/play.h"
 #include "app/report_command.h"
 #include "platform/exit_status.h"
+#include "platform/text.h"
 
 #include <QTextStream>
 #include <cstdio>
@@ -15,9 +16,22 @@ namespace {
 
 int Run(int& argc, char** argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
     QTextStream out(stdout), err(stderr);
+    for (int i = 0; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        arguments.append(QString::fromLocal8Bit(raw));
+        // A file name that is not UTF-8 would reach the files as another name
+        // (every byte that is not UTF-8 made a replacement character): refuse
+        // it rather than read or write something else.
+        if (arguments.back().toLocal8Bit() != raw) {
+            err << "vorn-player: "
+                << QStringLiteral(
+                       "аргументът „%1“ не е в UTF-8; преименувайте файла с име в UTF-8.")
+                       .arg(vorn::Printable(arguments.back()))
+                << '\n';
+            return vorn::kExitUsage;
+        }
+    }
 
     const auto parsed = vorn::ParseCommandLine(arguments);
     if (const auto* usage = std::get_if<vorn::UsageError>(&parsed)) {

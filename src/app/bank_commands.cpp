@@ -4,6 +4,7 @@
 #include "bank/bank_export.h"
 #include "bank/bank_file.h"
 #include "platform/exit_status.h"
+#include "platform/text.h"
 #include "shipped/shipped_bank.h"
 
 #include <algorithm>
@@ -33,8 +34,8 @@ QString RefusalMessage(const QString& path, const std::vector<BankIssue>& issues
     QString message =
         FormatIssue(path.isEmpty() ? QStringLiteral("вграденият тест") : path, *first);
     if (const int more = ErrorCount(issues) - 1; more > 0)
-        message +=
-            QStringLiteral(" (и още %1; вижте vorn-player --check-bank %2)").arg(more).arg(path);
+        message += QStringLiteral(" (и още %1; вижте vorn-player --check-bank %2)")
+                       .arg(QString::number(more), Printable(path));
     return message;
 }
 
@@ -45,11 +46,10 @@ int CheckBankCommand(const QString& path, bool strict, QTextStream& out) {
         out << FormatIssue(path, issue) << '\n';
     const int errors = ErrorCount(issues);
     const int warnings = static_cast<int>(issues.size()) - errors;
+    // One substitution pass: a "%4" in the file's name is printed as it is.
     out << QStringLiteral("%1: %2 въпроса, %3 грешки, %4 предупреждения.")
-               .arg(path)
-               .arg(bank.content.questions.size())
-               .arg(errors)
-               .arg(warnings)
+               .arg(Printable(path), QString::number(bank.content.questions.size()),
+                    QString::number(errors), QString::number(warnings))
         << '\n';
     out.flush();
     return errors > 0 || (strict && warnings > 0) ? kExitRefused : kExitOk;

@@ -19,13 +19,12 @@ namespace vorn {
 
 namespace {
 
-// With --results, grading appends the run's record to the file.
-void KeepResults(const QString& path, const BankContent& content, VORN_Prazno& form,
-                 const ClockRandom& random, FormView& view) {
-    const ResultsPlace place{.path = path, .fallbackPath = FallbackResultsPath()};
-    form.Graded = [&form, &random, &view, place, sha256 = BankSha256(content)] {
-        const ResultRecord record = RecordOfRun(form.run(), FactsOfThisRun(sha256, random.seed()));
-        SaveResults(record, place, &view, form.controls().Caption);
+// With --results, grading hands the run's record to the keeper, which
+// appends it to the file while the window goes on.
+void KeepResults(ResultsKeeper& keeper, const BankContent& content, VORN_Prazno& form,
+                 const ClockRandom& random) {
+    form.Graded = [&form, &random, &keeper, sha256 = BankSha256(content)] {
+        keeper.keep(RecordOfRun(form.run(), FactsOfThisRun(sha256, random.seed())));
     };
 }
 
@@ -79,7 +78,10 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     QApplication::setFont(QFont(form.controls().FontName, form.controls().FontSize));
     FormView view(form);
     if (line.quitAfterFirstFrame) QuitAfterFirstFrame(view.canvas());
-    if (!line.results.isEmpty()) KeepResults(line.results, loaded.content, form, random, view);
+    // After the view, so that it goes first: a record being written is waited for.
+    ResultsKeeper keeper({.path = line.results, .fallbackPath = FallbackResultsPath()}, &view,
+                         form.controls().Caption);
+    if (!line.results.isEmpty()) KeepResults(keeper, loaded.content, form, random);
     view.show();
     return app.exec();
 }

@@ -43,27 +43,59 @@ RunFacts FactsOfThisRun(const QString& bankSha256, std::uint32_t seed) {
             .seed = seed};
 }
 
-void SaveResults(const ResultRecord& record, const ResultsPlace& place, QWidget* parent,
-                 const QString& title) {
-    const QByteArray line = RecordLine(record);
+std::optional<QString> KeepRecord(const QByteArray& line, const ResultsPlace& place) {
     const auto failed = AppendRecordLine(place.path, line, place.lockWait);
-    if (!failed) return;
+    if (!failed) return std::nullopt;
     const QString notSaved =
         QStringLiteral("Резултатът не е записан в „%1“: %2").arg(place.path, *failed);
     const auto fallbackFailed = AppendToFallback(line, place);
     if (!fallbackFailed) {
-        ShowWarning(parent, title,
-                    notSaved + QStringLiteral(". Запазен е в „%1“; предайте го на учителя.")
-                                   .arg(place.fallbackPath));
-        return;
+        const QString message =
+            notSaved +
+            QStringLiteral(". Запазен е в „%1“; предайте го на учителя.").arg(place.fallbackPath);
+        SayOnStandardError(message);
+        return message;
     }
-    ShowWarning(parent, title,
-                notSaved + QStringLiteral(", нито в „%1“: %2. Записът следва на стандартната "
-                                          "грешка.")
-                               .arg(place.fallbackPath, *fallbackFailed));
+    const QString message =
+        notSaved + QStringLiteral(", нито в „%1“: %2. Записът следва на стандартната грешка.")
+                       .arg(place.fallbackPath, *fallbackFailed);
+    SayOnStandardError(message);
     // The record as it is, not folded like a message, so that it can be copied.
     std::fprintf(stderr, "vorn-player: %s", line.constData());
     std::fflush(stderr);
+    return message;
+}
+
+void SaveResults(const ResultRecord& record, const ResultsPlace& place, QWidget* parent,
+                 const QString& title) {
+    if (const auto problem = KeepRecord(RecordLine(record), place))
+        ShowWarningBox(parent, title, *problem);
+}
+
+ResultsKeeper::ResultsKeeper(ResultsPlace place, QWidget* parent, QString title)
+    : place_(std::move(place)), parent_(parent), title_(std::move(title)) {}
+
+ResultsKeeper::~ResultsKeeper() {
+    wait();
+}
+
+void ResultsKeeper::wait() {
+    if (worker_.joinable()) worker_.join();
+}
+
+void ResultsKeeper::keep(const ResultRecord& record) {
+    wait(); // one record at a time, in order
+    worker_ = std::thread([this, line = RecordLine(record)] {
+        const auto problem = KeepRecord(line, place_);
+        if (!problem || !parent_) return;
+        // The box belongs to the window's thread.
+        QMetaObject::invokeMethod(
+            parent_.data(),
+            [parent = parent_, title = title_, text = *problem] {
+                if (parent) ShowWarningBox(parent.data(), title, text);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 } // namespace vorn

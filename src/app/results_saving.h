@@ -8,9 +8,11 @@
 #include "results/result_record.h"
 #include "results/results_file.h"
 
+#include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
+#include <optional>
+#include <thread>
 
 namespace vorn {
 
@@ -27,8 +29,36 @@ QString FallbackResultsPath();
 // seed of the run.
 RunFacts FactsOfThisRun(const QString& bankSha256, std::uint32_t seed);
 
-// `title` is the title of the message box, over `parent`.
+// What keeping a record came to: none, or the message for the examinee
+// (already said on standard error, with the record where no file took it).
+// File work only: it may wait for another writer's lock, so it runs off the
+// window's thread.
+std::optional<QString> KeepRecord(const QByteArray& line, const ResultsPlace& place);
+
+// Keeps the record and shows what went wrong in a box over `parent` (titled
+// `title`), all at once.
 void SaveResults(const ResultRecord& record, const ResultsPlace& place, QWidget* parent,
                  const QString& title);
+
+// Keeps records on a thread of its own, so that the window shows the result at
+// once and never freezes while another player holds the file; a problem is
+// shown over `parent` when the record is done. Waits for a record still being
+// written when it goes, so that none is lost at exit.
+class ResultsKeeper {
+public:
+    ResultsKeeper(ResultsPlace place, QWidget* parent, QString title);
+    ~ResultsKeeper();
+    ResultsKeeper(const ResultsKeeper&) = delete;
+    ResultsKeeper& operator=(const ResultsKeeper&) = delete;
+
+    void keep(const ResultRecord& record);
+    void wait(); // until the record being kept is on disk (or told)
+
+private:
+    ResultsPlace place_;
+    QPointer<QWidget> parent_;
+    QString title_;
+    std::thread worker_;
+};
 
 } // namespace vorn

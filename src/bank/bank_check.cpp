@@ -34,8 +34,7 @@ public:
                            .arg(question.key));
         if (matches > 1)
             warning(q, QStringLiteral("ключът „%1“ съвпада с %2 отговора.")
-                           .arg(question.key)
-                           .arg(matches));
+                           .arg(question.key, QString::number(matches)));
         QSet<QString> seen;
         for (const QString& option : question.options) {
             if (seen.contains(option) && option != question.key)

@@ -28,8 +28,8 @@ LoadedBank LoadBankFile(const QString& path) {
     if (!info.exists()) return Refused(QStringLiteral("файлът не съществува."));
     if (!info.isFile()) return Refused(QStringLiteral("това не е файл."));
     if (info.size() > kMaxBankFileBytes)
-        return Refused(QStringLiteral("файлът е по-голям от %1 MiB.")
-                           .arg(kMaxBankFileBytes / (1024 * 1024)));
+        return Refused(
+            QStringLiteral("файлът е по-голям от %1 MiB.").arg(kMaxBankFileBytes / (1024 * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Refused(QStringLiteral("файлът не може да се прочете: %1.").arg(file.errorString()));
@@ -39,6 +39,10 @@ LoadedBank LoadBankFile(const QString& path) {
         PictureFolder folder(info.absolutePath());
         return ReadBankJson(bytes, [&folder](const QString& name) { return folder.read(name); });
     }
+    if (const std::optional<QString> encoding = Utf16Name(bytes))
+        return Refused(QStringLiteral("текстът не е в UTF-8, а в %1; запишете файла като UTF-8.")
+                           .arg(*encoding),
+                       1, 1);
     if (const auto bad = FirstInvalidUtf8(bytes)) {
         const auto [line, column] = PlaceOf(bytes, *bad);
         return Refused(QStringLiteral("текстът не е в UTF-8."), line, column);

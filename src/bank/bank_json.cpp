@@ -139,11 +139,52 @@ private:
     const PictureReader& pictures_;
 };
 
+// The offset of the first raw control character inside a JSON string.
+std::optional<qsizetype> RawControlInText(const QByteArray& json) {
+    bool inText = false, escaped = false;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const auto c = static_cast<unsigned char>(json[i]);
+        if (!inText) {
+            inText = c == '"';
+        } else if (escaped) {
+            escaped = false;
+        } else if (c == '\\') {
+            escaped = true;
+        } else if (c == '"') {
+            inText = false;
+        } else if (c < 0x20) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
     LoadedBank bank;
     Reader read(bank, pictures);
+
+    // What the parser would accept or misname: a file saved as UTF-16, and a
+    // raw control character (a tab, a line break) inside a text, which JSON
+    // allows only written as an escape.
+    if (const std::optional<QString> encoding = Utf16Name(json)) {
+        bank.issues.push_back({.line = 1,
+                               .column = 1,
+                               .message = QStringLiteral("текстът не е в UTF-8, а в %1; "
+                                                         "запишете файла като UTF-8.")
+                                              .arg(*encoding)});
+        return bank;
+    }
+    if (const std::optional<qsizetype> raw = RawControlInText(json)) {
+        const auto [line, column] = PlaceOf(json, *raw);
+        bank.issues.push_back(
+            {.line = line,
+             .column = column,
+             .message = QStringLiteral("управляващ знак в текст: нов ред се пише \\n, "
+                                       "а табулация \\t.")});
+        return bank;
+    }
 
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parsed);

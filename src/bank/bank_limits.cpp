@@ -56,7 +56,8 @@ std::optional<QString> CheckBankLimits(const BankContent& bank) {
     QString message = first.message;
     message[0] = message[0].toUpper();
     if (first.question > 0)
-        message = QStringLiteral("Въпрос %1: %2").arg(first.question).arg(first.message);
+        message =
+            QStringLiteral("Въпрос %1: %2").arg(QString::number(first.question), first.message);
     return message;
 }
 

@@ -25,12 +25,10 @@ PictureResult PictureFolder::read(const QString& name) {
         return QStringLiteral("картинката „%1“ липсва.").arg(name);
     if (!canonical.startsWith(folder_ + u'/'))
         return QStringLiteral("картинката „%1“ е извън папката на банката.").arg(name);
-    if (!file.isFile())
-        return QStringLiteral("„%1“ не е файл с картинка.").arg(name);
+    if (!file.isFile()) return QStringLiteral("„%1“ не е файл с картинка.").arg(name);
     if (file.size() > kMaxPictureFileBytes)
         return QStringLiteral("картинката „%1“ е по-голяма от %2 MiB.")
-            .arg(name)
-            .arg(kMaxPictureFileBytes / (1024 * 1024));
+            .arg(name, QString::number(kMaxPictureFileBytes / (1024 * 1024)));
 
     QFile input(canonical);
     if (!input.open(QIODevice::ReadOnly))
@@ -45,21 +43,50 @@ PictureResult PictureFolder::read(const QString& name) {
     return picture;
 }
 
-std::variant<QSize, QString> DecodedSize(const QByteArray& encoded) {
+namespace {
+
+const QString kAccepted = QStringLiteral("приемат се JPEG, PNG, GIF и BMP");
+
+QString TooLarge(const QSize& size) {
+    return QStringLiteral("%1 × %2 точки е повече от допустимите %3 × %3.")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(kMaxPictureSide);
+}
+
+bool Fits(const QSize& size) {
+    return size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide;
+}
+
+} // namespace
+
+std::variant<QImage, QString> DecodePicture(const QByteArray& encoded) {
     QBuffer buffer;
     buffer.setData(encoded);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer); // no name: the format comes from the content
+    const QByteArray format = reader.format().toLower();
+    if (format.isEmpty())
+        return QStringLiteral("непознат или повреден формат; ") + kAccepted + u'.';
+    if (format != "jpeg" && format != "png" && format != "gif" && format != "bmp")
+        return QStringLiteral("форматът %1 не се приема; ")
+                   .arg(QString::fromLatin1(format.toUpper())) +
+               kAccepted + u'.';
     const QSize declared = reader.size();
-    if (!declared.isValid()) return QStringLiteral("непознат или повреден формат.");
-    if (declared.width() > kMaxPictureSide || declared.height() > kMaxPictureSide)
-        return QStringLiteral("%1 × %2 точки е повече от допустимите %3 × %3.")
-            .arg(declared.width())
-            .arg(declared.height())
-            .arg(kMaxPictureSide);
-    const QImage image = reader.read();
+    if (!declared.isValid()) return QStringLiteral("повреден файл.");
+    if (!Fits(declared)) return TooLarge(declared);
+    // The largest picture the caps allow, in 32-bit pixels, and no more.
+    reader.setAllocationLimit(kMaxPictureSide * kMaxPictureSide * 4 / (1024 * 1024) + 1);
+    QImage image = reader.read();
     if (image.isNull()) return QStringLiteral("повреден файл (%1).").arg(reader.errorString());
-    return image.size();
+    if (!Fits(image.size())) return TooLarge(image.size()); // the header may have lied
+    return image;
+}
+
+std::variant<QSize, QString> DecodedSize(const QByteArray& encoded) {
+    auto decoded = DecodePicture(encoded);
+    if (auto* problem = std::get_if<QString>(&decoded)) return std::move(*problem);
+    return std::get<QImage>(decoded).size();
 }
 
 QSize DeclaredSize(const QByteArray& encoded) {

@@ -10,8 +10,7 @@ std::pair<int, int> PlaceOf(const QByteArray& text, qsizetype offset) {
     const QByteArrayView before(text.constData(), offset);
     const int line = static_cast<int>(before.count('\n')) + 1;
     const qsizetype lineStart = before.lastIndexOf('\n') + 1;
-    const int column =
-        static_cast<int>(QString::fromUtf8(before.sliced(lineStart)).size()) + 1;
+    const int column = static_cast<int>(QString::fromUtf8(before.sliced(lineStart)).size()) + 1;
     return {line, column};
 }
 
@@ -46,6 +45,14 @@ std::optional<qsizetype> FirstInvalidUtf8(const QByteArray& text) {
             if (!continuation(i + k)) return i;
         i += length;
     }
+    return std::nullopt;
+}
+
+std::optional<QString> Utf16Name(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE")) return QStringLiteral("UTF-16 LE");
+    if (bytes.startsWith("\xFE\xFF")) return QStringLiteral("UTF-16 BE");
+    if (bytes.size() >= 2 && bytes[0] != 0 && bytes[1] == 0) return QStringLiteral("UTF-16 LE");
+    if (bytes.size() >= 2 && bytes[0] == 0 && bytes[1] != 0) return QStringLiteral("UTF-16 BE");
     return std::nullopt;
 }
 

@@ -5,15 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QLockFile>
 #include <QRandomGenerator>
 #include <QThread>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <tuple>
 #include <unistd.h>
 
 namespace vorn {
@@ -59,56 +58,28 @@ private:
 };
 
 // Read and write where the file may be read, so that its last byte can be
-// checked; write only where it may not.
+// checked; write only where it may not. Never through a link (in a shared
+// folder a link could point a student's record at any file the player may
+// write), and without waiting: a FIFO would block the open.
 int OpenForAppend(const QByteArray& path, bool& readable) {
-    int fd = ::open(path.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    constexpr int kFlags = O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    int fd = ::open(path.constData(), O_RDWR | kFlags, 0666);
     readable = fd >= 0;
-    if (fd < 0 && errno == EACCES)
-        fd = ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EACCES) fd = ::open(path.constData(), O_WRONLY | kFlags, 0666);
     return fd;
 }
 
-// Which lock file stands at the path (every new lock is a new file); all
-// zero when none.
-using LockIdentity = std::tuple<dev_t, ino_t, time_t, long>;
-LockIdentity IdentityOf(const QString& lockPath) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(lockPath).constData(), &status) != 0) return {};
-    return {status.st_dev, status.st_ino, status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
-}
-
-// Tries often, with a little jitter, rather than QLockFile's own doubling
-// sleeps: a whole class finishing at once holds the lock only briefly each.
-// QLockFile itself takes over the lock of a process that died on this
-// computer. A lock that stays the same file for most of the wait is taken
-// over too (a writer that died elsewhere, or before naming itself), unless a
-// live process still holds it locked; its age is measured on this computer's
-// clock, as the file's time may come from another's.
-bool Lock(QLockFile& lock, const QString& lockPath, std::chrono::milliseconds wait) {
-    lock.setStaleLockTime(0);
+// The lock is the kernel's, on the results file itself: every writer of any
+// user can take it, and it goes with the process that held it, however that
+// ended. Tried often, with a little jitter: a whole class finishing at once
+// holds it only briefly each.
+bool Lock(int fd, std::chrono::milliseconds wait) {
     const QDeadlineTimer deadline(wait);
-    QElapsedTimer unchanged;
-    unchanged.start();
-    LockIdentity seen{};
     for (;;) {
-        if (lock.tryLock(0)) return true;
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) return false;
-        const LockIdentity standing = IdentityOf(lockPath);
-        if (standing != seen) {
-            seen = standing;
-            unchanged.start();
-        } else if (unchanged.hasExpired(wait.count() * 4 / 5) && lock.removeStaleLockFile()) {
-            continue;
-        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) return false;
         QThread::msleep(QRandomGenerator::global()->bounded(2, 20));
     }
-}
-
-QString LockReason(const QLockFile& lock, const QString& lockPath, std::chrono::milliseconds wait) {
-    if (lock.error() == QLockFile::LockFailedError)
-        return QStringLiteral("друг запис държи файла заключен („%1“) повече от %2 s")
-            .arg(lockPath, QLocale(QLocale::Bulgarian).toString(wait.count() / 1000.0));
-    return QStringLiteral("заключващият файл „%1“ не може да се създаде").arg(lockPath);
 }
 
 // Cuts off what this write added; the failure being reported says enough if
@@ -135,36 +106,39 @@ void SyncFolder(const QString& path) {
 
 std::optional<QString> AppendRecordLine(const QString& path, QByteArray line,
                                         std::chrono::milliseconds lockWait) {
-    // Opened before locking: the most exact reason when the path cannot be written.
     bool readable = false;
     Descriptor file(OpenForAppend(QFile::encodeName(path), readable));
-    if (file.get() < 0) return SystemReason(errno);
-
-    const QString lockPath = path + QStringLiteral(".lock");
-    QLockFile lock(lockPath);
-    if (!Lock(lock, lockPath, lockWait)) return LockReason(lock, lockPath, lockWait);
-
+    if (file.get() < 0)
+        return errno == ELOOP ? QStringLiteral("пътят е символна връзка, а не файл")
+                              : SystemReason(errno);
+    // Only a regular file takes records: what the descriptor is, not what the
+    // name was a moment ago.
     struct stat status {};
     if (::fstat(file.get(), &status) != 0) return SystemReason(errno);
-    const bool regular = S_ISREG(status.st_mode);
+    if (!S_ISREG(status.st_mode)) return QStringLiteral("това не е обикновен файл");
+    ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
+
+    if (!Lock(file.get(), lockWait))
+        return QStringLiteral("друг процес държи файла заключен повече от %1 s")
+            .arg(QLocale(QLocale::Bulgarian).toString(lockWait.count() / 1000.0));
+    if (::fstat(file.get(), &status) != 0) return SystemReason(errno);
     const off_t before = status.st_size;
-    if (regular && before > 0 && readable && !EndsInNewline(file.get(), before)) line.prepend('\n');
+    if (before > 0 && readable && !EndsInNewline(file.get(), before)) line.prepend('\n');
 
     const ssize_t written = ::write(file.get(), line.constData(), std::size_t(line.size()));
     const int writeError = errno;
     if (written != line.size()) {
-        if (regular) CutBack(file.get(), before);
+        CutBack(file.get(), before);
         return written < 0 ? SystemReason(writeError)
                            : QStringLiteral("записът прекъсна след %1 от %2 байта")
-                                 .arg(written)
-                                 .arg(line.size());
+                                 .arg(QString::number(written), QString::number(line.size()));
     }
     if (::fsync(file.get()) != 0) {
         const int syncError = errno;
-        if (regular) CutBack(file.get(), before);
+        CutBack(file.get(), before);
         return SystemReason(syncError);
     }
-    if (regular && before == 0) SyncFolder(path);
+    if (before == 0) SyncFolder(path);
     if (!file.close()) return SystemReason(errno);
     return std::nullopt;
 }

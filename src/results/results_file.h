@@ -1,13 +1,13 @@
 #pragma once
 // Appending a record to a results file that many players share, perhaps on a
 // shared folder at the same moment. A record is written whole or not at all:
-// under a lock file beside it ("<file>.lock"), as one write of the complete
-// line, flushed to disk before success is told. A line left unfinished by a
-// writer that crashed is not continued: the record starts on a new line. A
-// short write is cut back to the size the file had; earlier records are never
-// touched. A lock left by a writer that died is taken over: at once when it
-// died on this computer, otherwise once it has stood unchanged for four fifths
-// of the wait. The folder must let the player create the lock file.
+// under the kernel's lock on the file itself (which every writer can take
+// and which goes with a writer that died), as one write of the complete line,
+// flushed to disk before success is told. A line left unfinished by a writer
+// that crashed is not continued: the record starts on a new line. A short
+// write is cut back to the size the file had; earlier records are never
+// touched. Only a regular file is written: a symbolic link, a FIFO or a
+// device at the path is refused.
 
 #include <QByteArray>
 #include <QString>

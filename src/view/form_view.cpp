@@ -1,6 +1,7 @@
 #include "form_view.h"
 
 #include "accessibility.h"
+#include "bank/bank_pictures.h"
 #include "icon.h"
 #include "messages.h"
 #include "option_frame.h"
@@ -62,8 +63,11 @@ public:
         if (!picture) return {};
         if (picture != last_) {
             last_ = picture;
-            pixmap_ = QPixmap();
-            pixmap_.loadFromData(picture->encoded);
+            // Decoded only as a bank's picture may be: the accepted formats,
+            // within the caps; anything else shows nothing.
+            const auto decoded = DecodePicture(picture->encoded);
+            const auto* image = std::get_if<QImage>(&decoded);
+            pixmap_ = image ? QPixmap::fromImage(*image) : QPixmap();
         }
         return pixmap_;
     }
@@ -123,9 +127,8 @@ void FormView::press(const CommandButton& button, const std::function<void()>& e
 void FormView::choose(int index) {
     const OptionButton& option = controls().Option1(index);
     if (TakesInput(option, controls().Frame1))
-        deliver(option.Caption, [this, index] {
-            form_.Option1_Click(static_cast<std::int16_t>(index));
-        });
+        deliver(option.Caption,
+                [this, index] { form_.Option1_Click(static_cast<std::int16_t>(index)); });
 }
 
 void FormView::fail(const QString& what, const QString& detail) {
@@ -148,7 +151,8 @@ void FormView::buildMenu() {
     QAction* author = menuBar()->addAction(withMnemonic(controls().autor.Caption));
     author->setObjectName(controls().autor.Name);
     connect(author, &QAction::triggered, this, [this] {
-        if (TakesInput(controls().autor)) deliver(controls().autor.Caption, [this] { form_.autor_Click(); });
+        if (TakesInput(controls().autor))
+            deliver(controls().autor.Caption, [this] { form_.autor_Click(); });
     });
     refreshers_.push_back([this, exit, author, withMnemonic] {
         exit->setText(withMnemonic(controls().izhod(0).Caption));
@@ -234,7 +238,8 @@ void FormView::buildControls() {
     frame_ = frame;
     frame->setAutoFillBackground(true);
     refreshers_.push_back([this, frame] {
-        SetBackground(frame, QPalette::Window, SystemFallback(controls().Frame1.BackColor, palette()));
+        SetBackground(frame, QPalette::Window,
+                      SystemFallback(controls().Frame1.BackColor, palette()));
     });
     for (int i = 0; i <= 4; ++i) {
         const OptionButton& option = controls().Option1(i);

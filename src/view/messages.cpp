@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include "platform/text.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -11,6 +13,7 @@ namespace {
 QMessageBox* OpenBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                      const QString& text) {
     auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText); // the text may quote a bank or a file name
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setObjectName(QStringLiteral("message"));
     box->open();
@@ -25,7 +28,7 @@ bool DisplayIsSeen() {
 }
 
 void SayOnStandardError(const QString& text) {
-    QString line = text.simplified();
+    const QString line = Printable(text.simplified()); // one line, nothing a terminal acts on
     std::fprintf(stderr, "vorn-player: %s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
 }
@@ -38,6 +41,7 @@ void ShowErrorAndWait(const QString& title, const QString& text) {
 void ShowErrorBoxAndWait(const QString& title, const QString& text) {
     if (!DisplayIsSeen()) return;
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText); // the text may quote a bank or a file name
     box.exec();
 }
 
@@ -54,6 +58,10 @@ void ShowErrorThen(QWidget* parent, const QString& title, const QString& text,
 
 void ShowWarning(QWidget* parent, const QString& title, const QString& text) {
     SayOnStandardError(text);
+    ShowWarningBox(parent, title, text);
+}
+
+void ShowWarningBox(QWidget* parent, const QString& title, const QString& text) {
     OpenBox(parent, QMessageBox::Warning, title, text);
 }
 

@@ -31,5 +31,7 @@ void ShowErrorThen(QWidget* parent, const QString& title, const QString& text,
 
 // A notice that does not stop the program (standard error and a box).
 void ShowWarning(QWidget* parent, const QString& title, const QString& text);
+// The same without standard error, for a notice said there already.
+void ShowWarningBox(QWidget* parent, const QString& title, const QString& text);
 
 } // namespace vorn

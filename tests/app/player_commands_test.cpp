@@ -118,3 +118,27 @@ TEST(PlayerCommands, ReportNeedsNoDisplay) {
     const Ran none = RunPlayer({"--report", dir.filePath("none.jsonl")});
     EXPECT_EQ(none.status, vorn::kExitRefused);
 }
+
+// Whatever a bank or a file name holds, the checker prints one line per
+// message with nothing a terminal acts on, and a name with "%4" as it is.
+TEST(PlayerCommands, TheCheckersLinesAreOneLineEachWithNoControlAndNoFormatFromData) {
+    QTemporaryDir dir;
+    const QString gift = Write(dir, QStringLiteral("%4 тест\x1b[2J.gift"),
+                               "Q1 {=a ~a ~b}\n\nQ2 {=a ~b}\n\nQ3 {=\x1b[31mx\nОпити: 9999 ~y}\n");
+    const Ran checked = RunPlayer({"--check-bank", gift});
+    const QStringList lines = checked.out.split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
+        EXPECT_TRUE(line.startsWith(dir.path() + QStringLiteral("/%4 тест\\x1b[2J.gift")))
+            << line.toStdString();
+        for (const QChar c : line)
+            EXPECT_FALSE(c.unicode() < 0x20) << line.toStdString();
+    }
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(": 3 въпроса, 0 грешки, 1 предупреждения.")))
+        << lines.last().toStdString();
+    // Its warning on standard error when it is played, too.
+    const Ran played =
+        RunPlayer({"--bank", gift, "-platform", "offscreen", "--quit-after-first-frame"});
+    EXPECT_TRUE(played.err.contains(QStringLiteral("\\x1b[2J"))) << played.err.toStdString();
+    EXPECT_EQ(played.err.count(u'\x1b'), 0);
+}

@@ -9,17 +9,19 @@
 #include "view/form_view.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <sys/file.h>
 
 using namespace vorn;
 using namespace std::chrono_literals;
@@ -70,16 +72,16 @@ TEST(ResultsSaving, AFailedWriteIsToldAndTheRecordKeptInTheFallbackFile) {
     ASSERT_TRUE(QFile::link("/dev/full", dir.filePath("full.jsonl")));
     QFile plain(dir.filePath("plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    QLockFile held(dir.filePath("busy.jsonl.lock"));
-    ASSERT_TRUE(held.lock());
+    QFile busy(dir.filePath("busy.jsonl"));
+    ASSERT_TRUE(busy.open(QIODevice::WriteOnly));
+    ASSERT_EQ(::flock(busy.handle(), LOCK_EX), 0); // another writer, on another descriptor
     const struct {
         QString path, reason;
     } cases[] = {
-        {dir.filePath("full.jsonl"), "няма място на диска"},
+        {dir.filePath("full.jsonl"), "пътят е символна връзка, а не файл"},
         {dir.filePath("plain/results.jsonl"), "част от пътя не е папка"},
         {dir.filePath("missing/results.jsonl"), "папката не съществува"},
-        {dir.filePath("busy.jsonl"), "друг запис държи файла заключен („" +
-                                         dir.filePath("busy.jsonl.lock") + "“) повече от 0,1 s"},
+        {dir.filePath("busy.jsonl"), "друг процес държи файла заключен повече от 0,1 s"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason.toStdString());
@@ -99,17 +101,45 @@ TEST(ResultsSaving, AFailedWriteIsToldAndTheRecordKeptInTheFallbackFile) {
 
 TEST(ResultsSaving, WhenTheFallbackFailsTooTheRecordGoesToStandardError) {
     QTemporaryDir dir;
-    ASSERT_TRUE(QFile::link("/dev/full", dir.filePath("full.jsonl")));
     QFile plain(dir.filePath("plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    const ResultsPlace place{dir.filePath("full.jsonl"), dir.filePath("plain/fallback.jsonl")};
+    const ResultsPlace place{dir.filePath("plain/results.jsonl"),
+                             dir.filePath("plain/fallback.jsonl")};
     const Graded graded = GradeInWindow(place);
     const QStringList lines = graded.said.split(u'\n');
     ASSERT_EQ(lines.size(), 3) << graded.said.toStdString(); // two, and the last newline
     EXPECT_EQ(lines[0], "vorn-player: Резултатът не е записан в „" + place.path +
-                            "“: няма място на диска, нито в „" + place.fallbackPath +
+                            "“: част от пътя не е папка, нито в „" + place.fallbackPath +
                             "“: част от пътя не е папка. Записът следва на стандартната грешка.");
     ASSERT_TRUE(lines[1].startsWith("vorn-player: {"));
     EXPECT_EQ(QJsonDocument::fromJson(lines[1].mid(13).toUtf8()).object()["seed"], 7);
     EXPECT_EQ(graded.caption, QStringLiteral("Резултат: 2/4 = 50%"));
+}
+
+TEST(ResultsSaving, TheResultShowsAtOnceWhileAnotherPlayerHoldsTheFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("class.jsonl");
+    QFile other(path);
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    ASSERT_EQ(::flock(other.handle(), LOCK_EX), 0);
+
+    const auto run =
+        test::StartRun(test::MakeBank({.questions = 3}), test::StepThenIdentity(0.1f, 4));
+    VORN_Prazno& f = *run->form;
+    FormView view(f);
+    ResultsKeeper keeper({path, dir.filePath("fallback.jsonl"), 5s}, &view, QString());
+    f.Graded = [&] { keeper.keep(RecordOfRun(f.run(), {.seed = 7})); };
+    view.show();
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(view.widgetFor("Command2(0)"), Qt::LeftButton);
+    EXPECT_LT(clock.elapsed(), 2000) << "the click returned while the file was locked";
+    EXPECT_EQ(qobject_cast<QLabel*>(view.widgetFor("Label1(1)"))->text(),
+              QStringLiteral("Резултат: 0/4 = 0%"));
+    EXPECT_EQ(Contents(path), QByteArray()) << "not written yet";
+
+    ::flock(other.handle(), LOCK_UN); // the other player is done
+    keeper.wait();
+    EXPECT_EQ(Contents(path).count('\n'), 1) << "the record followed";
+    EXPECT_FALSE(QFile::exists(dir.filePath("fallback.jsonl")));
 }

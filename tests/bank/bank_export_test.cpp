@@ -7,8 +7,14 @@
 #include "support/test_banks.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace vorn;
 
@@ -63,4 +69,48 @@ TEST(BankExport, AFailureNamesTheFile) {
         ExportBank(test::MakeBank({.questions = 3}), dir.filePath("file/b.vorn.json"));
     ASSERT_TRUE(failed);
     EXPECT_TRUE(failed->contains(dir.filePath("file/b"))) << failed->toStdString();
+}
+
+// A target that is not a regular file is refused before anything is written,
+// and a failed export leaves nothing of its own behind.
+TEST(BankExport, WhatIsInTheWayIsRefusedAndAFailureLeavesNothing) {
+    BankContent bank = test::MakeBank({.questions = 3});
+    bank.questions[0].picture = Encoded("PNG");
+    QTemporaryDir dir;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo.vorn.json")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.vorn.json"));
+    QFile blocker(dir.filePath("blocked-pictures"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the picture folder goes
+    const struct {
+        QString path, error;
+    } cases[] = {
+        {dir.filePath("fifo.vorn.json"), "не е обикновен файл"},
+        {QStringLiteral("/dev/null"), "не е обикновен файл"},
+        {dir.filePath("folder.vorn.json"), "не е обикновен файл"},
+        {dir.filePath("blocked.vorn.json"), "не е папка"},
+        {QString(), "няма име на файл"},
+        {dir.filePath("sub") + u'/', "няма име на файл"},
+    };
+    for (const auto& c : cases) {
+        const auto failed = ExportBank(bank, c.path);
+        ASSERT_TRUE(failed) << c.path.toStdString();
+        EXPECT_TRUE(failed->contains(c.error)) << failed->toStdString();
+    }
+    // The picture is written, then the bank file cannot be: files may grow to
+    // 150 bytes only, more than a picture, less than the bank.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = saved;
+    limited.rlim_cur = 150;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const auto cut = ExportBank(bank, dir.filePath("cut.vorn.json"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_TRUE(cut);
+    EXPECT_EQ(QFileInfo(dir.filePath("fifo.vorn.json")).isFile(), false) << "still a FIFO";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+              (QStringList{"blocked-pictures", "fifo.vorn.json", "folder.vorn.json"}))
+        << "no bank file and no picture folder were left";
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("-pictures"))) << "not in the working folder";
 }

@@ -5,6 +5,7 @@
 #include "bank/bank_issue.h"
 #include "support/pictures.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -67,6 +68,10 @@ TEST(BankFile, MalformedOrWrongTextIsRefusedWithItsPlace) {
          "b: грешка: въпрос 2: полето „options“ трябва да е списък от текстове"},
         {Bank(R"({"text": "x", "options": ["1"], "key": 1})"), "b: грешка: въпрос 1: полето „key“"},
         {Bank("7"), "b: грешка: въпрос 1: всеки въпрос трябва да е обект"},
+        {"{\"format\": \"vorn-bank\",\n \"x\": \"a\tb\"}",
+         "b:2:9: грешка: управляващ знак в текст"},
+        {QByteArray("{\0\"\0f\0\"\0}\0", 10), "b:1:1: грешка: текстът не е в UTF-8, а в UTF-16 LE"},
+        {QByteArray("\xFE\xFF\0{\0}", 6), "b:1:1: грешка: текстът не е в UTF-8, а в UTF-16 BE"},
     };
     for (const auto& c : cases) {
         Folder folder;
@@ -81,6 +86,34 @@ TEST(BankFile, PicturesComeOnlyFromTheBanksOwnFolderAndMustDecode) {
     folder.write("pictures/ok.jpg", test::EncodedImage(20, 10));
     folder.write("pictures/broken.jpg", "not a picture");
     folder.write("outside.jpg", test::EncodedImage(20, 10));
+    for (const char* format : {"png", "bmp"})
+        folder.write(QStringLiteral("pictures/ok.%1").arg(format),
+                     test::EncodedImage(20, 10, format));
+    // Qt writes no GIF: the smallest one, a transparent pixel, byte by byte.
+    folder.write("pictures/ok.gif",
+                 QByteArray("GIF89a\1\0\1\0\x80\0\0\xFF\xFF\xFF\0\0\0!\xF9\4\1\0\0\0\0"
+                            ",\0\0\0\0\1\0\1\0\0\2\2D\1\0;",
+                            43));
+    folder.write("pictures/wide.png", test::EncodedImage(4001, 1, "png"));
+    // An SVG that draws a file from elsewhere, and an icon that declares 16 × 16
+    // around a picture of 5600 × 5600.
+    folder.write(
+        "pictures/outside.svg",
+        "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'><image href='file://" +
+            QFile::encodeName(folder.dir.filePath("outside.jpg")) +
+            "' width='10' height='10'/></svg>");
+    QImage huge(5600, 5600, QImage::Format_Mono);
+    huge.fill(0);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(huge.save(&buffer, "PNG"));
+    QByteArray icon("\0\0\1\0\1\0", 6);              // reserved, type 1 (icon), one image
+    icon += QByteArray("\x10\x10\0\0\1\0\x20\0", 8); // 16 × 16, 1 plane, 32 bits
+    for (const quint32 v : {static_cast<quint32>(png.size()), quint32{22}})
+        for (int b = 0; b < 4; ++b)
+            icon += static_cast<char>((v >> (8 * b)) & 0xFF);
+    folder.write("pictures/lying.ico", icon + png);
     QDir().mkpath(folder.dir.filePath("bank"));
     ASSERT_TRUE(
         QFile::link(folder.dir.filePath("outside.jpg"), folder.dir.filePath("bank/link.jpg")));
@@ -89,7 +122,13 @@ TEST(BankFile, PicturesComeOnlyFromTheBanksOwnFolderAndMustDecode) {
         QString expected; // empty: read
     } cases[] = {
         {"pictures/ok.jpg", ""},
+        {"pictures/ok.png", ""},
+        {"pictures/ok.gif", ""},
+        {"pictures/ok.bmp", ""},
         {"pictures/../pictures/ok.jpg", ""},
+        {"pictures/wide.png", "4001 × 1 точки е повече"},
+        {"pictures/outside.svg", "форматът SVG не се приема; приемат се JPEG, PNG, GIF и BMP"},
+        {"pictures/lying.ico", "форматът ICO не се приема"},
         {"pictures/none.jpg", "липсва"},
         {"pictures/broken.jpg", "не може да се покаже"},
         {"../outside.jpg", "извън папката"},

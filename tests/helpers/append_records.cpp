@@ -12,7 +12,7 @@
 using namespace vorn;
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv); // the lock file names the running program
+    QCoreApplication app(argc, argv);
     if (argc != 4 && argc != 5) return 2;
     const QString path = QString::fromLocal8Bit(argv[1]);
     const QString writer = QString::fromLocal8Bit(argv[2]);

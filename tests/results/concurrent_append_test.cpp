@@ -75,9 +75,8 @@ TEST(ConcurrentAppend, TwentyWritersAtOnceLoseNoRecord) {
     EXPECT_EQ(distinct.size(), 4000);
 }
 
-// Where the kill lands inside the lock, the next writer takes the dead one's
-// lock over: at once when the lock names the dead process, after four fifths
-// of its wait (shortened here) when it was killed before naming itself.
+// Wherever the kill lands, inside the lock or not, the kernel releases the
+// dead writer's lock and the next one carries on at once.
 TEST(ConcurrentAppend, AWriterKilledMidRunLeavesWholeLinesAndTheNextOneCarriesOn) {
     QTemporaryDir dir(Folder());
     const QString path = dir.filePath("results.jsonl");
@@ -89,12 +88,7 @@ TEST(ConcurrentAppend, AWriterKilledMidRunLeavesWholeLinesAndTheNextOneCarriesOn
     ASSERT_TRUE(killed->waitForFinished());
     const std::size_t before = Records(path).size();
     EXPECT_GT(before, 0u);
-    QFile lock(path + ".lock");
-    std::cout << "killed after " << before << " records, "
-              << (!lock.exists() ? "not holding the lock"
-                  : lock.size()  ? "holding the lock"
-                                 : "holding the lock, not yet named")
-              << '\n';
+    std::cout << "killed after " << before << " records\n";
 
     QElapsedTimer clock;
     clock.start();

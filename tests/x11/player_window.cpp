@@ -47,7 +47,14 @@ bool PlayerWindow::waitForWindow(milliseconds limit) {
         },
         limit);
     if (!found) {
-        error_ = QStringLiteral("no window of the player appeared");
+        const ToolResult all = server_.run(QStringLiteral("xdotool"), {"search", "--pid", pid});
+        const bool ended = player_.waitForFinished(100);
+        error_ = QStringLiteral("no window of the player appeared (%1; its windows: %2)")
+                     .arg(!ended ? QStringLiteral("still running")
+                          : player_.exitStatus() == QProcess::CrashExit
+                              ? QStringLiteral("it crashed")
+                              : QStringLiteral("it ended with status %1").arg(player_.exitCode()),
+                          QString::fromLatin1(all.out).simplified());
         return false;
     }
     const ToolResult geometry =

@@ -17,10 +17,13 @@ bool PollUntil(const std::function<bool()>& done, milliseconds limit) {
 
 XServer::XServer() {
     // -displayfd: the server picks a free display and writes its number once
-    // it accepts connections.
+    // it accepts connections. -noreset: an X server resets when its last
+    // client leaves, and refuses connections meanwhile; a tool that polls
+    // (xdotool, setxkbmap) would then make the player fail to connect now and
+    // then, and a reset would also drop the keyboard layout set for a test.
     server_.setStandardErrorFile(QProcess::nullDevice());
-    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0",
-                                           "1024x768x24", "-nocursor"});
+    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp", "-noreset",
+                                           "-screen", "0", "1024x768x24", "-nocursor"});
     if (!server_.waitForStarted(10000)) {
         error_ = QStringLiteral("Xvfb did not start: ") + server_.errorString();
         return;
