@@ -191,3 +191,48 @@ TEST(ResultsReading, WhatIsNotARegularFileIsRefusedUnread) {
                              "\nvorn-player: няма нито един запис на резултат.\n");
     }
 }
+
+TEST(ReportOfRecordTexts, ControlCharactersOfARecordArePrintedEscaped) {
+    const struct {
+        QString json, printed; // the text as written inside JSON, as the report shows it
+    } cases[] = {
+        {R"(\u001b[2J)", R"(\x1b[2J)"},
+        {R"(\nОпити: 9999)", R"(\nОпити: 9999)"},
+        {R"(\u202eабв)", R"(\u202eабв)"},
+        {R"(a\\b)", R"(a\\b)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.printed.toStdString());
+        QTemporaryDir dir;
+        QFile file(dir.filePath("r.jsonl"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Line(c.json, 'a', 50, {"R", c.json}));
+        file.close();
+        const Reported r = Report({file.fileName()}, ReportFormat::Text);
+        EXPECT_TRUE(r.out.startsWith("Тест „" + c.printed + "“\n")) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains("най-честа грешка „" + c.printed + "“ (100,0 %)\n"));
+        EXPECT_EQ(r.out.count(u'\n'), 3 + 2 + 11 + 1 + 2) << "no line of its own";
+    }
+}
+
+TEST(ReportOfRecordTexts, CsvCellsThatASpreadsheetTakesForFormulasStayText) {
+    const struct {
+        QString json, cell; // the title as written inside JSON, its CSV cell
+    } cases[] = {
+        {"=1+1", "\"'=1+1\""},    {"+7", "\"'+7\""},
+        {"-2", "\"'-2\""},        {"@SUM(A1)", "\"'@SUM(A1)\""},
+        {R"(\t=1)", "\"'\t=1\""}, {R"(=A1,\"b\")", R"("'=A1,""b""")"},
+        {"a=b", "a=b"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell.toStdString());
+        QTemporaryDir dir;
+        QFile file(dir.filePath("r.jsonl"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Line(c.json, 'a', 100, {"R"}));
+        file.close();
+        const QStringList rows = Report({file.fileName()}, ReportFormat::Csv).out.split(u'\n');
+        ASSERT_EQ(rows.size(), 3);
+        EXPECT_TRUE(rows[1].startsWith(c.cell + ',' + QString(64, u'a'))) << rows[1].toStdString();
+    }
+}
