@@ -17,7 +17,7 @@ void TellSkipped(QTextStream& err, const QString& what, const SkippedLines& skip
     if (skipped.count > skipped.listed.size())
         listed += QStringLiteral(" и още %1").arg(skipped.count - skipped.listed.size());
     err << "vorn-player: "
-        << QStringLiteral("%1: %2 (%3).").arg(what).arg(skipped.count).arg(listed) << '\n';
+        << QStringLiteral("%1: %2 (%3).").arg(what, QString::number(skipped.count), listed) << '\n';
 }
 
 } // namespace

@@ -47,7 +47,7 @@ void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read
     const QString name = Printable(path);
     LineReader lines(device, kMaxRecordLineBytes);
     while (const std::optional<ReadLine> line = lines.next()) {
-        const QString where = QStringLiteral("%1:%2").arg(name).arg(line->number);
+        const QString where = QStringLiteral("%1:%2").arg(name, QString::number(line->number));
         if (!line->text) {
             read.tooLong.add(where);
             continue;
