@@ -7,11 +7,21 @@ namespace vorn {
 
 namespace {
 
+// A spreadsheet takes a cell beginning with one of these as a formula, and a
+// title or an option from a record is anyone's text. Such a cell gets an
+// apostrophe before it, which shows it as text, and is quoted. The figures
+// of the report never begin with one.
+bool ReadsAsFormula(const QString& text) {
+    return !text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front());
+}
+
 QString Field(const QString& text) {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
+    const bool formula = ReadsAsFormula(text);
+    if (!formula && !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
         !text.contains(u'\r'))
         return text;
-    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    const QString cell = formula ? u'\'' + text : text;
+    return u'"' + QString(cell).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
 QString Row(const QStringList& fields) {

@@ -1,22 +1,46 @@
 #pragma once
-// Reading results files for a report: every line that is a record counts; a
-// line that is not (a fragment, another program's text, a later version) is
-// skipped and named; blank lines are passed over. A file that cannot be read
-// is named and the others still count.
+// Reading results files for a report: every line that is a record agreeing
+// with itself counts; a line that is not (a fragment, another program's text,
+// a later version), a record that contradicts itself or a line too long to be
+// a record is skipped and named; blank lines are passed over. A file that
+// cannot be read, or is not a regular file, is named and the others still
+// count. Memory stays bounded by the records kept, whatever else a file holds.
 
 #include "result_record.h"
 
+#include <QIODevice>
 #include <QStringList>
+#include <map>
 #include <vector>
 
 namespace vorn {
 
+// Far above any record a run writes (a thousand questions of long options),
+// far below what would strain memory.
+inline constexpr qsizetype kMaxRecordLineBytes = 1024 * 1024;
+// Skipped lines named in full per kind; the rest are only counted, so that a
+// file of garbage gives a short message.
+inline constexpr int kListedSkips = 20;
+
+struct SkippedLines {
+    qint64 count = 0;
+    QStringList listed; // the first kListedSkips: "path:line", printable
+
+    void add(const QString& where);
+};
+
 struct ReadResults {
     std::vector<ResultRecord> records; // in the order of the files and their lines
-    QStringList skipped;               // "path:line" of each line that is not a record
-    QStringList unreadable;            // "path: why", Bulgarian
+    SkippedLines notRecords;
+    SkippedLines tooLong;
+    SkippedLines inconsistent;        // "path:line: why"
+    QStringList unreadable;           // "path: why", Bulgarian, printable
+    std::map<QString, int> bankSizes; // questions per fingerprint, from its first record
 };
 
 ReadResults ReadResultsFiles(const QStringList& paths);
+
+// The lines of one open device, named `path` in what is skipped, added to `read`.
+void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read);
 
 } // namespace vorn

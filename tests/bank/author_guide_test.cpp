@@ -5,6 +5,7 @@
 #include "bank/bank_check.h"
 #include "bank/bank_file.h"
 #include "results/bank_fingerprint.h"
+#include "results/record_consistency.h"
 #include "results/result_record.h"
 
 #include <QDir>
@@ -63,4 +64,5 @@ TEST(AuthorGuide, ItsRecordIsOneOfItsExampleBank) {
               BankSha256(LoadExample(dir, "json", "{", "guide.vorn.json").content));
     EXPECT_EQ(record->questions.size(), 3u);
     EXPECT_TRUE(record->check);
+    EXPECT_EQ(RecordInconsistency(*record), std::nullopt);
 }

@@ -4,17 +4,20 @@
 
 #include "app/report_command.h"
 #include "platform/exit_status.h"
+#include "results/results_reading.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace vorn;
 
 namespace {
 
 // A record line of bank `sha` (one letter, repeated): per question "R" right,
-// "-" unanswered, else the wrong option chosen; question n's key is "kn".
+// "-" unanswered, else the wrong option chosen; question n's key is "kn". The
+// score is the count of "R"; the percentage is given as it should be.
 QByteArray Line(const QString& title, char sha, int percent, const QStringList& answers) {
     QStringList questions;
     for (int n = 1; n <= answers.size(); ++n) {
@@ -28,9 +31,10 @@ QByteArray Line(const QString& title, char sha, int percent, const QStringList& 
     }
     return QString(R"({"format":"vorn-results","version":1,"time":"2024-05-14T09:00:00Z",)"
                    R"("user":"u","host":"h","program":"1.0","bank":{"title":"%1","sha256":"%2"},)"
-                   R"("seed":1,"score":0,"total":%3,"percent":%4,"verdict":null,)"
-                   R"("questions":[%5],"check":null})")
+                   R"("seed":1,"score":%3,"total":%4,"percent":%5,"verdict":null,)"
+                   R"("questions":[%6],"check":null})")
         .arg(title, QString(64, QLatin1Char(sha)))
+        .arg(answers.count("R"))
         .arg(answers.size())
         .arg(percent)
         .arg(questions.join(','))
@@ -130,4 +134,105 @@ TEST_F(ResultsReport, WithoutASingleRecordItFails) {
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.endsWith("vorn-player: няма нито един запис на резултат.\n"))
         << r.err.toStdString();
+}
+
+TEST(ResultsReading, WhatIsSkippedIsToldOnOneLinePerKind) {
+    const QByteArray record = Line("Т", 'a', 50, {"R", "x"}) + '\n';
+    const QByteArray over(kMaxRecordLineBytes + 1, 'x'), blank(kMaxRecordLineBytes, ' ');
+    const struct {
+        const char* file;
+        QByteArray lines;
+        QString err; // F stands for the file
+    } cases[] = {
+        {"a line over 1 MiB", record + over + '\n' + record,
+         "пропуснати редове, по-дълги от 1 MiB: 1 (F:2).\n"},
+        {"a blank line of 1 MiB", blank + '\n' + record, ""},
+        {"25 lines of text", QByteArray("x\n").repeated(25) + record,
+         "пропуснати редове, които не са записи на резултати: 25 (F:1, F:2, F:3, F:4, F:5, F:6, "
+         "F:7, F:8, F:9, F:10, F:11, F:12, F:13, F:14, F:15, F:16, F:17, F:18, F:19, F:20 и още "
+         "5).\n"},
+        {"a wrong percentage", Line("Т", 'a', 100, {"R", "x"}) + '\n' + record,
+         "пропуснати записи, които си противоречат: 1 (F:1: 100 %, а 1 от 2 е 50 %).\n"},
+        {"a record of another size", record + Line("Т", 'a', 100, {"R", "R", "R"}),
+         "пропуснати записи, които си противоречат: 1 (F:2: въпросите са 3, а в първия запис на "
+         "същия тест са 2).\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("r.jsonl"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.lines) == c.lines.size());
+        file.close();
+        const Reported r = Report({file.fileName()}, ReportFormat::Text);
+        EXPECT_EQ(r.status, kExitOk);
+        const QString err = QString(c.err).replace("F:", file.fileName() + ':');
+        EXPECT_EQ(r.err, err.isEmpty() ? err : "vorn-player: " + err);
+    }
+}
+
+TEST(ResultsReading, WhatIsNotARegularFileIsRefusedUnread) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct {
+        QString path, printed, why;
+    } cases[] = {
+        {fifo, fifo, "това не е обикновен файл (а устройство, канал или гнездо)."},
+        {"/dev/zero", "/dev/zero", "това не е обикновен файл (а устройство, канал или гнездо)."},
+        {dir.path(), dir.path(), "това е папка, а не файл."},
+        {dir.filePath("a\nОпити: 9\x1b[2J"), dir.filePath("a\\nОпити: 9\\x1b[2J"),
+         "файлът не съществува."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.printed.toStdString());
+        const Reported r = Report({c.path}, ReportFormat::Text);
+        EXPECT_EQ(r.status, kExitRefused);
+        EXPECT_EQ(r.err, "vorn-player: " + c.printed + ": " + c.why +
+                             "\nvorn-player: няма нито един запис на резултат.\n");
+    }
+}
+
+TEST(ReportOfRecordTexts, ControlCharactersOfARecordArePrintedEscaped) {
+    const struct {
+        QString json, printed; // the text as written inside JSON, as the report shows it
+    } cases[] = {
+        {R"(\u001b[2J)", R"(\x1b[2J)"},
+        {R"(\nОпити: 9999)", R"(\nОпити: 9999)"},
+        {R"(\u202eабв)", R"(\u202eабв)"},
+        {R"(a\\b)", R"(a\\b)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.printed.toStdString());
+        QTemporaryDir dir;
+        QFile file(dir.filePath("r.jsonl"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Line(c.json, 'a', 50, {"R", c.json}));
+        file.close();
+        const Reported r = Report({file.fileName()}, ReportFormat::Text);
+        EXPECT_TRUE(r.out.startsWith("Тест „" + c.printed + "“\n")) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains("най-честа грешка „" + c.printed + "“ (100,0 %)\n"));
+        EXPECT_EQ(r.out.count(u'\n'), 3 + 2 + 11 + 1 + 2) << "no line of its own";
+    }
+}
+
+TEST(ReportOfRecordTexts, CsvCellsThatASpreadsheetTakesForFormulasStayText) {
+    const struct {
+        QString json, cell; // the title as written inside JSON, its CSV cell
+    } cases[] = {
+        {"=1+1", "\"'=1+1\""},    {"+7", "\"'+7\""},
+        {"-2", "\"'-2\""},        {"@SUM(A1)", "\"'@SUM(A1)\""},
+        {R"(\t=1)", "\"'\t=1\""}, {R"(=A1,\"b\")", R"("'=A1,""b""")"},
+        {"a=b", "a=b"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell.toStdString());
+        QTemporaryDir dir;
+        QFile file(dir.filePath("r.jsonl"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Line(c.json, 'a', 100, {"R"}));
+        file.close();
+        const QStringList rows = Report({file.fileName()}, ReportFormat::Csv).out.split(u'\n');
+        ASSERT_EQ(rows.size(), 3);
+        EXPECT_TRUE(rows[1].startsWith(c.cell + ',' + QString(64, u'a'))) << rows[1].toStdString();
+    }
 }

@@ -1,6 +1,7 @@
 // The record a graded run appends: every field, for runs answered by hand
 // with known option orders (step 3 over 4 positions: questions 3, 2, 1, 0).
 
+#include "results/record_consistency.h"
 #include "results/results_file.h"
 #include "results/run_record.h"
 #include "support/test_banks.h"
@@ -115,5 +116,6 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
         EXPECT_EQ(r["questions"], c.answers);
         EXPECT_EQ(r["check"], c.copy);
         EXPECT_EQ(r.size(), 14) << "no other field";
+        EXPECT_EQ(RecordInconsistency(ParseRecordLine(lines[0]).value()), std::nullopt);
     }
 }

@@ -1,0 +1,82 @@
+// The report over a results file of 200 MiB of long lines with a few records
+// among them: half of the lines are over the length limit, half just under it
+// (a JSON object that is not a record, which the parser has to read whole).
+// Prints the time, the peak resident memory of the process (writing the file
+// included) and the length of what the report told on stderr.
+
+#include "app/report_command.h"
+#include "results/result_record.h"
+#include "results/results_reading.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/resource.h>
+
+using namespace vorn;
+
+namespace {
+
+constexpr int kLongLines = 200;
+
+QByteArray Record() {
+    ResultRecord record;
+    record.run = {.time = QDateTime(QDate(2024, 5, 14), QTime(9, 0), Qt::UTC),
+                  .user = QStringLiteral("ivan"),
+                  .host = QStringLiteral("lab-07"),
+                  .program = QStringLiteral("1.0"),
+                  .bankSha256 = QString(64, u'a'),
+                  .seed = 1};
+    record.bankTitle = QStringLiteral("Успоредник");
+    record.grade = GradeOf(1, 2);
+    record.questions = {{.number = 1, .chosen = QStringLiteral("a"), .key = "a", .right = true},
+                        {.number = 2, .chosen = std::nullopt, .key = "b", .right = false}};
+    return RecordLine(record);
+}
+
+// A JSON object of `length` bytes with one long text in it, and a newline.
+QByteArray LongLine(qsizetype length) {
+    const QByteArray head = R"({"format":"vorn-results","user":")", tail = "\"}\n";
+    return head + QByteArray(length - head.size() - tail.size() + 1, 'x') + tail;
+}
+
+bool WriteFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QByteArray over = LongLine(kMaxRecordLineBytes + 1024);
+    const QByteArray under = LongLine(kMaxRecordLineBytes - 1024);
+    const QByteArray record = Record();
+    for (int i = 0; i < kLongLines; ++i) {
+        if (file.write(i % 2 ? under : over) < 0) return false;
+        if (i % 20 == 0 && file.write(record) < 0) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("results.jsonl");
+    if (!dir.isValid() || !WriteFile(path)) {
+        std::fprintf(stderr, "report bench: cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    QElapsedTimer timer;
+    timer.start();
+    const int status = ReportCommand({path}, ReportFormat::Text, outStream, errStream);
+    const qint64 ms = timer.elapsed();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("file: %.1f MiB, %d long lines; report: exit %d in %lld ms\n",
+                double(QFile(path).size()) / (1024 * 1024), kLongLines, status,
+                static_cast<long long>(ms));
+    std::printf("peak resident memory: %.1f MiB\n", double(usage.ru_maxrss) / 1024);
+    std::printf("stderr: %lld characters in %lld lines\n", static_cast<long long>(err.size()),
+                static_cast<long long>(err.count(u'\n')));
+    std::printf("%s", qPrintable(err));
+    return status;
+}

@@ -1,0 +1,53 @@
+#include "line_reader.h"
+
+#include <cstring>
+
+namespace vorn {
+
+namespace {
+
+constexpr qsizetype kChunkBytes = 64 * 1024;
+
+} // namespace
+
+LineReader::LineReader(QIODevice& device, qsizetype maxLength)
+    : device_(device), maxLength_(maxLength), chunk_(kChunkBytes) {}
+
+bool LineReader::refill() {
+    if (atEnd_) return false;
+    const qint64 got = device_.read(chunk_.data(), kChunkBytes);
+    position_ = 0;
+    filled_ = got > 0 ? static_cast<qsizetype>(got) : 0;
+    if (got < 0) failed_ = true;
+    atEnd_ = got <= 0;
+    return got > 0;
+}
+
+std::optional<ReadLine> LineReader::next() {
+    QByteArray text;
+    bool tooLong = false;
+    bool started = false;
+    while (position_ < filled_ || refill()) {
+        started = true;
+        const char* start = chunk_.data() + position_;
+        const auto available = static_cast<std::size_t>(filled_ - position_);
+        const auto* newline = static_cast<const char*>(std::memchr(start, '\n', available));
+        const qsizetype length = newline ? newline - start : static_cast<qsizetype>(available);
+        // Once over the limit the rest of the line is only skipped.
+        if (!tooLong && text.size() + length > maxLength_) {
+            tooLong = true;
+            text = QByteArray();
+        }
+        if (!tooLong) text.append(start, length);
+        position_ += length;
+        if (newline) {
+            ++position_;
+            break;
+        }
+    }
+    if (!started) return std::nullopt;
+    return ReadLine{.number = ++number_,
+                    .text = tooLong ? std::nullopt : std::optional<QByteArray>(std::move(text))};
+}
+
+} // namespace vorn

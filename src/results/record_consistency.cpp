@@ -1,0 +1,64 @@
+#include "record_consistency.h"
+
+#include <vector>
+
+namespace vorn {
+
+namespace {
+
+bool JudgedAsChosen(const AnswerRecord& answer) {
+    return answer.right == (answer.chosen && *answer.chosen == answer.key);
+}
+
+std::optional<QString> NumbersInconsistency(const std::vector<AnswerRecord>& questions) {
+    const auto count = static_cast<int>(questions.size());
+    std::vector<bool> seen(questions.size() + 1, false);
+    for (const AnswerRecord& answer : questions) {
+        if (answer.number > count)
+            return QStringLiteral("въпрос %1 не е от теста, чиито въпроси са %2")
+                .arg(answer.number)
+                .arg(count);
+        if (seen[static_cast<std::size_t>(answer.number)])
+            return QStringLiteral("въпрос %1 е записан повече от веднъж").arg(answer.number);
+        seen[static_cast<std::size_t>(answer.number)] = true;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> RecordInconsistency(const ResultRecord& record) {
+    if (record.questions.empty()) return QStringLiteral("няма нито един въпрос");
+    if (auto why = NumbersInconsistency(record.questions)) return why;
+    if (record.check && record.check->number != 1)
+        return QStringLiteral("копието за проверка е на въпрос %1, а не на 1")
+            .arg(record.check->number);
+
+    int right = 0;
+    std::vector<AnswerRecord> positions = record.questions;
+    if (record.check) positions.push_back(*record.check);
+    for (const AnswerRecord& answer : positions) {
+        if (!JudgedAsChosen(answer))
+            return QStringLiteral("преценката на въпрос %1 не отговаря на избрания отговор")
+                .arg(answer.number);
+        right += answer.right ? 1 : 0;
+    }
+    const GradeResult& grade = record.grade;
+    const auto count = static_cast<int>(positions.size());
+    if (grade.total != count)
+        return QStringLiteral("общо %1, а записаните въпроси са %2").arg(grade.total).arg(count);
+    if (grade.score != right)
+        return QStringLiteral("верни %1, а отбелязаните като верни са %2")
+            .arg(grade.score)
+            .arg(right);
+    const int percent = GradeOf(grade.score, grade.total).percent;
+    if (grade.percent != percent)
+        return QStringLiteral("%1 %, а %2 от %3 е %4 %")
+            .arg(grade.percent)
+            .arg(grade.score)
+            .arg(grade.total)
+            .arg(percent);
+    return std::nullopt;
+}
+
+} // namespace vorn

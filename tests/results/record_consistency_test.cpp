@@ -1,0 +1,72 @@
+// Records that contradict themselves, each a single edit of one a run could
+// have written: questions 1 right, 2 wrong, 3 open, and the copy of 1 right,
+// so 2 of 4 = 50 %.
+
+#include "results/record_consistency.h"
+
+#include "support/qt_printers.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+namespace {
+
+AnswerRecord Answer(int number, const char* chosen, bool right) {
+    return {.number = number,
+            .chosen = chosen ? std::optional<QString>(chosen) : std::nullopt,
+            .key = QStringLiteral("k%1").arg(number),
+            .right = right};
+}
+
+ResultRecord Honest() {
+    ResultRecord record;
+    record.grade = {.score = 2, .total = 4, .percent = 50, .verdict = {}};
+    record.questions = {Answer(1, "k1", true), Answer(2, "x", false), Answer(3, nullptr, false)};
+    record.check = Answer(1, "k1", true);
+    return record;
+}
+
+} // namespace
+
+TEST(RecordConsistency, ARecordIsCountedOnlyWhenItAgreesWithItself) {
+    const struct {
+        const char* edit;
+        std::function<void(ResultRecord&)> apply;
+        std::optional<QString> why;
+    } cases[] = {
+        {"none", [](ResultRecord&) {}, std::nullopt},
+        {"no copy, 1 of 3",
+         [](ResultRecord& r) {
+             r.check.reset();
+             r.grade = {.score = 1, .total = 3, .percent = 33, .verdict = {}};
+         },
+         std::nullopt},
+        {"question 3 as 2", [](ResultRecord& r) { r.questions[2].number = 2; },
+         "въпрос 2 е записан повече от веднъж"},
+        {"question 3 as 7", [](ResultRecord& r) { r.questions[2].number = 7; },
+         "въпрос 7 не е от теста, чиито въпроси са 3"},
+        {"copy of 2", [](ResultRecord& r) { r.check->number = 2; },
+         "копието за проверка е на въпрос 2, а не на 1"},
+        {"wrong answer judged right", [](ResultRecord& r) { r.questions[1].right = true; },
+         "преценката на въпрос 2 не отговаря на избрания отговор"},
+        {"copy dropped", [](ResultRecord& r) { r.check.reset(); },
+         "общо 4, а записаните въпроси са 3"},
+        {"score 0", [](ResultRecord& r) { r.grade.score = 0; },
+         "верни 0, а отбелязаните като верни са 2"},
+        {"100 %", [](ResultRecord& r) { r.grade.percent = 100; }, "100 %, а 2 от 4 е 50 %"},
+        {"no questions",
+         [](ResultRecord& r) {
+             r.questions.clear();
+             r.check.reset();
+         },
+         "няма нито един въпрос"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edit);
+        ResultRecord record = Honest();
+        c.apply(record);
+        EXPECT_EQ(RecordInconsistency(record), c.why);
+    }
+}
