@@ -17,6 +17,7 @@ struct Question {
     QString key;             // the exact text of the correct option
     QStringList explanation; // one line per item
     Picture picture;         // empty: no picture; equal when it is the same picture object
+    QString id;              // the author's stable name for it; empty: its number in the bank
 
     bool operator==(const Question&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "bank_json.h"
 
+#include "bank_settings.h"
 #include "text_place.h"
 
 #include <QJsonArray>
@@ -54,6 +55,8 @@ class Reader {
 public:
     Reader(LoadedBank& bank, const PictureReader& pictures) : bank_(bank), pictures_(pictures) {}
 
+    int version = 1;
+
     void error(int question, const QString& message) {
         bank_.issues.push_back({.question = question, .message = message});
     }
@@ -83,6 +86,19 @@ public:
         return value.toString();
     }
 
+    // A switch of version 2: true or false, `otherwise` where it is not given.
+    std::optional<bool> flag(const QJsonObject& object, const QString& field, bool otherwise) {
+        const QJsonValue value = object.value(field);
+        if (value.isUndefined()) return otherwise;
+        if (!value.isBool()) {
+            error(
+                0,
+                QStringLiteral("полето „%1“ трябва да е true или false (без кавички).").arg(field));
+            return std::nullopt;
+        }
+        return value.toBool();
+    }
+
     std::optional<QStringList> texts(const QJsonObject& object, const QString& field, int question,
                                      bool required) {
         const QJsonValue value = object.value(field);
@@ -110,8 +126,23 @@ public:
             return;
         }
         const QJsonObject object = value.toObject();
-        knownFields(object, {"text", "options", "key", "explanation", "picture"}, q);
+        QStringList known{"text", "options", "key", "explanation", "picture"};
+        if (version >= 2) known.append(QStringLiteral("id"));
+        knownFields(object, known, q);
         Question question;
+        if (version >= 2) {
+            const auto id = this->text(object, QStringLiteral("id"), q, false);
+            if (!id) return;
+            if (!id->isEmpty() && ids_.contains(*id)) {
+                error(q,
+                      QStringLiteral("номерът „%1“ вече е на друг въпрос: всеки „id“ трябва да е "
+                                     "различен.")
+                          .arg(*id));
+                return;
+            }
+            ids_.insert(*id);
+            question.id = *id;
+        }
         const auto text = this->text(object, QStringLiteral("text"), q, true);
         const auto options = texts(object, QStringLiteral("options"), q, true);
         const auto key = this->text(object, QStringLiteral("key"), q, true);
@@ -137,7 +168,30 @@ public:
 private:
     LoadedBank& bank_;
     const PictureReader& pictures_;
+    QSet<QString> ids_;
 };
+
+// The settings of version 2, by meaning, as the six items the run reads.
+void ReadNamedSettings(Reader& read, const QJsonObject& root, BankContent& content) {
+    const auto title = read.text(root, QStringLiteral("title"), 0, true);
+    const auto phrase = read.flag(root, QStringLiteral("phraseMode"), false);
+    const auto check = read.flag(root, QStringLiteral("checkQuestion"), false);
+    const auto verdict = read.flag(root, QStringLiteral("checkVerdict"), check.value_or(false));
+    const auto explanations = read.flag(root, QStringLiteral("explanations"), true);
+    const auto navigation = read.flag(root, QStringLiteral("reviewNavigation"), true);
+    const auto publisher = read.text(root, QStringLiteral("publisher"), 0, false);
+    if (!title || !phrase || !check || !verdict || !explanations || !navigation || !publisher)
+        return;
+    if (*check && !*verdict)
+        read.error(0, QStringLiteral("„checkVerdict“ не може да е false при „checkQuestion“ true: "
+                                     "проверката винаги показва присъдата си."));
+    content.settings = MakeSettings(*title, {.phrase = *phrase,
+                                             .check = *check,
+                                             .explanation = *explanations,
+                                             .navigation = *navigation,
+                                             .checkVerdict = *verdict});
+    content.publisher = *publisher;
+}
 
 // The offset of the first raw control character inside a JSON string.
 std::optional<qsizetype> RawControlInText(const QByteArray& json) {
@@ -232,12 +286,21 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
                           .arg(kBankFormatVersion));
         return bank;
     }
-    read.knownFields(root, {"format", "version", "settings", "authorNote", "questions"}, 0);
-
-    const auto settings = read.texts(root, QStringLiteral("settings"), 0, true);
-    const auto note = read.text(root, QStringLiteral("authorNote"), 0, false);
-    if (settings) bank.content.settings = *settings;
-    if (note) bank.content.authorNote = *note;
+    read.version = static_cast<int>(number);
+    if (read.version == 1) {
+        read.knownFields(root, {"format", "version", "settings", "authorNote", "questions"}, 0);
+        if (const auto settings = read.texts(root, QStringLiteral("settings"), 0, true))
+            bank.content.settings = *settings;
+    } else {
+        read.knownFields(root,
+                         {"format", "version", "title", "phraseMode", "checkQuestion",
+                          "checkVerdict", "explanations", "reviewNavigation", "publisher",
+                          "authorNote", "questions"},
+                         0);
+        ReadNamedSettings(read, root, bank.content);
+    }
+    if (const auto note = read.text(root, QStringLiteral("authorNote"), 0, false))
+        bank.content.authorNote = *note;
 
     const QJsonValue questions = root.value(QStringLiteral("questions"));
     if (!questions.isArray()) {
@@ -271,17 +334,32 @@ QByteArray TextList(const QStringList& texts, const QByteArray& indent) {
 } // namespace
 
 QByteArray WriteBankJson(const BankContent& content,
-                         const std::function<QString(const Picture&)>& pictureName) {
+                         const std::function<QString(const Picture&)>& pictureName, int version) {
+    const auto flag = [](bool on) { return QByteArray(on ? "true" : "false"); };
     QByteArray out = "{\n";
     out += "    \"format\": " + Quoted(kFormatName) + ",\n";
-    out += "    \"version\": " + QByteArray::number(kBankFormatVersion) + ",\n";
-    out += "    \"settings\": " + TextList(content.settings, "    ") + ",\n";
+    out += "    \"version\": " + QByteArray::number(version) + ",\n";
+    if (version == 1) {
+        out += "    \"settings\": " + TextList(content.settings, "    ") + ",\n";
+    } else {
+        const RunSettings s = RunSettingsOf(content.settings);
+        out += "    \"title\": " + Quoted(s.title) + ",\n";
+        out += "    \"phraseMode\": " + flag(s.phrasePreview) + ",\n";
+        out += "    \"checkQuestion\": " + flag(s.addsCheckQuestion) + ",\n";
+        if (s.showsVerdict != s.addsCheckQuestion)
+            out += "    \"checkVerdict\": " + flag(s.showsVerdict) + ",\n";
+        out += "    \"explanations\": " + flag(s.explanations) + ",\n";
+        out += "    \"reviewNavigation\": " + flag(s.reviewNavigation) + ",\n";
+        if (!content.publisher.isEmpty())
+            out += "    \"publisher\": " + Quoted(content.publisher) + ",\n";
+    }
     out += "    \"authorNote\": " + Quoted(content.authorNote) + ",\n";
     out += "    \"questions\": [";
     for (std::size_t i = 0; i < content.questions.size(); ++i) {
         const Question& q = content.questions[i];
         out += i == 0 ? "\n" : ",\n";
         out += "        {\n";
+        if (version >= 2 && !q.id.isEmpty()) out += "            \"id\": " + Quoted(q.id) + ",\n";
         out += "            \"text\": " + Quoted(q.text) + ",\n";
         out += "            \"options\": " + TextList(q.options, "            ") + ",\n";
         out += "            \"key\": " + Quoted(q.key) + ",\n";

@@ -27,7 +27,9 @@ QStringList MakeSettings(const QString& title, const SettingSwitches& switches) 
     return {
         QStringLiteral("Настройки - последната цифра"),
         QStringLiteral("ЧЕО - фраза от 2 части - ") + digit(switches.phrase),
-        QStringLiteral("Проверка за Тото - ") + digit(switches.check),
+        QStringLiteral("Проверка за Тото - ") + (switches.check          ? QStringLiteral("1")
+                                                 : switches.checkVerdict ? QStringLiteral("2")
+                                                                         : QStringLiteral("0")),
         title,
         QStringLiteral("Дава описание - ") + digit(switches.explanation),
         QStringLiteral("Дава обяснения - ") + digit(switches.navigation),

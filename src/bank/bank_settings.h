@@ -41,9 +41,10 @@ bool AddsCheckQuestion(const QStringList& settings);
 
 struct SettingSwitches {
     bool phrase = false;
-    bool check = false;
+    bool check = false; // the check question, and its verdict
     bool explanation = true;
     bool navigation = true;
+    bool checkVerdict = false; // the verdict alone, comparing the first and the last question
 };
 
 // A settings list in the wording of the shipped test, with each switch as

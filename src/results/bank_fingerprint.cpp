@@ -1,6 +1,7 @@
 #include "bank_fingerprint.h"
 
 #include "bank/bank_json.h"
+#include "bank/bank_settings.h"
 
 #include <QCryptographicHash>
 #include <map>
@@ -19,8 +20,20 @@ QString BankSha256(const BankContent& content) {
         pictures.push_back(question.picture->encoded);
     }
     QCryptographicHash hash(QCryptographicHash::Sha256);
+    // The text of version 1, whatever the program writes now, with the settings
+    // in the usual wording: a test keeps its fingerprint, and its results stay
+    // together, across versions of the player and of the bank's format.
+    BankContent canonical = content;
+    if (canonical.settings.size() == kSettingsItems) {
+        const RunSettings s = RunSettingsOf(canonical.settings);
+        canonical.settings = MakeSettings(s.title, {.phrase = s.phrasePreview,
+                                                    .check = s.addsCheckQuestion,
+                                                    .explanation = s.explanations,
+                                                    .navigation = s.reviewNavigation,
+                                                    .checkVerdict = s.showsVerdict});
+    }
     hash.addData(WriteBankJson(
-        content, [&names](const Picture& picture) { return names.at(picture->encoded); }));
+        canonical, [&names](const Picture& picture) { return names.at(picture->encoded); }, 1));
     for (const QByteArray& picture : pictures) {
         // Each picture's length first, so that where one ends is part of the hash.
         hash.addData(QByteArray::number(picture.size()) + '\n');

@@ -3,7 +3,10 @@
 
 #include "bank/bank_file.h"
 #include "bank/bank_issue.h"
+#include "bank/bank_json.h"
+#include "results/bank_fingerprint.h"
 #include "support/pictures.h"
+#include "support/test_banks.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -59,7 +62,7 @@ TEST(BankFile, MalformedOrWrongTextIsRefusedWithItsPlace) {
         {"{\"format\": \"vorn-bank\",\n \"x\": \"\xD0\"}", "b:2:8: грешка: текстът не е в UTF-8"},
         {"[]", "b: грешка: банката трябва да е обект"},
         {R"({"format": "gift", "version": 1})", "b: грешка: това не е банка"},
-        {R"({"format": "vorn-bank", "version": 2})", "b: грешка: банката е във версия 2"},
+        {R"({"format": "vorn-bank", "version": 3})", "b: грешка: банката е във версия 3"},
         {R"({"format": "vorn-bank", "version": "1"})", "b: грешка: полето „version“"},
         {R"({"format": "vorn-bank", "version": 2222222222222221})", "b: грешка: полето „version“"},
         {Bank(R"({"options": ["1", "2"], "key": "1"})"),
@@ -180,4 +183,68 @@ TEST(BankFile, FilesOverTheSizeCapAndUnknownFieldsAreTold) {
     EXPECT_TRUE(typo.issues[0].message.contains(QStringLiteral("„explenation“")));
     EXPECT_TRUE(
         OnlyError(LoadBankFile(folder.dir.filePath("none.gift"))).contains("не съществува"));
+}
+
+// Version 2 names each setting; it means exactly what the six items of
+// version 1 mean, and a bank written in it reads back as the same test.
+TEST(BankFile, VersionTwoNamesTheSettingsAndReadsAsVersionOneDid) {
+    const QByteArray questions =
+        R"("questions": [{"id": "ъгли-1", "text": "x", "options": ["1", "2"], "key": "1"},
+                         {"text": "y", "options": ["1", "2"], "key": "2"}]})";
+    const struct {
+        QByteArray head;
+        QStringList settings; // empty: refused
+        QString error;
+    } cases[] = {
+        {R"({"format": "vorn-bank", "version": 2, "title": "Т", "checkQuestion": true,
+             "explanations": false, "reviewNavigation": false, "publisher": "https://u.bg/",)",
+         {"Настройки - последната цифра", "ЧЕО - фраза от 2 части - 0", "Проверка за Тото - 1", "Т",
+          "Дава описание - 0", "Дава обяснения - 0"}},
+        {R"({"format": "vorn-bank", "version": 2, "title": "Т", "phraseMode": true,
+             "checkVerdict": true,)",
+         {"Настройки - последната цифра", "ЧЕО - фраза от 2 части - 1", "Проверка за Тото - 2", "Т",
+          "Дава описание - 1", "Дава обяснения - 1"}},
+        {R"({"format": "vorn-bank", "version": 2, "title": "Т", "checkQuestion": "да",)",
+         {},
+         "„checkQuestion“ трябва да е true или false"},
+        {R"({"format": "vorn-bank", "version": 2, "phraseMode": false,)",
+         {},
+         "липсва полето „title“"},
+    };
+    for (const auto& c : cases) {
+        Folder folder;
+        const LoadedBank bank = LoadBankFile(folder.write("b.vorn.json", c.head + questions));
+        if (c.settings.isEmpty()) {
+            EXPECT_TRUE(OnlyError(bank).contains(c.error)) << OnlyError(bank).toStdString();
+            continue;
+        }
+        EXPECT_FALSE(bank.hasErrors());
+        EXPECT_EQ(bank.content.settings, c.settings);
+        EXPECT_EQ(bank.content.questions.at(0).id, QStringLiteral("ъгли-1"));
+        EXPECT_EQ(bank.content.questions.at(1).id, QString());
+    }
+    Folder folder;
+    EXPECT_TRUE(OnlyError(LoadBankFile(folder.write(
+                              "d.vorn.json",
+                              R"({"format": "vorn-bank", "version": 2, "title": "Т", "questions": [
+                                  {"id": "a", "text": "x", "options": ["1", "2"], "key": "1"},
+                                  {"id": "a", "text": "y", "options": ["1", "2"], "key": "1"}]})")))
+                    .contains(QStringLiteral("въпрос 2: номерът „a“ вече е на друг въпрос")));
+
+    // A version-1 bank with unusual digits, written as version 2 and read back:
+    // the same test, the same fingerprint.
+    BankContent one = test::MakeBank({.questions = 3});
+    one.settings[2] = QStringLiteral("Тото - 7");
+    one.settings[4] = QStringLiteral("Описание - 3");
+    one.questions[1].id = QStringLiteral("втори");
+    one.publisher = QStringLiteral("https://училище.bg/");
+    for (Question& q : one.questions)
+        q.picture = nullptr;
+    const LoadedBank two = LoadBankFile(folder.write(
+        "two.vorn.json", WriteBankJson(one, [](const Picture&) { return QString(); })));
+    ASSERT_FALSE(two.hasErrors());
+    EXPECT_EQ(RunSettingsOf(two.content.settings), RunSettingsOf(one.settings));
+    EXPECT_EQ(two.content.questions, one.questions);
+    EXPECT_EQ(two.content.publisher, one.publisher);
+    EXPECT_EQ(BankSha256(two.content), BankSha256(one));
 }
