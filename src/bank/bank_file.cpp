@@ -1,11 +1,13 @@
 #include "bank_file.h"
 
+#include "aiken_import.h"
 #include "bank_json.h"
 #include "gift_import.h"
 #include "text_place.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 namespace vorn {
 
@@ -17,10 +19,33 @@ LoadedBank Refused(const QString& message, int line = 0, int column = 0) {
     return bank;
 }
 
+bool EndsWith(const QString& path, const char16_t* extension) {
+    return path.endsWith(QString::fromUtf16(extension), Qt::CaseInsensitive);
+}
+
+// Text formats are read as UTF-8 only; another encoding is named, not guessed.
+std::optional<LoadedBank> NotUtf8(const QByteArray& bytes) {
+    if (const std::optional<QString> encoding = Utf16Name(bytes))
+        return Refused(QStringLiteral("текстът не е в UTF-8, а в %1; запишете файла като UTF-8.")
+                           .arg(*encoding),
+                       1, 1);
+    if (const auto bad = FirstInvalidUtf8(bytes)) {
+        const auto [line, column] = PlaceOf(bytes, *bad);
+        return Refused(QStringLiteral("текстът не е в UTF-8."), line, column);
+    }
+    return std::nullopt;
+}
+
+// Moodle writes Aiken files as .txt; one is Aiken when it reads as Aiken.
+bool IsAikenFile(const QString& path, const QByteArray& bytes) {
+    if (EndsWith(path, u".aiken")) return true;
+    return EndsWith(path, u".txt") && !NotUtf8(bytes) && LooksLikeAiken(QString::fromUtf8(bytes));
+}
+
 } // namespace
 
 bool IsGiftFile(const QString& path) {
-    return path.endsWith(QStringLiteral(".gift"), Qt::CaseInsensitive);
+    return EndsWith(path, u".gift");
 }
 
 LoadedBank LoadBankFile(const QString& path) {
@@ -35,19 +60,14 @@ LoadedBank LoadBankFile(const QString& path) {
         return Refused(QStringLiteral("файлът не може да се прочете: %1.").arg(file.errorString()));
     const QByteArray bytes = file.read(kMaxBankFileBytes + 1);
 
-    if (!IsGiftFile(path)) {
+    const bool gift = IsGiftFile(path);
+    if (!gift && !IsAikenFile(path, bytes)) {
         PictureFolder folder(info.absolutePath());
         return ReadBankJson(bytes, [&folder](const QString& name) { return folder.read(name); });
     }
-    if (const std::optional<QString> encoding = Utf16Name(bytes))
-        return Refused(QStringLiteral("текстът не е в UTF-8, а в %1; запишете файла като UTF-8.")
-                           .arg(*encoding),
-                       1, 1);
-    if (const auto bad = FirstInvalidUtf8(bytes)) {
-        const auto [line, column] = PlaceOf(bytes, *bad);
-        return Refused(QStringLiteral("текстът не е в UTF-8."), line, column);
-    }
-    return ImportGift(QString::fromUtf8(bytes), path);
+    if (auto refused = NotUtf8(bytes)) return std::move(*refused);
+    const QString text = QString::fromUtf8(bytes);
+    return gift ? ImportGift(text, path) : ImportAiken(text, path);
 }
 
 } // namespace vorn

@@ -1,21 +1,12 @@
 #include "gift_import.h"
 
 #include "bank_settings.h"
+#include "bank_title.h"
 #include "gift_question.h"
-
-#include <algorithm>
 
 namespace vorn {
 
 namespace {
-
-// "/x/present-simple.gift" and "C:\x\present-simple.gift" give "present-simple".
-QString BaseName(const QString& fileName) {
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
-    const QString name = fileName.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot > 0 ? name.left(dot) : name;
-}
 
 // The title of a "// title: ..." comment (trimmed), empty for other comments.
 QString TitleOf(const QString& comment) {
@@ -42,6 +33,10 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
             bank.issues.push_back(*issue);
         } else {
             auto& ok = std::get<gift::ReadQuestion>(read);
+            for (BankIssue& warning : ok.warnings) {
+                warning.question = number;
+                bank.issues.push_back(std::move(warning));
+            }
             allMissingWord = allMissingWord && ok.missingWord;
             bank.content.questions.push_back(std::move(ok.question));
             bank.questionLines.push_back(question.front().number);
@@ -49,11 +44,12 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
         question.clear();
     };
 
-    const QString body = text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
+    QString body = text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
+    // Lines end in \n, \r\n or, from old Mac editors, \r alone.
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     const QStringList lines = body.split(u'\n');
     for (qsizetype k = 0; k < lines.size(); ++k) {
-        QString line = lines[k];
-        if (line.endsWith(u'\r')) line.chop(1);
+        const QString& line = lines[k];
         const QString trimmed = line.trimmed();
         if (trimmed.isEmpty()) {
             finishQuestion();
@@ -65,7 +61,7 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
     }
     finishQuestion();
 
-    if (title.isEmpty()) title = BaseName(fileName);
+    if (title.isEmpty()) title = TitleFromFileName(fileName);
     const bool phrase = !bank.content.questions.empty() && allMissingWord;
     bank.content.settings = MakeSettings(
         title, {.phrase = phrase, .check = false, .explanation = true, .navigation = true});

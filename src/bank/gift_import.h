@@ -1,6 +1,7 @@
 #pragma once
-// Reading a bank from Moodle's GIFT text. Only multiple-choice questions with
-// one right answer are taken; every other question type is refused.
+// Reading a bank from Moodle's GIFT text, as Moodle reads it. Only
+// multiple-choice questions with one right answer are taken; every other
+// question type is skipped with a warning and the rest plays.
 //
 // The file
 // - Questions are separated by one or more blank lines; a blank line always
@@ -13,7 +14,7 @@
 //   its folder and its last extension ("/x/present-simple.gift" gives
 //   "present-simple").
 // - Lines starting with $CATEGORY: are left out. A leading byte-order mark is
-//   ignored; lines may end in \n or \r\n.
+//   ignored; lines may end in \n, \r\n or \r.
 //
 // A question
 //   ::Name:: [html]Question text {=right #feedback ~wrong #feedback ####general}
@@ -32,30 +33,39 @@
 //   gives "___ is a noun.". The bank previews the filled phrase exactly when
 //   every question read is of this form.
 // - A leading [plain], [moodle], [markdown] or [html] on the question text,
-//   an answer or a feedback is removed; the text after it is taken as written
-//   (HTML or Markdown is not rendered).
+//   an answer or a feedback names its format (marked_text.h); an answer or
+//   feedback without one takes the question text's. [html] (and a [moodle]
+//   text with tags or entities) and [markdown] become plain text through
+//   Qt's readers: paragraphs and <br> are line breaks, list items "- " lines.
 // - Feedback: ####text in the block, written after the answers, is the
 //   general feedback and runs to the closing brace. #text after an answer is
 //   that answer's feedback. The explanation is the general feedback's lines,
 //   then, in the order of the answers, one line "<answer> – <feedback>" for
 //   each answer with feedback. A line break in feedback, real or \n, starts a
 //   new explanation line; lines are trimmed and empty ones dropped.
-// - Escapes in texts, answers and feedback: \~ \= \# \{ \} \: give the
+// - Escapes in texts, answers and feedback: \~ \= \# \{ \} \: \\ give the
 //   character itself; \n is a line break ("\r\n" in a question or answer
-//   text). A backslash before any other character is kept as written and the
-//   character after it is read as usual.
+//   text). A backslash before any other character on its line is kept as
+//   written, the character after it read as usual, with a warning at its
+//   place.
+// - The block's type is told in Moodle's order: empty (or only ####) is an
+//   essay, a leading # numeric, a ~ anywhere a choice (an answer may then
+//   hold ->), = with -> matching, T TRUE F FALSE true/false, else short
+//   answer.
 //
-// Refused, each with an error naming the line, the column where there is one
-// and the question's number in the file: true/false ({T} {TRUE} {F} {FALSE},
-// any case), numeric ({#...}), essay ({} or only ####), matching (an answer
-// with ->), short answer (only = answers), a description (no answer block),
-// text in the block before the first = or ~, no = answer, a second = answer,
-// a weight %...% on any answer (only plain = and ~ are taken), an unclosed
-// ::Name, an answer block without its } (named at its {), a } with no {
-// before it and a second answer block in a question. A refused question is
-// left out and reading goes on with the next one, so that every broken
-// question is reported; the numbers of the questions read then no longer
-// match their numbers in the file, but a bank with errors is never played.
+// Skipped, each with a warning naming the type or reason, the line, the
+// column where there is one and the question's number in the file:
+// true/false, numeric, essay, matching, short answer, a description (no
+// answer block), a weight %...% on any answer, a second = answer and more
+// than five answers. The rest plays; fewer than three playable questions are
+// refused by the limits every bank keeps.
+//
+// Refused, each with an error at its place: an unclosed ::Name, an answer
+// block without its } (named at its {), a } with no { before it, a second
+// answer block in a question, text in the block before the first = or ~ and
+// no = answer. A skipped or refused question is left out and reading goes on
+// with the next one, so that every broken question is reported; the numbers
+// of the questions read then no longer match their numbers in the file.
 //
 // Settings: the title above, the phrase switch as above, no check question,
 // explanations and navigation on. No author note, no pictures.

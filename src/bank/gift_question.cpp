@@ -1,5 +1,8 @@
 #include "gift_question.h"
 
+#include "bank_limits.h"
+#include "marked_text.h"
+
 #include <optional>
 
 namespace vorn::gift {
@@ -8,11 +11,20 @@ namespace {
 
 using Chars = std::vector<GiftChar>;
 
-const QString kWhatFits = QStringLiteral("; приемат се само въпроси с избор: един верен отговор "
-                                         "„=“ и поне един грешен „~“.");
-
 BankIssue Refuse(const GiftChar& at, const QString& message) {
     return {BankIssue::Severity::Error, at.line, at.column, 0, message};
+}
+
+BankIssue Skip(int line, int column, const QString& message) {
+    return {BankIssue::Severity::Warning, line, column, 0, message};
+}
+
+// A question of a type the player cannot ask is left out; the rest plays.
+BankIssue SkipType(const GiftChar& at, const QString& type) {
+    return Skip(at.line, at.column,
+                QStringLiteral("въпрос от вид „%1“ – пропуснат; играят се само въпроси с избор: "
+                               "един верен отговор „=“ и поне един грешен „~“.")
+                    .arg(type));
 }
 
 bool StartsAnswer(const GiftChar& c) {
@@ -21,17 +33,17 @@ bool StartsAnswer(const GiftChar& c) {
 
 struct Answer {
     GiftChar marker; // '=' or '~'
-    QString text;
-    QStringList feedback;
+    QString text;    // as written, with its format marker
+    QString feedback;
 };
 
 struct Block {
     std::vector<Answer> answers;
-    QStringList general;
+    QString general;
 };
 
 // The text of chars[from, to) as written, line breaks as spaces.
-QString PlainText(const Chars& chars, std::size_t from, std::size_t to) {
+QString OneLine(const Chars& chars, std::size_t from, std::size_t to) {
     QString text;
     for (std::size_t k = from; k < to; ++k)
         text += chars[k].kind == GiftChar::Kind::Plain || chars[k].kind == GiftChar::Kind::Escaped
@@ -40,15 +52,26 @@ QString PlainText(const Chars& chars, std::size_t from, std::size_t to) {
     return text;
 }
 
-// Why a block whose text before the first answer is lead is not a choice.
-QString OtherTypeMessage(const QString& lead) {
-    if (lead.startsWith(u'#'))
-        return QStringLiteral("числови въпроси ({#…}) не се поддържат") + kWhatFits;
-    const QString word = lead.section(u'#', 0, 0).trimmed().toUpper();
-    if (word == u"T" || word == u"TRUE" || word == u"F" || word == u"FALSE")
-        return QStringLiteral("въпроси „вярно/невярно“ ({T}, {F}) не се поддържат") + kWhatFits;
-    return QStringLiteral("текст преди първия отговор в блока; всеки отговор започва с „=“ или "
-                          "„~“.");
+// Feedback as written: each line break, real or escaped, is a '\n'.
+QString Feedback(const Chars& chars, std::size_t from, std::size_t to) {
+    QString text;
+    for (std::size_t k = from; k < to; ++k)
+        text += chars[k].kind == GiftChar::Kind::Plain || chars[k].kind == GiftChar::Kind::Escaped
+                    ? chars[k].ch
+                    : QChar(u'\n');
+    return text.trimmed();
+}
+
+bool HasPlain(const Chars& chars, std::size_t from, std::size_t to, QChar c) {
+    for (std::size_t k = from; k < to; ++k)
+        if (chars[k].is(c)) return true;
+    return false;
+}
+
+bool HasArrow(const Chars& chars, std::size_t from, std::size_t to) {
+    for (std::size_t k = from; k + 1 < to; ++k)
+        if (chars[k].is(u'-') && chars[k + 1].is(u'>')) return true;
+    return false;
 }
 
 // The '%' of a weight such as %50% that starts an answer at from, if any.
@@ -64,8 +87,24 @@ std::optional<GiftChar> WeightAt(const Chars& chars, std::size_t from, std::size
     return std::nullopt;
 }
 
+// A block without '~' is never a choice; its type as Moodle tells it.
+BankIssue SkipOtherType(const Chars& chars, std::size_t from, std::size_t to,
+                        const GiftChar& open) {
+    if (HasPlain(chars, from, to, u'=') && HasArrow(chars, from, to))
+        return SkipType(open, QStringLiteral("съответствие"));
+    std::size_t hash = from;
+    while (hash < to && !chars[hash].is(u'#'))
+        ++hash;
+    const QString word = OneLine(chars, from, hash).trimmed();
+    if (word == u"T" || word == u"TRUE" || word == u"F" || word == u"FALSE")
+        return SkipType(open, QStringLiteral("вярно/невярно"));
+    return SkipType(open, QStringLiteral("кратък отговор"));
+}
+
 // The answers and general feedback of the block chars[from, to), between its
-// braces; open is its '{'.
+// braces; open is its '{'. Types are told apart in Moodle's order: empty is
+// an essay, a leading '#' numeric, a '~' anywhere a choice, '=' with "->"
+// matching, T/F true/false, anything else short answer.
 std::variant<Block, BankIssue> ReadBlock(const Chars& chars, std::size_t from, std::size_t to,
                                          const GiftChar& open) {
     // The general feedback runs from the first "####" to the closing brace.
@@ -76,79 +115,109 @@ std::variant<Block, BankIssue> ReadBlock(const Chars& chars, std::size_t from, s
         if (hashes == 4) answersEnd = k - 3;
     }
     Block block;
-    if (answersEnd < to) {
-        FeedbackLines general;
-        for (std::size_t k = answersEnd + 4; k < to; ++k)
-            general.add(chars[k]);
-        block.general = general.finish();
-    }
+    if (answersEnd < to) block.general = Feedback(chars, answersEnd + 4, to);
 
-    std::size_t k = from;
+    std::size_t first = from;
+    while (first < answersEnd && chars[first].isBlank())
+        ++first;
+    if (first == answersEnd) return SkipType(open, QStringLiteral("есе"));
+    if (chars[first].is(u'#')) return SkipType(open, QStringLiteral("числов"));
+    if (!HasPlain(chars, from, answersEnd, u'~'))
+        return SkipOtherType(chars, from, answersEnd, open);
+
+    std::size_t k = first;
     while (k < answersEnd && !StartsAnswer(chars[k]))
         ++k;
-    const QString lead = PlainText(chars, from, k).trimmed();
-    if (!lead.isEmpty()) {
-        std::size_t first = from;
-        while (first < k && chars[first].isBlank())
-            ++first;
-        return Refuse(chars[first], OtherTypeMessage(lead));
-    }
-    if (k == answersEnd)
-        return Refuse(open, QStringLiteral("въпроси със свободен отговор ({}) не се поддържат") +
-                                kWhatFits);
-
+    if (k > first)
+        return Refuse(chars[first], QStringLiteral("текст преди първия отговор в блока; всеки "
+                                                   "отговор започва с „=“ или „~“."));
     while (k < answersEnd) {
         const GiftChar marker = chars[k];
         if (const auto weight = WeightAt(chars, k + 1, answersEnd))
-            return Refuse(*weight, QStringLiteral("тежести на отговорите (%…%) не се поддържат; "
-                                                  "пишете само „=“ за верния и „~“ за грешните."));
+            return Skip(weight->line, weight->column,
+                        QStringLiteral("въпрос с тежести на отговорите (%…%) – пропуснат; "
+                                       "пишете само „=“ за верния и „~“ за грешните."));
         JoinedText text;
-        for (++k; k < answersEnd && !StartsAnswer(chars[k]) && !chars[k].is(u'#'); ++k) {
-            if (chars[k].is(u'-') && k + 1 < answersEnd && chars[k + 1].is(u'>'))
-                return Refuse(chars[k], QStringLiteral("въпроси за съпоставяне (с „->“) не се "
-                                                       "поддържат") +
-                                            kWhatFits);
+        for (++k; k < answersEnd && !StartsAnswer(chars[k]) && !chars[k].is(u'#'); ++k)
             text.add(chars[k]);
-        }
-        FeedbackLines feedback;
+        const std::size_t feedbackFrom = k + 1;
         if (k < answersEnd && chars[k].is(u'#'))
-            for (++k; k < answersEnd && !StartsAnswer(chars[k]); ++k)
-                feedback.add(chars[k]);
-        block.answers.push_back({marker, text.finish(), feedback.finish()});
+            while (k < answersEnd && !StartsAnswer(chars[k]))
+                ++k;
+        const QString feedback = feedbackFrom <= k ? Feedback(chars, feedbackFrom, k) : QString();
+        block.answers.push_back({marker, text.finish(), feedback});
     }
     return block;
 }
 
-// One answer block with exactly one '=' and at least one '~'.
+// Exactly one '=' answer, and no more options than a question can show.
 std::optional<BankIssue> CheckChoice(const Block& block, const GiftChar& open) {
     std::vector<GiftChar> keys;
     for (const Answer& answer : block.answers)
         if (answer.marker.is(u'=')) keys.push_back(answer.marker);
-    if (keys.size() == block.answers.size())
-        return Refuse(open, QStringLiteral("въпроси с кратък отговор (само отговори „=“) не се "
-                                           "поддържат") +
-                                kWhatFits);
     if (keys.empty()) return Refuse(open, QStringLiteral("въпросът няма верен отговор „=“."));
     if (keys.size() > 1)
-        return Refuse(keys[1], QStringLiteral("втори верен отговор „=“; верният отговор е точно "
-                                              "един."));
+        return Skip(keys[1].line, keys[1].column,
+                    QStringLiteral("въпрос с няколко верни отговора „=“ – пропуснат; верният "
+                                   "отговор е точно един."));
+    if (block.answers.size() > static_cast<std::size_t>(kMaxOptions))
+        return Skip(open.line, open.column,
+                    QStringLiteral("въпрос с %1 отговора – пропуснат; отговорите са най-много %2.")
+                        .arg(block.answers.size())
+                        .arg(kMaxOptions));
     return std::nullopt;
 }
 
-Question MakeQuestion(QString text, const Block& block) {
+// A question or answer text as the player shows it: a line break is "\r\n".
+QString ShownText(const MarkedText& text) {
+    QString plain = PlainOf(text);
+    if (text.format != TextFormat::Plain && plain != text.text)
+        plain.replace(u'\n', QStringLiteral("\r\n"));
+    return plain;
+}
+
+// Feedback as explanation lines: trimmed, empty ones dropped.
+QStringList FeedbackLines(const QString& feedback, TextFormat fallback) {
+    QStringList lines;
+    for (const QString& line : PlainOf(SplitMarker(feedback, fallback)).split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty()) lines.append(trimmed);
+    }
+    return lines;
+}
+
+// Texts without a format marker take the question text's, as in Moodle.
+Question MakeQuestion(const QString& text, const Block& block) {
+    const MarkedText marked = SplitMarker(text, TextFormat::Moodle);
     Question question;
-    question.text = std::move(text);
-    question.explanation = block.general;
+    question.text = ShownText(marked);
+    question.explanation = FeedbackLines(block.general, marked.format);
     for (const Answer& answer : block.answers) {
-        question.options.append(answer.text);
-        if (answer.marker.is(u'=')) question.key = answer.text;
-        if (answer.feedback.isEmpty()) continue;
-        QString oneLine = answer.text;
+        const QString option = ShownText(SplitMarker(answer.text, marked.format));
+        question.options.append(option);
+        if (answer.marker.is(u'=')) question.key = option;
+        const QStringList feedback = FeedbackLines(answer.feedback, marked.format);
+        if (feedback.isEmpty()) continue;
+        QString oneLine = option;
         oneLine.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        question.explanation.append(oneLine + QStringLiteral(" – ") + answer.feedback.front());
-        question.explanation.append(answer.feedback.mid(1));
+        question.explanation.append(oneLine + QStringLiteral(" – ") + feedback.front());
+        question.explanation.append(feedback.mid(1));
     }
     return question;
+}
+
+// A backslash left plain before a character on its line escapes nothing
+// Moodle knows; it is kept as written, and the author told.
+std::vector<BankIssue> UnknownEscapes(const Chars& chars) {
+    std::vector<BankIssue> warnings;
+    for (std::size_t k = 0; k + 1 < chars.size(); ++k)
+        if (chars[k].is(u'\\') && chars[k + 1].kind == GiftChar::Kind::Plain)
+            warnings.push_back(Skip(chars[k].line, chars[k].column,
+                                    QStringLiteral("„\\%1“ не е известна на GIFT поредица; "
+                                                   "обратната черта остава. Известни са \\~ \\= "
+                                                   "\\# \\{ \\} \\: \\\\ и \\n.")
+                                        .arg(chars[k + 1].ch)));
+    return warnings;
 }
 
 } // namespace
@@ -170,6 +239,7 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
 
     JoinedText text;
     std::optional<Block> block;
+    std::optional<BankIssue> skipped;
     std::optional<GiftChar> open;
     for (; i < chars.size(); ++i) {
         if (chars[i].is(u'}'))
@@ -179,7 +249,7 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
             text.add(chars[i]);
             continue;
         }
-        if (block)
+        if (open)
             return Refuse(chars[i], QStringLiteral("втори блок с отговори { … } във въпроса; "
                                                    "блокът е един."));
         std::size_t close = i + 1;
@@ -189,18 +259,23 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
             return Refuse(chars[i], QStringLiteral("блокът с отговори, отворен тук с „{“, не е "
                                                    "затворен с „}“."));
         auto read = ReadBlock(chars, i + 1, close, chars[i]);
-        if (const auto* issue = std::get_if<BankIssue>(&read)) return *issue;
-        block = std::get<Block>(std::move(read));
+        if (auto* issue = std::get_if<BankIssue>(&read)) {
+            if (issue->isError()) return *issue;
+            skipped = *issue; // the syntax after the block is still checked
+        } else {
+            block = std::get<Block>(std::move(read));
+        }
         open = chars[i];
         text.markBlock();
         i = close;
     }
+    if (skipped) return *skipped;
     if (!block)
-        return BankIssue{BankIssue::Severity::Error, lines.front().number, 0, 0,
-                         QStringLiteral("въпросът няма блок с отговори { … }; описания без "
-                                        "отговори не се поддържат.")};
+        return SkipType({GiftChar::Kind::Plain, QChar(), lines.front().number, 0},
+                        QStringLiteral("описание"));
     if (const auto issue = CheckChoice(*block, *open)) return *issue;
-    return ReadQuestion{MakeQuestion(text.finish(), *block), text.blockHasTextAfter()};
+    return ReadQuestion{MakeQuestion(text.finish(), *block), text.blockHasTextAfter(),
+                        UnknownEscapes(chars)};
 }
 
 } // namespace vorn::gift

@@ -1,6 +1,7 @@
 #pragma once
 // Reads one GIFT question, its lines without the comment lines, into a
-// Question, or refuses it with the reason and the place.
+// Question; or skips it (a warning: a question type the player cannot ask) or
+// refuses it (an error: broken syntax), with the reason and the place.
 
 #include "bank_content.h"
 #include "bank_issue.h"
@@ -13,11 +14,13 @@ namespace vorn::gift {
 
 struct ReadQuestion {
     Question question;
-    bool missingWord = false; // text follows the answer block
+    bool missingWord = false;        // text follows the answer block
+    std::vector<BankIssue> warnings; // unknown escapes, the question still read
 };
 
-// lines: not empty, the first is where the question starts. A refusal names
-// its line and, where there is one, its column; the caller numbers it.
+// lines: not empty, the first is where the question starts. A skip or a
+// refusal names its line and, where there is one, its column; the caller
+// numbers it.
 std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceLine>& lines);
 
 } // namespace vorn::gift

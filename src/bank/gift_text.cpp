@@ -19,7 +19,7 @@ bool GiftChar::isBlank() const {
 }
 
 std::vector<GiftChar> ReadChars(const std::vector<SourceLine>& lines) {
-    static const QString escapable = QStringLiteral("~=#{}:");
+    static const QString escapable = QStringLiteral("~=#{}:\\");
     std::vector<GiftChar> chars;
     for (const SourceLine& line : lines) {
         if (!chars.empty())
@@ -41,14 +41,6 @@ std::vector<GiftChar> ReadChars(const std::vector<SourceLine>& lines) {
         }
     }
     return chars;
-}
-
-QString WithoutFormatMarker(const QString& text) {
-    for (const auto* marker : {u"[plain]", u"[moodle]", u"[markdown]", u"[html]"}) {
-        const QString m = QString::fromUtf16(marker);
-        if (text.startsWith(m)) return text.mid(m.size()).trimmed();
-    }
-    return text;
 }
 
 void JoinedText::add(const GiftChar& c) {
@@ -87,23 +79,7 @@ bool JoinedText::blockHasTextAfter() const {
 QString JoinedText::finish() const {
     QString text = text_;
     if (blockHasTextAfter()) text.insert(blockAt_, QStringLiteral("___"));
-    return WithoutFormatMarker(text.trimmed());
-}
-
-void FeedbackLines::add(const GiftChar& c) {
-    if (c.kind == GiftChar::Kind::LineBreak || c.kind == GiftChar::Kind::EscapedBreak)
-        lines_.append(QString());
-    else
-        lines_.back() += c.ch;
-}
-
-QStringList FeedbackLines::finish() const {
-    QStringList lines;
-    for (const QString& line : lines_) {
-        const QString text = lines.isEmpty() ? WithoutFormatMarker(line.trimmed()) : line.trimmed();
-        if (!text.isEmpty()) lines.append(text);
-    }
-    return lines;
+    return text.trimmed();
 }
 
 } // namespace vorn::gift

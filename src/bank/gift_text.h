@@ -31,9 +31,10 @@ struct GiftChar {
     bool isBlank() const;
 };
 
-// The lines as characters: \~ \= \# \{ \} \: are the character itself as text,
-// \n is an escaped break, any other backslash stays a plain backslash. A
-// LineBreak stands between consecutive lines.
+// The lines as characters: \~ \= \# \{ \} \: \\ are the character itself as
+// text, \n is an escaped break, any other backslash stays a plain backslash
+// (an unknown escape, which the caller reports). A LineBreak stands between
+// consecutive lines.
 std::vector<GiftChar> ReadChars(const std::vector<SourceLine>& lines);
 
 // A question or answer text. A line break joins the lines with one space (the
@@ -45,7 +46,7 @@ public:
     void markBlock();
     bool hasBlock() const { return blockAt_ >= 0; }
     // The text trimmed, with "___" in place of the block when non-blank text
-    // follows it, and without a leading format marker.
+    // follows it; a leading format marker is kept for the caller.
     QString finish() const;
     bool blockHasTextAfter() const;
 
@@ -56,19 +57,5 @@ private:
     qsizetype blockAt_ = -1;
     bool pendingBreak_ = false;
 };
-
-// Feedback: each line break, real or escaped, starts a new line; lines are
-// trimmed, empty ones dropped, a leading format marker removed.
-class FeedbackLines {
-public:
-    void add(const GiftChar& c);
-    QStringList finish() const;
-
-private:
-    QStringList lines_{QString()};
-};
-
-// text without a leading [plain], [moodle], [markdown] or [html].
-QString WithoutFormatMarker(const QString& text);
 
 } // namespace vorn::gift

@@ -59,9 +59,7 @@ QString Printable(const QString& text) {
         const char16_t u = c.unicode();
         const bool bidi = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) ||
                           u == 0x200E || u == 0x200F || u == 0x061C;
-        if (u == u'\\') {
-            out += QLatin1String("\\\\");
-        } else if (u == u'\n') {
+        if (u == u'\n') {
             out += QLatin1String("\\n");
         } else if (u == u'\r') {
             out += QLatin1String("\\r");

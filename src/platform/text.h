@@ -23,8 +23,9 @@ QString Mid(const QString& text, int start, int count);
 // A text from a file (a bank, a record, a file name) made safe to print on one
 // line of a terminal or a log: every control character, line or paragraph
 // separator and bidirectional control is written as an escape ("\n", "\t",
-// "\x1b", "\u202e") and a backslash as "\\", so that nothing it holds can
-// move the cursor, recolour the terminal or start a line of its own.
+// "\x1b", "\u202e"), so that nothing it holds can move the cursor, recolour
+// the terminal or start a line of its own. A backslash stays one: a message
+// that quotes "\d" from a bank reads as the author wrote it.
 QString Printable(const QString& text);
 
 // The integer nearest to x, a tie going to the even neighbour.

@@ -32,9 +32,12 @@ Ran RunPlayer(const QStringList& arguments) {
             QString::fromUtf8(player.readAllStandardError())};
 }
 
-// A GIFT bank whose third question (line 5, column 5) is true/false, and whose
-// first two are sound.
-const char* kBrokenGift = "Q1 {=a ~b}\n\nQ2 {=a ~b}\n\nQ3 {T}\n";
+// A GIFT bank whose third question (line 5) has an answer block left open at
+// column 4, and whose first two are sound.
+const char* kBrokenGift = "Q1 {=a ~b}\n\nQ2 {=a ~b}\n\nQ3 {=a ~b\n";
+// Playable: its second question (line 3, the block at column 4) is true/false,
+// skipped with a warning, and three choice questions are left.
+const char* kSkippingGift = "Q1 {=a ~b}\n\nQ2 {T}\n\nQ3 {=a ~b}\n\nQ4 {=c ~d}\n";
 // Sound, but its fourth question (line 7) has the same option twice: a warning.
 const char* kWarnedGift = "Q1 {=a ~b}\n\nQ2 {=a ~b}\n\nQ3 {=a ~b ####x}\n\nQ4 {=c ~d ~d}\n";
 
@@ -73,7 +76,7 @@ TEST(PlayerCommands, CheckBankReportsErrorsAndWarningsWithTheirPlace) {
     const QString broken = Write(dir, "broken.gift", kBrokenGift);
     const Ran refused = RunPlayer({"--check-bank", broken});
     EXPECT_EQ(refused.status, vorn::kExitRefused);
-    EXPECT_TRUE(refused.out.startsWith(broken + QStringLiteral(":5:5: грешка: въпрос 3: ")))
+    EXPECT_TRUE(refused.out.startsWith(broken + QStringLiteral(":5:4: грешка: въпрос 3: ")))
         << refused.out.toStdString();
     EXPECT_TRUE(refused.out.contains(QStringLiteral("1 грешки, 0 предупреждения")));
 
@@ -83,6 +86,14 @@ TEST(PlayerCommands, CheckBankReportsErrorsAndWarningsWithTheirPlace) {
     EXPECT_TRUE(lenient.out.startsWith(warned + QStringLiteral(":7: предупреждение: въпрос 4:")))
         << lenient.out.toStdString();
     EXPECT_EQ(RunPlayer({"--check-bank", warned, "--strict"}).status, vorn::kExitRefused);
+
+    const QString skipping = Write(dir, "skipping.gift", kSkippingGift);
+    const Ran skipped = RunPlayer({"--check-bank", skipping});
+    EXPECT_EQ(skipped.status, vorn::kExitOk) << skipped.out.toStdString();
+    EXPECT_TRUE(skipped.out.startsWith(
+        skipping + QStringLiteral(":3:4: предупреждение: въпрос 2: въпрос от вид „вярно/невярно“")))
+        << skipped.out.toStdString();
+    EXPECT_EQ(RunPlayer({"--check-bank", skipping, "--strict"}).status, vorn::kExitRefused);
 }
 
 TEST(PlayerCommands, ABankThatCannotBePlayedIsRefusedBeforeAnyWindow) {
@@ -94,7 +105,7 @@ TEST(PlayerCommands, ABankThatCannotBePlayedIsRefusedBeforeAnyWindow) {
         EXPECT_EQ(refused.status, vorn::kExitRefused);
         EXPECT_TRUE(
             refused.err.startsWith(QStringLiteral("vorn-player: Тестът не може да започне: ") +
-                                   broken + QStringLiteral(":5:5: грешка: въпрос 3:")))
+                                   broken + QStringLiteral(":5:4: грешка: въпрос 3:")))
             << refused.err.toStdString();
     }
 }

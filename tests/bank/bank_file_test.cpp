@@ -248,3 +248,26 @@ TEST(BankFile, VersionTwoNamesTheSettingsAndReadsAsVersionOneDid) {
     EXPECT_EQ(two.content.publisher, one.publisher);
     EXPECT_EQ(BankSha256(two.content), BankSha256(one));
 }
+
+TEST(BankFile, TheReaderFollowsTheNameAndForTxtTheContent) {
+    const QByteArray aiken = "Q?\nA) a\nB) b\nANSWER: B\n";
+    const QByteArray gift = "Q? {=b ~a}\n";
+    struct Case {
+        QString name;
+        QByteArray text;
+        bool read; // one question read, key "b"
+    };
+    const Case cases[] = {
+        {"t.aiken", aiken, true}, {"t.TXT", aiken, true},   {"t.gift", gift, true},
+        {"t.txt", gift, false},   {"t.json", aiken, false}, {"t.txt", "\xff" + aiken, false},
+    };
+    for (const auto& [name, text, read] : cases) {
+        Folder folder;
+        const LoadedBank bank = LoadBankFile(folder.write(name, text));
+        EXPECT_EQ(bank.content.questions.size(), read ? 1u : 0u) << name.toStdString();
+        if (read) {
+            EXPECT_EQ(bank.content.questions[0].key, "b") << name.toStdString();
+        }
+        EXPECT_EQ(bank.hasErrors(), !read) << name.toStdString();
+    }
+}

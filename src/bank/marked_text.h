@@ -1,0 +1,27 @@
+#pragma once
+// Moodle's text formats, named by a leading [plain], [moodle], [markdown] or
+// [html] on a text, and the plain text the player shows for each. HTML and
+// Markdown are read by Qt's own readers (QTextDocument), so that what a
+// Moodle export writes becomes the words a pupil reads, not the tags.
+
+#include <QString>
+
+namespace vorn {
+
+enum class TextFormat { Moodle, Html, Plain, Markdown };
+
+struct MarkedText {
+    TextFormat format = TextFormat::Moodle;
+    QString text;
+};
+
+// text with its leading marker taken off and the rest trimmed; without a
+// marker the format is fallback (in GIFT, an answer takes its question's).
+MarkedText SplitMarker(const QString& text, TextFormat fallback);
+
+// The text as plain text, lines separated by '\n'. HTML (and a Moodle text
+// with tags or entities in it) and Markdown: paragraphs and <br> are lines,
+// entities decoded, a list item is a "- " line. Plain text is kept as written.
+QString PlainOf(const MarkedText& text);
+
+} // namespace vorn
