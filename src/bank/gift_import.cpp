@@ -1,21 +1,12 @@
 #include "gift_import.h"
 
 #include "bank_settings.h"
+#include "file_title.h"
 #include "gift_question.h"
-
-#include <algorithm>
 
 namespace vorn {
 
 namespace {
-
-// "/x/present-simple.gift" and "C:\x\present-simple.gift" give "present-simple".
-QString BaseName(const QString& fileName) {
-    const qsizetype slash = std::max(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
-    const QString name = fileName.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot > 0 ? name.left(dot) : name;
-}
 
 // The title of a "// title: ..." comment (trimmed), empty for other comments.
 QString TitleOf(const QString& comment) {
@@ -65,7 +56,7 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
     }
     finishQuestion();
 
-    if (title.isEmpty()) title = BaseName(fileName);
+    if (title.isEmpty()) title = TitleFromFileName(fileName);
     const bool phrase = !bank.content.questions.empty() && allMissingWord;
     bank.content.settings = MakeSettings(
         title, {.phrase = phrase, .check = false, .explanation = true, .navigation = true});
