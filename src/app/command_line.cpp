@@ -216,7 +216,7 @@ QString CommandLineHelp() {
                "\n"
                "Опции:\n"
                "  --bank ФАЙЛ         пуска теста от файла: банка vorn-bank (.vorn.json) или\n"
-               "                      Moodle GIFT (.gift)\n"
+               "                      Moodle GIFT (.gift) или Moodle XML (.xml)\n"
                "  --seed N            еднакъв ред на въпросите и отговорите при едно и също N\n"
                "                      (цяло число от 0 до 4294967295)\n"
                "  --results ФАЙЛ      след оценяването добавя записа на резултата като ред\n"

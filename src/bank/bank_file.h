@@ -1,7 +1,8 @@
 #pragma once
 // A bank from a file: a "vorn-bank" JSON file (bank_json.h) with its pictures
-// in its folder, or a Moodle GIFT file (name ending in .gift). Either is read
-// whole, up to a size cap, as UTF-8.
+// in its folder, a Moodle GIFT file (name ending in .gift) or a Moodle XML
+// export (name ending in .xml). Each is read whole, up to a size cap; JSON and
+// GIFT as UTF-8, XML in the encoding it declares.
 
 #include "loaded_bank.h"
 
@@ -10,8 +11,11 @@
 namespace vorn {
 
 constexpr qint64 kMaxBankFileBytes = 4 * 1024 * 1024;
+// Moodle XML carries its pictures inside, as base64.
+constexpr qint64 kMaxMoodleXmlFileBytes = 64 * 1024 * 1024;
 
 bool IsGiftFile(const QString& path);
+bool IsMoodleXmlFile(const QString& path);
 
 LoadedBank LoadBankFile(const QString& path);
 
