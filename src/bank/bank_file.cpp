@@ -3,6 +3,7 @@
 #include "aiken_import.h"
 #include "bank_json.h"
 #include "gift_import.h"
+#include "moodle_xml_import.h"
 #include "text_place.h"
 
 #include <QFile>
@@ -48,18 +49,25 @@ bool IsGiftFile(const QString& path) {
     return EndsWith(path, u".gift");
 }
 
+bool IsMoodleXmlFile(const QString& path) {
+    return path.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive);
+}
+
 LoadedBank LoadBankFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) return Refused(QStringLiteral("файлът не съществува."));
     if (!info.isFile()) return Refused(QStringLiteral("това не е файл."));
-    if (info.size() > kMaxBankFileBytes)
-        return Refused(
-            QStringLiteral("файлът е по-голям от %1 MiB.").arg(kMaxBankFileBytes / (1024 * 1024)));
+    const qint64 cap = IsMoodleXmlFile(path) ? kMaxMoodleXmlFileBytes : kMaxBankFileBytes;
+    if (info.size() > cap)
+        return Refused(QStringLiteral("файлът е по-голям от %1 MiB.").arg(cap / (1024 * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Refused(QStringLiteral("файлът не може да се прочете: %1.").arg(file.errorString()));
-    const QByteArray bytes = file.read(kMaxBankFileBytes + 1);
+    const QByteArray bytes = file.read(cap + 1);
+    if (bytes.size() > cap) // grew since it was measured
+        return Refused(QStringLiteral("файлът е по-голям от %1 MiB.").arg(cap / (1024 * 1024)));
 
+    if (IsMoodleXmlFile(path)) return ImportMoodleXml(bytes, path);
     const bool gift = IsGiftFile(path);
     if (!gift && !IsAikenFile(path, bytes)) {
         PictureFolder folder(info.absolutePath());

@@ -47,7 +47,9 @@ TEST(AuthorGuide, ItsExampleBanksCheckClean) {
     QTemporaryDir dir;
     const struct {
         const char *fence, *start, *name;
-    } examples[] = {{"json", "{", "guide.vorn.json"}, {"", "// title:", "guide.gift"}};
+    } examples[] = {{"json", "{", "guide.vorn.json"},
+                    {"", "// title:", "guide.gift"},
+                    {"xml", "<?xml", "guide.xml"}};
     for (const auto& [fence, start, name] : examples) {
         const LoadedBank loaded = LoadExample(dir, fence, start, name);
         for (const BankIssue& issue : AllIssues(loaded))

@@ -1,0 +1,48 @@
+#include "html_text.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+#include <QUrl>
+#include <QVariant>
+
+namespace vorn {
+
+namespace {
+
+// QTextDocument reads local files for <link>, @import and <img> on its own;
+// a bank's text must not reach anything outside it.
+class SealedDocument : public QTextDocument {
+protected:
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
+} // namespace
+
+HtmlText ReadHtml(const QString& html) {
+    SealedDocument document;
+    document.setHtml(html);
+    HtmlText read;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto part = block.begin(); !part.atEnd(); ++part) {
+            const QTextCharFormat format = part.fragment().charFormat();
+            if (format.isImageFormat()) read.images.append(format.toImageFormat().name());
+        }
+        if (block.textList()) QTextCursor(block).insertText(QStringLiteral("- "));
+    }
+    // Pictures leave an object character behind; they are not text.
+    read.lines = PlainLines(document.toPlainText().remove(QChar::ObjectReplacementCharacter));
+    return read;
+}
+
+QStringList PlainLines(const QString& text) {
+    QStringList lines;
+    for (const QString& line : text.split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty()) lines.append(trimmed);
+    }
+    return lines;
+}
+
+} // namespace vorn

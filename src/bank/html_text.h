@@ -1,0 +1,22 @@
+#pragma once
+// HTML as the player shows it: plain lines, read with Qt's own HTML reader.
+// Paragraphs and <br> start new lines, entities are decoded, list items become
+// "- " lines; every line is trimmed and empty ones are dropped. Nothing is
+// ever loaded: no style sheet, picture or other file a text names.
+
+#include <QString>
+#include <QStringList>
+
+namespace vorn {
+
+struct HtmlText {
+    QStringList lines;
+    QStringList images; // the src of every <img>, in the order written
+};
+
+HtmlText ReadHtml(const QString& html);
+
+// Text taken as written: its lines, each trimmed, empty ones dropped.
+QStringList PlainLines(const QString& text);
+
+} // namespace vorn

@@ -1,0 +1,153 @@
+#include "moodle_question.h"
+
+#include "bank_limits.h"
+#include "html_text.h"
+#include "moodle_picture.h"
+
+#include <QUrl>
+
+namespace vorn::moodle {
+
+namespace {
+
+const QString kWhatFits = QStringLiteral("; приемат се само въпроси с избор (multichoice) с един "
+                                         "верен отговор.");
+const QString kPluginFile = QStringLiteral("@@PLUGINFILE@@/");
+
+BankIssue Issue(BankIssue::Severity severity, const XmlQuestion& read, const QString& message) {
+    return {.severity = severity, .line = read.line, .message = message};
+}
+
+MadeQuestion Skipped(const XmlQuestion& read, const QString& message) {
+    return {std::nullopt, Issue(BankIssue::Severity::Warning, read, message)};
+}
+
+// Moodle's own reading of <single>: "false", empty and "0" mean several right answers.
+bool IsSingle(const QString& single) {
+    const QString value = single.trimmed();
+    return !value.isEmpty() && value != u"false" && value != u"0";
+}
+
+// An answer's weight in percent; none when it is not a number.
+std::optional<double> WeightOf(const QString& fraction) {
+    const QString value = fraction.trimmed();
+    if (value.isEmpty()) return 0.0;
+    bool ok = false;
+    const double weight = value.toDouble(&ok);
+    return ok ? std::optional(weight) : std::nullopt;
+}
+
+// The reason the answers cannot be played, if any.
+std::optional<QString> AnswersProblem(const XmlQuestion& read) {
+    const auto count = static_cast<int>(read.answers.size());
+    if (count > kMaxOptions || count < kMinOptions)
+        return QStringLiteral("въпрос с %1 отговора е пропуснат; отговорите са от %2 до %3.")
+            .arg(count)
+            .arg(kMinOptions)
+            .arg(kMaxOptions);
+    int right = 0;
+    for (const Answer& answer : read.answers) {
+        const auto weight = WeightOf(answer.fraction);
+        if (weight == 100.0) {
+            ++right;
+        } else if (weight != 0.0) {
+            return QStringLiteral("въпрос с частична тежест на отговор (fraction=\"%1\") е "
+                                  "пропуснат; верният отговор е със 100, грешните с 0.")
+                .arg(answer.fraction);
+        }
+    }
+    if (right == 0)
+        return QStringLiteral("въпрос без верен отговор (fraction=\"100\") е пропуснат.");
+    if (right > 1)
+        return QStringLiteral("въпрос с %1 верни отговора е пропуснат; верният отговор е точно "
+                              "един.")
+            .arg(right);
+    return std::nullopt;
+}
+
+// A text read in its format; a missing format is the question text's.
+HtmlText Read(const RichText& rich, const QString& questionFormat) {
+    const QString format = rich.format.isEmpty() ? questionFormat : rich.format;
+    if (format == u"plain_text" || format == u"markdown") return {PlainLines(rich.text), {}};
+    if (format == u"moodle_auto_format") // HTML in which a line break is a line break
+        return ReadHtml(QString(rich.text).replace(u'\n', QStringLiteral("<br>")));
+    return ReadHtml(rich.text);
+}
+
+QString Joined(const QStringList& lines) {
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+// The picture the question shows: the first the text names, else an old
+// <image>; none, or why it cannot be shown (an error), or why it is left
+// out (a warning).
+struct ShownPicture {
+    Picture picture;
+    std::optional<BankIssue> issue;
+};
+
+ShownPicture PictureOf(const XmlQuestion& read, const QStringList& images) {
+    if (images.isEmpty()) {
+        if (read.imageName.isEmpty() || read.imageBase64.trimmed().isEmpty()) return {};
+        const PictureResult picture = PictureFromBase64(read.imageName, read.imageBase64);
+        if (const auto* problem = std::get_if<QString>(&picture))
+            return {nullptr, Issue(BankIssue::Severity::Error, read, *problem)};
+        return {std::get<Picture>(picture), std::nullopt};
+    }
+    const QString& source = images.front();
+    if (!source.startsWith(kPluginFile))
+        return {nullptr, Issue(BankIssue::Severity::Warning, read,
+                               QStringLiteral("картинката „%1“ не е във файла и не се показва; "
+                                              "показват се само картинки, записани в него.")
+                                   .arg(source))};
+    const QString path = u'/' + QUrl::fromPercentEncoding(source.mid(kPluginFile.size()).toUtf8());
+    const QString name = path.mid(1);
+    const auto file = read.questionText.files.find(path);
+    if (file == read.questionText.files.end())
+        return {nullptr, Issue(BankIssue::Severity::Error, read,
+                               QStringLiteral("картинката „%1“ липсва: текстът я показва, а "
+                                              "във файла няма <file name=\"%1\">.")
+                                   .arg(name))};
+    const PictureResult picture = PictureFromBase64(name, file->second);
+    if (const auto* problem = std::get_if<QString>(&picture))
+        return {nullptr, Issue(BankIssue::Severity::Error, read, *problem)};
+    return {std::get<Picture>(picture), std::nullopt};
+}
+
+} // namespace
+
+MadeQuestion MakeQuestion(const XmlQuestion& read) {
+    if (read.type != u"multichoice")
+        return Skipped(read, QStringLiteral("въпрос от вида „%1“ е пропуснат").arg(read.type) +
+                                 kWhatFits);
+    if (!IsSingle(read.single))
+        return Skipped(read, QStringLiteral("въпрос с няколко верни отговора (<single>%1</single>) "
+                                            "е пропуснат")
+                                     .arg(read.single.trimmed()) +
+                                 kWhatFits);
+    if (const auto problem = AnswersProblem(read)) return Skipped(read, *problem);
+
+    const QString format =
+        read.questionText.format.isEmpty() ? QStringLiteral("html") : read.questionText.format;
+    const HtmlText text = Read(read.questionText, format);
+    Question question;
+    question.text = Joined(text.lines);
+    question.explanation = Read(read.generalFeedback, format).lines;
+    for (const Answer& answer : read.answers) {
+        const QString option = Joined(Read(answer.text, format).lines);
+        question.options.append(option);
+        if (WeightOf(answer.fraction) == 100.0) question.key = option;
+        const QStringList feedback = Read(answer.feedback, format).lines;
+        if (feedback.isEmpty()) continue;
+        question.explanation.append(
+            QString(option).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) +
+            QStringLiteral(" – ") + feedback.front());
+        question.explanation.append(feedback.mid(1));
+    }
+    ShownPicture shown = PictureOf(read, text.images);
+    if (shown.issue && shown.issue->isError()) return {std::nullopt, shown.issue};
+    question.picture = std::move(shown.picture);
+    return {std::move(question), shown.issue};
+}
+
+} // namespace vorn::moodle
