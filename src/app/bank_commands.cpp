@@ -18,6 +18,11 @@ int ErrorCount(const std::vector<BankIssue>& issues) {
                                           [](const BankIssue& issue) { return issue.isError(); }));
 }
 
+// "1 грешка", "2 грешки", "0 грешки": Bulgarian takes the singular for one only.
+QString Counted(int n, const QString& one, const QString& many) {
+    return QString::number(n) + u' ' + (n == 1 ? one : many);
+}
+
 } // namespace
 
 LoadedBank BankToPlay(const QString& path) {
@@ -45,11 +50,16 @@ int CheckBankCommand(const QString& path, bool strict, QTextStream& out) {
     for (const BankIssue& issue : issues)
         out << FormatIssue(path, issue) << '\n';
     const int errors = ErrorCount(issues);
-    const int warnings = static_cast<int>(issues.size()) - errors;
+    const int warnings = static_cast<int>(std::count_if(
+        issues.begin(), issues.end(), [](const BankIssue& issue) { return issue.isWarning(); }));
     // One substitution pass: a "%4" in the file's name is printed as it is.
-    out << QStringLiteral("%1: %2 въпроса, %3 грешки, %4 предупреждения.")
-               .arg(Printable(path), QString::number(bank.content.questions.size()),
-                    QString::number(errors), QString::number(warnings))
+    out << QStringLiteral("%1: %2, %3, %4.")
+               .arg(Printable(path),
+                    Counted(static_cast<int>(bank.content.questions.size()),
+                            QStringLiteral("въпрос"), QStringLiteral("въпроса")),
+                    Counted(errors, QStringLiteral("грешка"), QStringLiteral("грешки")),
+                    Counted(warnings, QStringLiteral("предупреждение"),
+                            QStringLiteral("предупреждения")))
         << '\n';
     out.flush();
     return errors > 0 || (strict && warnings > 0) ? kExitRefused : kExitOk;

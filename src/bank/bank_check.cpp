@@ -51,12 +51,14 @@ public:
             const int width = static_cast<int>(QuestionBank::kPictureAreaWidth) / kTwipsPerPixel;
             const int height = static_cast<int>(QuestionBank::kPictureAreaHeight) / kTwipsPerPixel;
             if (s.isValid() && (s.width() > width || s.height() > height))
-                warning(q, QStringLiteral("картинката е %1 × %2 точки, а полето за нея е %3 × %4: "
-                                          "ще се покаже само горният ѝ ляв ъгъл.")
-                               .arg(s.width())
-                               .arg(s.height())
-                               .arg(width)
-                               .arg(height));
+                add({.severity = BankIssue::Severity::Note,
+                     .question = q,
+                     .message = QStringLiteral("картинката е %1 × %2 точки, а полето за нея е %3 × "
+                                               "%4: ще се покаже цялата, умалена.")
+                                    .arg(s.width())
+                                    .arg(s.height())
+                                    .arg(width)
+                                    .arg(height)});
         }
     }
 

@@ -12,8 +12,9 @@ QString FormatIssue(const QString& file, const BankIssue& issue) {
         place += QStringLiteral(":%1").arg(issue.line);
         if (issue.column > 0) place += QStringLiteral(":%1").arg(issue.column);
     }
-    QString text = place + (issue.isError() ? QStringLiteral(": грешка: ")
-                                            : QStringLiteral(": предупреждение: "));
+    QString text = place + (issue.isError()     ? QStringLiteral(": грешка: ")
+                            : issue.isWarning() ? QStringLiteral(": предупреждение: ")
+                                                : QStringLiteral(": бележка: "));
     if (issue.question > 0) text += QStringLiteral("въпрос %1: ").arg(issue.question);
     return text + Printable(issue.message);
 }

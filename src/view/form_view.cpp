@@ -56,9 +56,17 @@ void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 
 } // namespace
 
+// A picture larger than the area is shown whole, smaller, its shape kept; one
+// that fits is shown as it is, from the area's corner.
+static QImage FittedInto(const QImage& image, const QSize& area) {
+    if (image.width() <= area.width() && image.height() <= area.height()) return image;
+    return image.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 // Decoded pictures, kept while the model still shares them.
 class PictureCache {
 public:
+    explicit PictureCache(QSize area) : area_(area) {}
     QPixmap pixmap(const Picture& picture) {
         if (!picture) return {};
         if (picture != last_) {
@@ -67,12 +75,13 @@ public:
             // within the caps; anything else shows nothing.
             const auto decoded = DecodePicture(picture->encoded);
             const auto* image = std::get_if<QImage>(&decoded);
-            pixmap_ = image ? QPixmap::fromImage(*image) : QPixmap();
+            pixmap_ = image ? QPixmap::fromImage(FittedInto(*image, area_)) : QPixmap();
         }
         return pixmap_;
     }
 
 private:
+    QSize area_; // pixels
     Picture last_;
     QPixmap pixmap_;
 };
@@ -81,7 +90,9 @@ int FormView::Px(Twips twips) {
     return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
 }
 
-FormView::FormView(VORN_Prazno& form) : form_(form), pictures_(std::make_unique<PictureCache>()) {
+FormView::FormView(VORN_Prazno& form)
+    : form_(form), pictures_(std::make_unique<PictureCache>(QSize(
+                       Px(form.controls().Picture2.Width), Px(form.controls().Picture2.Height)))) {
     form_.End = [] { QCoreApplication::exit(kExitOk); };
     // A fixed layout: no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

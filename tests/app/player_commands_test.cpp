@@ -78,7 +78,7 @@ TEST(PlayerCommands, CheckBankReportsErrorsAndWarningsWithTheirPlace) {
     EXPECT_EQ(refused.status, vorn::kExitRefused);
     EXPECT_TRUE(refused.out.startsWith(broken + QStringLiteral(":5:4: грешка: въпрос 3: ")))
         << refused.out.toStdString();
-    EXPECT_TRUE(refused.out.contains(QStringLiteral("1 грешки, 0 предупреждения")));
+    EXPECT_TRUE(refused.out.contains(QStringLiteral("1 грешка, 0 предупреждения")));
 
     const QString warned = Write(dir, "warned.gift", kWarnedGift);
     const Ran lenient = RunPlayer({"--check-bank", warned});
@@ -145,7 +145,7 @@ TEST(PlayerCommands, TheCheckersLinesAreOneLineEachWithNoControlAndNoFormatFromD
             EXPECT_FALSE(c.unicode() < 0x20) << line.toStdString();
     }
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(": 3 въпроса, 0 грешки, 1 предупреждения.")))
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(": 3 въпроса, 0 грешки, 1 предупреждение.")))
         << lines.last().toStdString();
     // Its warning on standard error when it is played, too.
     const Ran played =

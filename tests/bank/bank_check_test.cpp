@@ -58,7 +58,8 @@ TEST(BankCheck, EachProblemIsFoundWithItsQuestionAndLine) {
         {"phrase without blank", [](BankContent& b) { b.settings[1] = "фраза - 1"; }, S::Warning, 1,
          10, "„_“"},
         {"picture too large", [](BankContent& b) { b.questions[3].picture = Jpeg(226, 100); },
-         S::Warning, 4, 40, "226 × 100"},
+         S::Note, 4, 40,
+         "226 × 100 точки, а полето за нея е 225 × 137: ще се покаже цялата, умалена"},
     };
     for (const auto& c : cases) {
         const std::vector<BankIssue> issues = Check(c.change);

@@ -1,6 +1,7 @@
 // The real window on the offscreen platform: every widget mirrors its control,
 // the menu, caption, tab order, font, icon and the first rendered frame.
 
+#include "support/pictures.h"
 #include "support/test_banks.h"
 #include "view/form_view.h"
 #include "view/icon.h"
@@ -243,19 +244,27 @@ TEST(FormView, FirstFrameShowsIndicatorBarsBackgroundAndTitle) {
     EXPECT_GT(dark, 100);
 }
 
-TEST(FormView, QuestionPictureIsDrawnFromTheBankAndCleared) {
+TEST(FormView, QuestionPictureIsDrawnFromTheBankWholeAndCleared) {
     Window w;
-    QImage image(300, 50, QImage::Format_RGB32);
-    image.fill(QColor(10, 20, 30));
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(image.save(&buffer, "JPG"));
-    Model(w.form).Picture2.Picture = MakePicture(jpeg);
-    w.view.refresh();
     auto* box = dynamic_cast<PictureArea*>(w.view.widgetFor("Picture2"));
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->pixmap().size(), QSize(300, 50)) << "decoded, not scaled";
+    // The area is 225 × 137 pixels: a picture that fits is shown as it is, a
+    // larger one whole and smaller, its shape kept.
+    const struct {
+        QSize picture, shown;
+    } cases[] = {
+        {{100, 50}, {100, 50}},
+        {{225, 137}, {225, 137}},
+        {{300, 50}, {225, 37}},
+        {{100, 300}, {45, 137}},
+    };
+    for (const auto& c : cases) {
+        Model(w.form).Picture2.Picture =
+            MakePicture(test::EncodedImage(c.picture.width(), c.picture.height()));
+        w.view.refresh();
+        EXPECT_EQ(box->pixmap().size(), c.shown)
+            << c.picture.width() << " × " << c.picture.height();
+    }
     Model(w.form).Picture2.Picture.reset();
     w.view.refresh();
     EXPECT_TRUE(box->pixmap().isNull());
