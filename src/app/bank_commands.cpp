@@ -56,7 +56,10 @@ int CheckBankCommand(const QString& path, bool strict, QTextStream& out) {
     out << QStringLiteral("%1: %2, %3, %4.")
                .arg(Printable(path),
                     Counted(static_cast<int>(bank.content.questions.size()),
-                            QStringLiteral("въпрос"), QStringLiteral("въпроса")),
+                            QStringLiteral("въпрос"), QStringLiteral("въпроса")) +
+                        (bank.countUncertain()
+                             ? QStringLiteral(" (броят е несигурен, докато скобите не се поправят)")
+                             : QString()),
                     Counted(errors, QStringLiteral("грешка"), QStringLiteral("грешки")),
                     Counted(warnings, QStringLiteral("предупреждение"),
                             QStringLiteral("предупреждения")))

@@ -32,7 +32,9 @@ std::optional<LoadedBank> NotUtf8(const QByteArray& bytes) {
                        1, 1);
     if (const auto bad = FirstInvalidUtf8(bytes)) {
         const auto [line, column] = PlaceOf(bytes, *bad);
-        return Refused(QStringLiteral("текстът не е в UTF-8."), line, column);
+        return Refused(QStringLiteral("текстът не е в UTF-8: запишете файла като UTF-8 (в Notepad: "
+                                      "„Запиши като“, „Кодиране: UTF-8“)."),
+                       line, column);
     }
     return std::nullopt;
 }
@@ -68,14 +70,30 @@ LoadedBank LoadBankFile(const QString& path) {
         return Refused(QStringLiteral("файлът е по-голям от %1 MiB.").arg(cap / (1024 * 1024)));
 
     if (IsMoodleXmlFile(path)) return ImportMoodleXml(bytes, path);
+    // Bulgarian saved as windows-1251 is read, with a warning to save it as
+    // UTF-8; any other encoding is refused with the same advice.
+    std::optional<QString> windows1251;
+    if (!Utf16Name(bytes) && FirstInvalidUtf8(bytes)) windows1251 = ReadAsWindows1251(bytes);
+    const QByteArray utf8 = windows1251 ? windows1251->toUtf8() : bytes;
     const bool gift = IsGiftFile(path);
-    if (!gift && !IsAikenFile(path, bytes)) {
+    LoadedBank bank;
+    if (!gift && !IsAikenFile(path, utf8)) {
         PictureFolder folder(info.absolutePath());
-        return ReadBankJson(bytes, [&folder](const QString& name) { return folder.read(name); });
+        bank = ReadBankJson(utf8, [&folder](const QString& name) { return folder.read(name); });
+    } else if (auto refused = NotUtf8(utf8)) {
+        return std::move(*refused);
+    } else {
+        const QString text = QString::fromUtf8(utf8);
+        bank = gift ? ImportGift(text, path) : ImportAiken(text, path);
     }
-    if (auto refused = NotUtf8(bytes)) return std::move(*refused);
-    const QString text = QString::fromUtf8(bytes);
-    return gift ? ImportGift(text, path) : ImportAiken(text, path);
+    if (windows1251)
+        bank.issues.insert(bank.issues.begin(),
+                           {.severity = BankIssue::Severity::Warning,
+                            .message = QStringLiteral(
+                                "файлът е записан в windows-1251 (кирилицата на Windows), а не в "
+                                "UTF-8; прочетен е така, но го запишете като UTF-8 (в Notepad: "
+                                "„Запиши като“, „Кодиране: UTF-8“).")});
+    return bank;
 }
 
 } // namespace vorn

@@ -15,6 +15,9 @@ struct BankIssue {
     int column = 0;   // 1-based, in characters; 0: not tied to a column
     int question = 0; // 1-based number in the bank; 0: the bank as a whole
     QString message;  // Bulgarian, one sentence, without the place
+    // The reader may have split or joined questions here (a block left open),
+    // so the count of questions is not sure until it is mended.
+    bool countUncertain = false;
 
     bool isError() const { return severity == Severity::Error; }
     bool isWarning() const { return severity == Severity::Warning; }

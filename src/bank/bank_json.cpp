@@ -7,7 +7,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace vorn {
 
@@ -34,7 +38,7 @@ QString ParseErrorText(QJsonParseError::ParseError error) {
     case QJsonParseError::IllegalEscapeSequence:
         return QStringLiteral("недопустима последователност с „\\“");
     case QJsonParseError::IllegalUTF8String:
-        return QStringLiteral("текстът не е в UTF-8");
+        return QStringLiteral("текстът не е в UTF-8: запишете файла като UTF-8");
     case QJsonParseError::UnterminatedString:
         return QStringLiteral("незатворен низ: липсват кавички");
     case QJsonParseError::MissingObject:
@@ -53,7 +57,8 @@ QString ParseErrorText(QJsonParseError::ParseError error) {
 
 class Reader {
 public:
-    Reader(LoadedBank& bank, const PictureReader& pictures) : bank_(bank), pictures_(pictures) {}
+    Reader(LoadedBank& bank, const PictureReader& pictures, const QByteArray& json)
+        : bank_(bank), pictures_(pictures), json_(json) {}
 
     int version = 1;
 
@@ -66,10 +71,31 @@ public:
     }
 
     // Unknown fields are warned about: most are misspelt names of known ones.
+    // Unknown fields are warned about at their place (the parsed document keeps
+    // none: the name's next appearance as a field in the text).
     void knownFields(const QJsonObject& object, const QStringList& known, int question) {
-        for (const QString& key : object.keys())
-            if (!known.contains(key))
-                warning(question, QStringLiteral("непознато поле „%1“ е пропуснато.").arg(key));
+        for (const QString& key : object.keys()) {
+            if (known.contains(key)) continue;
+            BankIssue issue{.severity = BankIssue::Severity::Warning,
+                            .question = question,
+                            .message =
+                                QStringLiteral("непознато поле „%1“ е пропуснато.").arg(key)};
+            const QByteArray name = ('"' + key + '"').toUtf8();
+            qsizetype& from = searchedUpTo_[key];
+            for (qsizetype at = json_.indexOf(name, from); at >= 0;
+                 at = json_.indexOf(name, at + 1)) {
+                qsizetype after = at + name.size();
+                while (after < json_.size() &&
+                       std::isspace(static_cast<unsigned char>(json_[after])))
+                    ++after;
+                if (after < json_.size() && json_[after] == ':') {
+                    std::tie(issue.line, issue.column) = PlaceOf(json_, at);
+                    from = after;
+                    break;
+                }
+            }
+            bank_.issues.push_back(issue);
+        }
     }
 
     std::optional<QString> text(const QJsonObject& object, const QString& field, int question,
@@ -168,6 +194,9 @@ public:
 private:
     LoadedBank& bank_;
     const PictureReader& pictures_;
+    const QByteArray& json_;
+    std::map<QString, qsizetype>
+        searchedUpTo_; // per unknown name, where its next use is looked for
     QSet<QString> ids_;
 };
 
@@ -191,6 +220,31 @@ void ReadNamedSettings(Reader& read, const QJsonObject& root, BankContent& conte
                                              .navigation = *navigation,
                                              .checkVerdict = *verdict});
     content.publisher = *publisher;
+}
+
+// The two mistakes a hand-written bank makes most, told as what to do: a comma
+// after the last item, and a quote inside a text, which ends the text early.
+// The parser names the place after the first byte it could not take.
+std::optional<BankIssue> SyntaxHint(const QByteArray& json, const QJsonParseError& parsed) {
+    const qsizetype at = std::clamp<qsizetype>(parsed.offset - 1, 0, json.size() - 1);
+    const auto bad = static_cast<unsigned char>(json[at]);
+    qsizetype before = at - 1;
+    while (before >= 0 && std::isspace(static_cast<unsigned char>(json[before])))
+        --before;
+    if (before < 0) return std::nullopt;
+    const auto issue = [&json](qsizetype offset, const QString& message) {
+        const auto [line, column] = PlaceOf(json, offset);
+        return BankIssue{.line = line, .column = column, .message = message};
+    };
+    if ((bad == ']' || bad == '}') && json[before] == ',')
+        return issue(before, QStringLiteral("излишна запетая след последния елемент: махнете я."));
+    const bool afterText = parsed.error == QJsonParseError::UnterminatedObject ||
+                           parsed.error == QJsonParseError::UnterminatedArray ||
+                           parsed.error == QJsonParseError::MissingValueSeparator;
+    if (afterText && json[before] == '"' && (bad >= 0x80 || std::isalnum(bad)))
+        return issue(before, QStringLiteral("кавичка в текст го прекъсва: пишете \\\" или "
+                                            "използвайте кавичките „ “."));
+    return std::nullopt;
 }
 
 // The offset of the first raw control character inside a JSON string.
@@ -217,7 +271,7 @@ std::optional<qsizetype> RawControlInText(const QByteArray& json) {
 
 LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
     LoadedBank bank;
-    Reader read(bank, pictures);
+    Reader read(bank, pictures, json);
 
     // What the parser would accept or misname: a file saved as UTF-16, and a
     // raw control character (a tab, a line break) inside a text, which JSON
@@ -242,6 +296,12 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
 
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parsed);
+    if (parsed.error != QJsonParseError::NoError && !json.isEmpty()) {
+        if (const std::optional<BankIssue> hint = SyntaxHint(json, parsed)) {
+            bank.issues.push_back(*hint);
+            return bank;
+        }
+    }
     if (parsed.error != QJsonParseError::NoError) {
         // The parser reports the place after the token it could not take; the
         // author wants the token itself. At the end of the text every error

@@ -255,9 +255,13 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
         std::size_t close = i + 1;
         while (close < chars.size() && !chars[close].is(u'}') && !chars[close].is(u'{'))
             ++close;
-        if (close == chars.size() || chars[close].is(u'{'))
-            return Refuse(chars[i], QStringLiteral("блокът с отговори, отворен тук с „{“, не е "
-                                                   "затворен с „}“."));
+        if (close == chars.size() || chars[close].is(u'{')) {
+            BankIssue open =
+                Refuse(chars[i], QStringLiteral("блокът с отговори, отворен тук с „{“, "
+                                                "не е затворен с „}“."));
+            open.countUncertain = true; // the reading went on at the next blank line
+            return open;
+        }
         auto read = ReadBlock(chars, i + 1, close, chars[i]);
         if (auto* issue = std::get_if<BankIssue>(&read)) {
             if (issue->isError()) return *issue;

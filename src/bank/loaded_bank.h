@@ -15,6 +15,11 @@ struct LoadedBank {
     std::vector<int> questionLines; // per question, its first line; 0 where unknown
     std::vector<BankIssue> issues;
 
+    bool countUncertain() const {
+        return std::any_of(issues.begin(), issues.end(),
+                           [](const BankIssue& issue) { return issue.countUncertain; });
+    }
+
     bool hasErrors() const {
         return std::any_of(issues.begin(), issues.end(),
                            [](const BankIssue& issue) { return issue.isError(); });

@@ -1,5 +1,7 @@
 #include "text_place.h"
 
+#include <QStringDecoder>
+
 #include <QString>
 #include <algorithm>
 
@@ -54,6 +56,27 @@ std::optional<QString> Utf16Name(const QByteArray& bytes) {
     if (bytes.size() >= 2 && bytes[0] != 0 && bytes[1] == 0) return QStringLiteral("UTF-16 LE");
     if (bytes.size() >= 2 && bytes[0] == 0 && bytes[1] != 0) return QStringLiteral("UTF-16 BE");
     return std::nullopt;
+}
+
+std::optional<QString> ReadAsWindows1251(const QByteArray& bytes) {
+    QStringDecoder decoder("windows-1251"); // Qt's own, where it has the codec
+    if (!decoder.isValid()) return std::nullopt;
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) return std::nullopt;
+    // Bulgarian is words of Cyrillic letters; a byte of another encoding (the
+    // é of "café") reads as a Cyrillic letter inside a Latin word.
+    const auto latinLetter = [&text](qsizetype k) {
+        return k >= 0 && k < text.size() && text[k].unicode() < 0x80 && text[k].isLetter();
+    };
+    int beyond = 0, cyrillic = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() < 0x80) continue;
+        ++beyond;
+        cyrillic += text[i].script() == QChar::Script_Cyrillic && !latinLetter(i - 1) &&
+                    !latinLetter(i + 1);
+    }
+    if (cyrillic < 3 || cyrillic * 10 < beyond * 9) return std::nullopt;
+    return text;
 }
 
 } // namespace vorn

@@ -13,6 +13,12 @@ namespace vorn {
 // characters, not bytes.
 std::pair<int, int> PlaceOf(const QByteArray& text, qsizetype offset);
 
+// The text of bytes that are not UTF-8 but read as Bulgarian saved in
+// windows-1251 (the Cyrillic of Windows, which Notepad once saved by default):
+// every byte defined there and nearly every letter beyond ASCII Cyrillic.
+// None for anything else, which is not guessed.
+std::optional<QString> ReadAsWindows1251(const QByteArray& bytes);
+
 // "UTF-16 LE" or "UTF-16 BE" where the bytes are UTF-16 text (a byte order
 // mark, or the zero byte beside every ASCII character); none otherwise.
 std::optional<QString> Utf16Name(const QByteArray& bytes);

@@ -11,6 +11,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -181,6 +183,8 @@ TEST(BankFile, FilesOverTheSizeCapAndUnknownFieldsAreTold) {
     ASSERT_EQ(typo.issues.size(), 1u);
     EXPECT_FALSE(typo.issues[0].isError());
     EXPECT_TRUE(typo.issues[0].message.contains(QStringLiteral("„explenation“")));
+    EXPECT_EQ(std::pair(typo.issues[0].line, typo.issues[0].column), std::pair(2, 64))
+        << "its place";
     EXPECT_TRUE(
         OnlyError(LoadBankFile(folder.dir.filePath("none.gift"))).contains("не съществува"));
 }
@@ -270,4 +274,49 @@ TEST(BankFile, TheReaderFollowsTheNameAndForTxtTheContent) {
         }
         EXPECT_EQ(bank.hasErrors(), !read) << name.toStdString();
     }
+}
+
+// What the checker tells an author who saved in the wrong encoding or wrote
+// JSON by hand: what is wrong, where, and what to do.
+TEST(BankFile, CommonMistakesAreToldWithWhatToDo) {
+    const QByteArray gift = "Въпрос 1 {=а ~б}\n\nВъпрос 2 {=а ~б}\n\nВъпрос 3 {=а ~б}\n";
+    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    const QString giftText = fromUtf8(gift);
+    QStringEncoder to1251("windows-1251");
+    const struct {
+        QString name;
+        QByteArray bytes;
+        QString first; // the first issue, formatted
+    } cases[] = {
+        {"cp.gift", to1251(giftText),
+         "cp.gift: предупреждение: файлът е записан в windows-1251 (кирилицата на Windows), а не в "
+         "UTF-8; прочетен е така, но го запишете като UTF-8"},
+        {"latin.gift", QByteArray("Question {=caf\xe9 ~b}\n"),
+         "latin.gift:1:15: грешка: текстът не е в UTF-8: запишете файла като UTF-8"},
+        {"comma.vorn.json", QByteArray("{\"format\": \"vorn-bank\",\n \"a\": [1, 2,\n]}"),
+         "comma.vorn.json:2:12: грешка: излишна запетая след последния елемент: махнете я."},
+        {"quote.vorn.json",
+         QByteArray("{\"format\": \"vorn-bank\",\n \"t\": \"Той каза \"да\" \"}"),
+         "quote.vorn.json:2:17: грешка: кавичка в текст го прекъсва: пишете \\\" или използвайте "
+         "кавичките „ “."},
+        {"missing.vorn.json", QByteArray("[\"x\" \"y\"]"),
+         "missing.vorn.json:1:6: грешка: липсва „,“ между стойностите."},
+    };
+    for (const auto& c : cases) {
+        Folder folder;
+        const LoadedBank bank = LoadBankFile(folder.write(c.name, c.bytes));
+        ASSERT_FALSE(bank.issues.empty()) << c.name.toStdString();
+        const QString first = FormatIssue(c.name, bank.issues.front());
+        EXPECT_TRUE(first.startsWith(c.first)) << first.toStdString();
+    }
+    Folder folder;
+    const LoadedBank read = LoadBankFile(folder.write("cp2.gift", to1251(giftText)));
+    ASSERT_EQ(read.content.questions.size(), 3u);
+    EXPECT_EQ(read.content.questions[0].options, (QStringList{"а", "б"})) << "read as Cyrillic";
+    EXPECT_FALSE(LoadBankFile(folder.write("open.gift", "В1 {=а ~б\n\nВ2 {=а ~б}\n"))
+                     .issues.front()
+                     .message.isEmpty());
+    EXPECT_TRUE(
+        LoadBankFile(folder.write("open.gift", "В1 {=а ~б\n\nВ2 {=а ~б}\n")).countUncertain());
+    EXPECT_FALSE(read.countUncertain());
 }
