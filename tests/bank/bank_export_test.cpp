@@ -3,6 +3,7 @@
 
 #include "bank/bank_export.h"
 #include "bank/bank_file.h"
+#include "support/file_size_limit.h"
 #include "support/pictures.h"
 #include "support/test_banks.h"
 
@@ -12,8 +13,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace vorn;
@@ -98,15 +97,8 @@ TEST(BankExport, WhatIsInTheWayIsRefusedAndAFailureLeavesNothing) {
     }
     // The picture is written, then the bank file cannot be: files may grow to
     // 150 bytes only, more than a picture, less than the bank.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limited = saved;
-    limited.rlim_cur = 150;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const auto cut = ExportBank(bank, dir.filePath("cut.vorn.json"));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_DFL);
+    const auto cut = test::WithFileSizeLimit(
+        150, [&] { return ExportBank(bank, dir.filePath("cut.vorn.json")); });
     EXPECT_TRUE(cut);
     EXPECT_EQ(QFileInfo(dir.filePath("fifo.vorn.json")).isFile(), false) << "still a FIFO";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),

@@ -2,15 +2,14 @@
 // left unfinished is not continued, and a write cut short is taken back.
 
 #include "results/results_file.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace vorn;
@@ -97,15 +96,8 @@ TEST(ResultsFile, AShortWriteIsCutBackToTheOldSize) {
     const QByteArray before(300, 'a'); // longer than the lock file's few lines
     Write(path, before + '\n');
     // Files may grow to 311 bytes: 10 of the 50 get written.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limited = saved;
-    limited.rlim_cur = 311;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const auto failed = AppendRecordLine(path, QByteArray(49, 'b') + '\n');
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_DFL);
+    const auto failed = test::WithFileSizeLimit(
+        311, [&] { return AppendRecordLine(path, QByteArray(49, 'b') + '\n'); });
     EXPECT_EQ(failed, QStringLiteral("записът прекъсна след 10 от 50 байта"));
     EXPECT_EQ(Contents(path), before + '\n');
 }
