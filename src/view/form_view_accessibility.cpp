@@ -61,8 +61,9 @@ void FormView::buildAccessibleTexts() {
         for (QWidget* segment : answeredBar)
             SetName(segment, AnsweredText(form_));
         SetName(picture, QStringLiteral("Картинка към въпроса"));
-        SetDescription(picture, controls().Picture2.Picture ? QString()
-                                                       : QStringLiteral("Въпросът няма картинка."));
+        SetDescription(picture, controls().Picture2.Picture
+                                    ? QString()
+                                    : QStringLiteral("Въпросът няма картинка."));
     });
 }
 

@@ -2,10 +2,10 @@
 // assistive tool would: the names of the visible controls at start, after an
 // answer and in review; radio buttons of one group; the change of question.
 
+#include "support/shown_view.h"
 #include "view/form_view.h"
 #include "view/option_frame.h"
 #include "view/startup.h"
-#include "support/shown_view.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -4,9 +4,9 @@
 
 #include "platform/exit_status.h"
 #include "platform/program_error.h"
-#include "view/form_view.h"
 #include "support/captured_stderr.h"
 #include "support/test_banks.h"
+#include "view/form_view.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,8 +2,8 @@
 // accessibility bus) can read from the window: never the hidden state of the
 // run, nor the text of a control that is not shown.
 
-#include "view/form_view.h"
 #include "support/test_banks.h"
+#include "view/form_view.h"
 
 #include <QAccessible>
 #include <QApplication>

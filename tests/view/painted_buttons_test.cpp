@@ -2,10 +2,10 @@
 // state, a visible focus frame, and captions that stay legible in review,
 // where every option button is disabled.
 
+#include "support/test_banks.h"
 #include "view/contrast.h"
 #include "view/form_view.h"
 #include "view/painted_buttons.h"
-#include "support/test_banks.h"
 
 #include <QApplication>
 #include <QHash>

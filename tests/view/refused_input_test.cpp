@@ -2,8 +2,8 @@
 // click or an accessibility client's press action on a hidden or disabled
 // control is refused by the view.
 
-#include "view/form_view.h"
 #include "support/shown_view.h"
+#include "view/form_view.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

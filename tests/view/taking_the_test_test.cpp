@@ -1,9 +1,9 @@
 // Taking a test in the real window: clicks on the real widgets, from the first
 // question to the review.
 
-#include "view/form_view.h"
 #include "shipped/shipped_bank.h"
 #include "support/test_banks.h"
+#include "view/form_view.h"
 
 #include <QApplication>
 #include <QLabel>
