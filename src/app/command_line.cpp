@@ -35,18 +35,19 @@ struct Options {
     QCommandLineOption exportBank{"export-bank", QString(), "ФАЙЛ"};
     QCommandLineOption seed{"seed", QString(), "N"};
     QCommandLineOption results{"results", QString(), "ФАЙЛ"};
+    QCommandLineOption askName{"ask-name"};
     QCommandLineOption report{"report", QString(), "ФАЙЛ"};
     QCommandLineOption reportFormat{"report-format", QString(), "ВИД"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
     QList<QCommandLineOption> own() const {
-        return {help,    version, bank,         checkBank,          strict, exportBank, seed,
-                results, report,  reportFormat, quitAfterFirstFrame};
+        return {help,    version, bank,         checkBank,           strict, exportBank, seed,
+                results, report,  reportFormat, quitAfterFirstFrame, askName};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank, &strict, &seed, &results, &reportFormat, &quitAfterFirstFrame};
+        return {&bank, &strict, &seed, &results, &reportFormat, &quitAfterFirstFrame, &askName};
     }
 };
 
@@ -151,7 +152,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     };
     const Command play{CommandLine::Command::Play,
                        nullptr,
-                       {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame}};
+                       {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -180,6 +181,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.exportBank = parser.value(o.exportBank);
     line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
     line.results = parser.value(o.results);
+    line.askName = parser.isSet(o.askName);
     if (parser.isSet(o.report))
         line.report = parser.values(o.report) + parser.positionalArguments();
     if (parser.isSet(o.reportFormat)) {
@@ -200,7 +202,8 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
 }
 
 QString CommandLineUsage() {
-    return QStringLiteral("Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ]\n"
+    return QStringLiteral("Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ] "
+                          "[--ask-name]\n"
                           "          vorn-player --check-bank ФАЙЛ [--strict]\n"
                           "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
                           "          vorn-player --report ФАЙЛ... [--report-format text|csv]\n"
@@ -222,6 +225,8 @@ QString CommandLineHelp() {
                "                      (цяло число от 0 до 4294967295)\n"
                "  --results ФАЙЛ      след оценяването добавя записа на резултата като ред\n"
                "                      във файла (JSON Lines), за да ги събере учителят\n"
+               "  --ask-name          преди теста пита за име, клас и номер; стоят в заглавието\n"
+               "                      на прозореца и в записа на резултата\n"
                "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
                "                      без да отваря прозорец\n"
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"

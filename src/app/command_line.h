@@ -23,6 +23,7 @@ struct CommandLine {
     QString exportBank;                // --export-bank
     std::optional<std::uint32_t> seed; // --seed
     QString results;                   // --results: where the record of a graded run goes
+    bool askName = false;              // --ask-name: who is answering, before the test
     QStringList report;                // --report and the files named after it
     ReportFormat reportFormat = ReportFormat::Text; // --report-format
     bool quitAfterFirstFrame = false;               // for the start-up benchmark; not in the help

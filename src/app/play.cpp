@@ -11,6 +11,7 @@
 #include "view/form_view.h"
 #include "view/messages.h"
 #include "view/startup.h"
+#include "view/student_dialog.h"
 #include "window/vorn_prazno.h"
 
 #include <QApplication>
@@ -22,9 +23,11 @@ namespace {
 // With --results, grading hands the run's record to the keeper, which
 // appends it to the file while the window goes on.
 void KeepResults(ResultsKeeper& keeper, const BankContent& content, VORN_Prazno& form,
-                 const ClockRandom& random) {
-    form.Graded = [&form, &random, &keeper, sha256 = BankSha256(content)] {
-        keeper.keep(RecordOfRun(form.run(), FactsOfThisRun(sha256, random.seed())));
+                 const ClockRandom& random, const std::optional<Student>& student) {
+    form.Graded = [&form, &random, &keeper, student, sha256 = BankSha256(content)] {
+        ResultRecord record = RecordOfRun(form.run(), FactsOfThisRun(sha256, random.seed()));
+        record.student = student;
+        keeper.keep(record);
     };
 }
 
@@ -72,6 +75,12 @@ int Play(int& argc, char** argv, const CommandLine& line) {
         return kExitRefused;
     }
 
+    // Who is answering, once the test can start and before its window; Esc
+    // ends the program with nothing written.
+    std::optional<Student> student;
+    if (line.askName && !(student = AskStudent())) return kExitOk;
+    if (student) form.ShowExaminee(StudentCaption(*student));
+
     // The window's font for everything: a text box lays out its empty page as
     // it is made, before it takes the window's font, and would load the
     // default face only for that.
@@ -81,7 +90,7 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     // After the view, so that it goes first: a record being written is waited for.
     ResultsKeeper keeper({.path = line.results, .fallbackPath = FallbackResultsPath()}, &view,
                          form.controls().Caption);
-    if (!line.results.isEmpty()) KeepResults(keeper, loaded.content, form, random);
+    if (!line.results.isEmpty()) KeepResults(keeper, loaded.content, form, random, student);
     view.show();
     return app.exec();
 }

@@ -58,9 +58,9 @@ QByteArray RecordLine(const ResultRecord& record) {
     QJsonArray questions;
     for (const AnswerRecord& answer : record.questions)
         questions.append(AnswerObject(answer));
-    const QJsonObject object{
+    QJsonObject object{
         {"format", kFormatName},
-        {"version", kResultsFormatVersion},
+        {"version", record.student ? 2 : 1},
         {"time", record.run.time.toUTC().toString(Qt::ISODate)},
         {"user", record.run.user},
         {"host", record.run.host},
@@ -74,15 +74,18 @@ QByteArray RecordLine(const ResultRecord& record) {
         {"questions", questions},
         {"check", record.check ? QJsonValue(AnswerObject(*record.check)) : QJsonValue()},
     };
+    if (record.student)
+        object.insert("student", QJsonObject{{"name", record.student->name},
+                                             {"class", record.student->className},
+                                             {"number", record.student->number}});
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
 std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
     const QJsonDocument document = QJsonDocument::fromJson(line);
     const QJsonObject o = document.object();
-    if (!document.isObject() || o.value("format") != kFormatName ||
-        Whole(o.value("version"), 1, 1) != kResultsFormatVersion)
-        return std::nullopt;
+    const auto version = Whole(o.value("version"), 1, kResultsFormatVersion);
+    if (!document.isObject() || o.value("format") != kFormatName || !version) return std::nullopt;
 
     ResultRecord record;
     record.run.time = QDateTime::fromString(o.value("time").toString(), Qt::ISODate);
@@ -117,6 +120,14 @@ std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
     if (!o.value("check").isNull()) {
         record.check = ParseAnswer(o.value("check"));
         if (!record.check) return std::nullopt;
+    }
+    if (*version >= 2 && o.contains("student")) {
+        const QJsonObject s = o.value("student").toObject();
+        const QJsonValue name = s.value("name"), group = s.value("class"),
+                         number = s.value("number");
+        if (!name.isString() || !group.isString() || !(number.isString() || number.isUndefined()))
+            return std::nullopt;
+        record.student = Student{name.toString(), group.toString(), number.toString()};
     }
     return record;
 }

@@ -13,6 +13,7 @@
 // "check" is the "Тото" copy of question 1, null when the run has none.
 
 #include "run/grade_result.h"
+#include "student.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -23,7 +24,9 @@
 
 namespace vorn {
 
-inline constexpr int kResultsFormatVersion = 1;
+// Version 2 adds who answered ("student"); a record without it is written as
+// version 1, so that earlier players' reports still read it.
+inline constexpr int kResultsFormatVersion = 2;
 
 // Who took the test, when and where, with which program, bank and seed.
 struct RunFacts {
@@ -48,6 +51,7 @@ struct ResultRecord {
     GradeResult grade;
     std::vector<AnswerRecord> questions;
     std::optional<AnswerRecord> check;
+    std::optional<Student> student; // --ask-name
 };
 
 // The record as one line of compact JSON, ending in a newline.

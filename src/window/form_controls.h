@@ -40,9 +40,9 @@ struct FormControls {
     MenuCommand autor;
 };
 
-// The window's caption: the publisher's web address and four blanks where the
-// bank names a publisher, then the program's name.
-QString WindowCaption(const QString& publisher);
+// The window's caption: the publisher's web address (or the examinee) and four
+// blanks where there is one, then the program's name.
+QString WindowCaption(const QString& before);
 // What "Автор" shows: where to find out more, or the program and its version
 // where the bank names no publisher.
 QString AuthorNotice(const QString& publisher);

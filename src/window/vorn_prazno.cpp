@@ -14,8 +14,8 @@ const QString kProgramName = QStringLiteral("ВОРН - Сорвелин");
 
 } // namespace
 
-QString WindowCaption(const QString& publisher) {
-    return publisher.isEmpty() ? kProgramName : publisher + QStringLiteral("    ") + kProgramName;
+QString WindowCaption(const QString& before) {
+    return before.isEmpty() ? kProgramName : before + QStringLiteral("    ") + kProgramName;
 }
 
 QString AuthorNotice(const QString& publisher) {
@@ -26,6 +26,10 @@ QString AuthorNotice(const QString& publisher) {
 
 VORN_Prazno::VORN_Prazno(QuestionBank& bank, RandomSource& random) : VORN_Danni(bank), Rnd(random) {
     controls_.Caption = WindowCaption(bank.content().publisher);
+}
+
+void VORN_Prazno::ShowExaminee(const QString& who) {
+    controls_.Caption = WindowCaption(who);
 }
 
 void VORN_Prazno::Form_Load() {

@@ -25,6 +25,10 @@ public:
     VORN_Prazno& operator=(const VORN_Prazno&) = delete;
 
     const FormControls& controls() const { return controls_; }
+
+    // Names the examinee in the caption, where the publisher's address stands
+    // otherwise ("Иван Петров, 7б    ВОРН - Сорвелин").
+    void ShowExaminee(const QString& who);
     const TestRun& run() const { return run_; }
     const QuestionBank& bank() const { return VORN_Danni; }
 

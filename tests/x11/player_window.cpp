@@ -75,6 +75,32 @@ bool PlayerWindow::waitForWindow(milliseconds limit) {
     return true;
 }
 
+QString PlayerWindow::waitForDialog(milliseconds limit) {
+    QString dialog;
+    const QString pid = QString::number(group_);
+    const bool found =
+        group_ > 0 && PollUntil(
+                          [&] {
+                              const ToolResult r =
+                                  server_.run(QStringLiteral("xdotool"),
+                                              {"search", "--onlyvisible", "--pid", pid});
+                              dialog = QString::fromLatin1(r.out).trimmed();
+                              return r.status == 0 && !dialog.isEmpty() && !dialog.contains(u'\n');
+                          },
+                          limit);
+    if (!found) {
+        error_ = QStringLiteral("no dialog of the player appeared");
+        return {};
+    }
+    server_.run(QStringLiteral("xdotool"), {"windowfocus", "--sync", dialog});
+    return dialog;
+}
+
+QString PlayerWindow::title() const {
+    return QString::fromUtf8(server_.run(QStringLiteral("xdotool"), {"getwindowname", window_}).out)
+        .trimmed();
+}
+
 QString PlayerWindow::error() {
     return error_ + QStringLiteral("\nthe player said: ") +
            QString::fromLocal8Bit(player_.readAllStandardError());

@@ -30,6 +30,11 @@ public:
 
     // Waits until the player's window is on screen and takes its geometry.
     bool waitForWindow(milliseconds limit);
+    // Waits until the player shows a window of any size (a dialog before the
+    // test window) and gives it the keyboard; its id, or empty.
+    QString waitForDialog(milliseconds limit);
+    // The title of the window found by waitForWindow.
+    QString title() const;
     // What went wrong, with what the player said on standard error.
     QString error();
 

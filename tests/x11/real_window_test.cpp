@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -290,4 +291,36 @@ TEST(RealWindowSession, WithoutASessionBusThePlayerLeavesNoBusBehind) {
     }
     // A bus started for the player would be up by the time its window was.
     EXPECT_EQ(SessionBusProcessesFor(server.display()), 0);
+}
+
+// The student's name is typed in Cyrillic into the window before the test; it
+// stands in the test window's caption and in the record of the graded run.
+TEST(RealWindowStudent, TheNameTypedBeforeTheTestIsInTheCaptionAndTheRecord) {
+    XServer server;
+    ASSERT_FALSE(server.display().isEmpty()) << server.error().toStdString();
+    QTemporaryDir dir;
+    const QString results = dir.filePath(QStringLiteral("7b.jsonl"));
+    PlayerWindow player(server, {"--ask-name", "--bank", VORN_EXAMPLES_DIR "/english-tenses.gift",
+                                 "--seed", "3", "--results", results});
+    const QString dialog = player.waitForDialog(kLimit);
+    ASSERT_FALSE(dialog.isEmpty()) << player.error().toStdString();
+    for (const QStringList& keys :
+         {QStringList{"type", "--delay", "20", "Иван Петров"}, QStringList{"key", "Return"},
+          QStringList{"type", "--delay", "20", "7б"}, QStringList{"key", "Return"},
+          QStringList{"key", "Return"}})
+        ASSERT_EQ(server.run(QStringLiteral("xdotool"), keys).status, 0);
+    ASSERT_TRUE(player.waitForWindow(kLimit)) << player.error().toStdString();
+    EXPECT_EQ(player.title(), QStringLiteral("Иван Петров, 7б    ВОРН - Сорвелин"));
+
+    ASSERT_TRUE(player.click(kGrade.centre()));
+    ASSERT_TRUE(PollUntil([&] { return QFileInfo(results).size() > 0; }, kLimit))
+        << "a record after grading";
+    QFile file(results);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray record = file.readAll();
+    EXPECT_TRUE(record.contains(
+        QStringLiteral(R"("student":{"class":"7б","name":"Иван Петров","number":""})").toUtf8()))
+        << record.toStdString();
+    ASSERT_TRUE(player.requestClose());
+    EXPECT_EQ(player.waitForExit(kLimit), 0);
 }

@@ -1,0 +1,32 @@
+#pragma once
+// Who is answering, as the examinee gives it before the test (--ask-name):
+// where all the pupils of a lab log in as one user, the login says nothing.
+
+#include <QString>
+#include <optional>
+
+namespace vorn {
+
+struct Student {
+    QString name;      // "Име и фамилия", required
+    QString className; // "Клас", e.g. "7б", required
+    QString number;    // "Номер в класа", may be empty
+
+    bool operator==(const Student&) const = default;
+};
+
+inline constexpr int kMaxStudentText = 80;
+
+// Each text trimmed.
+Student Trimmed(Student student);
+
+// What is wrong with a (trimmed) student, as a Bulgarian sentence; none when
+// it will do: name and class given, no text longer than 80 characters, no
+// control characters.
+std::optional<QString> StudentProblem(const Student& student);
+
+// "Иван Петров, 7б" and " № 12" where the number is given: how the window's
+// caption names the examinee.
+QString StudentCaption(const Student& student);
+
+} // namespace vorn

@@ -1,0 +1,65 @@
+// Who is answering: what the window accepts, how the caption names it, and
+// that the record carries it (version 2) while a record without it stays
+// version 1.
+
+#include "results/result_record.h"
+#include "results/student.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+TEST(Student, NameAndClassAreRequiredShortAndFreeOfControlCharacters) {
+    const struct {
+        Student given;
+        const char* problem; // nullptr: accepted
+        const char* caption;
+    } cases[] = {
+        {{"  Иван Петров ", " 7б", ""}, nullptr, "Иван Петров, 7б"},
+        {{"Мария Иванова", "10а", " 12 "}, nullptr, "Мария Иванова, 10а № 12"},
+        {{"", "7б", ""}, "Попълнете „Име и фамилия“.", nullptr},
+        {{"Иван", "   ", ""}, "Попълнете „Клас“.", nullptr},
+        {{QString(81, u'я'), "7б", ""}, "„Име и фамилия“ е по-дълго от 80 знака.", nullptr},
+        {{"Иван\x1b[2J", "7б", ""}, "„Име и фамилия“ съдържа управляващ знак.", nullptr},
+        {{"Иван", "7б", "1\u202e2"}, "„Номер в класа“ съдържа управляващ знак.", nullptr},
+    };
+    for (const auto& c : cases) {
+        const Student student = Trimmed(c.given);
+        const auto problem = StudentProblem(student);
+        EXPECT_EQ(problem.value_or(QString()).toStdString(), c.problem ? c.problem : "")
+            << c.given.name.toStdString();
+        if (c.caption) {
+            EXPECT_EQ(StudentCaption(student), QString::fromUtf8(c.caption));
+        }
+    }
+}
+
+TEST(Student, TheRecordCarriesTheStudentAsVersionTwo) {
+    ResultRecord record;
+    record.run = {.time = QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC),
+                  .user = "lab",
+                  .host = "pc-3",
+                  .program = "1.0",
+                  .bankSha256 = QString(64, u'a'),
+                  .seed = 7};
+    record.bankTitle = "Т";
+    record.grade = {.score = 1, .total = 1, .percent = 100, .verdict = {}};
+    record.questions = {{.number = 1, .chosen = QString("a"), .key = "a", .right = true}};
+    const QJsonObject without = QJsonDocument::fromJson(RecordLine(record)).object();
+    EXPECT_EQ(without["version"], 1);
+    EXPECT_FALSE(without.contains("student"));
+
+    record.student = Student{"Иван Петров", "7б", ""};
+    const QByteArray line = RecordLine(record);
+    const QJsonObject with = QJsonDocument::fromJson(line).object();
+    EXPECT_EQ(with["version"], 2);
+    EXPECT_EQ(with["student"].toObject(),
+              (QJsonObject{{"name", "Иван Петров"}, {"class", "7б"}, {"number", ""}}));
+    const auto read = ParseRecordLine(line);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->student, record.student);
+    EXPECT_FALSE(ParseRecordLine(QByteArray(line).replace("\"version\":2", "\"version\":3")))
+        << "a later version is not read";
+}

@@ -1,0 +1,55 @@
+// The window that asks who is answering, by keyboard: Enter moves on and, on
+// the last field, goes on; a missing class is told in the window and the
+// focus goes back to it; Esc ends without a student.
+
+#include "view/student_dialog.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+namespace {
+
+// Types `text` (Cyrillic too) into the widget with the focus, then presses `key`.
+void Type(StudentDialog& dialog, const QString& text, Qt::Key key) {
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Press, focused, Qt::Key_unknown, QString(c), {});
+        QTest::sendKeyEvent(QTest::Release, focused, Qt::Key_unknown, QString(c), {});
+    }
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &dialog, key);
+}
+
+} // namespace
+
+TEST(StudentDialog, EnterMovesOnAndTheLastEnterGoesOnWhenNameAndClassAreGiven) {
+    StudentDialog dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    Type(dialog, QStringLiteral(" Иван Петров "), Qt::Key_Return);
+    Type(dialog, QString(), Qt::Key_Return); // no class yet
+    Type(dialog, QString(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible()) << "not without a class";
+    const auto labels = dialog.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->text() == QStringLiteral("Попълнете „Клас“.");
+    }));
+    ASSERT_EQ(QApplication::focusWidget()->accessibleName(), QStringLiteral("Клас"));
+    Type(dialog, QStringLiteral("7б"), Qt::Key_Return);
+    Type(dialog, QStringLiteral("12"), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.student(), (Student{"Иван Петров", "7б", "12"}));
+
+    StudentDialog again;
+    again.show();
+    QApplication::setActiveWindow(&again);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(again.result(), QDialog::Rejected);
+}
