@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <limits>
 
 namespace vorn {
@@ -36,18 +37,20 @@ struct Options {
     QCommandLineOption seed{"seed", QString(), "N"};
     QCommandLineOption results{"results", QString(), "ФАЙЛ"};
     QCommandLineOption askName{"ask-name"};
+    QCommandLineOption timeLimit{"time-limit", QString(), "М"};
     QCommandLineOption report{"report", QString(), "ФАЙЛ"};
     QCommandLineOption reportFormat{"report-format", QString(), "ВИД"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
     QList<QCommandLineOption> own() const {
-        return {help,    version, bank,         checkBank,           strict, exportBank, seed,
-                results, report,  reportFormat, quitAfterFirstFrame, askName};
+        return {help,    version, bank,         checkBank,           strict,  exportBank, seed,
+                results, report,  reportFormat, quitAfterFirstFrame, askName, timeLimit};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank, &strict, &seed, &results, &reportFormat, &quitAfterFirstFrame, &askName};
+        return {&bank,    &strict,   &seed, &results, &reportFormat, &quitAfterFirstFrame,
+                &askName, &timeLimit};
     }
 };
 
@@ -150,9 +153,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
         {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
         {CommandLine::Command::Report, &o.report, {&o.reportFormat}},
     };
-    const Command play{CommandLine::Command::Play,
-                       nullptr,
-                       {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName}};
+    const Command play{
+        CommandLine::Command::Play,
+        nullptr,
+        {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName, &o.timeLimit}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -191,6 +195,13 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
                                   .arg(parser.value(o.reportFormat))};
         line.reportFormat = *format;
     }
+    if (parser.isSet(o.timeLimit)) {
+        line.timeLimit = TimeLimitSeconds(parser.value(o.timeLimit));
+        if (!line.timeLimit)
+            return UsageError{QStringLiteral("„--time-limit“ иска минути от 1 до 300 или м:сс "
+                                             "(например 0:30), а не „%1“.")
+                                  .arg(parser.value(o.timeLimit))};
+    }
     if (parser.isSet(o.seed)) {
         line.seed = Seed(parser.value(o.seed));
         if (!line.seed)
@@ -201,9 +212,20 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     return line;
 }
 
+std::optional<int> TimeLimitSeconds(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,3})(?::([0-5]\\d))?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    const int minutes = match.captured(1).toInt();
+    const bool withSeconds = match.lastCapturedIndex() == 2;
+    const int seconds = minutes * 60 + (withSeconds ? match.captured(2).toInt() : 0);
+    if ((!withSeconds && minutes < 1) || seconds < 1 || seconds > 300 * 60) return std::nullopt;
+    return seconds;
+}
+
 QString CommandLineUsage() {
     return QStringLiteral("Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ] "
-                          "[--ask-name]\n"
+                          "[--ask-name] [--time-limit М]\n"
                           "          vorn-player --check-bank ФАЙЛ [--strict]\n"
                           "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
                           "          vorn-player --report ФАЙЛ... [--report-format text|csv]\n"
@@ -227,6 +249,8 @@ QString CommandLineHelp() {
                "                      във файла (JSON Lines), за да ги събере учителят\n"
                "  --ask-name          преди теста пита за име, клас и номер; стоят в заглавието\n"
                "                      на прозореца и в записа на резултата\n"
+               "  --time-limit М      време за теста: М минути (1 до 300) или м:сс; оставащото\n"
+               "                      стои в заглавието, а при нула тестът се оценява сам\n"
                "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
                "                      без да отваря прозорец\n"
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"

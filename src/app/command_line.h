@@ -24,6 +24,7 @@ struct CommandLine {
     std::optional<std::uint32_t> seed; // --seed
     QString results;                   // --results: where the record of a graded run goes
     bool askName = false;              // --ask-name: who is answering, before the test
+    std::optional<int> timeLimit;      // --time-limit, in seconds
     QStringList report;                // --report and the files named after it
     ReportFormat reportFormat = ReportFormat::Text; // --report-format
     bool quitAfterFirstFrame = false;               // for the start-up benchmark; not in the help
@@ -35,6 +36,10 @@ struct UsageError {
 
 // arguments[0] is the program.
 std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& arguments);
+
+// "40" minutes (1 to 300) or "m:ss" ("0:05" for a short limit), in seconds;
+// none for anything else.
+std::optional<int> TimeLimitSeconds(const QString& text);
 
 QString CommandLineHelp();
 QString CommandLineUsage(); // the usage lines shown after an error

@@ -7,6 +7,7 @@
 #include "results/bank_fingerprint.h"
 #include "results/run_record.h"
 #include "results_saving.h"
+#include "view/exam_clock.h"
 #include "view/first_frame.h"
 #include "view/form_view.h"
 #include "view/messages.h"
@@ -23,10 +24,14 @@ namespace {
 // With --results, grading hands the run's record to the keeper, which
 // appends it to the file while the window goes on.
 void KeepResults(ResultsKeeper& keeper, const BankContent& content, VORN_Prazno& form,
-                 const ClockRandom& random, const std::optional<Student>& student) {
-    form.Graded = [&form, &random, &keeper, student, sha256 = BankSha256(content)] {
+                 const ClockRandom& random, const std::optional<Student>& student,
+                 const ExamClock* clock) {
+    form.Graded = [&form, &random, &keeper, student, clock, sha256 = BankSha256(content)] {
         ResultRecord record = RecordOfRun(form.run(), FactsOfThisRun(sha256, random.seed()));
         record.student = student;
+        if (clock)
+            record.time =
+                ResultRecord::Time{clock->limitSeconds(), clock->usedSeconds(), clock->ranOut()};
         keeper.keep(record);
     };
 }
@@ -90,8 +95,12 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     // After the view, so that it goes first: a record being written is waited for.
     ResultsKeeper keeper({.path = line.results, .fallbackPath = FallbackResultsPath()}, &view,
                          form.controls().Caption);
-    if (!line.results.isEmpty()) KeepResults(keeper, loaded.content, form, random, student);
+    std::unique_ptr<ExamClock> clock;
+    if (line.timeLimit) clock = std::make_unique<ExamClock>(form, view, *line.timeLimit);
+    if (!line.results.isEmpty())
+        KeepResults(keeper, loaded.content, form, random, student, clock.get());
     view.show();
+    if (clock) clock->start(); // the time counts while the test window is open
     return app.exec();
 }
 

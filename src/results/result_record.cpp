@@ -60,7 +60,7 @@ QByteArray RecordLine(const ResultRecord& record) {
         questions.append(AnswerObject(answer));
     QJsonObject object{
         {"format", kFormatName},
-        {"version", record.student ? 2 : 1},
+        {"version", record.student || record.time ? 2 : 1},
         {"time", record.run.time.toUTC().toString(Qt::ISODate)},
         {"user", record.run.user},
         {"host", record.run.host},
@@ -78,6 +78,11 @@ QByteArray RecordLine(const ResultRecord& record) {
         object.insert("student", QJsonObject{{"name", record.student->name},
                                              {"class", record.student->className},
                                              {"number", record.student->number}});
+    if (record.time) {
+        object.insert("timeLimit", record.time->limit);
+        object.insert("timeUsed", record.time->used);
+        object.insert("timeUp", record.time->up);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -128,6 +133,13 @@ std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
         if (!name.isString() || !group.isString() || !(number.isString() || number.isUndefined()))
             return std::nullopt;
         record.student = Student{name.toString(), group.toString(), number.toString()};
+    }
+    if (*version >= 2 && o.contains("timeLimit")) {
+        const auto limit = Whole(o.value("timeLimit"), 1, 300 * 60);
+        const auto used = Whole(o.value("timeUsed"), 0, 1000 * 3600);
+        if (!limit || !used || !o.value("timeUp").isBool()) return std::nullopt;
+        record.time = ResultRecord::Time{static_cast<int>(*limit), static_cast<int>(*used),
+                                         o.value("timeUp").toBool()};
     }
     return record;
 }

@@ -24,7 +24,8 @@
 
 namespace vorn {
 
-// Version 2 adds who answered ("student"); a record without it is written as
+// Version 2 adds who answered ("student") and the time limit ("timeLimit",
+// "timeUsed" and "timeUp", in seconds); a record with neither is written as
 // version 1, so that earlier players' reports still read it.
 inline constexpr int kResultsFormatVersion = 2;
 
@@ -52,6 +53,13 @@ struct ResultRecord {
     std::vector<AnswerRecord> questions;
     std::optional<AnswerRecord> check;
     std::optional<Student> student; // --ask-name
+    struct Time {
+        int limit = 0;   // seconds
+        int used = 0;    // seconds the test window was open until grading
+        bool up = false; // graded because the time ran out
+        bool operator==(const Time&) const = default;
+    };
+    std::optional<Time> time; // --time-limit
 };
 
 // The record as one line of compact JSON, ending in a newline.

@@ -302,6 +302,10 @@ void FormView::buildTabOrder() {
         QWidget::setTabOrder(tabStops_[i - 1].second, tabStops_[i].second);
 }
 
+void FormView::timeUp() {
+    deliver(QStringLiteral("Времето изтече"), [this] { form_.TimeUp(); });
+}
+
 void FormView::refresh() {
     for (const auto& refresher : refreshers_)
         refresher();

@@ -28,6 +28,8 @@ public:
 
     // Brings every widget up to date from the model.
     void refresh();
+    // The time limit ran out: the form's TimeUp, as any event is delivered.
+    void timeUp();
 
     // The widget that draws a control, by the control's name; null if none.
     QWidget* widgetFor(const QString& controlName) const;

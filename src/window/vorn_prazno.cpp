@@ -25,11 +25,19 @@ QString AuthorNotice(const QString& publisher) {
 }
 
 VORN_Prazno::VORN_Prazno(QuestionBank& bank, RandomSource& random) : VORN_Danni(bank), Rnd(random) {
-    controls_.Caption = WindowCaption(bank.content().publisher);
+    caption_ = controls_.Caption = WindowCaption(bank.content().publisher);
 }
 
 void VORN_Prazno::ShowExaminee(const QString& who) {
-    controls_.Caption = WindowCaption(who);
+    caption_ = controls_.Caption = WindowCaption(who);
+}
+
+void VORN_Prazno::ShowTimeLeft(const QString& left) {
+    controls_.Caption = left.isEmpty() ? caption_ : caption_ + QStringLiteral("    ") + left;
+}
+
+void VORN_Prazno::TimeUp() {
+    if (run_.mode() == RunMode::Test) Command2_Click(0);
 }
 
 void VORN_Prazno::Form_Load() {

@@ -29,6 +29,9 @@ public:
     // Names the examinee in the caption, where the publisher's address stands
     // otherwise ("Иван Петров, 7б    ВОРН - Сорвелин").
     void ShowExaminee(const QString& who);
+    // The time left, after the caption ("    12:34"), with a note when it is
+    // short; an empty text takes it away.
+    void ShowTimeLeft(const QString& left);
     const TestRun& run() const { return run_; }
     const QuestionBank& bank() const { return VORN_Danni; }
 
@@ -39,6 +42,7 @@ public:
     void Option1_Click(std::int16_t Index);  // an answer
     void autor_Click();                      // the author notice
     void izhod_Click(std::int16_t Index);    // exit
+    void TimeUp(); // the time limit ran out: graded as "Оценяване" grades
 
     // Ends the program; the platform sets it to leave its event loop.
     std::function<void()> End = [] {};
@@ -48,6 +52,7 @@ public:
 
 private:
     FormControls controls_;
+    QString caption_; // the caption without the time left
     TestRun run_;
     QuestionBank& VORN_Danni;
     RandomSource& Rnd;

@@ -126,3 +126,16 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         EXPECT_FALSE(error->message.contains(u'\n'));
     }
 }
+
+TEST(CommandLine, ATimeLimitIsMinutesOrMinutesAndSeconds) {
+    const struct {
+        const char* text;
+        std::optional<int> seconds;
+    } cases[] = {
+        {"40", 2400}, {"1", 60},      {"300", 18000}, {"0:05", 5},    {"2:30", 150},
+        {"0", {}},    {"301", {}},    {"0:00", {}},   {"1:60", {}},   {"1:5", {}},
+        {"-1", {}},   {"40 min", {}}, {"", {}},       {"300:01", {}}, {"٤٠", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TimeLimitSeconds(QString::fromUtf8(c.text)), c.seconds) << c.text;
+}

@@ -1,6 +1,6 @@
 // Who is answering: what the window accepts, how the caption names it, and
-// that the record carries it (version 2) while a record without it stays
-// version 1.
+// that the record carries it and the time limit (version 2) while a record
+// with neither stays version 1.
 
 #include "results/result_record.h"
 #include "results/student.h"
@@ -36,7 +36,7 @@ TEST(Student, NameAndClassAreRequiredShortAndFreeOfControlCharacters) {
     }
 }
 
-TEST(Student, TheRecordCarriesTheStudentAsVersionTwo) {
+TEST(Student, TheRecordCarriesTheStudentAndTheTimeAsVersionTwo) {
     ResultRecord record;
     record.run = {.time = QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC),
                   .user = "lab",
@@ -62,4 +62,14 @@ TEST(Student, TheRecordCarriesTheStudentAsVersionTwo) {
     EXPECT_EQ(read->student, record.student);
     EXPECT_FALSE(ParseRecordLine(QByteArray(line).replace("\"version\":2", "\"version\":3")))
         << "a later version is not read";
+
+    record.student.reset();
+    record.time = ResultRecord::Time{.limit = 5, .used = 5, .up = true};
+    const QByteArray timed = RecordLine(record);
+    const QJsonObject o = QJsonDocument::fromJson(timed).object();
+    EXPECT_EQ(o["version"], 2);
+    EXPECT_EQ(std::tuple(o["timeLimit"], o["timeUsed"], o["timeUp"]),
+              std::tuple(QJsonValue(5), QJsonValue(5), QJsonValue(true)));
+    ASSERT_TRUE(ParseRecordLine(timed));
+    EXPECT_EQ(ParseRecordLine(timed)->time, record.time);
 }

@@ -324,3 +324,28 @@ TEST(RealWindowStudent, TheNameTypedBeforeTheTestIsInTheCaptionAndTheRecord) {
     ASSERT_TRUE(player.requestClose());
     EXPECT_EQ(player.waitForExit(kLimit), 0);
 }
+
+// A short time limit: the time left stands in the caption, and at zero the
+// test grades itself and the record says the time ran out.
+TEST(RealWindowTime, AShortLimitGradesByItselfAndTheRecordSaysSo) {
+    XServer server;
+    ASSERT_FALSE(server.display().isEmpty()) << server.error().toStdString();
+    QTemporaryDir dir;
+    const QString results = dir.filePath(QStringLiteral("timed.jsonl"));
+    PlayerWindow player(server, {"--time-limit", "0:03", "--bank",
+                                 VORN_EXAMPLES_DIR "/english-tenses.gift", "--results", results});
+    ASSERT_TRUE(player.waitForWindow(kLimit)) << player.error().toStdString();
+    EXPECT_TRUE(player.title().startsWith(QStringLiteral("ВОРН - Сорвелин    0:0")))
+        << player.title().toStdString();
+    ASSERT_TRUE(PollUntil([&] { return QFileInfo(results).size() > 0; }, kLimit))
+        << "graded by itself";
+    QFile file(results);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray record = file.readAll();
+    EXPECT_TRUE(record.contains(R"("timeLimit":3)") && record.contains(R"("timeUp":true)") &&
+                record.contains(R"("timeUsed":3)"))
+        << record.toStdString();
+    EXPECT_TRUE(player.title().endsWith(QStringLiteral("0:00"))) << player.title().toStdString();
+    ASSERT_TRUE(player.requestClose());
+    EXPECT_EQ(player.waitForExit(kLimit), 0);
+}

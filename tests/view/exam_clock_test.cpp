@@ -1,0 +1,45 @@
+// A time limit in the real window: the time left stands in the caption and,
+// when it runs out, the test is graded as "Оценяване" grades it; a test graded
+// before that stops the clock.
+
+#include "support/test_banks.h"
+#include "view/exam_clock.h"
+#include "view/form_view.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+TEST(ExamClock, AtZeroTheTestIsGradedAndUntilThenTheCaptionCountsDown) {
+    EXPECT_EQ(MinutesSeconds(2400), QStringLiteral("40:00"));
+    EXPECT_EQ(MinutesSeconds(299), QStringLiteral("4:59"));
+    EXPECT_EQ(MinutesSeconds(7500), QStringLiteral("125:00"));
+
+    const auto run =
+        test::StartRun(test::MakeBank({.questions = 3}), test::StepThenIdentity(0.1f, 4));
+    VORN_Prazno& f = *run->form;
+    FormView view(f);
+    view.show();
+    test::AnswerRight(f);
+    ExamClock clock(f, view, 2);
+    clock.start();
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("ВОРН - Сорвелин    0:02"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.run().mode() == RunMode::Review; }, 5000));
+    EXPECT_TRUE(clock.ranOut());
+    EXPECT_EQ(clock.usedSeconds(), 2);
+    EXPECT_EQ(f.controls().Label1(1).Caption, QStringLiteral("Резултат: 1/4 = 25%"))
+        << "graded as the button grades";
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("ВОРН - Сорвелин    0:00"));
+
+    const auto early =
+        test::StartRun(test::MakeBank({.questions = 3}), test::StepThenIdentity(0.1f, 4));
+    FormView other(*early->form);
+    ExamClock stopped(*early->form, other, 60);
+    stopped.start();
+    early->form->Command2_Click(0);
+    QTest::qWait(1200);
+    EXPECT_FALSE(stopped.ranOut());
+    EXPECT_LE(stopped.usedSeconds(), 1);
+}
