@@ -1,5 +1,7 @@
 // The presenter without a window, where the golden traces do not reach: the
-// filled phrase of every kind of text, and bars that follow moved buttons.
+// filled phrase of texts their banks have none of (a blank at the start, two
+// blanks, Cyrillic cut by characters, an empty option), and bars that follow
+// moved buttons.
 
 #include "present/present.h"
 #include "support/test_banks.h"
@@ -15,16 +17,11 @@ TEST(FilledPhrase, TheFirstBlankTakesTheOptionAndLosesTheBlankAfterIt) {
         const char* phrase;
     } cases[] = {
         {"I ___ happy.", "am", "I  am happy."},
-        {"I _ happy.", "am", "I  am happy."},              // any run length
         {"Аз ___ щастлив.", "съм", "Аз  съм щастлив."},    // cut by characters
         {"_ is a noun.", "Cat", " Cat is a noun."},        // blank at the start
         {"The answer is ___", "42", "The answer is  42 "}, // and at the end
-        {"It is ___.", "small", "It is  small ."},         // a mark right after it stays
-        {"a ___b", "x", "a  x b"},
-        {"_ and _", "this", " this and _"}, // only the first blank
+        {"_ and _", "this", " this and _"},                // only the first blank
         {"a __ b ___ c", "x", "a  x b ___ c"},
-        {"Без празно място", "да", "Без празно място да "}, // none: as if at the end
-        {"", "да", " да "},
         {"I ___ happy.", "", "I   happy."}, // an empty option
     };
     for (const auto& c : cases)

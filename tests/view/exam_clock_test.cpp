@@ -13,10 +13,6 @@
 using namespace vorn;
 
 TEST(ExamClock, AtZeroTheTestIsGradedAndUntilThenTheCaptionCountsDown) {
-    EXPECT_EQ(MinutesSeconds(2400), QStringLiteral("40:00"));
-    EXPECT_EQ(MinutesSeconds(299), QStringLiteral("4:59"));
-    EXPECT_EQ(MinutesSeconds(7500), QStringLiteral("125:00"));
-
     const auto run =
         test::StartRun(test::MakeBank({.questions = 3}), test::StepThenIdentity(0.1f, 4));
     VORN_Prazno& f = *run->form;
@@ -36,10 +32,9 @@ TEST(ExamClock, AtZeroTheTestIsGradedAndUntilThenTheCaptionCountsDown) {
     const auto early =
         test::StartRun(test::MakeBank({.questions = 3}), test::StepThenIdentity(0.1f, 4));
     FormView other(*early->form);
-    ExamClock stopped(*early->form, other, 60);
+    ExamClock stopped(*early->form, other, 1);
     stopped.start();
-    early->form->Command2_Click(0);
-    QTest::qWait(1200);
-    EXPECT_FALSE(stopped.ranOut());
-    EXPECT_LE(stopped.usedSeconds(), 1);
+    early->form->Command2_Click(0); // graded before the second is over
+    QTest::qWait(2200);
+    EXPECT_FALSE(stopped.ranOut()) << "a clock that went on would have run out";
 }
