@@ -133,9 +133,7 @@ TEST(MoodleXmlImport, OtherTypesAndChoicesThatCannotBePlayedAreSkippedWithAWarni
 TEST(MoodleXmlImport, SingleIsMoodlesDefaultWhenAbsent) {
     const std::pair<QString, std::size_t> cases[] = {
         {"", 1},
-        {"<single>true</single>", 1},
         {"<single>1</single>", 1},
-        {"<single>false</single>", 0},
         {"<single>0</single>", 0},
         {"<single></single>", 0},
     };
