@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace vorn {
@@ -27,6 +28,9 @@ struct BankContent {
     std::vector<Question> questions;
     QString authorNote;
     QString publisher; // the publisher's web address, before the window's caption; empty: none
+    // How many questions each run draws from `questions`, a pool; none: a run
+    // asks them all.
+    std::optional<int> draw;
 };
 
 } // namespace vorn

@@ -125,6 +125,21 @@ public:
         return value.toBool();
     }
 
+    // A whole number from 1 into `out`, which stays empty when the field is
+    // absent; false when it is something else.
+    bool count(const QJsonObject& object, const QString& field, std::optional<int>& out) {
+        const QJsonValue value = object.value(field);
+        if (value.isUndefined()) return true;
+        const double number = value.toDouble(0.5);
+        if (!value.isDouble() || number != std::floor(number) || number < 1 || number > 1e6) {
+            error(0, QStringLiteral("полето „%1“ трябва да е цяло число от 1 нагоре (без кавички).")
+                         .arg(field));
+            return false;
+        }
+        out = static_cast<int>(number);
+        return true;
+    }
+
     std::optional<QStringList> texts(const QJsonObject& object, const QString& field, int question,
                                      bool required) {
         const QJsonValue value = object.value(field);
@@ -209,7 +224,10 @@ void ReadNamedSettings(Reader& read, const QJsonObject& root, BankContent& conte
     const auto explanations = read.flag(root, QStringLiteral("explanations"), true);
     const auto navigation = read.flag(root, QStringLiteral("reviewNavigation"), true);
     const auto publisher = read.text(root, QStringLiteral("publisher"), 0, false);
-    if (!title || !phrase || !check || !verdict || !explanations || !navigation || !publisher)
+    std::optional<int> draw;
+    const bool drawRead = read.count(root, QStringLiteral("draw"), draw);
+    if (!title || !phrase || !check || !verdict || !explanations || !navigation || !publisher ||
+        !drawRead)
         return;
     if (*check && !*verdict)
         read.error(0, QStringLiteral("„checkVerdict“ не може да е false при „checkQuestion“ true: "
@@ -220,6 +238,7 @@ void ReadNamedSettings(Reader& read, const QJsonObject& root, BankContent& conte
                                              .navigation = *navigation,
                                              .checkVerdict = *verdict});
     content.publisher = *publisher;
+    content.draw = draw;
 }
 
 // The two mistakes a hand-written bank makes most, told as what to do: a comma
@@ -354,7 +373,7 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
     } else {
         read.knownFields(root,
                          {"format", "version", "title", "phraseMode", "checkQuestion",
-                          "checkVerdict", "explanations", "reviewNavigation", "publisher",
+                          "checkVerdict", "explanations", "reviewNavigation", "publisher", "draw",
                           "authorNote", "questions"},
                          0);
         ReadNamedSettings(read, root, bank.content);
@@ -412,6 +431,7 @@ QByteArray WriteBankJson(const BankContent& content,
         out += "    \"reviewNavigation\": " + flag(s.reviewNavigation) + ",\n";
         if (!content.publisher.isEmpty())
             out += "    \"publisher\": " + Quoted(content.publisher) + ",\n";
+        if (content.draw) out += "    \"draw\": " + QByteArray::number(*content.draw) + ",\n";
     }
     out += "    \"authorNote\": " + Quoted(content.authorNote) + ",\n";
     out += "    \"questions\": [";

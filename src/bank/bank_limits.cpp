@@ -2,6 +2,8 @@
 
 #include "bank_settings.h"
 
+#include <algorithm>
+
 namespace vorn {
 
 namespace {
@@ -19,7 +21,18 @@ std::vector<BankIssue> BankLimitIssues(const BankContent& bank) {
                               .arg(bank.settings.size()))};
 
     std::vector<BankIssue> issues;
-    const int n = static_cast<int>(bank.questions.size());
+    const int pool = static_cast<int>(bank.questions.size());
+    if (pool > kMaxPoolQuestions)
+        issues.push_back(Broken(0, QStringLiteral("банката има %1 въпроса; допустими са до %2.")
+                                       .arg(pool)
+                                       .arg(kMaxPoolQuestions)));
+    if (bank.draw && (*bank.draw < 1 || *bank.draw > pool))
+        issues.push_back(
+            Broken(0, QStringLiteral("„draw“ е %1, а трябва да е от 1 до броя на въпросите, %2.")
+                          .arg(*bank.draw)
+                          .arg(pool)));
+    // The run's limits hold for the questions a run asks: all, or those drawn.
+    const int n = bank.draw ? std::min(*bank.draw, pool) : pool;
     const bool check = AddsCheckQuestion(bank.settings);
     const int runQuestions = n + (check ? 1 : 0);
     if (runQuestions < kMinRunQuestions)
@@ -30,11 +43,17 @@ std::vector<BankIssue> BankLimitIssues(const BankContent& bank) {
                           .arg(check ? QStringLiteral(" с проверката за Тото") : QString())));
 
     const int capacity = kMaxRunQuestions - (check ? 1 : 0);
-    if (n > capacity)
+    if (n > capacity && !bank.draw)
         issues.push_back(Broken(
             capacity + 1, QStringLiteral("е извън капацитета: банката побира до %1 въпроса%2.")
                               .arg(capacity)
                               .arg(check ? QStringLiteral(" с проверката за Тото") : QString())));
+    else if (n > capacity)
+        issues.push_back(
+            Broken(0, QStringLiteral("„draw“ е %1; един тест побира до %2 въпроса%3.")
+                          .arg(n)
+                          .arg(capacity)
+                          .arg(check ? QStringLiteral(" с проверката за Тото") : QString())));
 
     int q = 0;
     for (const Question& question : bank.questions) {

@@ -1,7 +1,8 @@
 #pragma once
 // The limits a bank must keep for a run to start: six settings items, enough
-// questions for the order step, room for every question (and for the check
-// question), 2 to 5 options per question. A run never starts on a bank that
+// questions for the order step, room for every question a run asks (and for
+// the check question), 2 to 5 options per question, and a draw that fits its
+// pool. A run never starts on a bank that
 // breaks one. The data form's containers are sized from these numbers.
 
 #include "bank_content.h"
@@ -18,6 +19,8 @@ constexpr int kMinRunQuestions = 3;
 // The questions of a run, the check question included: one explanation and
 // one picture slot each.
 constexpr int kMaxRunQuestions = 29;
+// A bank that draws its runs' questions (BankContent::draw) may hold more.
+constexpr int kMaxPoolQuestions = 500;
 constexpr int kMinOptions = 2;
 constexpr int kMaxOptions = 5;
 

@@ -2,7 +2,9 @@
 
 #include "bank_settings.h"
 #include "bank_title.h"
+
 #include "gift_question.h"
+#include <set>
 
 namespace vorn {
 
@@ -23,6 +25,7 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
     bool allMissingWord = true;
     int number = 0;
     std::vector<gift::SourceLine> question;
+    std::set<QString> names;
 
     const auto finishQuestion = [&] {
         if (question.empty()) return;
@@ -38,6 +41,16 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
                 bank.issues.push_back(std::move(warning));
             }
             allMissingWord = allMissingWord && ok.missingWord;
+            // A name is the question's id in results; two alike would join
+            // two questions into one.
+            if (!ok.question.id.isEmpty() && !names.insert(ok.question.id).second) {
+                bank.issues.push_back({BankIssue::Severity::Warning, question.front().number, 0,
+                                       number,
+                                       QStringLiteral("името „%1“ вече е на друг въпрос; в "
+                                                      "резултатите този се води с номера си.")
+                                           .arg(ok.question.id)});
+                ok.question.id.clear();
+            }
             bank.content.questions.push_back(std::move(ok.question));
             bank.questionLines.push_back(question.front().number);
         }

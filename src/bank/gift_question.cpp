@@ -227,6 +227,7 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
     std::size_t i = 0;
     while (i < chars.size() && chars[i].isBlank())
         ++i;
+    QString name; // "::name::", the question's id
     if (i + 1 < chars.size() && chars[i].is(u':') && chars[i + 1].is(u':')) {
         std::size_t end = i + 2;
         while (end + 1 < chars.size() && !(chars[end].is(u':') && chars[end + 1].is(u':')))
@@ -234,6 +235,7 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
         if (end + 1 >= chars.size())
             return Refuse(chars[i], QStringLiteral("името на въпроса, започнато с „::“, не е "
                                                    "затворено с „::“."));
+        name = OneLine(chars, i + 2, end).simplified();
         i = end + 2;
     }
 
@@ -278,8 +280,9 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
         return SkipType({GiftChar::Kind::Plain, QChar(), lines.front().number, 0},
                         QStringLiteral("описание"));
     if (const auto issue = CheckChoice(*block, *open)) return *issue;
-    return ReadQuestion{MakeQuestion(text.finish(), *block), text.blockHasTextAfter(),
-                        UnknownEscapes(chars)};
+    Question question = MakeQuestion(text.finish(), *block);
+    question.id = name;
+    return ReadQuestion{std::move(question), text.blockHasTextAfter(), UnknownEscapes(chars)};
 }
 
 } // namespace vorn::gift

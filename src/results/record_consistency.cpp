@@ -1,5 +1,6 @@
 #include "record_consistency.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vorn {
@@ -10,9 +11,14 @@ bool JudgedAsChosen(const AnswerRecord& answer) {
     return answer.right == (answer.chosen && *answer.chosen == answer.key);
 }
 
-std::optional<QString> NumbersInconsistency(const std::vector<AnswerRecord>& questions) {
-    const auto count = static_cast<int>(questions.size());
-    std::vector<bool> seen(questions.size() + 1, false);
+// Distinct numbers from 1 to the bank's count: the run's own count, or the
+// pool's when it drew from one.
+std::optional<QString> NumbersInconsistency(const std::vector<AnswerRecord>& questions,
+                                            std::optional<int> pool) {
+    const auto count = pool.value_or(static_cast<int>(questions.size()));
+    if (count < static_cast<int>(questions.size()))
+        return QStringLiteral("въпросите са %1, а банката има %2").arg(questions.size()).arg(count);
+    std::vector<bool> seen(static_cast<std::size_t>(count) + 1, false);
     for (const AnswerRecord& answer : questions) {
         if (answer.number > count)
             return QStringLiteral("въпрос %1 не е от теста, чиито въпроси са %2")
@@ -29,10 +35,18 @@ std::optional<QString> NumbersInconsistency(const std::vector<AnswerRecord>& que
 
 std::optional<QString> RecordInconsistency(const ResultRecord& record) {
     if (record.questions.empty()) return QStringLiteral("няма нито един въпрос");
-    if (auto why = NumbersInconsistency(record.questions)) return why;
-    if (record.check && record.check->number != 1)
-        return QStringLiteral("копието за проверка е на въпрос %1, а не на 1")
-            .arg(record.check->number);
+    if (auto why = NumbersInconsistency(record.questions, record.pool)) return why;
+    // The check question copies the run's first question: the bank's first,
+    // or the first drawn, which is the lowest number drawn.
+    const int first = std::min_element(record.questions.begin(), record.questions.end(),
+                                       [](const AnswerRecord& a, const AnswerRecord& b) {
+                                           return a.number < b.number;
+                                       })
+                          ->number;
+    if (record.check && record.check->number != first)
+        return QStringLiteral("копието за проверка е на въпрос %1, а не на %2")
+            .arg(record.check->number)
+            .arg(first);
 
     int right = 0;
     std::vector<AnswerRecord> positions = record.questions;

@@ -4,11 +4,12 @@
 // skew every figure of its bank (a question counted twice gives a share over
 // 100 %).
 //
-// A run writes every bank question once, numbered 1 to their count; the
-// "Тото" copy, when there is one, is question 1 again and counts in the total
-// and the score like any position. An answer is right exactly when the chosen
-// text is the key. The percentage is the score's share of the total with its
-// fraction dropped.
+// A run writes every question it asked once: every bank question, numbered 1
+// to their count, or those it drew from a pool, by their numbers in the pool.
+// The "Тото" copy, when there is one, is the run's first question again (the
+// lowest number) and counts in the total and the score like any position. An answer is right
+// exactly when the chosen text is the key. The percentage is the score's share of the total with
+// its fraction dropped.
 
 #include "result_record.h"
 

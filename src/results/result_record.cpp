@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace vorn {
@@ -16,11 +17,23 @@ QJsonValue OrNull(const std::optional<QString>& text) {
     return text ? QJsonValue(*text) : QJsonValue(QJsonValue::Null);
 }
 
+bool WritesId(const AnswerRecord& answer) {
+    return !answer.id.isEmpty() && answer.id != QString::number(answer.number);
+}
+
 QJsonObject AnswerObject(const AnswerRecord& answer) {
-    return {{"number", answer.number},
-            {"chosen", OrNull(answer.chosen)},
-            {"key", answer.key},
-            {"right", answer.right}};
+    QJsonObject object{{"number", answer.number},
+                       {"chosen", OrNull(answer.chosen)},
+                       {"key", answer.key},
+                       {"right", answer.right}};
+    if (WritesId(answer)) object.insert("id", answer.id);
+    return object;
+}
+
+bool HasVersion2Keys(const ResultRecord& record) {
+    return record.student || record.time || record.attempt || record.abandoned || record.pool ||
+           std::any_of(record.questions.begin(), record.questions.end(), WritesId) ||
+           (record.check && WritesId(*record.check));
 }
 
 // A whole number from min to max; JSON numbers are doubles.
@@ -43,16 +56,23 @@ std::optional<AnswerRecord> ParseAnswer(const QJsonValue& value) {
     const QJsonObject o = value.toObject();
     const auto number = Whole(o.value("number"), 1, 1000);
     const auto chosen = TextOrNull(o.value("chosen"));
+    const QJsonValue id = o.value("id");
     if (!value.isObject() || !number || !chosen || !o.value("key").isString() ||
-        !o.value("right").isBool())
+        !o.value("right").isBool() ||
+        !(id.isUndefined() || (id.isString() && !id.toString().isEmpty())))
         return std::nullopt;
     return AnswerRecord{.number = static_cast<int>(*number),
                         .chosen = *chosen,
                         .key = o.value("key").toString(),
-                        .right = o.value("right").toBool()};
+                        .right = o.value("right").toBool(),
+                        .id = QuestionIdOr(id.toString(), static_cast<int>(*number))};
 }
 
 } // namespace
+
+QString QuestionIdOr(const QString& authorId, int number) {
+    return authorId.isEmpty() ? QString::number(number) : authorId;
+}
 
 QByteArray RecordLine(const ResultRecord& record) {
     QJsonArray questions;
@@ -60,7 +80,7 @@ QByteArray RecordLine(const ResultRecord& record) {
         questions.append(AnswerObject(answer));
     QJsonObject object{
         {"format", kFormatName},
-        {"version", record.student || record.time ? 2 : 1},
+        {"version", HasVersion2Keys(record) ? 2 : 1},
         {"time", record.run.time.toUTC().toString(Qt::ISODate)},
         {"user", record.run.user},
         {"host", record.run.host},
@@ -83,6 +103,9 @@ QByteArray RecordLine(const ResultRecord& record) {
         object.insert("timeUsed", record.time->used);
         object.insert("timeUp", record.time->up);
     }
+    if (record.attempt) object.insert("attempt", *record.attempt);
+    if (record.abandoned) object.insert("abandoned", true);
+    if (record.pool) object.insert("pool", *record.pool);
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -140,6 +163,20 @@ std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
         if (!limit || !used || !o.value("timeUp").isBool()) return std::nullopt;
         record.time = ResultRecord::Time{static_cast<int>(*limit), static_cast<int>(*used),
                                          o.value("timeUp").toBool()};
+    }
+    if (*version >= 2 && o.contains("attempt")) {
+        const auto attempt = Whole(o.value("attempt"), 1, 1000);
+        if (!attempt) return std::nullopt;
+        record.attempt = static_cast<int>(*attempt);
+    }
+    if (*version >= 2 && o.contains("abandoned")) {
+        if (!o.value("abandoned").isBool()) return std::nullopt;
+        record.abandoned = o.value("abandoned").toBool();
+    }
+    if (*version >= 2 && o.contains("pool")) {
+        const auto pool = Whole(o.value("pool"), 1, 1000);
+        if (!pool) return std::nullopt;
+        record.pool = static_cast<int>(*pool);
     }
     return record;
 }

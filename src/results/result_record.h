@@ -9,8 +9,17 @@
 //    "score":2,"seed":42,"time":"2024-05-14T09:31:05Z","total":3,"user":"...",
 //    "verdict":"Вероятно!" | null,"version":1}
 //
-// "questions" holds every bank question by its number in the bank (1-based);
-// "check" is the "Тото" copy of question 1, null when the run has none.
+// "questions" holds every question of the run by its number in the bank
+// (1-based); "check" is the "Тото" copy of the run's first question (the
+// bank's first, or the first drawn from a pool), null when the run has none.
+//
+// Version 2 adds, each only when it has something to say:
+//   "student":{"name","class","number"}          --ask-name, --exam
+//   "timeLimit","timeUsed","timeUp"              --time-limit, in seconds
+//   "attempt":2                                  --exam: the student's attempt on this bank
+//   "abandoned":true                             stopped before grading; the answers so far
+//   "pool":80                                    the bank's questions, when the run drew some
+//   "id":"..." in a question                     the author's name for it, when not its number
 
 #include "run/grade_result.h"
 #include "student.h"
@@ -24,9 +33,8 @@
 
 namespace vorn {
 
-// Version 2 adds who answered ("student") and the time limit ("timeLimit",
-// "timeUsed" and "timeUp", in seconds); a record with neither is written as
-// version 1, so that earlier players' reports still read it.
+// A record with none of version 2's keys is written as version 1, so that
+// earlier players' reports still read it.
 inline constexpr int kResultsFormatVersion = 2;
 
 // Who took the test, when and where, with which program, bank and seed.
@@ -44,6 +52,7 @@ struct AnswerRecord {
     std::optional<QString> chosen; // the text of the chosen option; none when unanswered
     QString key;
     bool right = false;
+    QString id; // its stable id; empty: its number (read back as the number)
 };
 
 struct ResultRecord {
@@ -59,8 +68,14 @@ struct ResultRecord {
         bool up = false; // graded because the time ran out
         bool operator==(const Time&) const = default;
     };
-    std::optional<Time> time; // --time-limit
+    std::optional<Time> time;   // --time-limit
+    std::optional<int> attempt; // 1 for a student's first attempt on the bank
+    bool abandoned = false;     // stopped before grading: the grade counts the answers so far
+    std::optional<int> pool;    // the bank's questions, when the run drew `questions` from them
 };
+
+// The id a question of a run is known by: the author's, else its number.
+QString QuestionIdOr(const QString& authorId, int number);
 
 // The record as one line of compact JSON, ending in a newline.
 QByteArray RecordLine(const ResultRecord& record);

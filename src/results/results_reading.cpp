@@ -26,9 +26,10 @@ QString WhyUnreadable(OpenOutcome outcome) {
     return QStringLiteral("файлът не може да се прочете.");
 }
 
-// Records of one fingerprint come from one bank and so hold as many questions.
+// Records of one fingerprint come from one bank and so hold as many questions,
+// or name the same pool.
 std::optional<QString> BankSizeInconsistency(const ResultRecord& record, ReadResults& read) {
-    const auto size = static_cast<int>(record.questions.size());
+    const auto size = record.pool.value_or(static_cast<int>(record.questions.size()));
     const auto [it, first] = read.bankSizes.try_emplace(record.run.bankSha256, size);
     if (first || it->second == size) return std::nullopt;
     return QStringLiteral("въпросите са %1, а в първия запис на същия тест са %2")

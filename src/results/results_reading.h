@@ -33,9 +33,10 @@ struct ReadResults {
     std::vector<ResultRecord> records; // in the order of the files and their lines
     SkippedLines notRecords;
     SkippedLines tooLong;
-    SkippedLines inconsistent;        // "path:line: why"
-    QStringList unreadable;           // "path: why", Bulgarian, printable
-    std::map<QString, int> bankSizes; // questions per fingerprint, from its first record
+    SkippedLines inconsistent; // "path:line: why"
+    QStringList unreadable;    // "path: why", Bulgarian, printable
+    std::map<QString, int>
+        bankSizes; // questions (the pool's, when drawn) per fingerprint, from its first record
 };
 
 ReadResults ReadResultsFiles(const QStringList& paths);

@@ -75,7 +75,7 @@ QJsonObject TestRun::toJson() const {
                             {"total", grade_->total},
                             {"percent", grade_->percent},
                             {"verdict", Text(grade_->verdict)}};
-    return {
+    QJsonObject json{
         {"format", kFormat},
         {"version", kVersion},
         {"orderStep", orderStep_},
@@ -88,6 +88,11 @@ QJsonObject TestRun::toJson() const {
         {"mode", mode_ == RunMode::Review ? QStringLiteral("review") : QStringLiteral("test")},
         {"checkAnswers", QJsonObject{{"first", Text(check_.first)}, {"last", Text(check_.last)}}},
         {"grade", grade}};
+    if (poolSize_ > 0) {
+        const auto drawn = questionCount() - (checkCopy() ? 1 : 0);
+        json.insert("drawn", Numbers({bankNumbers_.begin(), bankNumbers_.begin() + drawn}));
+    }
+    return json;
 }
 
 std::optional<TestRun> TestRun::fromJson(const QJsonObject& json, const BankContent& bank,
@@ -99,7 +104,23 @@ std::optional<TestRun> TestRun::fromJson(const QJsonObject& json, const BankCont
     if (json.value("format").toString() != kFormat || json.value("version").toInt() != kVersion)
         return refuse(QStringLiteral("не е запис на тест от тази версия"));
 
-    TestRun run = Prepared(bank);
+    // The questions drawn from a pool, by their numbers in it, ascending.
+    const int pool = static_cast<int>(bank.questions.size());
+    std::vector<int> numbers;
+    if (const int draw = bank.draw.value_or(pool); draw < pool) {
+        const auto drawn = NumbersOf(json.value("drawn"));
+        if (!drawn || static_cast<int>(drawn->size()) != draw ||
+            std::adjacent_find(drawn->begin(), drawn->end(), std::greater_equal<>()) !=
+                drawn->end() ||
+            drawn->front() < 1 || drawn->back() > pool)
+            return refuse(QStringLiteral("изтеглените въпроси не са %1 от %2").arg(draw).arg(pool));
+        for (const int number : *drawn)
+            numbers.push_back(number - 1);
+    } else {
+        for (int i = 0; i < pool; ++i)
+            numbers.push_back(i);
+    }
+    TestRun run = Prepared(bank, numbers);
     const int n = run.questionCount();
     const auto order = NumbersOf(json.value("questionAt"));
     if (!order || !IsOrderOf(*order, 0, n))

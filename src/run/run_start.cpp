@@ -36,19 +36,37 @@ const OptionOrder& DrawOptionOrder(int k, RandomSource& random) {
     return AllOptionOrders(k)[static_cast<std::size_t>(m)];
 }
 
-TestRun TestRun::Prepared(const BankContent& bank) {
+std::vector<int> DrawPoolQuestions(int pool, int count, RandomSource& random) {
+    std::vector<int> drawn;
+    for (int i = 0; i < pool && static_cast<int>(drawn.size()) < count; ++i) {
+        const int needed = count - static_cast<int>(drawn.size());
+        const int left = pool - i;
+        if (needed >= left || static_cast<double>(random.Rnd()) * left < needed) drawn.push_back(i);
+    }
+    return drawn;
+}
+
+TestRun TestRun::Prepared(const BankContent& bank, const std::vector<int>& numbers) {
     TestRun run;
     run.settings_ = RunSettingsOf(bank.settings);
-    run.questions_ = bank.questions;
-    // The check question: question 1 once more, as the last question. Its
-    // explanation comes along, so that review shows the real one.
-    if (run.settings_.addsCheckQuestion && !bank.questions.empty())
-        run.questions_.push_back(bank.questions.front());
+    for (const int i : numbers) {
+        run.questions_.push_back(bank.questions.at(static_cast<std::size_t>(i)));
+        run.bankNumbers_.push_back(i + 1);
+    }
+    if (numbers.size() < bank.questions.size())
+        run.poolSize_ = static_cast<int>(bank.questions.size());
+    // The check question: the run's first question once more, as the last
+    // question. Its explanation comes along, so that review shows the real one.
+    if (run.settings_.addsCheckQuestion && !run.questions_.empty()) {
+        run.questions_.push_back(run.questions_.front());
+        run.bankNumbers_.push_back(run.bankNumbers_.front());
+    }
     return run;
 }
 
 TestRun TestRun::Start(const BankContent& bank, RandomSource& random) {
-    TestRun run = Prepared(bank);
+    const int pool = static_cast<int>(bank.questions.size());
+    TestRun run = Prepared(bank, DrawPoolQuestions(pool, bank.draw.value_or(pool), random));
     const int n = run.questionCount();
     run.orderStep_ = DrawOrderStep(n, random);
     for (int i = 1; i <= n; ++i) {

@@ -30,6 +30,10 @@ std::optional<int> TestRun::checkCopy() const {
     return questionCount() - 1;
 }
 
+std::optional<int> TestRun::poolSize() const {
+    return poolSize_ > 0 ? std::optional<int>(poolSize_) : std::nullopt;
+}
+
 int TestRun::optionCount(int Q) const {
     return static_cast<int>(question(Q).options.size());
 }

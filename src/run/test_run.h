@@ -37,8 +37,9 @@ public:
     TestRun() = default; // no questions: a form before its start
 
     // The start of a run on a bank that keeps its limits (bank_limits.h):
-    // the check question is added, the order step drawn, then one option order
-    // per question, each draw taking the next value of `random`.
+    // a bank with a draw first has its questions drawn from it, then the
+    // check question is added, the order step drawn, then one option order
+    // per question, each draw taking the next values of `random`.
     static TestRun Start(const BankContent& bank, RandomSource& random);
 
     // ---- the run's questions ----
@@ -47,6 +48,11 @@ public:
     const RunSettings& settings() const { return settings_; }
     // The question number of the check copy, when the run has one.
     std::optional<int> checkCopy() const;
+    // Question Q's number in the bank, 1-based (the check copy's is its
+    // original's).
+    int bankNumber(int Q) const { return bankNumbers_.at(static_cast<std::size_t>(Q)); }
+    // The bank's questions, when the run drew its own from them.
+    std::optional<int> poolSize() const;
     int optionCount(int Q) const;
     const OptionOrder& optionOrder(int Q) const;
     // The text of the option question Q shows in `slot` (0-based).
@@ -91,11 +97,14 @@ public:
     bool operator==(const TestRun&) const = default;
 
 private:
-    // The run's questions and settings from a bank, before any draw.
-    static TestRun Prepared(const BankContent& bank);
+    // The run's questions and settings from the bank questions `numbers`
+    // (0-based, ascending), before the order draws.
+    static TestRun Prepared(const BankContent& bank, const std::vector<int>& numbers);
     void checkPosition(int position) const;
 
     std::vector<Question> questions_;
+    std::vector<int> bankNumbers_; // by question number
+    int poolSize_ = 0;             // 0: nothing drawn
     RunSettings settings_;
     int orderStep_ = 0;
     std::vector<int> questionAt_;            // by position

@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
         record.questions.push_back({.number = q,
                                     .chosen = QStringLiteral("Отговор %1 с обяснение").arg(q),
                                     .key = QStringLiteral("Ключ на въпрос %1").arg(q),
-                                    .right = q % 2 == 0});
+                                    .right = q % 2 == 0,
+                                    .id = {}});
     for (int i = 0; i < count; ++i) {
         record.run.seed = static_cast<std::uint32_t>(i);
         if (const auto failed = AppendRecordLine(path, RecordLine(record), wait)) {

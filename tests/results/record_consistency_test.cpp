@@ -17,7 +17,8 @@ AnswerRecord Answer(int number, const char* chosen, bool right) {
     return {.number = number,
             .chosen = chosen ? std::optional<QString>(chosen) : std::nullopt,
             .key = QStringLiteral("k%1").arg(number),
-            .right = right};
+            .right = right,
+            .id = {}};
 }
 
 ResultRecord Honest() {

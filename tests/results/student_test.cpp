@@ -46,7 +46,7 @@ TEST(Student, TheRecordCarriesTheStudentAndTheTimeAsVersionTwo) {
                   .seed = 7};
     record.bankTitle = "Т";
     record.grade = {.score = 1, .total = 1, .percent = 100, .verdict = {}};
-    record.questions = {{.number = 1, .chosen = QString("a"), .key = "a", .right = true}};
+    record.questions = {{.number = 1, .chosen = QString("a"), .key = "a", .right = true, .id = {}}};
     const QJsonObject without = QJsonDocument::fromJson(RecordLine(record)).object();
     EXPECT_EQ(without["version"], 1);
     EXPECT_FALSE(without.contains("student"));
