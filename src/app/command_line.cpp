@@ -38,19 +38,22 @@ struct Options {
     QCommandLineOption results{"results", QString(), "ФАЙЛ"};
     QCommandLineOption askName{"ask-name"};
     QCommandLineOption timeLimit{"time-limit", QString(), "М"};
+    QCommandLineOption exam{"exam"};
+    QCommandLineOption attempts{"attempts", QString(), "K"};
     QCommandLineOption report{"report", QString(), "ФАЙЛ"};
     QCommandLineOption reportFormat{"report-format", QString(), "ВИД"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
     QList<QCommandLineOption> own() const {
-        return {help,    version, bank,         checkBank,           strict,  exportBank, seed,
-                results, report,  reportFormat, quitAfterFirstFrame, askName, timeLimit};
+        return {help,      version, checkBank, strict,       exportBank,          bank,
+                seed,      results, report,    reportFormat, quitAfterFirstFrame, askName,
+                timeLimit, exam,    attempts};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank,    &strict,   &seed, &results, &reportFormat, &quitAfterFirstFrame,
-                &askName, &timeLimit};
+        return {&bank,    &strict,    &seed, &results, &reportFormat, &quitAfterFirstFrame,
+                &askName, &timeLimit, &exam, &attempts};
     }
 };
 
@@ -153,10 +156,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
         {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
         {CommandLine::Command::Report, &o.report, {&o.reportFormat}},
     };
-    const Command play{
-        CommandLine::Command::Play,
-        nullptr,
-        {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName, &o.timeLimit}};
+    const Command play{CommandLine::Command::Play,
+                       nullptr,
+                       {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName,
+                        &o.timeLimit, &o.exam, &o.attempts}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -185,7 +188,20 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.exportBank = parser.value(o.exportBank);
     line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
     line.results = parser.value(o.results);
-    line.askName = parser.isSet(o.askName);
+    line.exam = parser.isSet(o.exam);
+    line.askName = parser.isSet(o.askName) || line.exam;
+    if (line.exam && line.results.isEmpty())
+        return UsageError{QStringLiteral("„--exam“ иска и „--results ФАЙЛ“: без него отговорите "
+                                         "не се пазят никъде.")};
+    if (parser.isSet(o.attempts)) {
+        bool whole = false;
+        line.attempts = parser.value(o.attempts).toInt(&whole);
+        if (!whole || line.attempts < 1 || line.attempts > 100)
+            return UsageError{QStringLiteral("„--attempts“ иска цяло число от 1 до 100, а не „%1“.")
+                                  .arg(parser.value(o.attempts))};
+        if (!line.exam)
+            return UsageError{QStringLiteral("„--attempts“ се използва само с „--exam“.")};
+    }
     if (parser.isSet(o.report))
         line.report = parser.values(o.report) + parser.positionalArguments();
     if (parser.isSet(o.reportFormat)) {
@@ -226,6 +242,7 @@ std::optional<int> TimeLimitSeconds(const QString& text) {
 QString CommandLineUsage() {
     return QStringLiteral("Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ] "
                           "[--ask-name] [--time-limit М]\n"
+                          "                  [--exam [--attempts K]]\n"
                           "          vorn-player --check-bank ФАЙЛ [--strict]\n"
                           "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
                           "          vorn-player --report ФАЙЛ... [--report-format text|csv]\n"
@@ -251,6 +268,13 @@ QString CommandLineHelp() {
                "                      на прозореца и в записа на резултата\n"
                "  --time-limit М      време за теста: М минути (1 до 300) или м:сс; оставащото\n"
                "                      стои в заглавието, а при нула тестът се оценява сам\n"
+               "  --exam              изпит в компютърния кабинет (иска --results): пита за\n"
+               "                      име и клас, пита преди оценяване с въпроси без\n"
+               "                      отговор и преди изход без оценяване (и тогава записва\n"
+               "                      прекъснат опит), пази всеки отговор в дневник до\n"
+               "                      файла с резултатите и след срив продължава същия опит\n"
+               "  --attempts K        с --exam: колко пъти ученик може да реши теста\n"
+               "                      (1 до 100; по подразбиране 1)\n"
                "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
                "                      без да отваря прозорец\n"
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"

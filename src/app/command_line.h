@@ -25,6 +25,8 @@ struct CommandLine {
     QString results;                   // --results: where the record of a graded run goes
     bool askName = false;              // --ask-name: who is answering, before the test
     std::optional<int> timeLimit;      // --time-limit, in seconds
+    bool exam = false;                 // --exam: confirmations, the journal, attempts
+    int attempts = 1;                  // --attempts: graded attempts a student may make
     QStringList report;                // --report and the files named after it
     ReportFormat reportFormat = ReportFormat::Text; // --report-format
     bool quitAfterFirstFrame = false;               // for the start-up benchmark; not in the help

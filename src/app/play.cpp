@@ -3,6 +3,7 @@
 #include "bank/bank_check.h"
 #include "bank/bank_limits.h"
 #include "bank_commands.h"
+#include "exam.h"
 #include "platform/exit_status.h"
 #include "results/bank_fingerprint.h"
 #include "results/run_record.h"
@@ -21,19 +22,28 @@ namespace vorn {
 
 namespace {
 
-// With --results, grading hands the run's record to the keeper, which
-// appends it to the file while the window goes on.
-void KeepResults(ResultsKeeper& keeper, const BankContent& content, VORN_Prazno& form,
-                 const ClockRandom& random, const std::optional<Student>& student,
-                 const ExamClock* clock) {
-    form.Graded = [&form, &random, &keeper, student, clock, sha256 = BankSha256(content)] {
-        ResultRecord record = RecordOfRun(form.run(), FactsOfThisRun(sha256, random.seed()));
-        record.student = student;
-        if (clock)
-            record.time =
-                ResultRecord::Time{clock->limitSeconds(), clock->usedSeconds(), clock->ranOut()};
-        keeper.keep(record);
-    };
+// What the record of this run says beside the run itself.
+struct RecordFacts {
+    QString sha256;
+    std::uint32_t seed = 0;
+    std::optional<Student> student;
+    const ExamClock* clock = nullptr;
+    std::optional<int> attempt;
+};
+
+ResultRecord RecordOf(const VORN_Prazno& form, const RecordFacts& facts) {
+    ResultRecord record = RecordOfRun(form.run(), FactsOfThisRun(facts.sha256, facts.seed));
+    record.student = facts.student;
+    record.attempt = facts.attempt;
+    if (facts.clock)
+        record.time = ResultRecord::Time{facts.clock->limitSeconds(), facts.clock->usedSeconds(),
+                                         facts.clock->ranOut()};
+    return record;
+}
+
+// Seconds since `since` started, after `before` seconds of the same attempt.
+int SecondsSince(const QElapsedTimer& since, int before) {
+    return before + static_cast<int>(since.elapsed() / 1000);
 }
 
 } // namespace
@@ -86,6 +96,33 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     if (line.askName && !(student = AskStudent())) return kExitOk;
     if (student) form.ShowExaminee(StudentCaption(*student));
 
+    // The exam goes on from its journal: the same run after a crash.
+    const QString sha256 = BankSha256(loaded.content);
+    RecordFacts facts{.sha256 = sha256,
+                      .seed = random.seed(),
+                      .student = student,
+                      .clock = nullptr,
+                      .attempt = {}};
+    std::optional<ExamStart> exam;
+    QString journalPath;
+    if (line.exam) {
+        journalPath = JournalPath(line.results, sha256, *student);
+        exam = StartExam(journalPath, loaded.content,
+                         {.program = QStringLiteral(VORN_VERSION),
+                          .bankSha256 = sha256,
+                          .student = *student,
+                          .attempts = line.attempts},
+                         form.controls().Caption);
+        if (!exam) return kExitRefused;
+        if (exam->run) {
+            form.Resume(*exam->run);
+            facts.seed = exam->journal.seed;
+        }
+        exam->journal.seed = facts.seed;
+        facts.attempt = exam->journal.attempt;
+    }
+    const int usedBefore = exam && exam->run ? exam->journal.timeUsed : 0;
+
     // The window's font for everything: a text box lays out its empty page as
     // it is made, before it takes the window's font, and would load the
     // default face only for that.
@@ -96,11 +133,31 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     ResultsKeeper keeper({.path = line.results, .fallbackPath = FallbackResultsPath()}, &view,
                          form.controls().Caption);
     std::unique_ptr<ExamClock> clock;
-    if (line.timeLimit) clock = std::make_unique<ExamClock>(form, view, *line.timeLimit);
+    // A resumed attempt keeps its limit: the one it started with.
+    const std::optional<int> limit = exam && exam->run ? exam->journal.timeLimit : line.timeLimit;
+    if (limit) clock = std::make_unique<ExamClock>(form, view, *limit, usedBefore);
+    facts.clock = clock.get();
     if (!line.results.isEmpty())
-        KeepResults(keeper, loaded.content, form, random, student, clock.get());
+        form.Graded = [&form, &keeper, &facts] { keeper.keep(RecordOf(form, facts)); };
+
+    QElapsedTimer opened;
+    std::unique_ptr<ExamJournalKeeper> journal;
+    if (exam) {
+        exam->journal.timeLimit = limit;
+        journal = std::make_unique<ExamJournalKeeper>(
+            journalPath, exam->journal, form, &view, [&clock, &opened, usedBefore] {
+                return clock ? clock->usedSeconds() : SecondsSince(opened, usedBefore);
+            });
+        ApplyExamRules(form, view, *journal, [&form, &keeper, &facts] {
+            ResultRecord record = RecordOf(form, facts);
+            record.abandoned = true;
+            keeper.keep(record);
+        });
+    }
     view.show();
+    opened.start();
     if (clock) clock->start(); // the time counts while the test window is open
+    if (journal) journal->start();
     return app.exec();
 }
 

@@ -6,7 +6,14 @@ ResultRecord RecordOfRun(const TestRun& run, const RunFacts& facts) {
     ResultRecord record;
     record.run = facts;
     record.bankTitle = run.settings().title;
-    record.grade = run.grade().value();
+    if (run.grade()) {
+        record.grade = *run.grade();
+    } else { // left before grading: the answers so far, as grading would count them
+        int right = 0;
+        for (int p = 0; p < run.questionCount(); ++p)
+            right += run.judgement(p) == Judgement::Right ? 1 : 0;
+        record.grade = GradeOf(right, run.questionCount());
+    }
     record.pool = run.poolSize();
     const std::optional<int> copy = run.checkCopy();
     record.questions.resize(static_cast<std::size_t>(copy.value_or(run.questionCount())));

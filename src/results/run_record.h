@@ -8,7 +8,8 @@
 
 namespace vorn {
 
-// The run must have been graded.
+// A run not graded (left before grading) is scored as grading would score
+// it, without a verdict.
 ResultRecord RecordOfRun(const TestRun& run, const RunFacts& facts);
 
 } // namespace vorn

@@ -11,8 +11,8 @@ QString MinutesSeconds(int seconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-ExamClock::ExamClock(VORN_Prazno& form, FormView& view, int limitSeconds)
-    : form_(form), view_(view), limit_(limitSeconds) {
+ExamClock::ExamClock(VORN_Prazno& form, FormView& view, int limitSeconds, int alreadyUsed)
+    : form_(form), view_(view), limit_(limitSeconds), alreadyUsed_(alreadyUsed) {
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
 }
@@ -25,7 +25,8 @@ void ExamClock::start() {
 
 int ExamClock::usedSeconds() const {
     if (usedAtGrading_ >= 0) return usedAtGrading_;
-    return elapsed_.isValid() ? std::min(limit_, static_cast<int>(elapsed_.elapsed() / 1000)) : 0;
+    const int now = elapsed_.isValid() ? static_cast<int>(elapsed_.elapsed() / 1000) : 0;
+    return std::min(limit_, alreadyUsed_ + now);
 }
 
 void ExamClock::tick() {
@@ -34,7 +35,8 @@ void ExamClock::tick() {
         timer_.stop();
         return;
     }
-    const int left = std::max(0, limit_ - static_cast<int>(elapsed_.elapsed() / 1000));
+    const int left =
+        std::max(0, limit_ - alreadyUsed_ - static_cast<int>(elapsed_.elapsed() / 1000));
     // Told once each, and only when there was more time than that at the start.
     const struct {
         int at;

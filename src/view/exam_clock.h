@@ -16,7 +16,8 @@ class VORN_Prazno;
 
 class ExamClock : public QObject {
 public:
-    ExamClock(VORN_Prazno& form, FormView& view, int limitSeconds);
+    // `alreadyUsed`: seconds of the same attempt before a crash.
+    ExamClock(VORN_Prazno& form, FormView& view, int limitSeconds, int alreadyUsed = 0);
 
     void start();
     int limitSeconds() const { return limit_; }
@@ -29,6 +30,7 @@ private:
     VORN_Prazno& form_;
     FormView& view_;
     int limit_;
+    int alreadyUsed_;
     QTimer timer_;
     QElapsedTimer elapsed_;
     int usedAtGrading_ = -1;

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <cstdio>
 
 namespace vorn {
@@ -54,6 +55,23 @@ void ShowErrorThen(QWidget* parent, const QString& title, const QString& text,
         return;
     }
     QObject::connect(box, &QMessageBox::finished, box, [then] { then(); });
+}
+
+bool AskYesNo(QWidget* parent, const QString& title, const QString& question) {
+    if (!DisplayIsSeen()) {
+        SayOnStandardError(question +
+                           QStringLiteral(" – отговорено „Не“: никой не вижда въпроса."));
+        return false;
+    }
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setObjectName(QStringLiteral("question"));
+    QPushButton* yes = box.addButton(QStringLiteral("&Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Не"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 void ShowWarning(QWidget* parent, const QString& title, const QString& text) {

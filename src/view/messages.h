@@ -29,6 +29,10 @@ void ShowErrorBoxAndWait(const QString& title, const QString& text);
 void ShowErrorThen(QWidget* parent, const QString& title, const QString& text,
                    const std::function<void()>& then);
 
+// A question with "Да" and "Не", "Не" the default (Enter and Esc); true for
+// "Да". Where no one can see it, said on standard error and answered "Не".
+bool AskYesNo(QWidget* parent, const QString& title, const QString& question);
+
 // A notice that does not stop the program (standard error and a box).
 void ShowWarning(QWidget* parent, const QString& title, const QString& text);
 // The same without standard error, for a notice said there already.

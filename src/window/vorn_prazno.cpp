@@ -37,7 +37,8 @@ void VORN_Prazno::ShowTimeLeft(const QString& left) {
 }
 
 void VORN_Prazno::TimeUp() {
-    if (run_.mode() == RunMode::Test) Command2_Click(0);
+    // No question asked: the time is over whatever the examinee would answer.
+    if (run_.mode() == RunMode::Test) grade();
 }
 
 void VORN_Prazno::Form_Load() {
@@ -49,17 +50,35 @@ void VORN_Prazno::Form_Load() {
     Present(run_, controls_);
 }
 
+void VORN_Prazno::Resume(TestRun run) {
+    run_ = std::move(run);
+    Present(run_, controls_);
+}
+
+void VORN_Prazno::grade() {
+    run_.gradeNow();
+    Present(run_, controls_); // the result is shown before it is kept
+    Graded();
+    Changed();
+}
+
 void VORN_Prazno::Command1_Click(std::int16_t Index) {
     if (Index == 0) run_.moveForward();
     if (Index == 1) run_.moveBack();
     Present(run_, controls_); // also when the position did not move
+    if (run_.mode() == RunMode::Test) Changed();
 }
 
 void VORN_Prazno::Command2_Click(std::int16_t Index) {
     if (Index == 0) {
-        run_.gradeNow();
-        Present(run_, controls_); // the result is shown before it is kept
-        Graded();
+        if (run_.mode() != RunMode::Test) return;
+        std::vector<int> open;
+        for (int p = 0; p < run_.questionCount(); ++p)
+            if (!run_.chosenSlot(p)) open.push_back(p + 1);
+        // The question may wait in a box of its own, while the clock can
+        // still grade the test: once graded, it stays graded.
+        if (!open.empty() && ConfirmGrading && !ConfirmGrading(open)) return;
+        if (run_.mode() == RunMode::Test) grade();
         return;
     }
     if (Index == 1) run_.moveForward();
@@ -70,6 +89,7 @@ void VORN_Prazno::Command2_Click(std::int16_t Index) {
 void VORN_Prazno::Option1_Click(std::int16_t Index) {
     run_.choose(Index);
     Present(run_, controls_);
+    if (run_.mode() == RunMode::Test) Changed();
 }
 
 void VORN_Prazno::autor_Click() {
@@ -78,6 +98,11 @@ void VORN_Prazno::autor_Click() {
 }
 
 void VORN_Prazno::izhod_Click(std::int16_t /*Index*/) {
+    if (run_.mode() == RunMode::Test && run_.questionCount() > 0 && ConfirmStop) {
+        if (!ConfirmStop()) return;
+        // Graded by the clock while the question waited: nothing is abandoned.
+        if (run_.mode() == RunMode::Test) Abandoned();
+    }
     VORN_Danni.Unload();
     End();
 }

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace vorn {
 
@@ -50,7 +51,24 @@ public:
     // it to keep the results.
     std::function<void()> Graded = [] {};
 
+    // ---- the exam's rules; unset, the form asks nothing ----
+    // Asked before grading a test with positions left open (1-based, in
+    // order); false keeps the test going.
+    std::function<bool(const std::vector<int>& open)> ConfirmGrading;
+    // Asked before leaving a test that is not graded; false keeps it going.
+    std::function<bool()> ConfirmStop;
+    // Runs when the examinee has left a test that is not graded, before End.
+    std::function<void()> Abandoned = [] {};
+    // Runs after every answer and move of a test not yet graded, and after
+    // grading: what is kept against a crash follows the run.
+    std::function<void()> Changed = [] {};
+
+    // Goes on with a run kept from before, in place of Form_Load's start.
+    void Resume(TestRun run);
+
 private:
+    void grade();
+
     FormControls controls_;
     QString caption_; // the caption without the time left
     TestRun run_;

@@ -70,6 +70,10 @@ TEST(CommandLine, ResultsWhilePlayingAndAReportOverFiles) {
     ASSERT_TRUE(std::holds_alternative<CommandLine>(play));
     EXPECT_EQ(std::get<CommandLine>(play).command, CommandLine::Command::Play);
     EXPECT_EQ(std::get<CommandLine>(play).results, "/srv/8a.jsonl");
+    const auto exam = Parse({"--exam", "--results", "r", "--attempts", "3"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(exam));
+    const CommandLine& e = std::get<CommandLine>(exam);
+    EXPECT_EQ(std::tuple(e.exam, e.askName, e.attempts), std::tuple(true, true, 3));
 
     const struct {
         QStringList arguments;
@@ -117,6 +121,9 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--report", "a", "--report-format", "xml"}, "иска „text“ или „csv“, а не „xml“"},
         {{"--report", "a", "--results", "b"}, "„--results“ не се използва с „--report“"},
         {{"--report", "a", "--check-bank", "b"}, "не се дават заедно"},
+        {{"--exam"}, "„--exam“ иска и „--results ФАЙЛ“"},
+        {{"--exam", "--results", "r", "--attempts", "0"}, "от 1 до 100, а не „0“"},
+        {{"--results", "r", "--attempts", "2"}, "„--attempts“ се използва само с „--exam“"},
     };
     for (const auto& c : cases) {
         const auto parsed = Parse(c.arguments);

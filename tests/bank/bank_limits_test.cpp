@@ -67,3 +67,41 @@ TEST(BankLimits, StartOnABrokenBankThrowsBeforeTouchingAnything) {
     EXPECT_THROW(form.Form_Load(), BankLimitError);
     EXPECT_EQ(form.run().questionCount(), 0) << "no run was started";
 }
+
+TEST(BankLimits, APoolHoldsUpTo500AndTheRunLimitsHoldForTheDraw) {
+    const auto pool = [](int questions, std::optional<int> draw, bool check = true) {
+        BankContent content =
+            check ? test::MakeBank({.questions = questions})
+                  : test::MakeBank({.questions = questions, .checkFlag = kCheckOff});
+        content.draw = draw;
+        return Check(content);
+    };
+    const struct {
+        int questions;
+        std::optional<int> draw;
+        bool check;
+        const char* refusedWith; // null: plays
+    } cases[] = {
+        {500, 20, true, nullptr},
+        {60, 28, true, nullptr},
+        {60, 29, false, nullptr},
+        {60, 2, true, nullptr}, // 2 and the check copy
+        {501, 20, true, "до 500"},
+        {60, 29, true, "до 28"},
+        {60, 30, false, "до 29"},
+        {60, 2, false, "поне 3"},
+        {60, 0, true, "от 1"},
+        {10, 11, true, "до броя"},
+        {28, 28, true, nullptr}, // the whole bank: today's run
+        {40, std::nullopt, true, "капацитета"},
+    };
+    for (const auto& c : cases) {
+        const auto refused = pool(c.questions, c.draw, c.check);
+        if (!c.refusedWith) {
+            EXPECT_EQ(refused, std::nullopt) << c.questions << " " << c.draw.value_or(-1);
+            continue;
+        }
+        ASSERT_TRUE(refused) << c.questions << " " << c.draw.value_or(-1);
+        EXPECT_TRUE(refused->contains(QString::fromUtf8(c.refusedWith))) << refused->toStdString();
+    }
+}

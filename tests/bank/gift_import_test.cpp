@@ -68,6 +68,18 @@ TEST(GiftImport, CommentsCategoriesNamesAndFormatMarkersAreLeftOut) {
     EXPECT_EQ(bank.content.questions[0].text, "Who is it?");
     EXPECT_EQ(bank.content.questions[0].options, (QStringList{"a", "b"}));
     EXPECT_EQ(bank.questionLines, std::vector<int>{4});
+    EXPECT_EQ(bank.content.questions[0].id, "Q1") << "the name is the question's id";
+}
+
+TEST(GiftImport, ASecondQuestionOfTheSameNameIsWarnedAndKnownByItsNumber) {
+    const LoadedBank bank = Import("::Q:: A {=a ~b}\n\n::Q:: B {=a ~b}\n\nC {=a ~b}");
+    ASSERT_EQ(bank.content.questions.size(), 3u);
+    EXPECT_EQ(std::tuple(bank.content.questions[0].id, bank.content.questions[1].id,
+                         bank.content.questions[2].id),
+              std::tuple(QString("Q"), QString(), QString()));
+    ASSERT_EQ(bank.issues.size(), 1u);
+    EXPECT_EQ(std::tuple(bank.issues[0].isWarning(), bank.issues[0].question, bank.issues[0].line),
+              std::tuple(true, 2, 3));
 }
 
 TEST(GiftImport, GeneralFeedbackThenEachAnswersFeedbackMakeTheExplanation) {

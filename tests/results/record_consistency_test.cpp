@@ -29,6 +29,14 @@ ResultRecord Honest() {
     return record;
 }
 
+// The record renumbered as a run that drew `numbers` from a pool.
+void Drawn(ResultRecord& record, int pool, const std::vector<int>& numbers, int copy) {
+    record.pool = pool;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        record.questions[i].number = numbers[i];
+    record.check->number = copy;
+}
+
 } // namespace
 
 TEST(RecordConsistency, ARecordIsCountedOnlyWhenItAgreesWithItself) {
@@ -57,6 +65,26 @@ TEST(RecordConsistency, ARecordIsCountedOnlyWhenItAgreesWithItself) {
         {"score 0", [](ResultRecord& r) { r.grade.score = 0; },
          "верни 0, а отбелязаните като верни са 2"},
         {"100 %", [](ResultRecord& r) { r.grade.percent = 100; }, "100 %, а 2 от 4 е 50 %"},
+        {"drawn from a pool of 9 as 4, 6, 8, the copy of 4",
+         [](ResultRecord& r) {
+             Drawn(r, 9, {4, 6, 8}, 4);
+         },
+         std::nullopt},
+        {"drawn, the copy of 6",
+         [](ResultRecord& r) {
+             Drawn(r, 9, {4, 6, 8}, 6);
+         },
+         "копието за проверка е на въпрос 6, а не на 4"},
+        {"drawn beyond the pool",
+         [](ResultRecord& r) {
+             Drawn(r, 7, {4, 6, 8}, 4);
+         },
+         "въпрос 8 не е от теста, чиито въпроси са 7"},
+        {"a pool smaller than the draw",
+         [](ResultRecord& r) {
+             Drawn(r, 2, {1, 2, 3}, 1);
+         },
+         "въпросите са 3, а банката има 2"},
         {"no questions",
          [](ResultRecord& r) {
              r.questions.clear();

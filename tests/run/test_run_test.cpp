@@ -8,6 +8,8 @@
 #include "run/draws.h"
 #include "support/test_banks.h"
 
+#include <QJsonArray>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace vorn;
@@ -130,4 +132,65 @@ TEST(Answering, IsRecordedJudgedByExactTextAndCountedOncePerPosition) {
     EXPECT_EQ(run.keySlot(3), 2);
     EXPECT_EQ(run.keySlot(2), std::nullopt);
     EXPECT_EQ(run.keySlot(1), 0);
+}
+
+TEST(Pool, SelectionTakesEachQuestionWithTheChanceStillNeededAndDrawsNothingForAll) {
+    const struct {
+        int pool, count;
+        std::vector<float> values;
+        std::vector<int> drawn;
+    } cases[] = {
+        {5, 2, {0.9f, 0.3f, 0.1f}, {1, 2}}, // 4.5 ≥ 2, 1.2 < 2, 0.3 < 1
+        {4, 3, {0.9f}, {1, 2, 3}},          // 3.6 ≥ 3; then three left for three
+        {3, 3, {}, {0, 1, 2}},
+        {3, 5, {}, {0, 1, 2}},
+    };
+    for (const auto& c : cases) {
+        ScriptedRandom random = test::Scripted(c.values);
+        EXPECT_EQ(DrawPoolQuestions(c.pool, c.count, random), c.drawn) << c.pool << " " << c.count;
+        EXPECT_EQ(random.remaining(), 0u);
+    }
+    // Over many seeds every question is drawn about as often: 2,000 draws of
+    // 3 of 10 take each 600 times, with a standard deviation of about 20.
+    std::vector<int> times(10, 0);
+    for (std::uint32_t seed = 1; seed <= 2000; ++seed) {
+        ClockRandom random(seed);
+        random.Randomize();
+        for (const int q : DrawPoolQuestions(10, 3, random))
+            ++times[static_cast<std::size_t>(q)];
+    }
+    for (const int t : times)
+        EXPECT_NEAR(t, 600, 80);
+}
+
+TEST(Pool, ARunAsksTheDrawnQuestionsWithTheFirstDrawnAsTheCheckAndIsKeptWithThem) {
+    BankContent pool = test::MakeBank({.questions = 60});
+    pool.draw = 10;
+    std::vector<std::vector<int>> numbersBySeed;
+    for (const std::uint32_t seed : {1u, 2u}) {
+        ClockRandom random(seed);
+        random.Randomize();
+        const TestRun run = TestRun::Start(pool, random);
+        ASSERT_EQ(run.questionCount(), 11);
+        EXPECT_EQ(run.poolSize(), 60);
+        std::vector<int> numbers;
+        for (int Q = 0; Q < 10; ++Q) {
+            numbers.push_back(run.bankNumber(Q));
+            EXPECT_EQ(run.question(Q).text, QStringLiteral("Въпрос %1").arg(numbers.back()));
+        }
+        EXPECT_TRUE(std::adjacent_find(numbers.begin(), numbers.end(), std::greater_equal<>()) ==
+                    numbers.end())
+            << "distinct, in the pool's order";
+        EXPECT_EQ(run.bankNumber(10), numbers.front());
+        EXPECT_EQ(run.question(10), run.question(0)) << "the check copies the first drawn";
+        numbersBySeed.push_back(numbers);
+
+        EXPECT_EQ(TestRun::fromJson(run.toJson(), pool, nullptr), run);
+        QJsonObject twice = run.toJson();
+        QJsonArray drawn = twice["drawn"].toArray();
+        drawn[1] = drawn[0];
+        twice["drawn"] = drawn;
+        EXPECT_FALSE(TestRun::fromJson(twice, pool, nullptr)) << "a question drawn twice";
+    }
+    EXPECT_NE(numbersBySeed[0], numbersBySeed[1]);
 }

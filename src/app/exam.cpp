@@ -1,0 +1,113 @@
+#include "exam.h"
+
+#include "view/messages.h"
+#include "window/exam_questions.h"
+#include "window/vorn_prazno.h"
+
+#include <QDir>
+
+namespace vorn {
+
+std::optional<ExamStart> StartExam(const QString& journalPath, const BankContent& bank,
+                                   const ExamFacts& facts, const QString& title) {
+    const JournalRead read = ReadJournal(journalPath);
+    auto decided = DecideExamStart(read, bank, facts);
+    const QString where = QDir::toNativeSeparators(journalPath);
+    if (const auto* refusal = std::get_if<ExamRefusal>(&decided)) {
+        if (!refusal->mayStartAfresh) {
+            ShowErrorAndWait(title, refusal->message);
+            return std::nullopt;
+        }
+        const QString question =
+            refusal->message + QStringLiteral("\n\nДа започне ли нов опит? Дневникът %1 ще се "
+                                              "запази настрана.")
+                                   .arg(where);
+        if (!AskYesNo(nullptr, title, question)) {
+            SayOnStandardError(refusal->message + QStringLiteral(" Тестът не започна."));
+            return std::nullopt;
+        }
+        decided = FreshAttemptAfter(read, facts);
+    }
+    ExamStart start = std::get<ExamStart>(std::move(decided));
+    if (start.keepOldAside) {
+        const auto aside = KeepJournalAside(journalPath);
+        if (!aside) {
+            ShowErrorAndWait(title, QStringLiteral("Дневникът %1 не може да се премести "
+                                                   "настрана; тестът не започва, за да не се "
+                                                   "загуби.")
+                                        .arg(where));
+            return std::nullopt;
+        }
+        SayOnStandardError(QStringLiteral("старият дневник е запазен като %1.")
+                               .arg(QDir::toNativeSeparators(*aside)));
+    }
+    if (!start.notice.isEmpty()) ShowErrorAndWait(title, start.notice);
+    return start;
+}
+
+ExamJournalKeeper::ExamJournalKeeper(QString path, Journal journal, const VORN_Prazno& form,
+                                     QWidget* parent, std::function<int()> usedSeconds)
+    : path_(std::move(path)), journal_(std::move(journal)), form_(form), parent_(parent),
+      usedSeconds_(std::move(usedSeconds)) {
+    timer_.setInterval(kJournalSeconds * 1000);
+    connect(&timer_, &QTimer::timeout, this, [this] { write(); });
+}
+
+void ExamJournalKeeper::start() {
+    write(); // the draws are kept before the first answer
+    timer_.start();
+}
+
+void ExamJournalKeeper::changed() {
+    if (journal_.state == Journal::State::Open) write();
+}
+
+void ExamJournalKeeper::graded() {
+    if (journal_.state != Journal::State::Open) return;
+    journal_.state = Journal::State::Graded;
+    ++journal_.graded;
+    write();
+    timer_.stop();
+}
+
+void ExamJournalKeeper::abandoned() {
+    if (journal_.state != Journal::State::Open) return;
+    journal_.state = Journal::State::Abandoned;
+    write();
+    timer_.stop();
+}
+
+void ExamJournalKeeper::write() {
+    journal_.run = form_.run().toJson();
+    journal_.timeUsed = usedSeconds_();
+    const auto problem = WriteJournal(path_, journal_);
+    if (!problem || told_) return;
+    told_ = true; // once: the test goes on, and the results file may still take the record
+    ShowWarning(parent_, form_.controls().Caption,
+                QStringLiteral("Дневникът на изпита не може да се запише (%1). Тестът продължава, "
+                               "но при срив отговорите ще се загубят.")
+                    .arg(*problem));
+}
+
+void ApplyExamRules(VORN_Prazno& form, QWidget& window, ExamJournalKeeper& journal,
+                    const std::function<void()>& abandoned) {
+    form.ConfirmGrading = [&form, &window](const std::vector<int>& open) {
+        return AskYesNo(&window, form.controls().Caption, UnansweredQuestion(open));
+    };
+    form.ConfirmStop = [&form, &window] {
+        return AskYesNo(&window, form.controls().Caption,
+                        StopQuestion(form.run().answeredCount(), form.run().questionCount()));
+    };
+    form.Changed = [&form, &journal] {
+        if (form.run().grade())
+            journal.graded();
+        else
+            journal.changed();
+    };
+    form.Abandoned = [&journal, abandoned] {
+        abandoned();
+        journal.abandoned();
+    };
+}
+
+} // namespace vorn

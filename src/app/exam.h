@@ -1,0 +1,60 @@
+#pragma once
+// The lab exam (--exam) around the window: the start from the journal (a
+// first attempt, the same run after a crash, the next attempt, or none), the
+// questions before grading and before leaving, and the journal kept after
+// every answer and every 15 seconds.
+
+#include "bank/bank_content.h"
+#include "results/exam_start.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace vorn {
+
+class VORN_Prazno;
+
+// Where the student's exam starts. None when it may not: the reason has been
+// told (standard error, and a box where one can be seen).
+std::optional<ExamStart> StartExam(const QString& journalPath, const BankContent& bank,
+                                   const ExamFacts& facts, const QString& title);
+
+// Keeps the journal of the attempt: at once, after every answer and move,
+// every kJournalSeconds, when graded and when abandoned. A journal that cannot
+// be written is told once; the test goes on.
+class ExamJournalKeeper : public QObject {
+public:
+    // `usedSeconds`: the time of the attempt so far, the seconds before a
+    // crash included.
+    ExamJournalKeeper(QString path, Journal journal, const VORN_Prazno& form, QWidget* parent,
+                      std::function<int()> usedSeconds);
+
+    void start();
+    void graded();
+    void abandoned();
+    void changed(); // an answer or a move
+
+private:
+    void write();
+
+    QString path_;
+    Journal journal_;
+    const VORN_Prazno& form_;
+    QWidget* parent_;
+    std::function<int()> usedSeconds_;
+    QTimer timer_;
+    bool told_ = false;
+};
+
+// The exam's rules on the form: the two questions, and the journal following
+// the run. The form's Graded still keeps the record; `abandoned` keeps the
+// record of a test left before grading.
+void ApplyExamRules(VORN_Prazno& form, QWidget& window, ExamJournalKeeper& journal,
+                    const std::function<void()>& abandoned);
+
+} // namespace vorn

@@ -1,0 +1,135 @@
+#include "exam_journal.h"
+
+#include "platform/regular_file.h"
+#include "platform/whole_file.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <cmath>
+
+namespace vorn {
+
+namespace {
+
+const QString kFormat = QStringLiteral("vorn-journal");
+constexpr int kVersion = 1;
+// A journal holds one run: far less than this.
+constexpr qint64 kMaxJournalBytes = 4 * 1024 * 1024;
+
+const QString kStates[] = {QStringLiteral("open"), QStringLiteral("graded"),
+                           QStringLiteral("abandoned")};
+
+std::optional<int> Whole(const QJsonValue& value, int min, int max) {
+    if (!value.isDouble()) return std::nullopt;
+    const double number = value.toDouble();
+    if (number != std::floor(number) || number < min || number > max) return std::nullopt;
+    return static_cast<int>(number);
+}
+
+QString Hex12(const QByteArray& bytes) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(12));
+}
+
+} // namespace
+
+QString JournalPath(const QString& resultsPath, const QString& bankSha256, const Student& student) {
+    // Class and name as typed: the same student starting again types them
+    // again, and a lab keeps one spelling on its list.
+    const QString who = student.className + u'\n' + student.name;
+    return resultsPath + u'.' + bankSha256.left(12) + u'-' + Hex12(who.toUtf8()) +
+           QStringLiteral(".journal");
+}
+
+QByteArray JournalBytes(const Journal& journal) {
+    const QJsonObject object{
+        {"format", kFormat},
+        {"version", kVersion},
+        {"program", journal.program},
+        {"bank", journal.bankSha256},
+        {"student", QJsonObject{{"name", journal.student.name},
+                                {"class", journal.student.className},
+                                {"number", journal.student.number}}},
+        {"attempt", journal.attempt},
+        {"graded", journal.graded},
+        {"state", kStates[static_cast<int>(journal.state)]},
+        {"seed", static_cast<qint64>(journal.seed)},
+        {"timeLimit", journal.timeLimit ? QJsonValue(*journal.timeLimit) : QJsonValue()},
+        {"timeUsed", journal.timeUsed},
+        {"run", journal.run},
+    };
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& path) {
+    QFile file;
+    switch (OpenRegularFile(file, path)) {
+    case OpenOutcome::Missing:
+        return NoJournal{};
+    case OpenOutcome::Opened:
+        break;
+    case OpenOutcome::Folder:
+    case OpenOutcome::NotRegular:
+        return UnreadableJournal{QStringLiteral("не е обикновен файл")};
+    case OpenOutcome::Unreadable:
+        return UnreadableJournal{file.errorString()};
+    }
+    if (file.size() > kMaxJournalBytes)
+        return UnreadableJournal{QStringLiteral("файлът е твърде голям за дневник")};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    const QJsonObject o = document.object();
+    if (!document.isObject() || o.value("format") != kFormat)
+        return UnreadableJournal{QStringLiteral("не е дневник на изпит")};
+    if (o.value("version") != kVersion)
+        return UnreadableJournal{QStringLiteral("дневникът е от друга версия на формата")};
+
+    Journal journal;
+    const QJsonObject student = o.value("student").toObject();
+    const auto attempt = Whole(o.value("attempt"), 1, 1000);
+    const auto graded = Whole(o.value("graded"), 0, 1000);
+    const auto seed = o.value("seed").toDouble(-1);
+    const auto used = Whole(o.value("timeUsed"), 0, 1000 * 3600);
+    const QJsonValue limit = o.value("timeLimit");
+    const auto state = std::find(std::begin(kStates), std::end(kStates), o.value("state"));
+    if (!o.value("program").isString() || !o.value("bank").isString() ||
+        !student.value("name").isString() || !student.value("class").isString() ||
+        !student.value("number").isString() || !attempt || !graded || *graded > *attempt ||
+        seed < 0 || seed > 0xFFFFFFFF || seed != std::floor(seed) || !used ||
+        !(limit.isNull() || Whole(limit, 1, 300 * 60)) || state == std::end(kStates) ||
+        !o.value("run").isObject())
+        return UnreadableJournal{QStringLiteral("частите на дневника са непълни или повредени")};
+    journal.program = o.value("program").toString();
+    journal.bankSha256 = o.value("bank").toString();
+    journal.student = Student{student.value("name").toString(), student.value("class").toString(),
+                              student.value("number").toString()};
+    journal.attempt = *attempt;
+    journal.graded = *graded;
+    journal.state = static_cast<Journal::State>(state - std::begin(kStates));
+    journal.seed = static_cast<std::uint32_t>(seed);
+    if (!limit.isNull()) journal.timeLimit = limit.toInt();
+    journal.timeUsed = *used;
+    journal.run = o.value("run").toObject();
+    return journal;
+}
+
+std::optional<QString> WriteJournal(const QString& path, const Journal& journal) {
+    return WriteWhole(path, JournalBytes(journal));
+}
+
+std::optional<QString> KeepJournalAside(const QString& path) {
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 0; n < 100; ++n) {
+        const QString aside = QStringLiteral("%1.%2%3.kept")
+                                  .arg(path, stamp, n == 0 ? QString() : u'-' + QString::number(n));
+        if (QFile::exists(aside)) continue;
+        if (QFile::rename(path, aside)) return aside;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace vorn
