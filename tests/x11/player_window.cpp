@@ -57,6 +57,9 @@ bool PlayerWindow::waitForWindow(milliseconds limit) {
                           QString::fromLatin1(all.out).simplified());
         return false;
     }
+    // As a window manager gives a new window the keyboard: without it the
+    // window is never active, and its shortcuts never fire.
+    server_.run(QStringLiteral("xdotool"), {"windowfocus", "--sync", window_});
     const ToolResult geometry =
         server_.run(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", window_});
     int x = 0, y = 0, height = 0;
@@ -94,6 +97,51 @@ QString PlayerWindow::waitForDialog(milliseconds limit) {
     }
     server_.run(QStringLiteral("xdotool"), {"windowfocus", "--sync", dialog});
     return dialog;
+}
+
+namespace {
+
+QStringList VisibleWindows(const XServer& server, qint64 group) {
+    const ToolResult r = server.run(QStringLiteral("xdotool"),
+                                    {"search", "--onlyvisible", "--pid", QString::number(group)});
+    return QString::fromLatin1(r.out).split(u'\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+bool PlayerWindow::waitForQuestion(milliseconds limit, const QString& titlePart) {
+    QString question;
+    const auto titled = [&](const QString& w) {
+        return QString::fromUtf8(server_.run(QStringLiteral("xdotool"), {"getwindowname", w}).out)
+            .contains(titlePart);
+    };
+    const bool found = PollUntil(
+        [&] {
+            for (const QString& w : VisibleWindows(server_, group_))
+                if (w.trimmed() != window_ && titled(w.trimmed())) question = w.trimmed();
+            return !question.isEmpty();
+        },
+        limit);
+    if (!found) {
+        error_ = QStringLiteral("no question over the test window appeared");
+        return false;
+    }
+    return server_.run(QStringLiteral("xdotool"), {"windowfocus", "--sync", question}).status == 0;
+}
+
+bool PlayerWindow::waitForQuestionGone(milliseconds limit) {
+    return PollUntil([&] { return VisibleWindows(server_, group_).size() == 1; }, limit);
+}
+
+bool PlayerWindow::key(const QString& keys) {
+    const ToolResult r = server_.run(QStringLiteral("xdotool"), {"key", "--delay", "50", keys});
+    error_ = r.error;
+    return r.status == 0;
+}
+
+void PlayerWindow::killHard() {
+    if (group_ > 0) ::kill(static_cast<pid_t>(-group_), SIGKILL);
+    player_.waitForFinished(5000);
 }
 
 QString PlayerWindow::title() const {

@@ -33,6 +33,16 @@ public:
     // Waits until the player shows a window of any size (a dialog before the
     // test window) and gives it the keyboard; its id, or empty.
     QString waitForDialog(milliseconds limit);
+    // Waits until the player shows a window beside the one waitForWindow
+    // found (a question over the test), its title holding `titlePart`, and
+    // gives it the keyboard; true when it did.
+    bool waitForQuestion(milliseconds limit, const QString& titlePart = {});
+    // Waits until only the test window is left.
+    bool waitForQuestionGone(milliseconds limit);
+    // Keys to whatever has the keyboard, as xdotool names them.
+    bool key(const QString& keys);
+    // Ends the player at once, as a power cut would: SIGKILL to its group.
+    void killHard();
     // The title of the window found by waitForWindow.
     QString title() const;
     // What went wrong, with what the player said on standard error.

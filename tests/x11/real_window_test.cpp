@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -348,4 +349,116 @@ TEST(RealWindowTime, AShortLimitGradesByItselfAndTheRecordSaysSo) {
     EXPECT_TRUE(player.title().endsWith(QStringLiteral("0:00"))) << player.title().toStdString();
     ASSERT_TRUE(player.requestClose());
     EXPECT_EQ(player.waitForExit(kLimit), 0);
+}
+
+namespace {
+
+// Types a student into the window before the test.
+void TypeStudent(const XServer& server, PlayerWindow& player) {
+    ASSERT_FALSE(player.waitForDialog(kLimit).isEmpty()) << player.error().toStdString();
+    for (const QStringList& keys :
+         {QStringList{"type", "--delay", "20", "Мария Иванова"}, QStringList{"key", "Return"},
+          QStringList{"type", "--delay", "20", "8а"}, QStringList{"key", "Return"},
+          QStringList{"key", "Return"}})
+        ASSERT_EQ(server.run(QStringLiteral("xdotool"), keys).status, 0);
+}
+
+void GiveStudent(const XServer& server, PlayerWindow& player) {
+    TypeStudent(server, player);
+    ASSERT_TRUE(player.waitForWindow(kLimit)) << player.error().toStdString();
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The seconds left that the caption ends with ("… 9:57"); -1 without.
+int SecondsLeft(const QString& title) {
+    const QStringList parts = title.section(u' ', -1).split(u':');
+    return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].toInt() : -1;
+}
+
+} // namespace
+
+// Grading with questions open asks first, and "Не" (the default, Enter)
+// keeps the test going; leaving an ungraded test asks too, and "Да" writes
+// the attempt as abandoned with the answer given.
+TEST(RealWindowExam, GradingAndLeavingAskFirstAndLeavingWritesAnAbandonedAttempt) {
+    XServer server;
+    ASSERT_FALSE(server.display().isEmpty()) << server.error().toStdString();
+    QTemporaryDir dir;
+    const QString results = dir.filePath(QStringLiteral("8a.jsonl"));
+    PlayerWindow player(server, {"--exam", "--bank", VORN_EXAMPLES_DIR "/english-tenses.gift",
+                                 "--results", results});
+    GiveStudent(server, player);
+    ASSERT_TRUE(player.key("1"));
+    ASSERT_TRUE(player.click(kGrade.centre()));
+    ASSERT_TRUE(player.waitForQuestion(kLimit)) << player.error().toStdString();
+    ASSERT_TRUE(player.key("Return"));
+    ASSERT_TRUE(player.waitForQuestionGone(kLimit));
+    EXPECT_FALSE(QFileInfo::exists(results)) << "not graded";
+
+    ASSERT_TRUE(player.requestClose());
+    ASSERT_TRUE(player.waitForQuestion(kLimit)) << player.error().toStdString();
+    ASSERT_TRUE(player.key("Tab") && player.key("space")); // from "Не" to "Да"
+    EXPECT_EQ(player.waitForExit(kLimit), 0);
+    const QByteArray record = Contents(results);
+    EXPECT_TRUE(record.contains(R"("abandoned":true)") && record.contains(R"("attempt":1)") &&
+                record.count(R"("chosen":null)") == record.count(R"("right":)") - 1)
+        << record.toStdString();
+}
+
+// Killed after three answers, the player started again for the same student
+// shows the same screen (question, answers, counters) with the time left as
+// it was; once graded, the one attempt allowed is used.
+TEST(RealWindowExam, AKilledPlayerGoesOnWithTheSameRunAndAGradedAttemptIsNotRepeated) {
+    XServer server;
+    ASSERT_FALSE(server.display().isEmpty()) << server.error().toStdString();
+    QTemporaryDir dir;
+    const QString results = dir.filePath(QStringLiteral("8a.jsonl"));
+    const QStringList arguments{
+        "--exam",    "--time-limit", "10:00", "--bank", VORN_EXAMPLES_DIR "/english-tenses.gift",
+        "--results", results};
+    QImage before;
+    int leftBefore = 0;
+    {
+        PlayerWindow player(server, arguments);
+        GiveStudent(server, player);
+        for (const char* keys : {"1", "Next", "2", "Next", "1"})
+            ASSERT_TRUE(player.key(QString::fromLatin1(keys)));
+        QThread::msleep(300);
+        before = player.screenshot();
+        leftBefore = SecondsLeft(player.title());
+        player.killHard();
+    }
+    ASSERT_FALSE(before.isNull());
+    ASSERT_GT(leftBefore, 0);
+
+    PlayerWindow again(server, arguments);
+    GiveStudent(server, again);
+    const QImage after = again.screenshot();
+    EXPECT_TRUE(after == before) << "the same question, answers and counters";
+    const int leftAfter = SecondsLeft(again.title());
+    EXPECT_TRUE(leftAfter <= leftBefore && leftAfter >= leftBefore - 5)
+        << leftBefore << " then " << again.title().toStdString();
+
+    ASSERT_TRUE(again.click(kGrade.centre()));
+    ASSERT_TRUE(again.waitForQuestion(kLimit)) << again.error().toStdString();
+    ASSERT_TRUE(again.key("Tab") && again.key("space"));
+    ASSERT_TRUE(PollUntil([&] { return QFileInfo(results).size() > 0; }, kLimit));
+    EXPECT_EQ(Contents(results).count(R"("chosen":null)"),
+              Contents(results).count(R"("right":)") - 3)
+        << "three answers kept through the crash";
+    ASSERT_TRUE(again.requestClose());
+    EXPECT_EQ(again.waitForExit(kLimit), 0) << "graded: no question on leaving";
+
+    PlayerWindow third(server, arguments);
+    TypeStudent(server, third);
+    // The refusal, in a box titled with the student.
+    ASSERT_TRUE(third.waitForQuestion(kLimit, QStringLiteral("Мария Иванова, 8а")));
+    ASSERT_TRUE(third.key("Return"));
+    EXPECT_EQ(third.waitForExit(kLimit), 1);
+    EXPECT_TRUE(third.error().contains(QStringLiteral("разрешените опити са 1")))
+        << third.error().toStdString();
 }
