@@ -59,7 +59,10 @@ int CheckBankCommand(const QString& path, bool strict, QTextStream& out) {
                             QStringLiteral("въпрос"), QStringLiteral("въпроса")) +
                         (bank.countUncertain()
                              ? QStringLiteral(" (броят е несигурен, докато скобите не се поправят)")
-                             : QString()),
+                             : QString()) +
+                        (bank.content.draw ? QStringLiteral(" (всеки тест тегли %1 от тях)")
+                                                 .arg(*bank.content.draw)
+                                           : QString()),
                     Counted(errors, QStringLiteral("грешка"), QStringLiteral("грешки")),
                     Counted(warnings, QStringLiteral("предупреждение"),
                             QStringLiteral("предупреждения")))

@@ -84,5 +84,13 @@ TEST(AuthorGuide, ItsRecordIsOneOfItsExampleBankInEitherVersion) {
         EXPECT_EQ(record->questions.size(), 3u);
         EXPECT_TRUE(record->check);
         EXPECT_EQ(RecordInconsistency(*record), std::nullopt);
+
+        // The exam's record, of the pool sample.
+        const auto exam = ParseRecordLine(Block(guide, "jsonl", "{\"attempt\"").toUtf8());
+        ASSERT_TRUE(exam);
+        EXPECT_EQ(
+            exam->run.bankSha256,
+            BankSha256(LoadBankFile(VORN_EXAMPLES_DIR "/multiplication-pool.vorn.json").content));
+        EXPECT_EQ(RecordInconsistency(*exam), std::nullopt);
     }
 }

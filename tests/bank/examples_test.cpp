@@ -79,3 +79,9 @@ TEST(Examples, TheCompiledInTestPassesTheBankChecker) {
     for (const BankIssue& issue : AllIssues(shipped))
         ADD_FAILURE() << FormatIssue(QStringLiteral("вграденият тест"), issue).toStdString();
 }
+
+TEST(Examples, ThePoolSampleDrawsTenOfItsSixtyQuestions) {
+    const BankContent pool = LoadClean("multiplication-pool.vorn.json").content;
+    EXPECT_EQ(std::pair(pool.questions.size(), pool.draw),
+              std::pair(std::size_t{60}, std::optional(10)));
+}
