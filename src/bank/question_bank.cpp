@@ -50,8 +50,9 @@ void QuestionBank::Load(const BankContent& content) {
     for (const Question& question : content.questions) {
         ++q;
         List1(0).AddItem(question.key);
-        // Content beyond the slots is still keyed, so the limits check sees it
-        // and refuses the bank instead of the run failing half-way.
+        // Questions beyond the slots are still keyed and kept whole in
+        // content(): a pool draws from all of them, and a bank too large
+        // without a draw is refused by the limits check before a run starts.
         if (!List1.contains(q)) continue;
         List1(q).Clear();
         List1(q).AddItem(question.text);
