@@ -4,6 +4,7 @@
 #include "window/vorn_prazno.h"
 
 #include <QAccessible>
+#include <QApplication>
 
 namespace vorn {
 
@@ -60,6 +61,9 @@ void ExamClock::tick() {
         ranOut_ = true;
         usedAtGrading_ = limit_;
         timer_.stop();
+        // A question still open (grade? leave?) has lost its point: it is
+        // answered "Не" and the test graded.
+        if (QWidget* question = QApplication::activeModalWidget()) question->close();
         view_.timeUp();
     }
 }
