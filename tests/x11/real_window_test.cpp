@@ -294,6 +294,38 @@ TEST(RealWindowSession, WithoutASessionBusThePlayerLeavesNoBusBehind) {
     EXPECT_EQ(SessionBusProcessesFor(server.display()), 0);
 }
 
+namespace {
+
+// Types a student's name and class into the window before the test.
+void TypeStudent(const XServer& server, PlayerWindow& player,
+                 const QString& name = QStringLiteral("Мария Иванова"),
+                 const QString& className = QStringLiteral("8а")) {
+    ASSERT_FALSE(player.waitForDialog(kLimit).isEmpty()) << player.error().toStdString();
+    for (const QStringList& keys :
+         {QStringList{"type", "--delay", "20", name}, QStringList{"key", "Return"},
+          QStringList{"type", "--delay", "20", className}, QStringList{"key", "Return"},
+          QStringList{"key", "Return"}})
+        ASSERT_EQ(server.run(QStringLiteral("xdotool"), keys).status, 0);
+}
+
+void GiveStudent(const XServer& server, PlayerWindow& player) {
+    TypeStudent(server, player);
+    ASSERT_TRUE(player.waitForWindow(kLimit)) << player.error().toStdString();
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The seconds left that the caption ends with ("… 9:57"); -1 without.
+int SecondsLeft(const QString& title) {
+    const QStringList parts = title.section(u' ', -1).split(u':');
+    return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].toInt() : -1;
+}
+
+} // namespace
+
 // The student's name is typed in Cyrillic into the window before the test; it
 // stands in the test window's caption and in the record of the graded run.
 TEST(RealWindowStudent, TheNameTypedBeforeTheTestIsInTheCaptionAndTheRecord) {
@@ -303,13 +335,7 @@ TEST(RealWindowStudent, TheNameTypedBeforeTheTestIsInTheCaptionAndTheRecord) {
     const QString results = dir.filePath(QStringLiteral("7b.jsonl"));
     PlayerWindow player(server, {"--ask-name", "--bank", VORN_EXAMPLES_DIR "/english-tenses.gift",
                                  "--seed", "3", "--results", results});
-    const QString dialog = player.waitForDialog(kLimit);
-    ASSERT_FALSE(dialog.isEmpty()) << player.error().toStdString();
-    for (const QStringList& keys :
-         {QStringList{"type", "--delay", "20", "Иван Петров"}, QStringList{"key", "Return"},
-          QStringList{"type", "--delay", "20", "7б"}, QStringList{"key", "Return"},
-          QStringList{"key", "Return"}})
-        ASSERT_EQ(server.run(QStringLiteral("xdotool"), keys).status, 0);
+    TypeStudent(server, player, QStringLiteral("Иван Петров"), QStringLiteral("7б"));
     ASSERT_TRUE(player.waitForWindow(kLimit)) << player.error().toStdString();
     EXPECT_EQ(player.title(), QStringLiteral("Иван Петров, 7б    ВОРН - Сорвелин"));
 
@@ -350,36 +376,6 @@ TEST(RealWindowTime, AShortLimitGradesByItselfAndTheRecordSaysSo) {
     ASSERT_TRUE(player.requestClose());
     EXPECT_EQ(player.waitForExit(kLimit), 0);
 }
-
-namespace {
-
-// Types a student into the window before the test.
-void TypeStudent(const XServer& server, PlayerWindow& player) {
-    ASSERT_FALSE(player.waitForDialog(kLimit).isEmpty()) << player.error().toStdString();
-    for (const QStringList& keys :
-         {QStringList{"type", "--delay", "20", "Мария Иванова"}, QStringList{"key", "Return"},
-          QStringList{"type", "--delay", "20", "8а"}, QStringList{"key", "Return"},
-          QStringList{"key", "Return"}})
-        ASSERT_EQ(server.run(QStringLiteral("xdotool"), keys).status, 0);
-}
-
-void GiveStudent(const XServer& server, PlayerWindow& player) {
-    TypeStudent(server, player);
-    ASSERT_TRUE(player.waitForWindow(kLimit)) << player.error().toStdString();
-}
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The seconds left that the caption ends with ("… 9:57"); -1 without.
-int SecondsLeft(const QString& title) {
-    const QStringList parts = title.section(u' ', -1).split(u':');
-    return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].toInt() : -1;
-}
-
-} // namespace
 
 // Grading with questions open asks first, and "Не" (the default, Enter)
 // keeps the test going; leaving an ungraded test asks too, and "Да" writes
