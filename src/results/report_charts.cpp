@@ -3,6 +3,8 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace vorn {
 
@@ -86,15 +88,20 @@ QString FacilityDiscriminationChart(const std::vector<QuestionFigures>& question
     body += QStringLiteral("<text x=\"14\" y=\"%1\" text-anchor=\"middle\" "
                            "transform=\"rotate(-90 14 %1)\">дискриминация</text>")
                 .arg(Number(kTop + kTall / 2));
+    // Questions with the same two figures share a point and a label: "5, 6".
+    std::map<std::pair<double, double>, QStringList> points;
     for (const QuestionFigures& q : questions) {
         const ItemStatistics& s = q.statistics;
-        if (!s.facility || !s.discrimination) continue;
-        const double px = x(*s.facility), py = y(*s.discrimination);
-        body +=
-            QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"4\" class=\"%3\"/>")
-                .arg(Number(px), Number(py),
-                     *s.discrimination < 0 ? QStringLiteral("negative") : QStringLiteral("point"));
-        body += Text(px + 6, py - 4, QString::number(q.number));
+        if (s.facility && s.discrimination)
+            points[{std::round(x(*s.facility)), std::round(y(*s.discrimination))}].append(
+                QString::number(q.number));
+    }
+    for (const auto& [at, numbers] : points) {
+        const auto [px, py] = at;
+        body += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"4\" class=\"%3\"/>")
+                    .arg(Number(px), Number(py),
+                         py > y(0) ? QStringLiteral("negative") : QStringLiteral("point"));
+        body += Text(px + 6, py - 4, numbers.join(QStringLiteral(", ")));
     }
     return Svg(520, 370, QStringLiteral("Лекота и дискриминация на въпросите"), body);
 }

@@ -59,7 +59,7 @@ std::optional<QString> UnknownVersion(const QByteArray& line) {
 
 // Lines are parsed in batches of at most this many lines and bytes, so that a
 // batch stays small in memory and big enough to share among the cores.
-constexpr std::size_t kBatchLines = 2048;
+constexpr std::size_t kBatchLines = 1024;
 constexpr qsizetype kBatchBytes = 16 * 1024 * 1024;
 
 struct PendingLine {

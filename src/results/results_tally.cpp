@@ -127,8 +127,11 @@ struct ResultsTally::Bank {
         return index;
     }
 
-    ScoredAttempt scored(const ResultRecord& record) {
+    // The record's answers by the indices of their questions and options;
+    // every question and option it names is known from then on.
+    ScoredAttempt scored(const ResultRecord& record, bool keep) {
         ScoredAttempt attempt;
+        if (keep) attempt.reserve(record.questions.size());
         for (const AnswerRecord& answer : record.questions) {
             const int index = questionOf(answer.id, answer.number, answer.key);
             QuestionState& q = questions[static_cast<std::size_t>(index)];
@@ -136,7 +139,8 @@ struct ResultsTally::Bank {
             const int option = !Answered(answer) ? kUnanswered
                                : answer.right    ? 0
                                                  : q.optionOf(*answer.chosen);
-            attempt.push_back({.question = index, .option = option, .right = answer.right});
+            if (keep)
+                attempt.push_back({.question = index, .option = option, .right = answer.right});
         }
         return attempt;
     }
@@ -197,8 +201,10 @@ void ResultsTally::add(const ResultRecord& record) {
         student.last = AttemptOf(record, settings_.marks);
     }
     // Every record names its questions and chosen options, finished or not.
-    ScoredAttempt scored = bank.scored(record);
-    if (!record.abandoned && (!student.finishedOrder || order.before(*student.finishedOrder))) {
+    const bool firstFinished =
+        !record.abandoned && (!student.finishedOrder || order.before(*student.finishedOrder));
+    ScoredAttempt scored = bank.scored(record, firstFinished);
+    if (firstFinished) {
         student.finishedOrder = order;
         student.finished = std::move(scored);
     }
