@@ -318,3 +318,29 @@ TEST(ReportOfRecordTexts, CsvCellsThatASpreadsheetTakesForFormulasStayText) {
         EXPECT_TRUE(rows[1].startsWith(c.cell + ',' + QString(64, u'a'))) << rows[1].toStdString();
     }
 }
+
+TEST(ReportOfRecordTexts, HtmlShowsRecordTextsAsTextNeverAsMarkup) {
+    const struct {
+        QString json, shown; // as written inside JSON, as the page's source holds it
+    } cases[] = {
+        {"<script>alert(1)</script>", "&lt;script&gt;alert(1)&lt;/script&gt;"},
+        {R"(\" onload=\"x)", "&quot; onload=&quot;x"},
+        {"A & B", "A &amp; B"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown.toStdString());
+        QTemporaryDir dir;
+        const QString raw = QJsonDocument::fromJson("[\"" + c.json.toUtf8() + "\"]")[0].toString();
+        // The text as the title, as a student's name and as a wrong option.
+        const QString path = Write(dir, "r.jsonl",
+                                   Line(c.json, 'a', 33, {"R", c.json, "-"}) + '\n' +
+                                       StudentLine(raw, "8а", "1", 1, {"R", "x", "-"}, ""));
+        ASSERT_EQ(Report({path}, ReportFormat::Html, dir.filePath("r.html")).status, kExitOk);
+        QFile html(dir.filePath("r.html"));
+        ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(html.readAll());
+        EXPECT_GE(page.count(c.shown), 4) << page.toStdString(); // title, name, option twice
+        EXPECT_TRUE(page.contains("<td>" + c.shown + "</td>")) << "the student's name";
+        EXPECT_FALSE(page.contains(raw)) << raw.toStdString();
+    }
+}
