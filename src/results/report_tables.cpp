@@ -26,15 +26,19 @@ Cell Yes(std::optional<bool> yes) {
 
 // The columns of one attempt, with a prefix for the last one.
 std::vector<Column> AttemptColumns(const QString& id, const QString& label) {
-    return {{id + "score", label + QStringLiteral("верни"), 8},
-            {id + "total", label + QStringLiteral("общо"), 8},
-            {id + "percent", label + QStringLiteral("процент"), 9},
-            {id + "mark", label + QStringLiteral("оценка"), 9},
-            {id + "word", label + QStringLiteral("словом"), 13},
-            {id + "time_used", label + QStringLiteral("време (s)"), 10},
-            {id + "time_up", label + QStringLiteral("времето изтече"), 10},
-            {id + "abandoned", label + QStringLiteral("прекъснат"), 10},
-            {id + "check_agrees", label + QStringLiteral("Тото съвпада"), 10}};
+    // "Верни" for the first attempt, "последен: верни" for the last.
+    const auto name = [&label](const QString& text) {
+        return label.isEmpty() ? text.left(1).toUpper() + text.mid(1) : label + text;
+    };
+    return {{id + "score", name(QStringLiteral("верни")), 8},
+            {id + "total", name(QStringLiteral("общо")), 8},
+            {id + "percent", name(QStringLiteral("процент")), 9},
+            {id + "mark", name(QStringLiteral("оценка")), 9},
+            {id + "word", name(QStringLiteral("словом")), 13},
+            {id + "time_used", name(QStringLiteral("време (s)")), 10},
+            {id + "time_up", name(QStringLiteral("времето изтече")), 10},
+            {id + "abandoned", name(QStringLiteral("прекъснат")), 10},
+            {id + "check_agrees", name(QStringLiteral("Тото съвпада")), 10}};
 }
 
 std::vector<Cell> AttemptCells(const std::optional<AttemptFigures>& a) {
