@@ -30,8 +30,9 @@ QByteArray Record() {
                   .seed = 1};
     record.bankTitle = QStringLiteral("Успоредник");
     record.grade = GradeOf(1, 2);
-    record.questions = {{.number = 1, .chosen = QStringLiteral("a"), .key = "a", .right = true},
-                        {.number = 2, .chosen = std::nullopt, .key = "b", .right = false}};
+    record.questions = {
+        {.number = 1, .chosen = QStringLiteral("a"), .key = "a", .right = true, .id = {}},
+        {.number = 2, .chosen = std::nullopt, .key = "b", .right = false, .id = {}}};
     return RecordLine(record);
 }
 
@@ -67,7 +68,13 @@ int main() {
     QTextStream outStream(&out), errStream(&err);
     QElapsedTimer timer;
     timer.start();
-    const int status = ReportCommand({path}, ReportFormat::Text, outStream, errStream);
+    const int status = ReportCommand({.files = {path},
+                                      .format = ReportFormat::Text,
+                                      .output = {},
+                                      .bank = {},
+                                      .marks = {},
+                                      .className = {}},
+                                     outStream, errStream);
     const qint64 ms = timer.elapsed();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -1,10 +1,11 @@
 // libFuzzer target: any bytes as a results file, read line by line as the
 // report reads one (records parsed and checked against themselves), then the
-// figures and both reports over what was counted. It must never crash, hang
+// figures and every report over what was counted. It must never crash, hang
 // or leak.
 
 #include "results/results_reading.h"
 #include "results/results_report.h"
+#include "results/results_tally.h"
 
 #include <QBuffer>
 #include <cstddef>
@@ -15,9 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     vorn::ReadResults read;
-    vorn::ReadResultsDevice(buffer, QStringLiteral("f"), read);
-    const std::vector<vorn::BankFigures> banks = vorn::FiguresByBank(read.records);
+    vorn::ResultsTally tally({});
+    vorn::ReadResultsDevice(buffer, QStringLiteral("f"), read,
+                            [&tally](const vorn::ResultRecord& record) { tally.add(record); });
+    const std::vector<vorn::BankFigures> banks = tally.figures();
     (void)vorn::ReportText(banks);
-    (void)vorn::ReportCsv(banks);
+    (void)vorn::ReportHtml(banks);
+    for (const vorn::Table& table : vorn::ReportTables(banks))
+        (void)vorn::TableCsv(table);
     return 0;
 }

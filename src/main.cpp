@@ -51,7 +51,7 @@ int Run(int& argc, char** argv) {
     case vorn::CommandLine::Command::ExportBank:
         return vorn::ExportBankCommand(line.bank, line.exportBank, err);
     case vorn::CommandLine::Command::Report:
-        return vorn::ReportCommand(line.report, line.reportFormat, out, err);
+        return vorn::ReportCommand(line.report, out, err);
     case vorn::CommandLine::Command::Play:
         break;
     }

@@ -7,13 +7,14 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig qt6-translations-l10n
   clang-format
   xvfb xdotool x11-apps x11-xkb-utils libx11-dev libxtst-dev dbus-x11
   clang libclang-rt-14-dev libfuzzer-14-dev
   dpkg-dev file lintian desktop-file-utils shared-mime-info
+  chromium tidy python3-openpyxl
 )
 
 missing=()

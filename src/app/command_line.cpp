@@ -42,18 +42,23 @@ struct Options {
     QCommandLineOption attempts{"attempts", QString(), "K"};
     QCommandLineOption report{"report", QString(), "ФАЙЛ"};
     QCommandLineOption reportFormat{"report-format", QString(), "ВИД"};
+    QCommandLineOption output{"output", QString(), "ПЪТ"};
+    QCommandLineOption marks{"marks", QString(), "P3,P4,P5,P6"};
+    QCommandLineOption className{"class", QString(), "КЛАС"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
     QList<QCommandLineOption> own() const {
-        return {help,      version, checkBank, strict,       exportBank,          bank,
-                seed,      results, report,    reportFormat, quitAfterFirstFrame, askName,
-                timeLimit, exam,    attempts};
+        return {
+            help,    version,   bank,         checkBank, strict, exportBank, seed,
+            results, report,    reportFormat, output,    marks,  className,  quitAfterFirstFrame,
+            askName, timeLimit, exam,         attempts};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank,    &strict,    &seed, &results, &reportFormat, &quitAfterFirstFrame,
-                &askName, &timeLimit, &exam, &attempts};
+        return {&bank,      &strict, &seed,      &results, &reportFormat,
+                &output,    &marks,  &className, &askName, &quitAfterFirstFrame,
+                &timeLimit, &exam,   &attempts};
     }
 };
 
@@ -93,8 +98,43 @@ std::optional<UsageError> MisplacedValues(const QStringList& arguments, const Op
 }
 
 std::optional<ReportFormat> Format(const QString& text) {
-    if (text == QLatin1String("text")) return ReportFormat::Text;
-    if (text == QLatin1String("csv")) return ReportFormat::Csv;
+    const std::pair<const char*, ReportFormat> formats[] = {{"text", ReportFormat::Text},
+                                                            {"csv", ReportFormat::Csv},
+                                                            {"html", ReportFormat::Html},
+                                                            {"xlsx", ReportFormat::Xlsx}};
+    for (const auto& [name, format] : formats)
+        if (text == QLatin1String(name)) return format;
+    return std::nullopt;
+}
+
+// The report's own options: its format, where it goes, the marks and the class.
+std::optional<UsageError> ReadReportOptions(const QCommandLineParser& parser, const Options& o,
+                                            ReportRequest& report) {
+    if (parser.isSet(o.reportFormat)) {
+        const auto format = Format(parser.value(o.reportFormat));
+        if (!format)
+            return UsageError{QStringLiteral("„--report-format“ иска „text“, „csv“, „html“ или "
+                                             "„xlsx“, а не „%1“.")
+                                  .arg(parser.value(o.reportFormat))};
+        report.format = *format;
+    }
+    report.output = parser.value(o.output);
+    if (report.format != ReportFormat::Text && report.output.isEmpty())
+        return UsageError{
+            QStringLiteral("„--report-format %1“ иска „--output“: %2.")
+                .arg(parser.value(o.reportFormat), report.format == ReportFormat::Csv
+                                                       ? QStringLiteral("папката за таблиците")
+                                                       : QStringLiteral("файла на отчета"))};
+    if (parser.isSet(o.marks)) {
+        const auto marks = ParseMarkScale(parser.value(o.marks));
+        if (!marks)
+            return UsageError{QStringLiteral("„--marks“ иска четири растящи процента от 0 до 100 "
+                                             "за оценките 3, 4, 5 и 6 (например 50,62,75,88), "
+                                             "а не „%1“.")
+                                  .arg(parser.value(o.marks))};
+        report.marks = *marks;
+    }
+    report.className = parser.value(o.className).trimmed();
     return std::nullopt;
 }
 
@@ -154,7 +194,9 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     const Command commands[] = {
         {CommandLine::Command::CheckBank, &o.checkBank, {&o.strict}},
         {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
-        {CommandLine::Command::Report, &o.report, {&o.reportFormat}},
+        {CommandLine::Command::Report,
+         &o.report,
+         {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank}},
     };
     const Command play{CommandLine::Command::Play,
                        nullptr,
@@ -202,14 +244,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
         if (!line.exam)
             return UsageError{QStringLiteral("„--attempts“ се използва само с „--exam“.")};
     }
-    if (parser.isSet(o.report))
-        line.report = parser.values(o.report) + parser.positionalArguments();
-    if (parser.isSet(o.reportFormat)) {
-        const auto format = Format(parser.value(o.reportFormat));
-        if (!format)
-            return UsageError{QStringLiteral("„--report-format“ иска „text“ или „csv“, а не „%1“.")
-                                  .arg(parser.value(o.reportFormat))};
-        line.reportFormat = *format;
+    if (parser.isSet(o.report)) {
+        line.report.files = parser.values(o.report) + parser.positionalArguments();
+        line.report.bank = line.bank;
+        if (auto error = ReadReportOptions(parser, o, line.report)) return *error;
     }
     if (parser.isSet(o.timeLimit)) {
         line.timeLimit = TimeLimitSeconds(parser.value(o.timeLimit));
@@ -240,13 +278,16 @@ std::optional<int> TimeLimitSeconds(const QString& text) {
 }
 
 QString CommandLineUsage() {
-    return QStringLiteral("Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ] "
-                          "[--ask-name] [--time-limit М]\n"
-                          "                  [--exam [--attempts K]]\n"
-                          "          vorn-player --check-bank ФАЙЛ [--strict]\n"
-                          "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
-                          "          vorn-player --report ФАЙЛ... [--report-format text|csv]\n"
-                          "          vorn-player --help | --version\n");
+    return QStringLiteral(
+        "Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ] "
+        "[--ask-name] [--time-limit М]\n"
+        "                      [--exam [--attempts K]]\n"
+        "          vorn-player --check-bank ФАЙЛ [--strict]\n"
+        "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
+        "          vorn-player --report ФАЙЛ... [--report-format text|csv|html|xlsx]\n"
+        "                      [--output ПЪТ] [--bank ФАЙЛ] [--marks P3,P4,P5,P6]\n"
+        "                      [--class КЛАС]\n"
+        "          vorn-player --help | --version\n");
 }
 
 QString CommandLineHelp() {
@@ -259,7 +300,9 @@ QString CommandLineHelp() {
                "Опции:\n"
                "  --bank ФАЙЛ         пуска теста от файла: банка vorn-bank (.vorn.json),\n"
                "                      Moodle GIFT (.gift), Moodle XML (.xml) или Moodle Aiken\n"
-               "                      (.aiken, .txt)\n"
+               "                      (.aiken, .txt); с --report: банката на записите, за\n"
+               "                      текстовете на въпросите и отговорите, които никой не е\n"
+               "                      избрал\n"
                "  --seed N            еднакъв ред на въпросите и отговорите при едно и също N\n"
                "                      (цяло число от 0 до 4294967295)\n"
                "  --results ФАЙЛ      след оценяването добавя записа на резултата като ред\n"
@@ -280,11 +323,18 @@ QString CommandLineHelp() {
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"
                "  --export-bank ФАЙЛ  записва банката (вградената или тази от --bank) във\n"
                "                      формата vorn-bank, с картинките в папка до файла\n"
-               "  --report ФАЙЛ...    отчет по файлове с резултати: опити, среден процент,\n"
-               "                      медиана и разпределение, трудност на въпросите; без\n"
-               "                      прозорец\n"
-               "  --report-format ВИД с --report: text (текст, по подразбиране) или csv\n"
-               "                      (таблица)\n"
+               "  --report ФАЙЛ...    отчет по файлове с резултати, без прозорец: учениците с\n"
+               "                      оценките им, статистиката на теста и на въпросите\n"
+               "                      както в Moodle, кои грешни отговори привличат\n"
+               "  --report-format ВИД с --report: text (текст, по подразбиране), csv (таблиците\n"
+               "                      students.csv, questions.csv и options.csv за програми),\n"
+               "                      html (страница с диаграми) или xlsx (работна книга)\n"
+               "  --output ПЪТ        с --report: файлът на отчета или за csv папката;\n"
+               "                      текстът без --output отива на стандартния изход\n"
+
+               "  --marks P3,P4,P5,P6 с --report: най-ниските проценти за 3, 4, 5 и 6 вместо\n"
+               "                      оценка 2 + 4 × верни / общо\n"
+               "  --class КЛАС        с --report: само учениците от този клас\n"
                "  -h, --help          тази помощ\n"
                "  -v, --version       версията на програмата\n"
                "\n"

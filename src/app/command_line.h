@@ -4,6 +4,8 @@
 // and messages are Bulgarian, as the window is. The toolkit's own options
 // (-platform, -display, ...) are accepted and left to it.
 
+#include "results/marks.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -12,7 +14,17 @@
 
 namespace vorn {
 
-enum class ReportFormat { Text, Csv };
+enum class ReportFormat { Text, Csv, Html, Xlsx };
+
+// --report and what goes with it.
+struct ReportRequest {
+    QStringList files;                        // --report and the files named after it
+    ReportFormat format = ReportFormat::Text; // --report-format
+    QString output;    // --output: the file (text, html, xlsx) or folder (csv); text: stdout
+    QString bank;      // --bank: the bank the records are of, for its questions' texts
+    MarkScale marks;   // --marks
+    QString className; // --class: only this class
+};
 
 struct CommandLine {
     enum class Command { Play, CheckBank, ExportBank, Report, Help, Version };
@@ -27,9 +39,8 @@ struct CommandLine {
     std::optional<int> timeLimit;      // --time-limit, in seconds
     bool exam = false;                 // --exam: confirmations, the journal, attempts
     int attempts = 1;                  // --attempts: graded attempts a student may make
-    QStringList report;                // --report and the files named after it
-    ReportFormat reportFormat = ReportFormat::Text; // --report-format
-    bool quitAfterFirstFrame = false;               // for the start-up benchmark; not in the help
+    ReportRequest report;              // --report
+    bool quitAfterFirstFrame = false;  // for the start-up benchmark; not in the help
 };
 
 struct UsageError {

@@ -7,10 +7,12 @@
 
 namespace vorn {
 
-// The report goes to `out`; files that cannot be read and lines that are not
-// records are told on `err`. kExitOk when at least one record was read, else
-// kExitRefused.
-int ReportCommand(const QStringList& paths, ReportFormat format, QTextStream& out,
-                  QTextStream& err);
+// Reads the records, computes the figures once and writes them as asked:
+// text on `out` (or into --output), the CSV tables into a folder, one HTML
+// page or one workbook, each file whole or not at all; a written file's path
+// is told on `out`. Files that cannot be read, lines that are not records
+// and a bank that matches no record are told on `err`. kExitOk when at least
+// one record was read and everything was written, else kExitRefused.
+int ReportCommand(const ReportRequest& request, QTextStream& out, QTextStream& err);
 
 } // namespace vorn

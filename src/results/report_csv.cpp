@@ -1,5 +1,6 @@
-// The report as CSV: a header row, then one row per bank question, the
-// hardest first, each with its bank's figures.
+// A table as CSV for programs: UTF-8 with a BOM (so that a spreadsheet takes
+// it for UTF-8), commas, a decimal point and no thousands separator, rows
+// ending in CR LF, one header row of the columns' fixed names.
 
 #include "results_report.h"
 
@@ -9,8 +10,8 @@ namespace {
 
 // A spreadsheet takes a cell beginning with one of these as a formula, and a
 // title or an option from a record is anyone's text. Such a cell gets an
-// apostrophe before it, which shows it as text, and is quoted. The figures
-// of the report never begin with one.
+// apostrophe before it, which shows it as text, and is quoted. Numbers are
+// written as numbers and never pass here.
 bool ReadsAsFormula(const QString& text) {
     return !text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front());
 }
@@ -24,41 +25,25 @@ QString Field(const QString& text) {
     return u'"' + QString(cell).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-QString Row(const QStringList& fields) {
-    QStringList quoted;
-    for (const QString& field : fields)
-        quoted.append(Field(field));
-    return quoted.join(u',') + u'\n';
-}
-
-QString Share(int count, int attempts) {
-    return TenthsText(ShareTenths(count, attempts), u'.');
+QString CellText(const Cell& cell) {
+    if (!cell.number) return Field(cell.text);
+    return cell.decimals ? FigureText(cell.number, u'.') : QString::number(*cell.number, 'f', 0);
 }
 
 } // namespace
 
-QString ReportCsv(const std::vector<BankFigures>& banks) {
-    QStringList header{QStringLiteral("тест"), QStringLiteral("sha256"), QStringLiteral("опити"),
-                       QStringLiteral("среден %"), QStringLiteral("медиана %")};
-    for (int band = 0; band < kPercentBands; ++band)
-        header.append(BandName(band));
-    header << QStringLiteral("въпрос") << QStringLiteral("ключ") << QStringLiteral("верни %")
-           << QStringLiteral("без отговор %") << QStringLiteral("най-честа грешка")
-           << QStringLiteral("дял на грешката %");
-    QString csv = Row(header);
-    for (const BankFigures& bank : banks) {
-        QStringList figures{bank.title, bank.sha256, QString::number(bank.attempts),
-                            TenthsText(bank.meanTenths, u'.'), TenthsText(bank.medianTenths, u'.')};
-        for (const int count : bank.bands)
-            figures.append(QString::number(count));
-        for (const QuestionFigures& q : bank.questions)
-            csv += Row(
-                figures +
-                QStringList{QString::number(q.number), q.key, Share(q.right, bank.attempts),
-                            Share(q.unanswered, bank.attempts), q.commonWrong.value_or(QString()),
-                            q.commonWrong ? Share(q.commonWrongCount, bank.attempts) : QString()});
+QByteArray TableCsv(const Table& table) {
+    QStringList header;
+    for (const Column& column : table.columns)
+        header.append(column.id);
+    QString csv = header.join(u',') + QStringLiteral("\r\n");
+    for (const std::vector<Cell>& row : table.rows) {
+        QStringList fields;
+        for (const Cell& cell : row)
+            fields.append(CellText(cell));
+        csv += fields.join(u',') + QStringLiteral("\r\n");
     }
-    return csv;
+    return "\xEF\xBB\xBF" + csv.toUtf8();
 }
 
 } // namespace vorn

@@ -54,17 +54,17 @@ std::optional<std::optional<QString>> TextOrNull(const QJsonValue& value) {
 
 std::optional<AnswerRecord> ParseAnswer(const QJsonValue& value) {
     const QJsonObject o = value.toObject();
-    const auto number = Whole(o.value("number"), 1, 1000);
-    const auto chosen = TextOrNull(o.value("chosen"));
-    const QJsonValue id = o.value("id");
-    if (!value.isObject() || !number || !chosen || !o.value("key").isString() ||
-        !o.value("right").isBool() ||
+    const auto number = Whole(o.value(QLatin1String("number")), 1, 1000);
+    const auto chosen = TextOrNull(o.value(QLatin1String("chosen")));
+    const QJsonValue id = o.value(QLatin1String("id"));
+    if (!value.isObject() || !number || !chosen || !o.value(QLatin1String("key")).isString() ||
+        !o.value(QLatin1String("right")).isBool() ||
         !(id.isUndefined() || (id.isString() && !id.toString().isEmpty())))
         return std::nullopt;
     return AnswerRecord{.number = static_cast<int>(*number),
                         .chosen = *chosen,
-                        .key = o.value("key").toString(),
-                        .right = o.value("right").toBool(),
+                        .key = o.value(QLatin1String("key")).toString(),
+                        .right = o.value(QLatin1String("right")).toBool(),
                         .id = QuestionIdOr(id.toString(), static_cast<int>(*number))};
 }
 
@@ -112,69 +112,73 @@ QByteArray RecordLine(const ResultRecord& record) {
 std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
     const QJsonDocument document = QJsonDocument::fromJson(line);
     const QJsonObject o = document.object();
-    const auto version = Whole(o.value("version"), 1, kResultsFormatVersion);
-    if (!document.isObject() || o.value("format") != kFormatName || !version) return std::nullopt;
+    const auto version = Whole(o.value(QLatin1String("version")), 1, kResultsFormatVersion);
+    if (!document.isObject() || o.value(QLatin1String("format")) != kFormatName || !version)
+        return std::nullopt;
 
     ResultRecord record;
-    record.run.time = QDateTime::fromString(o.value("time").toString(), Qt::ISODate);
-    const QJsonObject bank = o.value("bank").toObject();
+    record.run.time = QDateTime::fromString(o.value(QLatin1String("time")).toString(), Qt::ISODate);
+    const QJsonObject bank = o.value(QLatin1String("bank")).toObject();
     static const QRegularExpression hex64(QStringLiteral("^[0-9a-f]{64}$"));
-    const auto seed = Whole(o.value("seed"), 0, 0xFFFFFFFFLL);
-    const auto total = Whole(o.value("total"), 1, 1000);
-    const auto score = Whole(o.value("score"), 0, total.value_or(0));
-    const auto percent = Whole(o.value("percent"), 0, 100);
-    const auto verdict = TextOrNull(o.value("verdict"));
-    if (!record.run.time.isValid() || !o.value("user").isString() || !o.value("host").isString() ||
-        !o.value("program").isString() || !bank.value("title").isString() ||
-        !hex64.match(bank.value("sha256").toString()).hasMatch() || !seed || !total || !score ||
-        !percent || !verdict || !o.value("questions").isArray())
+    const auto seed = Whole(o.value(QLatin1String("seed")), 0, 0xFFFFFFFFLL);
+    const auto total = Whole(o.value(QLatin1String("total")), 1, 1000);
+    const auto score = Whole(o.value(QLatin1String("score")), 0, total.value_or(0));
+    const auto percent = Whole(o.value(QLatin1String("percent")), 0, 100);
+    const auto verdict = TextOrNull(o.value(QLatin1String("verdict")));
+    if (!record.run.time.isValid() || !o.value(QLatin1String("user")).isString() ||
+        !o.value(QLatin1String("host")).isString() ||
+        !o.value(QLatin1String("program")).isString() ||
+        !bank.value(QLatin1String("title")).isString() ||
+        !hex64.match(bank.value(QLatin1String("sha256")).toString()).hasMatch() || !seed ||
+        !total || !score || !percent || !verdict || !o.value(QLatin1String("questions")).isArray())
         return std::nullopt;
-    record.run.user = o.value("user").toString();
-    record.run.host = o.value("host").toString();
-    record.run.program = o.value("program").toString();
-    record.run.bankSha256 = bank.value("sha256").toString();
+    record.run.user = o.value(QLatin1String("user")).toString();
+    record.run.host = o.value(QLatin1String("host")).toString();
+    record.run.program = o.value(QLatin1String("program")).toString();
+    record.run.bankSha256 = bank.value(QLatin1String("sha256")).toString();
     record.run.seed = static_cast<std::uint32_t>(*seed);
-    record.bankTitle = bank.value("title").toString();
+    record.bankTitle = bank.value(QLatin1String("title")).toString();
     record.grade = {.score = static_cast<int>(*score),
                     .total = static_cast<int>(*total),
                     .percent = static_cast<int>(*percent),
                     .verdict = *verdict};
 
-    for (const QJsonValue& value : o.value("questions").toArray()) {
+    for (const QJsonValue& value : o.value(QLatin1String("questions")).toArray()) {
         const auto answer = ParseAnswer(value);
         if (!answer) return std::nullopt;
         record.questions.push_back(*answer);
     }
-    if (!o.value("check").isNull()) {
-        record.check = ParseAnswer(o.value("check"));
+    if (!o.value(QLatin1String("check")).isNull()) {
+        record.check = ParseAnswer(o.value(QLatin1String("check")));
         if (!record.check) return std::nullopt;
     }
-    if (*version >= 2 && o.contains("student")) {
-        const QJsonObject s = o.value("student").toObject();
-        const QJsonValue name = s.value("name"), group = s.value("class"),
-                         number = s.value("number");
+    if (*version >= 2 && o.contains(QLatin1String("student"))) {
+        const QJsonObject s = o.value(QLatin1String("student")).toObject();
+        const QJsonValue name = s.value(QLatin1String("name")),
+                         group = s.value(QLatin1String("class")),
+                         number = s.value(QLatin1String("number"));
         if (!name.isString() || !group.isString() || !(number.isString() || number.isUndefined()))
             return std::nullopt;
         record.student = Student{name.toString(), group.toString(), number.toString()};
     }
-    if (*version >= 2 && o.contains("timeLimit")) {
-        const auto limit = Whole(o.value("timeLimit"), 1, 300 * 60);
-        const auto used = Whole(o.value("timeUsed"), 0, 1000 * 3600);
-        if (!limit || !used || !o.value("timeUp").isBool()) return std::nullopt;
+    if (*version >= 2 && o.contains(QLatin1String("timeLimit"))) {
+        const auto limit = Whole(o.value(QLatin1String("timeLimit")), 1, 300 * 60);
+        const auto used = Whole(o.value(QLatin1String("timeUsed")), 0, 1000 * 3600);
+        if (!limit || !used || !o.value(QLatin1String("timeUp")).isBool()) return std::nullopt;
         record.time = ResultRecord::Time{static_cast<int>(*limit), static_cast<int>(*used),
-                                         o.value("timeUp").toBool()};
+                                         o.value(QLatin1String("timeUp")).toBool()};
     }
-    if (*version >= 2 && o.contains("attempt")) {
-        const auto attempt = Whole(o.value("attempt"), 1, 1000);
+    if (*version >= 2 && o.contains(QLatin1String("attempt"))) {
+        const auto attempt = Whole(o.value(QLatin1String("attempt")), 1, 1000);
         if (!attempt) return std::nullopt;
         record.attempt = static_cast<int>(*attempt);
     }
-    if (*version >= 2 && o.contains("abandoned")) {
-        if (!o.value("abandoned").isBool()) return std::nullopt;
-        record.abandoned = o.value("abandoned").toBool();
+    if (*version >= 2 && o.contains(QLatin1String("abandoned"))) {
+        if (!o.value(QLatin1String("abandoned")).isBool()) return std::nullopt;
+        record.abandoned = o.value(QLatin1String("abandoned")).toBool();
     }
-    if (*version >= 2 && o.contains("pool")) {
-        const auto pool = Whole(o.value("pool"), 1, 1000);
+    if (*version >= 2 && o.contains(QLatin1String("pool"))) {
+        const auto pool = Whole(o.value(QLatin1String("pool")), 1, 1000);
         if (!pool) return std::nullopt;
         record.pool = static_cast<int>(*pool);
     }

@@ -6,6 +6,12 @@
 #include "record_consistency.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <future>
+#include <thread>
+#include <vector>
 
 namespace vorn {
 
@@ -37,6 +43,81 @@ std::optional<QString> BankSizeInconsistency(const ResultRecord& record, ReadRes
         .arg(it->second);
 }
 
+// A line that is a record of a version this program does not know: its
+// version, to say why it was skipped.
+std::optional<QString> UnknownVersion(const QByteArray& line) {
+    const QJsonObject o = QJsonDocument::fromJson(line).object();
+    const QJsonValue version = o.value(QLatin1String("version"));
+    if (o.value(QLatin1String("format")) != QLatin1String("vorn-results") || version.isUndefined())
+        return std::nullopt;
+    for (int known = 1; known <= kResultsFormatVersion; ++known)
+        if (version == QJsonValue(known)) return std::nullopt; // known, but not a whole record
+    const QString text =
+        version.isDouble() ? QString::number(version.toDouble()) : version.toVariant().toString();
+    return QStringLiteral("версия %1").arg(Printable(text));
+}
+
+// Lines are parsed in batches of at most this many lines and bytes, so that a
+// batch stays small in memory and big enough to share among the cores.
+constexpr std::size_t kBatchLines = 1024;
+constexpr qsizetype kBatchBytes = 16 * 1024 * 1024;
+
+struct PendingLine {
+    qint64 number = 0;
+    std::optional<QByteArray> text; // none when too long
+    std::optional<ResultRecord> record;
+    std::optional<QString> inconsistency; // of the record with itself
+};
+
+// Parses and checks the first `used` lines of the batch, a slice per core. A
+// slot's earlier record is freed there too, by the core that replaces it.
+void ParseBatch(std::vector<PendingLine>& batch, std::size_t used) {
+    const auto parse = [&batch](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            PendingLine& line = batch[i];
+            line.record = line.text ? ParseRecordLine(*line.text) : std::nullopt;
+            line.inconsistency =
+                line.record ? RecordInconsistency(*line.record) : std::optional<QString>();
+        }
+    };
+    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+    const std::size_t slice = (used + workers - 1) / workers;
+    std::vector<std::future<void>> others;
+    for (std::size_t from = slice; from < used; from += slice)
+        others.push_back(std::async(std::launch::async, parse, from, std::min(from + slice, used)));
+    parse(0, std::min(slice, used));
+    for (std::future<void>& other : others)
+        other.get();
+}
+
+void HandOn(std::vector<PendingLine>& batch, std::size_t used, const QString& name,
+            ReadResults& read, const RecordSink& take) {
+    ParseBatch(batch, used);
+    for (std::size_t i = 0; i < used; ++i) {
+        const PendingLine& line = batch[i];
+        const auto where = [&] {
+            return QStringLiteral("%1:%2").arg(name, QString::number(line.number));
+        };
+        if (!line.text) {
+            read.tooLong.add(where());
+        } else if (!line.record) {
+            if (const auto version = UnknownVersion(*line.text))
+                read.unknownVersions.add(where() + QStringLiteral(": ") + *version);
+            else
+                read.notRecords.add(where());
+        } else {
+            std::optional<QString> why = line.inconsistency;
+            if (!why) why = BankSizeInconsistency(*line.record, read);
+            if (why) {
+                read.inconsistent.add(where() + QStringLiteral(": ") + *why);
+            } else {
+                ++read.records;
+                take(*line.record);
+            }
+        }
+    }
+}
+
 } // namespace
 
 void SkippedLines::add(const QString& where) {
@@ -44,40 +125,38 @@ void SkippedLines::add(const QString& where) {
     ++count;
 }
 
-void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read) {
+void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read,
+                       const RecordSink& take) {
     const QString name = Printable(path);
     LineReader lines(device, kMaxRecordLineBytes);
-    while (const std::optional<ReadLine> line = lines.next()) {
-        const QString where = QStringLiteral("%1:%2").arg(name, QString::number(line->number));
-        if (!line->text) {
-            read.tooLong.add(where);
-            continue;
+    std::vector<PendingLine> batch; // its slots are used again, batch after batch
+    std::size_t used = 0;
+    qsizetype bytes = 0;
+    while (std::optional<ReadLine> line = lines.next()) {
+        if (line->text && line->text->trimmed().isEmpty()) continue;
+        bytes += line->text ? line->text->size() : 0;
+        if (used == batch.size()) batch.emplace_back();
+        batch[used].number = line->number;
+        batch[used++].text = std::move(line->text);
+        if (used == kBatchLines || bytes >= kBatchBytes) {
+            HandOn(batch, used, name, read, take);
+            used = 0;
+            bytes = 0;
         }
-        if (line->text->trimmed().isEmpty()) continue;
-        std::optional<ResultRecord> record = ParseRecordLine(*line->text);
-        if (!record) {
-            read.notRecords.add(where);
-            continue;
-        }
-        std::optional<QString> why = RecordInconsistency(*record);
-        if (!why) why = BankSizeInconsistency(*record, read);
-        if (why)
-            read.inconsistent.add(where + QStringLiteral(": ") + *why);
-        else
-            read.records.push_back(std::move(*record));
     }
+    HandOn(batch, used, name, read, take);
     if (lines.failed())
         read.unreadable.append(
             name + QStringLiteral(": грешка при четене; отчетено е само прочетеното преди нея."));
 }
 
-ReadResults ReadResultsFiles(const QStringList& paths) {
+ReadResults ReadResultsFiles(const QStringList& paths, const RecordSink& take) {
     ReadResults read;
     for (const QString& path : paths) {
         QFile file;
         const OpenOutcome outcome = OpenRegularFile(file, path);
         if (outcome == OpenOutcome::Opened)
-            ReadResultsDevice(file, path, read);
+            ReadResultsDevice(file, path, read, take);
         else
             read.unreadable.append(Printable(path) + QStringLiteral(": ") + WhyUnreadable(outcome));
     }

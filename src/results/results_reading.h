@@ -4,14 +4,16 @@
 // a later version), a record that contradicts itself or a line too long to be
 // a record is skipped and named; blank lines are passed over. A file that
 // cannot be read, or is not a regular file, is named and the others still
-// count. Memory stays bounded by the records kept, whatever else a file holds.
+// count. Each record is handed on as it is read and none is kept, so memory
+// stays bounded whatever the files hold. Lines are parsed a batch at a time
+// on every core; records are handed on in the order of the files.
 
 #include "result_record.h"
 
 #include <QIODevice>
 #include <QStringList>
+#include <functional>
 #include <map>
-#include <vector>
 
 namespace vorn {
 
@@ -30,8 +32,9 @@ struct SkippedLines {
 };
 
 struct ReadResults {
-    std::vector<ResultRecord> records; // in the order of the files and their lines
+    qint64 records = 0; // handed on
     SkippedLines notRecords;
+    SkippedLines unknownVersions; // "path:line: версия N"
     SkippedLines tooLong;
     SkippedLines inconsistent; // "path:line: why"
     QStringList unreadable;    // "path: why", Bulgarian, printable
@@ -39,9 +42,12 @@ struct ReadResults {
         bankSizes; // questions (the pool's, when drawn) per fingerprint, from its first record
 };
 
-ReadResults ReadResultsFiles(const QStringList& paths);
+using RecordSink = std::function<void(const ResultRecord&)>;
+
+ReadResults ReadResultsFiles(const QStringList& paths, const RecordSink& take);
 
 // The lines of one open device, named `path` in what is skipped, added to `read`.
-void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read);
+void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read,
+                       const RecordSink& take);
 
 } // namespace vorn

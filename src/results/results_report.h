@@ -1,17 +1,38 @@
 #pragma once
-// The report over the figures of every bank: plain text for the terminal, or
-// CSV for a spreadsheet (UTF-8, commas, a field with a comma, quote or line
-// break in double quotes, a point before the decimals; one row per bank
-// question, its bank's figures repeated on each).
+// The report over the figures of every bank, in each format; all of them are
+// written from the same figures (results_figures.h).
+//
+// text: for the terminal, Bulgarian, with a decimal comma; per bank the
+//   attempts and the percentage's distribution, the students with their
+//   marks, the test's statistics, then the questions from the hardest, with
+//   their options and flags.
+// csv: one file per table (report_tables.h), UTF-8 with a BOM, commas, a
+//   decimal point, no thousands separator, one header row.
+// html: one page with nothing outside it: the students with their marks, a
+//   histogram of the marks, facility against discrimination, and every
+//   question's options as bars; charts are inline SVG with text labels.
+// xlsx: the three tables as the sheets of one workbook, numbers as numbers.
 
+#include "report_tables.h"
 #include "results_figures.h"
 
+#include <QByteArray>
 #include <QString>
+#include <variant>
 #include <vector>
 
 namespace vorn {
 
 QString ReportText(const std::vector<BankFigures>& banks);
-QString ReportCsv(const std::vector<BankFigures>& banks);
+
+// A cell that a spreadsheet would take for a formula (it begins with =, +,
+// -, @, a tab or a carriage return) gets an apostrophe before it and is
+// quoted, so that it shows as text and is never run.
+QByteArray TableCsv(const Table& table);
+
+QByteArray ReportHtml(const std::vector<BankFigures>& banks);
+
+// The bytes of the .xlsx file, or why it could not be made (Bulgarian).
+std::variant<QByteArray, QString> ReportWorkbook(const std::vector<Table>& tables);
 
 } // namespace vorn

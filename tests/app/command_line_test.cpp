@@ -79,20 +79,33 @@ TEST(CommandLine, ResultsWhilePlayingAndAReportOverFiles) {
         QStringList arguments;
         QStringList files;
         ReportFormat format;
+        QString output, bank, className;
     } cases[] = {
-        {{"--report", "a.jsonl"}, {"a.jsonl"}, ReportFormat::Text},
-        {{"--report", "a.jsonl", "b.jsonl", "c.jsonl", "--report-format", "csv"},
+        {{"--report", "a.jsonl"}, {"a.jsonl"}, ReportFormat::Text, "", "", ""},
+        {{"--report", "a.jsonl", "b.jsonl", "c.jsonl", "--report-format", "csv", "--output", "d"},
          {"a.jsonl", "b.jsonl", "c.jsonl"},
-         ReportFormat::Csv},
-        {{"--report-format=text", "--report", "a.jsonl"}, {"a.jsonl"}, ReportFormat::Text},
+         ReportFormat::Csv,
+         "d",
+         "",
+         ""},
+        {{"--report-format=html", "--report", "a.jsonl", "--output=r.html", "--bank", "t.gift",
+          "--class", " 8б "},
+         {"a.jsonl"},
+         ReportFormat::Html,
+         "r.html",
+         "t.gift",
+         "8б"},
     };
     for (const auto& c : cases) {
         const auto parsed = Parse(c.arguments);
         const auto* line = std::get_if<CommandLine>(&parsed);
         ASSERT_NE(line, nullptr) << c.arguments.join(' ').toStdString();
         EXPECT_EQ(line->command, CommandLine::Command::Report);
-        EXPECT_EQ(line->report, c.files);
-        EXPECT_EQ(line->reportFormat, c.format);
+        EXPECT_EQ(line->report.files, c.files);
+        EXPECT_EQ(line->report.format, c.format);
+        EXPECT_EQ(line->report.output, c.output);
+        EXPECT_EQ(line->report.bank, c.bank);
+        EXPECT_EQ(line->report.className, c.className);
     }
 }
 
@@ -118,7 +131,10 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--export-bank", "a", "--quit-after-first-frame"}, "не се използва с „--export-bank“"},
         {{"--check-bank", "a", "extra"}, "излишен аргумент „extra“"},
         {{"--report-format", "csv"}, "„--report-format“ се използва само с „--report“"},
-        {{"--report", "a", "--report-format", "xml"}, "иска „text“ или „csv“, а не „xml“"},
+        {{"--report", "a", "--report-format", "xml"}, "„html“ или „xlsx“, а не „xml“"},
+        {{"--report", "a", "--report-format", "xlsx"}, "„--report-format xlsx“ иска „--output“"},
+        {{"--report", "a", "--marks", "50,40,75,88"}, "„--marks“ иска четири растящи процента"},
+        {{"--output", "r.html"}, "„--output“ се използва само с „--report“"},
         {{"--report", "a", "--results", "b"}, "„--results“ не се използва с „--report“"},
         {{"--report", "a", "--check-bank", "b"}, "не се дават заедно"},
         {{"--exam"}, "„--exam“ иска и „--results ФАЙЛ“"},

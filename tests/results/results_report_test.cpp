@@ -1,12 +1,16 @@
-// The report over results files: the figures of each bank worked by hand,
-// lines that are not records counted with their numbers, a file that cannot
-// be read named, as text and as CSV.
+// The report over results files: students and marks worked by hand, the
+// first finished attempt as the statistics' one, lines that are not records
+// counted with their numbers, a file that cannot be read named, the CSV
+// tables, and an output that cannot be written.
 
 #include "app/report_command.h"
 #include "platform/exit_status.h"
 #include "results/results_reading.h"
 
+#include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -41,87 +45,159 @@ QByteArray Line(const QString& title, char sha, int percent, const QStringList& 
         .toUtf8();
 }
 
-const QString kGeometry = R"(Геометрия, 8 \"б\")"; // as written inside JSON
+// A version 2 record of bank "a" (three questions, keys k1 to k3) by a
+// student: answers as for Line, the check question's answer ("R" the key,
+// "" none) and whether it was abandoned.
+QByteArray StudentLine(const QString& name, const QString& group, const QString& number,
+                       int attempt, const QStringList& answers, const QString& check,
+                       bool abandoned = false) {
+    const bool hasCheck = !check.isEmpty();
+    const int score = answers.count("R") + (check == "R" ? 1 : 0);
+    const int total = answers.size() + (hasCheck ? 1 : 0);
+    QJsonObject o = QJsonDocument::fromJson(Line("Т", 'a', score * 100 / total, answers)).object();
+    o["version"] = 2;
+    o["student"] = QJsonObject{{"name", name}, {"class", group}, {"number", number}};
+    o["attempt"] = attempt;
+    o["score"] = score;
+    o["total"] = total;
+    if (abandoned) o["abandoned"] = true;
+    if (hasCheck)
+        o["check"] = QJsonObject{{"number", 1},
+                                 {"chosen", check == "R" ? "k1" : check},
+                                 {"key", "k1"},
+                                 {"right", check == "R"}};
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
 
 struct Reported {
     int status;
     QString out, err;
 };
 
-Reported Report(const QStringList& paths, ReportFormat format) {
+Reported Report(const QStringList& paths, ReportFormat format = ReportFormat::Text,
+                const QString& output = {}, const QString& className = {}) {
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
-    const int status = ReportCommand(paths, format, outStream, errStream);
+    const int status = ReportCommand({.files = paths,
+                                      .format = format,
+                                      .output = output,
+                                      .bank = {},
+                                      .marks = {},
+                                      .className = className},
+                                     outStream, errStream);
     return {status, out, err};
+}
+
+QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return file.fileName();
 }
 
 class ResultsReport : public testing::Test {
 protected:
+    // Иван's first attempt is abandoned; "u" has no student and leaves
+    // question 3 with an empty answer, which counts as none.
     void SetUp() override {
-        QFile first(first_), second(second_);
-        ASSERT_TRUE(first.open(QIODevice::WriteOnly) && second.open(QIODevice::WriteOnly));
-        first.write(Line("Английски", 'a', 33, {"R", "x", "-"}) + '\n' +
-                    Line("Английски", 'a', 100, {"R", "R", "R"}) + '\n' + "не е запис\n\n" +
-                    Line("Английски", 'a', 33, {"b", "x", "R"}) + '\n' +
-                    R"({"format":"vorn-results","version":2})" + '\n' +
-                    Line("Английски", 'a', 33, {"R", "y", "-"}) + '\n' +
-                    Line(kGeometry, 'b', 50, {"R", "-"}) + '\n');
-        second.write(Line(kGeometry, 'b', 0, {"c", "d"}) + '\n' +
-                     Line(kGeometry, 'b', 100, {"R", "R"})); // no newline at the end
+        QByteArray login = Line("Т", 'a', 33, {"-", "R", "-"});
+        login.replace(R"("chosen":null,"key":"k3")", R"("chosen":"","key":"k3")");
+        path_ = Write(dir_, "8.jsonl",
+                      StudentLine("Иван Петров", "8б", "2", 1, {"R", "-", "-"}, "", true) + '\n' +
+                          StudentLine("Иван Петров", "8б", "2", 2, {"R", "R", "x"}, "") + '\n' +
+                          StudentLine("Ана Иванова", "8б", "10", 1, {"R", "x", "R"}, "R") + '\n' +
+                          StudentLine("Борис", "8а", "1", 1, {"x", "R", "R"}, "y") + '\n' + login +
+                          '\n');
     }
     QTemporaryDir dir_;
-    QString first_ = dir_.filePath("8a.jsonl"), second_ = dir_.filePath("8b.jsonl");
-    QString missing_ = dir_.filePath("none.jsonl");
+    QString path_;
 };
 
 } // namespace
 
-TEST_F(ResultsReport, TextGivesEachBanksFiguresAndTellsWhatWasSkipped) {
-    const Reported r = Report({first_, missing_, second_}, ReportFormat::Text);
-    EXPECT_EQ(r.status, kExitOk);
-    const QString distributionA = "    0–9  0\n  10–19  0\n  20–29  0\n  30–39  3\n  40–49  0\n"
-                                  "  50–59  0\n  60–69  0\n  70–79  0\n  80–89  0\n  90–99  0\n"
-                                  "    100  1\n";
-    const QString distributionB = "    0–9  1\n  10–19  0\n  20–29  0\n  30–39  0\n  40–49  0\n"
-                                  "  50–59  1\n  60–69  0\n  70–79  0\n  80–89  0\n  90–99  0\n"
-                                  "    100  1\n";
-    EXPECT_EQ(
-        r.out,
-        "Тест „Английски“\nSHA-256 " + QString(64, u'a') +
-            "\nОпити: 4\nПроцент: среден 49,8, медиана 33,0\n"
-            "Разпределение на процентите:\n" +
-            distributionA +
-            "Въпроси от най-трудния към най-лесния:\n"
-            "  въпрос 2 („k2“): верни 25,0 %, без отговор 0,0 %, най-честа грешка „x“ (50,0 %)\n"
-            "  въпрос 3 („k3“): верни 50,0 %, без отговор 50,0 %, без грешни отговори\n"
-            "  въпрос 1 („k1“): верни 75,0 %, без отговор 0,0 %, най-честа грешка „b“ (25,0 %)\n"
-            "\n"
-            "Тест „Геометрия, 8 \"б\"“\nSHA-256 " +
-            QString(64, u'b') +
-            "\nОпити: 3\nПроцент: среден 50,0, медиана 50,0\n"
-            "Разпределение на процентите:\n" +
-            distributionB +
-            "Въпроси от най-трудния към най-лесния:\n"
-            "  въпрос 2 („k2“): верни 33,3 %, без отговор 33,3 %, най-честа грешка „d“ (33,3 %)\n"
-            "  въпрос 1 („k1“): верни 66,7 %, без отговор 0,0 %, най-честа грешка „c“ (33,3 %)\n");
-    EXPECT_EQ(r.err, "vorn-player: " + missing_ +
-                         ": файлът не съществува.\n"
-                         "vorn-player: пропуснати редове, които не са записи на резултати: 2 (" +
-                         first_ + ":3, " + first_ + ":6).\n");
+TEST_F(ResultsReport, StudentsInClassOrderWithMarksAndTheFirstFinishedAttemptInTheStatistics) {
+    const Reported r = Report({path_});
+    EXPECT_EQ(r.status, kExitOk) << r.err.toStdString();
+    const QString students =
+        "Ученици (4):\n"
+        "  u: опити 1; 1/3 = 33%, оценка 3,33 Среден\n"
+        "  8а, № 1, Борис: опити 1; 2/4 = 50%, оценка 4,00 Добър, Тото: друг отговор\n"
+        "  8б, № 2, Иван Петров: опити 2; 1/3 = 33%, оценка 3,33 Среден, прекъснат; "
+        "последен: 2/3 = 66%, оценка 4,67 Много добър\n"
+        "  8б, № 10, Ана Иванова: опити 1; 3/4 = 75%, оценка 5,00 Много добър, Тото: същият "
+        "отговор\n"
+        "Тестът по първите завършени опити на 4 ученици";
+    EXPECT_TRUE(r.out.contains(students)) << r.out.toStdString();
+    // Question 2 is right for u, Борис and Иван's second attempt: 3 of 4.
+    const QStringList hardestFirst = {
+        "въпрос 1 („k1“): лекота 50,00 %", "въпрос 3 („k3“): лекота 50,00 %",
+        "без отговор 25,00 % (ученици 4)", "въпрос 2 („k2“): лекота 75,00 %"};
+    qsizetype at = 0;
+    for (const QString& part : hardestFirst) {
+        at = r.out.indexOf(part, at);
+        EXPECT_GE(at, 0) << part.toStdString() << "\n" << r.out.toStdString();
+    }
+
+    const Reported onlyB = Report({path_}, ReportFormat::Text, {}, "8б");
+    EXPECT_TRUE(onlyB.out.contains("Опити: 3\n") && onlyB.out.contains("Ученици (2):\n"))
+        << onlyB.out.toStdString();
+    EXPECT_EQ(Report({path_}, ReportFormat::Text, {}, "9в").status, kExitRefused);
 }
 
-TEST_F(ResultsReport, CsvHasOneRowPerQuestionWithItsBanksFigures) {
-    const Reported r = Report({first_, second_}, ReportFormat::Csv);
-    EXPECT_EQ(r.status, kExitOk);
-    const QString a = "Английски," + QString(64, u'a') + ",4,49.8,33.0,0,0,0,3,0,0,0,0,0,0,1,";
-    const QString b =
-        "\"Геометрия, 8 \"\"б\"\"\"," + QString(64, u'b') + ",3,50.0,50.0,1,0,0,0,0,1,0,0,0,0,1,";
-    EXPECT_EQ(r.out, "тест,sha256,опити,среден %,медиана %,0–9,10–19,20–29,30–39,40–49,50–59,"
-                     "60–69,70–79,80–89,90–99,100,въпрос,ключ,верни %,без отговор %,"
-                     "най-честа грешка,дял на грешката %\n" +
-                         a + "2,k2,25.0,0.0,x,50.0\n" + a + "3,k3,50.0,50.0,,\n" + a +
-                         "1,k1,75.0,0.0,b,25.0\n" + b + "2,k2,33.3,33.3,d,33.3\n" + b +
-                         "1,k1,66.7,0.0,c,33.3\n");
+TEST_F(ResultsReport, CsvWritesThreeTablesWithTheirNamedColumns) {
+    const QString folder = dir_.filePath("csv");
+    const Reported r = Report({path_}, ReportFormat::Csv, folder);
+    ASSERT_EQ(r.status, kExitOk) << r.err.toStdString();
+    const QString sha(64, u'a');
+    const struct {
+        const char* file;
+        QString header, row; // a row the table must hold
+    } tables[] = {
+        {"students.csv",
+         "bank,sha256,name,class,number,attempts,score,total,percent,mark,word,time_used,time_up,"
+         "abandoned,check_agrees,last_score,last_total,last_percent,last_mark,last_word,"
+         "last_time_used,last_time_up,last_abandoned,last_check_agrees",
+         "Т," + sha + ",Иван Петров,8б,2,2,1,3,33,3.33,Среден,,,1,,2,3,66,4.67,Много добър,,,0,"},
+        {"questions.csv",
+         "bank,sha256,question,number,text,key,students,facility,sd,discrimination,efficiency,"
+         "unanswered,flags",
+         "Т," + sha + ",2,2,,k2,4,75.00,50.00,"},
+        {"options.csv", "bank,sha256,question,option,key,chosen,share,correlation",
+         "Т," + sha + ",1,x,0,1,25.00,"},
+    };
+    for (const auto& t : tables) {
+        QFile file(QDir(folder).filePath(t.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << t.file;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << t.file;
+        const QStringList rows = QString::fromUtf8(bytes.mid(3)).split("\r\n");
+        EXPECT_EQ(rows.front(), t.header);
+        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(),
+                                [&](const QString& row) { return row.startsWith(t.row); }))
+            << t.file << ": " << bytes.toStdString();
+        EXPECT_TRUE(r.out.contains(file.fileName())) << r.out.toStdString();
+    }
+}
+
+TEST_F(ResultsReport, AnOutputThatCannotBeWrittenFailsAndLeavesNothing) {
+    const QString fifo = dir_.filePath("fifo.html");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct {
+        ReportFormat format;
+        QString output, says;
+    } cases[] = {
+        {ReportFormat::Html, dir_.filePath("none/r.html"), "r.html"},
+        {ReportFormat::Html, fifo, "не е обикновен файл"},
+        {ReportFormat::Xlsx, dir_.filePath("none/r.xlsx"), "r.xlsx"},
+        {ReportFormat::Csv, path_ + "/csv", "папката не може да се създаде"},
+    };
+    for (const auto& c : cases) {
+        const Reported r = Report({path_}, c.format, c.output);
+        EXPECT_EQ(r.status, kExitRefused) << c.output.toStdString();
+        EXPECT_TRUE(r.err.contains("отчетът не е записан: ") && r.err.contains(c.says))
+            << r.err.toStdString();
+    }
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot),
+              QStringList({"8.jsonl", "fifo.html"}));
 }
 
 TEST_F(ResultsReport, WithoutASingleRecordItFails) {
@@ -129,7 +205,7 @@ TEST_F(ResultsReport, WithoutASingleRecordItFails) {
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("{}\n");
     bad.close();
-    const Reported r = Report({bad.fileName(), missing_}, ReportFormat::Text);
+    const Reported r = Report({bad.fileName(), dir_.filePath("none.jsonl")});
     EXPECT_EQ(r.status, kExitRefused);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.endsWith("vorn-player: няма нито един запис на резултат.\n"))
@@ -156,6 +232,11 @@ TEST(ResultsReading, WhatIsSkippedIsToldOnOneLinePerKind) {
         {"a record of another size", record + Line("Т", 'a', 100, {"R", "R", "R"}),
          "пропуснати записи, които си противоречат: 1 (F:2: въпросите са 3, а в първия запис на "
          "същия тест са 2).\n"},
+        {"a later version",
+         R"({"format":"vorn-results","version":3})"
+         "\n" +
+             record,
+         "пропуснати записи от непозната версия: 1 (F:1: версия 3).\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -163,7 +244,7 @@ TEST(ResultsReading, WhatIsSkippedIsToldOnOneLinePerKind) {
         QFile file(dir.filePath("r.jsonl"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.lines) == c.lines.size());
         file.close();
-        const Reported r = Report({file.fileName()}, ReportFormat::Text);
+        const Reported r = Report({file.fileName()});
         EXPECT_EQ(r.status, kExitOk);
         const QString err = QString(c.err).replace("F:", file.fileName() + ':');
         EXPECT_EQ(r.err, err.isEmpty() ? err : "vorn-player: " + err);
@@ -185,7 +266,7 @@ TEST(ResultsReading, WhatIsNotARegularFileIsRefusedUnread) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.printed.toStdString());
-        const Reported r = Report({c.path}, ReportFormat::Text);
+        const Reported r = Report({c.path});
         EXPECT_EQ(r.status, kExitRefused);
         EXPECT_EQ(r.err, "vorn-player: " + c.printed + ": " + c.why +
                              "\nvorn-player: няма нито един запис на резултат.\n");
@@ -206,10 +287,11 @@ TEST(ReportOfRecordTexts, ControlCharactersOfARecordArePrintedEscaped) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(Line(c.json, 'a', 50, {"R", c.json}));
         file.close();
-        const Reported r = Report({file.fileName()}, ReportFormat::Text);
+        const Reported r = Report({file.fileName()});
         EXPECT_TRUE(r.out.startsWith("Тест „" + c.printed + "“\n")) << r.out.toStdString();
-        EXPECT_TRUE(r.out.contains("най-честа грешка „" + c.printed + "“ (100,0 %)\n"));
-        EXPECT_EQ(r.out.count(u'\n'), 3 + 2 + 11 + 1 + 2) << "no line of its own";
+        EXPECT_TRUE(r.out.contains("    „" + c.printed + "“: 100,00 %, корелация -\n"));
+        EXPECT_FALSE(r.out.contains(QChar(0x1b)) || r.out.contains("\nОпити: 9999"))
+            << "no line of its own";
     }
 }
 
@@ -228,8 +310,37 @@ TEST(ReportOfRecordTexts, CsvCellsThatASpreadsheetTakesForFormulasStayText) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(Line(c.json, 'a', 100, {"R"}));
         file.close();
-        const QStringList rows = Report({file.fileName()}, ReportFormat::Csv).out.split(u'\n');
+        ASSERT_EQ(Report({file.fileName()}, ReportFormat::Csv, dir.path()).status, kExitOk);
+        QFile students(dir.filePath("students.csv"));
+        ASSERT_TRUE(students.open(QIODevice::ReadOnly));
+        const QStringList rows = QString::fromUtf8(students.readAll()).split("\r\n");
         ASSERT_EQ(rows.size(), 3);
         EXPECT_TRUE(rows[1].startsWith(c.cell + ',' + QString(64, u'a'))) << rows[1].toStdString();
+    }
+}
+
+TEST(ReportOfRecordTexts, HtmlShowsRecordTextsAsTextNeverAsMarkup) {
+    const struct {
+        QString json, shown; // as written inside JSON, as the page's source holds it
+    } cases[] = {
+        {"<script>alert(1)</script>", "&lt;script&gt;alert(1)&lt;/script&gt;"},
+        {R"(\" onload=\"x)", "&quot; onload=&quot;x"},
+        {"A & B", "A &amp; B"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown.toStdString());
+        QTemporaryDir dir;
+        const QString raw = QJsonDocument::fromJson("[\"" + c.json.toUtf8() + "\"]")[0].toString();
+        // The text as the title, as a student's name and as a wrong option.
+        const QString path = Write(dir, "r.jsonl",
+                                   Line(c.json, 'a', 33, {"R", c.json, "-"}) + '\n' +
+                                       StudentLine(raw, "8а", "1", 1, {"R", "x", "-"}, ""));
+        ASSERT_EQ(Report({path}, ReportFormat::Html, dir.filePath("r.html")).status, kExitOk);
+        QFile html(dir.filePath("r.html"));
+        ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(html.readAll());
+        EXPECT_GE(page.count(c.shown), 4) << page.toStdString(); // title, name, option twice
+        EXPECT_TRUE(page.contains("<td>" + c.shown + "</td>")) << "the student's name";
+        EXPECT_FALSE(page.contains(raw)) << raw.toStdString();
     }
 }

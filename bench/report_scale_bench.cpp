@@ -1,0 +1,98 @@
+// The report over many records: STUDENTS students (5,000 by default), each
+// with ATTEMPTS attempts (20) at a test of 20 questions with the check
+// question, written as the player writes them. Prints the file's size, the
+// time of the report (reading, figures and the text) and the peak resident
+// memory of the process, writing the file included. Run it with fewer
+// attempts to see that memory follows the students, not the records.
+
+#include "app/report_command.h"
+#include "results/result_record.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <random>
+#include <sys/resource.h>
+
+using namespace vorn;
+
+namespace {
+
+constexpr int kQuestions = 20;
+
+ResultRecord Record(int student, int attempt, std::mt19937& random) {
+    ResultRecord record;
+    record.run = {.time = QDateTime(QDate(2024, 5, 14), QTime(8, 0), Qt::UTC).addSecs(attempt * 60),
+                  .user = QStringLiteral("lab"),
+                  .host = QStringLiteral("lab-07"),
+                  .program = QStringLiteral("1.0"),
+                  .bankSha256 = QString(64, u'a'),
+                  .seed = static_cast<std::uint32_t>(random())};
+    record.bankTitle = QStringLiteral("Успоредник");
+    const double ability = 0.3 + 0.6 * (student % 97) / 96.0;
+    std::uniform_real_distribution<double> draw(0, 1);
+    int score = 0;
+    for (int n = 1; n <= kQuestions; ++n) {
+        const QString key = QStringLiteral("отговор %1-1").arg(n);
+        const double roll = draw(random);
+        const std::optional<QString> chosen =
+            roll < ability ? std::optional(key)
+            : roll < ability + 0.05
+                ? std::nullopt
+                : std::optional(
+                      QStringLiteral("отговор %1-%2").arg(n).arg(2 + int(draw(random) * 3)));
+        score += chosen == key;
+        record.questions.push_back(
+            {.number = n, .chosen = chosen, .key = key, .right = chosen == key, .id = {}});
+    }
+    record.check = record.questions.front();
+    score += record.check->right;
+    record.grade = GradeOf(score, kQuestions + 1);
+    record.student =
+        Student{QStringLiteral("Ученик %1").arg(student),
+                QStringLiteral("%1%2").arg(5 + student % 8).arg(QChar(u'а' + student % 4)),
+                QString::number(student % 30 + 1)};
+    record.attempt = attempt;
+    return record;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int students = argc > 1 ? std::atoi(argv[1]) : 5000;
+    const int attempts = argc > 2 ? std::atoi(argv[2]) : 20;
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("results.jsonl")));
+    if (!dir.isValid() || !file.open(QIODevice::WriteOnly)) return 1;
+    std::mt19937 random(42);
+    for (int attempt = 1; attempt <= attempts; ++attempt)
+        for (int student = 0; student < students; ++student)
+            if (file.write(RecordLine(Record(student, attempt, random))) < 0) return 1;
+    file.close();
+
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    QElapsedTimer timer;
+    timer.start();
+    const int status = ReportCommand({.files = {file.fileName()},
+                                      .format = ReportFormat::Text,
+                                      .output = {},
+                                      .bank = {},
+                                      .marks = {},
+                                      .className = {}},
+                                     outStream, errStream);
+    const qint64 ms = timer.elapsed();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%d students × %d attempts = %d records, %.1f MiB; report: exit %d in %lld ms\n",
+                students, attempts, students * attempts, double(file.size()) / (1024 * 1024),
+                status, static_cast<long long>(ms));
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    std::printf("peak resident memory: %.1f MiB; processor time of the whole run %.2f s; the "
+                "report: %lld lines\n",
+                double(usage.ru_maxrss) / 1024, seconds(usage.ru_utime) + seconds(usage.ru_stime),
+                static_cast<long long>(out.count(u'\n')));
+    std::printf("%s", qPrintable(err));
+    return status;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The charts of the HTML report as inline SVG, each readable without colour:
+// every bar and point carries its figure or name as text.
+
+#include "results_figures.h"
+
+#include <QString>
+
+namespace vorn {
+
+// Text for HTML or SVG: control characters escaped as the terminal report
+// shows them, then &, <, > and quotes as entities.
+QString HtmlText(const QString& text);
+
+// How many students had each mark (2 to 6) on their first attempt.
+QString MarksHistogram(const std::vector<StudentFigures>& students);
+
+// Each question as a point: facility across, discrimination up, labelled with
+// its number. Questions without a discrimination index are not drawn.
+QString FacilityDiscriminationChart(const std::vector<QuestionFigures>& questions);
+
+// One bar per option of a question: its share, the key marked in words.
+QString OptionBars(const QuestionFigures& question);
+
+} // namespace vorn

@@ -1,0 +1,199 @@
+// The report as one HTML page with nothing outside it and no script: per
+// bank the students with their marks, a histogram of the marks, the test's
+// figures, facility against discrimination, and every question with its
+// figures, its options as bars and its flags. Bulgarian, a decimal comma,
+// laid out for A4 when printed. Every text from a record or a bank is
+// escaped.
+
+#include "question_flags.h"
+#include "report_charts.h"
+#include "results_report.h"
+
+namespace vorn {
+
+namespace {
+
+const char* const kStyle = R"(
+@page { size: A4; margin: 14mm 12mm; }
+body { font-family: "Liberation Sans", Arial, sans-serif; font-size: 11pt; color: #111;
+       max-width: 186mm; margin: 1em auto; }
+h1 { font-size: 18pt; } h2 { font-size: 15pt; margin-top: 1.5em; } h3 { font-size: 12.5pt; }
+.sha { font-family: "Liberation Mono", monospace; font-size: 8pt; color: #444; }
+table { border-collapse: collapse; width: 100%; margin: 0.4em 0 1em; }
+th, td { border: 1px solid #999; padding: 2px 5px; text-align: left; vertical-align: top; }
+th { background: #eee; }
+td.n { text-align: right; font-variant-numeric: tabular-nums; white-space: nowrap; }
+thead { display: table-header-group; }
+tr, figure, .question { break-inside: avoid; }
+figure { margin: 0.5em 0; }
+svg { max-width: 100%; height: auto; font-size: 12px; font-family: inherit; }
+svg .axis { stroke: #000; } svg .grid { stroke: #ccc; } svg .frame { fill: none; stroke: #999; }
+svg .point { fill: #1f5fa8; } svg .negative { fill: #c62828; }
+svg .track { fill: #f1f1f1; } svg .key { fill: #2e7d32; } svg .wrong { fill: #8d8d8d; }
+svg .mark2 { fill: #c62828; } svg .mark3 { fill: #ef8f00; } svg .mark4 { fill: #c9b400; }
+svg .mark5 { fill: #7cb342; } svg .mark6 { fill: #2e7d32; }
+.flags { color: #8a1c1c; }
+.bank + .bank { break-before: page; }
+@media print { body { margin: 0; font-size: 10pt; } }
+)";
+
+QString Figure(std::optional<double> figure, const QString& unit = {}) {
+    return figure ? FigureText(figure, u',') + unit : QStringLiteral("-");
+}
+
+QString Cells(const QStringList& cells, const char* tag, const QString& css = {}) {
+    QString row;
+    for (const QString& cell : cells)
+        row += QStringLiteral("<%1%2>%3</%1>")
+                   .arg(QLatin1String(tag),
+                        css.isEmpty() ? QString() : QStringLiteral(" class=\"%1\"").arg(css), cell);
+    return row;
+}
+
+QString AttemptCells(const AttemptFigures& a) {
+    QString time;
+    if (a.time)
+        time = QStringLiteral("%1:%2%3")
+                   .arg(a.time->used / 60)
+                   .arg(a.time->used % 60, 2, 10, QLatin1Char('0'))
+                   .arg(a.time->up ? QStringLiteral(" (изтече)") : QString());
+    QString check;
+    if (a.checkAgrees) check = *a.checkAgrees ? QStringLiteral("същият") : QStringLiteral("друг");
+    return Cells({QStringLiteral("%1/%2").arg(a.grade.score).arg(a.grade.total),
+                  QString::number(a.grade.percent) + QStringLiteral(" %"),
+                  QStringLiteral("<b>%1</b> %2").arg(MarkText(a.mark, u','), a.mark.word)},
+                 "td", QStringLiteral("n")) +
+           Cells({time + (a.abandoned ? QStringLiteral(" прекъснат") : QString()), check}, "td");
+}
+
+QString StudentsTable(const std::vector<StudentFigures>& students) {
+    QString html =
+        QStringLiteral("<table class=\"students\"><thead><tr>") +
+        Cells({QStringLiteral("Клас"), QStringLiteral("№"), QStringLiteral("Име"),
+               QStringLiteral("Опити"), QStringLiteral("Резултат"), QStringLiteral("Процент"),
+               QStringLiteral("Оценка"), QStringLiteral("Време"), QStringLiteral("Тото"),
+               QStringLiteral("Последен опит")},
+              "th") +
+        QStringLiteral("</tr></thead><tbody>\n");
+    for (const StudentFigures& s : students) {
+        const QString last =
+            s.last ? QStringLiteral("%1/%2, %3 %4")
+                             .arg(s.last->grade.score)
+                             .arg(s.last->grade.total)
+                             .arg(MarkText(s.last->mark, u','), s.last->mark.word) +
+                         (s.last->abandoned ? QStringLiteral(", прекъснат") : QString())
+                   : QString();
+        html +=
+            QStringLiteral("<tr>") +
+            Cells({HtmlText(s.who.className), HtmlText(s.who.number), HtmlText(s.who.name)}, "td") +
+            Cells({QString::number(s.attempts)}, "td", QStringLiteral("n")) +
+            AttemptCells(s.first) + Cells({last}, "td") + QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</tbody></table>\n");
+}
+
+QString TestTable(const TestStatistics& t) {
+    const std::pair<const char*, QString> rows[] = {
+        {"Ученици (първи завършени опити)", QString::number(t.students)},
+        {"Среден резултат", Figure(t.mean, " %")},
+        {"Медиана", Figure(t.median, " %")},
+        {"Стандартно отклонение", Figure(t.sd, " %")},
+        {"Асиметрия", Figure(t.skewness)},
+        {"Ексцес", Figure(t.kurtosis)},
+        {"Коефициент на вътрешна съгласуваност", Figure(t.consistency, " %")},
+        {"Отношение на грешката", Figure(t.errorRatio, " %")},
+        {"Стандартна грешка", Figure(t.standardError, " %")},
+    };
+    QString html = QStringLiteral("<table class=\"test\"><tbody>\n");
+    for (const auto& [name, value] : rows)
+        html += QStringLiteral("<tr><th scope=\"row\">%1</th><td class=\"n\">%2</td></tr>\n")
+                    .arg(QString::fromUtf8(name), value);
+    return html + QStringLiteral("</tbody></table>\n");
+}
+
+QString QuestionName(const QuestionFigures& q) {
+    return q.id == QString::number(q.number)
+               ? QString::number(q.number)
+               : QStringLiteral("%1 [%2]").arg(q.number).arg(HtmlText(q.id));
+}
+
+QString QuestionsTable(const std::vector<QuestionFigures>& questions) {
+    QString html = QStringLiteral("<table class=\"questions\"><thead><tr>") +
+                   Cells({QStringLiteral("Въпрос"), QStringLiteral("Ключ"),
+                          QStringLiteral("Ученици"), QStringLiteral("Лекота"),
+                          QStringLiteral("Станд. откл."), QStringLiteral("Дискриминация"),
+                          QStringLiteral("Ефективност"), QStringLiteral("Без отговор")},
+                         "th") +
+                   QStringLiteral("</tr></thead><tbody>\n");
+    for (const QuestionFigures& q : questions) {
+        const ItemStatistics& s = q.statistics;
+        html += QStringLiteral("<tr>") + Cells({QuestionName(q), HtmlText(q.key)}, "td") +
+                Cells({QString::number(s.students), Figure(s.facility, " %"), Figure(s.sd, " %"),
+                       Figure(s.discrimination), Figure(s.efficiency, " %"),
+                       Figure(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
+                                         : std::nullopt,
+                              " %")},
+                      "td", QStringLiteral("n")) +
+                QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</tbody></table>\n");
+}
+
+QString QuestionSection(const QuestionFigures& q) {
+    QString html =
+        QStringLiteral("<section class=\"question\"><h4>Въпрос %1</h4>\n").arg(QuestionName(q));
+    if (!q.text.isEmpty()) html += QStringLiteral("<p>%1</p>\n").arg(HtmlText(q.text));
+    html += QStringLiteral("<figure>%1<figcaption>Лекота %2, дискриминация %3; корелация на "
+                           "отговорите: ")
+                .arg(OptionBars(q), Figure(q.statistics.facility, " %"),
+                     Figure(q.statistics.discrimination));
+    QStringList correlations;
+    for (const OptionFigures& o : q.options)
+        correlations.append(
+            QStringLiteral("„%1“ %2").arg(HtmlText(o.text), Figure(o.statistics.correlation)));
+    html += correlations.join(QStringLiteral("; ")) + QStringLiteral("</figcaption></figure>\n");
+    if (!q.flags.empty()) {
+        html += QStringLiteral("<ul class=\"flags\">");
+        for (const QuestionFlag& flag : q.flags)
+            html += QStringLiteral("<li>%1</li>").arg(HtmlText(FlagText(flag)));
+        html += QStringLiteral("</ul>\n");
+    }
+    return html + QStringLiteral("</section>\n");
+}
+
+QString BankSection(const BankFigures& bank) {
+    QString html = QStringLiteral("<section class=\"bank\">\n<h2>Тест „%1“</h2>\n"
+                                  "<p class=\"sha\">SHA-256 %2</p>\n"
+                                  "<p>Опити: %3; ученици: %4; среден процент %5, медиана %6.</p>\n")
+                       .arg(HtmlText(bank.title), bank.sha256, QString::number(bank.attempts),
+                            QString::number(bank.students.size()),
+                            TenthsText(bank.meanTenths, u','), TenthsText(bank.medianTenths, u','));
+    html += QStringLiteral("<h3>Ученици и оценки</h3>\n") + StudentsTable(bank.students);
+    html += QStringLiteral("<figure>%1<figcaption>Оценки от първия опит</figcaption></figure>\n")
+                .arg(MarksHistogram(bank.students));
+    html += QStringLiteral("<h3>Тестът, както го изчислява Moodle</h3>\n") + TestTable(bank.test);
+    html += QStringLiteral("<h3>Лекота и дискриминация</h3>\n<figure>%1<figcaption>Всяка точка "
+                           "е въпрос с номера си; под нулата по-слабите отговарят по-добре."
+                           "</figcaption></figure>\n")
+                .arg(FacilityDiscriminationChart(bank.questions));
+    html += QStringLiteral("<h3>Въпросите от най-трудния към най-лесния</h3>\n") +
+            QuestionsTable(bank.questions);
+    for (const QuestionFigures& q : bank.questions)
+        html += QuestionSection(q);
+    return html + QStringLiteral("</section>\n");
+}
+
+} // namespace
+
+QByteArray ReportHtml(const std::vector<BankFigures>& banks) {
+    QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n"
+                                  "<meta charset=\"utf-8\">\n"
+                                  "<title>Отчет за резултатите</title>\n<style>") +
+                   QString::fromUtf8(kStyle) +
+                   QStringLiteral("</style>\n</head>\n<body>\n<h1>Отчет за резултатите</h1>\n");
+    for (const BankFigures& bank : banks)
+        html += BankSection(bank);
+    return (html + QStringLiteral("</body>\n</html>\n")).toUtf8();
+}
+
+} // namespace vorn

@@ -1,0 +1,148 @@
+#include "report_tables.h"
+
+#include "question_flags.h"
+
+#include <QStringList>
+
+namespace vorn {
+
+namespace {
+
+Cell Text(const QString& text) {
+    return {.text = text, .number = {}, .decimals = 0};
+}
+
+Cell Whole(std::optional<double> number) {
+    return {.text = {}, .number = number, .decimals = 0};
+}
+
+Cell Figure(std::optional<double> figure) {
+    return {.text = {}, .number = figure, .decimals = 2};
+}
+
+Cell Yes(std::optional<bool> yes) {
+    return Whole(yes ? std::optional<double>(*yes ? 1 : 0) : std::nullopt);
+}
+
+// The columns of one attempt, with a prefix for the last one.
+std::vector<Column> AttemptColumns(const QString& id, const QString& label) {
+    // "Верни" for the first attempt, "последен: верни" for the last.
+    const auto name = [&label](const QString& text) {
+        return label.isEmpty() ? text.left(1).toUpper() + text.mid(1) : label + text;
+    };
+    return {{id + "score", name(QStringLiteral("верни")), 8},
+            {id + "total", name(QStringLiteral("общо")), 8},
+            {id + "percent", name(QStringLiteral("процент")), 9},
+            {id + "mark", name(QStringLiteral("оценка")), 9},
+            {id + "word", name(QStringLiteral("словом")), 13},
+            {id + "time_used", name(QStringLiteral("време (s)")), 10},
+            {id + "time_up", name(QStringLiteral("времето изтече")), 10},
+            {id + "abandoned", name(QStringLiteral("прекъснат")), 10},
+            {id + "check_agrees", name(QStringLiteral("Тото съвпада")), 10}};
+}
+
+std::vector<Cell> AttemptCells(const std::optional<AttemptFigures>& a) {
+    if (!a) return std::vector<Cell>(AttemptColumns({}, {}).size());
+    const auto time = a->time;
+    return {Whole(a->grade.score),
+            Whole(a->grade.total),
+            Whole(a->grade.percent),
+            Figure(a->mark.hundredths / 100.0),
+            Text(a->mark.word),
+            Whole(time ? std::optional<double>(time->used) : std::nullopt),
+            Yes(time ? std::optional<bool>(time->up) : std::nullopt),
+            Yes(a->abandoned),
+            Yes(a->checkAgrees)};
+}
+
+std::vector<Column> BankColumns() {
+    return {{"bank", QStringLiteral("Тест"), 24}, {"sha256", QStringLiteral("SHA-256"), 16}};
+}
+
+template <typename T> void Append(std::vector<T>& to, const std::vector<T>& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
+Table Students(const std::vector<BankFigures>& banks) {
+    Table table{.name = "students",
+                .sheet = QStringLiteral("Ученици"),
+                .columns = BankColumns(),
+                .rows = {}};
+    Append(table.columns, {{"name", QStringLiteral("Име"), 28},
+                           {"class", QStringLiteral("Клас"), 7},
+                           {"number", QStringLiteral("Номер"), 7},
+                           {"attempts", QStringLiteral("Опити"), 7}});
+    Append(table.columns, AttemptColumns({}, {}));
+    Append(table.columns, AttemptColumns("last_", QStringLiteral("последен: ")));
+    for (const BankFigures& bank : banks)
+        for (const StudentFigures& s : bank.students) {
+            std::vector<Cell> row{Text(bank.title),      Text(bank.sha256),  Text(s.who.name),
+                                  Text(s.who.className), Text(s.who.number), Whole(s.attempts)};
+            Append(row, AttemptCells(s.first));
+            Append(row, AttemptCells(s.last));
+            table.rows.push_back(std::move(row));
+        }
+    return table;
+}
+
+Table Questions(const std::vector<BankFigures>& banks) {
+    Table table{.name = "questions",
+                .sheet = QStringLiteral("Въпроси"),
+                .columns = BankColumns(),
+                .rows = {}};
+    Append(table.columns, {{"question", QStringLiteral("Въпрос"), 10},
+                           {"number", QStringLiteral("Номер"), 7},
+                           {"text", QStringLiteral("Текст"), 40},
+                           {"key", QStringLiteral("Ключ"), 20},
+                           {"students", QStringLiteral("Ученици"), 8},
+                           {"facility", QStringLiteral("Лекота %"), 9},
+                           {"sd", QStringLiteral("Стандартно отклонение %"), 12},
+                           {"discrimination", QStringLiteral("Дискриминация"), 12},
+                           {"efficiency", QStringLiteral("Дискриминативна ефективност %"), 12},
+                           {"unanswered", QStringLiteral("Без отговор %"), 9},
+                           {"flags", QStringLiteral("Внимание"), 40}});
+    for (const BankFigures& bank : banks)
+        for (const QuestionFigures& q : bank.questions) {
+            const ItemStatistics& s = q.statistics;
+            QStringList flags;
+            for (const QuestionFlag& flag : q.flags)
+                flags.append(FlagText(flag));
+            table.rows.push_back(
+                {Text(bank.title), Text(bank.sha256), Text(q.id), Whole(q.number), Text(q.text),
+                 Text(q.key), Whole(s.students), Figure(s.facility), Figure(s.sd),
+                 Figure(s.discrimination), Figure(s.efficiency),
+                 Figure(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
+                                   : std::nullopt),
+                 Text(flags.join(QStringLiteral("; ")))});
+        }
+    return table;
+}
+
+Table Options(const std::vector<BankFigures>& banks) {
+    Table table{.name = "options",
+                .sheet = QStringLiteral("Отговори"),
+                .columns = BankColumns(),
+                .rows = {}};
+    Append(table.columns, {{"question", QStringLiteral("Въпрос"), 10},
+                           {"option", QStringLiteral("Отговор"), 30},
+                           {"key", QStringLiteral("Ключ (1)"), 8},
+                           {"chosen", QStringLiteral("Избрали"), 8},
+                           {"share", QStringLiteral("Дял %"), 8},
+                           {"correlation", QStringLiteral("Корелация"), 10}});
+    for (const BankFigures& bank : banks)
+        for (const QuestionFigures& q : bank.questions)
+            for (const OptionFigures& o : q.options)
+                table.rows.push_back({Text(bank.title), Text(bank.sha256), Text(q.id), Text(o.text),
+                                      Yes(o.key), Whole(o.statistics.chosen),
+                                      Figure(o.statistics.share),
+                                      Figure(o.statistics.correlation)});
+    return table;
+}
+
+} // namespace
+
+std::vector<Table> ReportTables(const std::vector<BankFigures>& banks) {
+    return {Students(banks), Questions(banks), Options(banks)};
+}
+
+} // namespace vorn

@@ -1,0 +1,36 @@
+#pragma once
+// The report's three tables, as the CSV files and the workbook's sheets hold
+// them: students, questions and options, one row each, every bank's rows in
+// one table with its title and fingerprint. Percentages have two decimals;
+// yes and no are 1 and 0; a figure that is not defined is an empty cell.
+
+#include "results_figures.h"
+
+#include <QString>
+#include <vector>
+
+namespace vorn {
+
+struct Cell {
+    QString text;                 // the cell, when it holds no number
+    std::optional<double> number; // written as a number
+    int decimals = 0;
+};
+
+struct Column {
+    QString id;     // the CSV header: a fixed English name for programs
+    QString label;  // the workbook's header, for the teacher
+    int width = 10; // in characters, in the workbook
+};
+
+struct Table {
+    QString name;  // "students": students.csv
+    QString sheet; // "Ученици"
+    std::vector<Column> columns;
+    std::vector<std::vector<Cell>> rows;
+};
+
+// Students, questions, options.
+std::vector<Table> ReportTables(const std::vector<BankFigures>& banks);
+
+} // namespace vorn

@@ -1,0 +1,57 @@
+#pragma once
+// The records of a report counted one at a time into the figures of each
+// bank, so that memory grows with the students and the questions, never with
+// the records: per student only the first, the last and the first finished
+// attempt are kept.
+//
+// A student is the record's "student" (class, name and number), else its
+// login. A student's attempts on a bank are ordered by their "attempt"
+// numbers, else by time, else as read. An abandoned attempt counts and is
+// listed, but the statistics take each student's first finished attempt, as
+// Moodle takes finished attempts only. Questions are joined by their id.
+
+#include "bank/bank_content.h"
+#include "marks.h"
+#include "results_figures.h"
+
+#include <memory>
+#include <vector>
+
+namespace vorn {
+
+struct ReportSettings {
+    MarkScale marks;
+    QString className; // only this class; empty: everyone
+    // The bank the records were taken on, for its questions' texts and
+    // options; records of other banks get neither.
+    std::optional<BankContent> bank;
+};
+
+class ResultsTally {
+public:
+    explicit ResultsTally(ReportSettings settings);
+    ~ResultsTally();
+    ResultsTally(const ResultsTally&) = delete;
+    ResultsTally& operator=(const ResultsTally&) = delete;
+
+    void add(const ResultRecord& record);
+    // Records counted (of the class asked for).
+    qint64 counted() const { return counted_; }
+    // Whether the bank given in the settings was among the records'.
+    bool bankMatched() const;
+
+    // Banks in the order their first record came.
+    std::vector<BankFigures> figures() const;
+
+private:
+    struct Bank;
+    Bank& bankOf(const ResultRecord& record);
+
+    ReportSettings settings_;
+    QString givenSha256_;
+    std::vector<std::unique_ptr<Bank>> banks_;
+    qint64 counted_ = 0;
+    qint64 sequence_ = 0;
+};
+
+} // namespace vorn

@@ -1,0 +1,23 @@
+#!/usr/bin/env python3
+"""Reads a workbook back with openpyxl and prints, as JSON, per sheet: its
+name, its frozen cell, its header row, and each cell of its second row with
+the value and the type openpyxl gives it (numbers must come back as
+numbers)."""
+import json
+import sys
+
+import openpyxl
+
+book = openpyxl.load_workbook(sys.argv[1])
+sheets = []
+for sheet in book.worksheets:
+    rows = list(sheet.iter_rows(min_row=1, max_row=2, values_only=True))
+    sheets.append({
+        "name": sheet.title,
+        "frozen": sheet.freeze_panes,
+        "header": list(rows[0]),
+        "row": list(rows[1]) if len(rows) > 1 else [],
+        "types": [type(v).__name__ for v in rows[1]] if len(rows) > 1 else [],
+        "widths": [sheet.column_dimensions[c].width for c in ("A", "C")],
+    })
+print(json.dumps(sheets, ensure_ascii=False))

@@ -1,0 +1,195 @@
+// The report as its readers see it. A class of six took the example English
+// test (one abandoned a first attempt); the real player writes the HTML page
+// and the workbook, and then:
+// - headless Chromium reads the page back: every student's mark and every
+//   question's facility, worked out by hand below, stand in it; its
+//   screenshot is kept as artifacts/report.png;
+// - tidy finds no error in it;
+// - openpyxl reads the workbook back: its sheets, frozen headers, and numbers
+//   as numbers.
+
+#include "bank/bank_file.h"
+#include "bank/bank_settings.h"
+#include "results/bank_fingerprint.h"
+#include "results/result_record.h"
+#include "support/private_environment.h"
+
+#include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+namespace {
+
+struct Ran {
+    int status = -1;
+    QString out, err;
+};
+
+Ran RunProgram(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessEnvironment(test::PrivateEnvironment());
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(90000)) << program.toStdString();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Per question of the example bank: R right, '-' none, '1' or '2' the first
+// or second option that is not the key.
+const struct Sitting {
+    const char *name, *number;
+    int attempt;
+    const char* answers;
+    bool abandoned;
+} kSittings[] = {
+    {"Ана Иванова", "1", 1, "RRRRRRRR", false},   {"Борис Петров", "2", 1, "RRRRRR1-", false},
+    {"Вера Николова", "3", 1, "RRRR11--", false}, {"Георги Стоянов", "4", 1, "RR1111--", false},
+    {"Дария Колева", "5", 1, "R1111111", false},  {"Емил Димов", "6", 1, "R-------", true},
+    {"Емил Димов", "6", 2, "RRR1RRRR", false},
+};
+
+// Each student's row: the first attempt's mark, 2 + 4 × score / 8.
+const struct {
+    const char *name, *mark;
+} kMarks[] = {{"Ана Иванова", "6,00</b> Отличен"}, {"Борис Петров", "5,00</b> Много добър"},
+              {"Вера Николова", "4,00</b> Добър"}, {"Георги Стоянов", "3,00</b> Среден"},
+              {"Дария Колева", "2,50</b> Слаб"},   {"Емил Димов", "2,50</b> Слаб"}};
+
+// Right answers per question over the first finished attempts (Емил's
+// second), of 6.
+const char* const kFacility[] = {"100,00 %", "83,33 %", "66,67 %", "50,00 %",
+                                 "50,00 %",  "50,00 %", "33,33 %", "33,33 %"};
+
+QByteArray Records(const BankContent& bank) {
+    QByteArray lines;
+    for (const Sitting& s : kSittings) {
+        ResultRecord record;
+        record.run = {.time = QDateTime(QDate(2024, 5, 14), QTime(9, s.attempt), Qt::UTC),
+                      .user = "lab",
+                      .host = "lab-07",
+                      .program = "1.0",
+                      .bankSha256 = BankSha256(bank),
+                      .seed = 1};
+        record.bankTitle = RunSettingsOf(bank.settings).title;
+        int score = 0;
+        for (std::size_t q = 0; q < bank.questions.size(); ++q) {
+            const Question& question = bank.questions[q];
+            QStringList wrong = question.options;
+            wrong.removeAll(question.key);
+            const char a = s.answers[q];
+            const std::optional<QString> chosen = a == 'R'   ? std::optional(question.key)
+                                                  : a == '-' ? std::nullopt
+                                                             : std::optional(wrong.value(a - '1'));
+            score += a == 'R';
+            record.questions.push_back({.number = int(q) + 1,
+                                        .chosen = chosen,
+                                        .key = question.key,
+                                        .right = a == 'R',
+                                        .id = {}});
+        }
+        record.grade = GradeOf(score, static_cast<int>(bank.questions.size()));
+        record.student = Student{s.name, "8а", s.number};
+        record.attempt = s.attempt;
+        record.abandoned = s.abandoned;
+        lines += RecordLine(record);
+    }
+    return lines;
+}
+
+class ReportReaders : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir_ = new QTemporaryDir;
+        const QString bank = VORN_EXAMPLES_DIR "/english-tenses.vorn.json";
+        QFile results(dir_->filePath("8а.jsonl"));
+        ASSERT_TRUE(results.open(QIODevice::WriteOnly));
+        results.write(Records(LoadBankFile(bank).content));
+        results.close();
+        for (const char* format : {"html", "xlsx"}) {
+            const Ran ran =
+                RunProgram(VORN_PLAYER_PATH,
+                           {"--report", results.fileName(), "--bank", bank, "--report-format",
+                            format, "--output", dir_->filePath(QString("report.") + format)});
+            ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
+        }
+    }
+    static void TearDownTestSuite() { delete dir_; }
+    static QString Path(const char* name) { return dir_->filePath(name); }
+
+    static QTemporaryDir* dir_;
+};
+
+QTemporaryDir* ReportReaders::dir_ = nullptr;
+
+const QStringList kChromium{"--headless", "--no-sandbox", "--disable-gpu", "--hide-scrollbars"};
+
+} // namespace
+
+TEST_F(ReportReaders, ChromiumShowsEveryMarkAndEveryQuestionsFacility) {
+    const QString page = QUrl::fromLocalFile(Path("report.html")).toString();
+    const Ran dom = RunProgram("chromium", kChromium + QStringList{"--dump-dom", page});
+    ASSERT_EQ(dom.status, 0) << dom.err.toStdString();
+    for (const auto& m : kMarks) {
+        const qsizetype row = dom.out.indexOf(QString("<td>") + m.name + "</td>");
+        ASSERT_GE(row, 0) << m.name;
+        const qsizetype mark = dom.out.indexOf(m.mark, row);
+        EXPECT_TRUE(mark > row && mark < dom.out.indexOf("</tr>", row)) << m.name;
+    }
+    for (int q = 1; q <= 8; ++q) {
+        const qsizetype section = dom.out.indexOf(QString("<h4>Въпрос %1</h4>").arg(q));
+        ASSERT_GE(section, 0) << q;
+        EXPECT_EQ(dom.out.indexOf(QString("Лекота ") + kFacility[q - 1], section),
+                  dom.out.indexOf("Лекота ", section))
+            << "question " << q;
+    }
+
+    QDir().mkpath(VORN_ARTIFACTS_DIR);
+    const QString png = VORN_ARTIFACTS_DIR "/report.png";
+    QFile::remove(png);
+    const Ran shot =
+        RunProgram("chromium",
+                   kChromium + QStringList{"--screenshot=" + png, "--window-size=1000,1400", page});
+    ASSERT_EQ(shot.status, 0) << shot.err.toStdString();
+    EXPECT_EQ(QImage(png).size(), QSize(1000, 1400));
+}
+
+TEST_F(ReportReaders, TidyFindsNoErrorInThePage) {
+    const Ran tidy = RunProgram("tidy", {"-errors", "-quiet", Path("report.html")});
+    EXPECT_LT(tidy.status, 2) << tidy.err.toStdString();
+    EXPECT_FALSE(tidy.err.contains("Error:")) << tidy.err.toStdString();
+}
+
+TEST_F(ReportReaders, OpenpyxlReadsTheSheetsWithNumbersAsNumbers) {
+    const Ran read = RunProgram(VORN_PYTHON, {VORN_READ_WORKBOOK, Path("report.xlsx")});
+    ASSERT_EQ(read.status, 0) << read.err.toStdString();
+    const QJsonArray sheets = QJsonDocument::fromJson(read.out.toUtf8()).array();
+    const struct {
+        const char *name, *third;                  // the sheet and its third header
+        int number;                                // a column that holds a number
+        double value;                              // its value in the first row
+    } expected[] = {{"Ученици", "Име", 9, 6.0},    // Ана's mark
+                    {"Въпроси", "Въпрос", 6, 6},   // students who had the hardest question
+                    {"Отговори", "Въпрос", 4, 1}}; // its key is marked 1
+    ASSERT_EQ(sheets.size(), 3) << read.out.toStdString();
+    for (int i = 0; i < 3; ++i) {
+        const QJsonObject sheet = sheets[i].toObject();
+        const auto& e = expected[i];
+        SCOPED_TRACE(e.name);
+        EXPECT_EQ(sheet["name"].toString(), e.name);
+        EXPECT_EQ(sheet["frozen"].toString(), "A2");
+        EXPECT_EQ(sheet["header"][2].toString(), e.third);
+        const QString type = sheet["types"][e.number].toString();
+        EXPECT_TRUE(type == "int" || type == "float") << type.toStdString();
+        EXPECT_EQ(sheet["row"][e.number].toDouble(), e.value);
+        EXPECT_EQ(sheet["types"][0].toString(), "str");
+        EXPECT_GT(sheet["widths"][0].toDouble(), 20) << "the title's column is widened";
+    }
+}
