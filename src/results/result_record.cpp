@@ -3,7 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -53,19 +52,30 @@ std::optional<std::optional<QString>> TextOrNull(const QJsonValue& value) {
 }
 
 std::optional<AnswerRecord> ParseAnswer(const QJsonValue& value) {
+    if (!value.isObject()) return std::nullopt;
+    // Each key looked up once: a report reads a hundred thousand records.
     const QJsonObject o = value.toObject();
     const auto number = Whole(o.value(QLatin1String("number")), 1, 1000);
     const auto chosen = TextOrNull(o.value(QLatin1String("chosen")));
+    const QJsonValue key = o.value(QLatin1String("key"));
+    const QJsonValue right = o.value(QLatin1String("right"));
     const QJsonValue id = o.value(QLatin1String("id"));
-    if (!value.isObject() || !number || !chosen || !o.value(QLatin1String("key")).isString() ||
-        !o.value(QLatin1String("right")).isBool() ||
-        !(id.isUndefined() || (id.isString() && !id.toString().isEmpty())))
+    QString idText = id.toString();
+    if (!number || !chosen || !key.isString() || !right.isBool() ||
+        !(id.isUndefined() || (id.isString() && !idText.isEmpty())))
         return std::nullopt;
     return AnswerRecord{.number = static_cast<int>(*number),
                         .chosen = *chosen,
-                        .key = o.value(QLatin1String("key")).toString(),
-                        .right = o.value(QLatin1String("right")).toBool(),
-                        .id = QuestionIdOr(id.toString(), static_cast<int>(*number))};
+                        .key = key.toString(),
+                        .right = right.toBool(),
+                        .id = idText.isEmpty() ? QString::number(*number) : std::move(idText)};
+}
+
+// 64 lower-case hexadecimal digits.
+bool IsSha256(const QString& text) {
+    return text.size() == 64 && std::all_of(text.begin(), text.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+           });
 }
 
 } // namespace
@@ -119,34 +129,35 @@ std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
     ResultRecord record;
     record.run.time = QDateTime::fromString(o.value(QLatin1String("time")).toString(), Qt::ISODate);
     const QJsonObject bank = o.value(QLatin1String("bank")).toObject();
-    static const QRegularExpression hex64(QStringLiteral("^[0-9a-f]{64}$"));
     const auto seed = Whole(o.value(QLatin1String("seed")), 0, 0xFFFFFFFFLL);
     const auto total = Whole(o.value(QLatin1String("total")), 1, 1000);
     const auto score = Whole(o.value(QLatin1String("score")), 0, total.value_or(0));
     const auto percent = Whole(o.value(QLatin1String("percent")), 0, 100);
     const auto verdict = TextOrNull(o.value(QLatin1String("verdict")));
-    if (!record.run.time.isValid() || !o.value(QLatin1String("user")).isString() ||
-        !o.value(QLatin1String("host")).isString() ||
-        !o.value(QLatin1String("program")).isString() ||
-        !bank.value(QLatin1String("title")).isString() ||
-        !hex64.match(bank.value(QLatin1String("sha256")).toString()).hasMatch() || !seed ||
-        !total || !score || !percent || !verdict || !o.value(QLatin1String("questions")).isArray())
-        return std::nullopt;
-    record.run.user = o.value(QLatin1String("user")).toString();
-    record.run.host = o.value(QLatin1String("host")).toString();
-    record.run.program = o.value(QLatin1String("program")).toString();
+    const QJsonValue user = o.value(QLatin1String("user")), host = o.value(QLatin1String("host")),
+                     program = o.value(QLatin1String("program")),
+                     title = bank.value(QLatin1String("title"));
     record.run.bankSha256 = bank.value(QLatin1String("sha256")).toString();
+    if (!record.run.time.isValid() || !user.isString() || !host.isString() || !program.isString() ||
+        !title.isString() || !IsSha256(record.run.bankSha256) || !seed || !total || !score ||
+        !percent || !verdict || !o.value(QLatin1String("questions")).isArray())
+        return std::nullopt;
+    record.run.user = user.toString();
+    record.run.host = host.toString();
+    record.run.program = program.toString();
     record.run.seed = static_cast<std::uint32_t>(*seed);
-    record.bankTitle = bank.value(QLatin1String("title")).toString();
+    record.bankTitle = title.toString();
     record.grade = {.score = static_cast<int>(*score),
                     .total = static_cast<int>(*total),
                     .percent = static_cast<int>(*percent),
                     .verdict = *verdict};
 
-    for (const QJsonValue& value : o.value(QLatin1String("questions")).toArray()) {
-        const auto answer = ParseAnswer(value);
+    const QJsonArray questions = o.value(QLatin1String("questions")).toArray();
+    record.questions.reserve(static_cast<std::size_t>(questions.size()));
+    for (qsizetype i = 0; i < questions.size(); ++i) {
+        auto answer = ParseAnswer(questions.at(i));
         if (!answer) return std::nullopt;
-        record.questions.push_back(*answer);
+        record.questions.push_back(std::move(*answer));
     }
     if (!o.value(QLatin1String("check")).isNull()) {
         record.check = ParseAnswer(o.value(QLatin1String("check")));
