@@ -79,7 +79,13 @@ std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& p
     }
     if (file.size() > kMaxJournalBytes)
         return UnreadableJournal{QStringLiteral("файлът е твърде голям за дневник")};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    auto read = JournalFromBytes(file.readAll());
+    if (auto* journal = std::get_if<Journal>(&read)) return std::move(*journal);
+    return std::get<UnreadableJournal>(std::move(read));
+}
+
+std::variant<Journal, UnreadableJournal> JournalFromBytes(const QByteArray& bytes) {
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
     const QJsonObject o = document.object();
     if (!document.isObject() || o.value("format") != kFormat)
         return UnreadableJournal{QStringLiteral("не е дневник на изпит")};

@@ -52,6 +52,8 @@ struct UnreadableJournal {
 };
 // Read, or none there, or a file that is not a journal this program can read.
 std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& path);
+// The same for the bytes of a file.
+std::variant<Journal, UnreadableJournal> JournalFromBytes(const QByteArray& bytes);
 
 // Writes the journal whole and synced, replacing the last one at once; the
 // problem in Bulgarian when it could not.

@@ -7,6 +7,7 @@
 
 #include <QJsonArray>
 #include <algorithm>
+#include <cmath>
 
 namespace vorn {
 
@@ -44,7 +45,8 @@ std::optional<std::vector<int>> NumbersOf(const QJsonValue& value) {
     std::vector<int> numbers;
     for (const QJsonValue& item : value.toArray()) {
         const double d = item.toDouble(-1.5);
-        if (!item.isDouble() || d != static_cast<int>(d)) return std::nullopt;
+        // Checked before the conversion: a double beyond int has no int value.
+        if (!item.isDouble() || d != std::floor(d) || std::abs(d) > 1e6) return std::nullopt;
         numbers.push_back(static_cast<int>(d));
     }
     return numbers;

@@ -83,6 +83,7 @@ TEST(RunJson, ARecordThatDoesNotFitTheBankOrItselfIsRefused) {
         {"another format", with("format", "vorn-results"), bank},
         {"a later version", with("version", 2), bank},
         {"a position twice", with("questionAt", QJsonArray{3, 3, 1, 0}), bank},
+        {"a position no int holds", with("questionAt", QJsonArray{1e300, 3, 1, 0}), bank},
         {"an option order of 3 for 4 options",
          with("optionOrders", QJsonArray{QJsonArray{1, 2, 3, 4}, QJsonArray{1, 2, 3, 4},
                                          QJsonArray{1, 2, 3, 4}, QJsonArray{1, 2, 3}}),
