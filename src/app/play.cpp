@@ -5,6 +5,7 @@
 #include "bank_commands.h"
 #include "exam.h"
 #include "platform/exit_status.h"
+#include "platform/held_lock.h"
 #include "results/bank_fingerprint.h"
 #include "results/run_record.h"
 #include "results_saving.h"
@@ -17,6 +18,7 @@
 #include "window/vorn_prazno.h"
 
 #include <QApplication>
+#include <QDir>
 
 namespace vorn {
 
@@ -105,8 +107,24 @@ int Play(int& argc, char** argv, const CommandLine& line) {
                       .attempt = {}};
     std::optional<ExamStart> exam;
     QString journalPath;
+    std::unique_ptr<HeldLock> examLock;
     if (line.exam) {
         journalPath = JournalPath(line.results, sha256, *student);
+        // One window per student and test: two would write one journal in
+        // turn, each undoing the other's answers and its grading.
+        examLock = std::make_unique<HeldLock>(journalPath + QStringLiteral(".lock"));
+        if (!examLock->held()) {
+            ShowErrorAndWait(form.controls().Caption,
+                             examLock->busy()
+                                 ? QStringLiteral("Тестът вече е отворен за %1 в друг прозорец "
+                                                  "или на друг компютър.")
+                                       .arg(StudentCaption(*student))
+                                 : QStringLiteral("Дневникът на изпита не може да се пази до "
+                                                  "файла с резултатите: %1.lock не може да се "
+                                                  "създаде.")
+                                       .arg(QDir::toNativeSeparators(journalPath)));
+            return kExitRefused;
+        }
         exam = StartExam(journalPath, loaded.content,
                          {.program = QStringLiteral(VORN_VERSION),
                           .bankSha256 = sha256,

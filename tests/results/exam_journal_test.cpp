@@ -1,6 +1,7 @@
 // The exam's journal: written and read back whole, kept aside rather than
 // lost, and how the next start follows from what it says.
 
+#include "platform/held_lock.h"
 #include "results/exam_start.h"
 #include "support/qt_printers.h"
 #include "support/test_banks.h"
@@ -65,6 +66,16 @@ TEST(ExamJournal, IsReadBackAsWrittenAndWhatIsNotAJournalIsNamedNotGuessed) {
         EXPECT_TRUE(std::holds_alternative<UnreadableJournal>(ReadJournal(path)))
             << broken.left(60).toStdString();
     }
+    // One window per student: a second start finds the lock busy until the
+    // first is gone.
+    {
+        const HeldLock first(path + ".lock");
+        ASSERT_TRUE(first.held());
+        const HeldLock second(path + ".lock");
+        EXPECT_TRUE(!second.held() && second.busy());
+    }
+    EXPECT_TRUE(HeldLock(path + ".lock").held());
+
     const auto aside = KeepJournalAside(path);
     ASSERT_TRUE(aside);
     EXPECT_FALSE(QFile::exists(path));
