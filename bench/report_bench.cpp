@@ -4,15 +4,13 @@
 // Prints the time, the peak resident memory of the process (writing the file
 // included) and the length of what the report told on stderr.
 
-#include "app/report_command.h"
 #include "results/result_record.h"
 #include "results/results_reading.h"
+#include "timed_report.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 
 using namespace vorn;
 
@@ -64,26 +62,14 @@ int main() {
         std::fprintf(stderr, "report bench: cannot write %s\n", qPrintable(path));
         return 1;
     }
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    QElapsedTimer timer;
-    timer.start();
-    const int status = ReportCommand({.files = {path},
-                                      .format = ReportFormat::Text,
-                                      .output = {},
-                                      .bank = {},
-                                      .marks = {},
-                                      .className = {}},
-                                     outStream, errStream);
-    const qint64 ms = timer.elapsed();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
+    const bench::TimedReport report = bench::RunTextReport(path);
     std::printf("file: %.1f MiB, %d long lines; report: exit %d in %lld ms\n",
-                double(QFile(path).size()) / (1024 * 1024), kLongLines, status,
-                static_cast<long long>(ms));
-    std::printf("peak resident memory: %.1f MiB\n", double(usage.ru_maxrss) / 1024);
-    std::printf("stderr: %lld characters in %lld lines\n", static_cast<long long>(err.size()),
-                static_cast<long long>(err.count(u'\n')));
-    std::printf("%s", qPrintable(err));
-    return status;
+                double(QFile(path).size()) / (1024 * 1024), kLongLines, report.status,
+                static_cast<long long>(report.ms));
+    std::printf("peak resident memory: %.1f MiB\n", double(report.usage.ru_maxrss) / 1024);
+    std::printf("stderr: %lld characters in %lld lines\n",
+                static_cast<long long>(report.err.size()),
+                static_cast<long long>(report.err.count(u'\n')));
+    std::printf("%s", qPrintable(report.err));
+    return report.status;
 }

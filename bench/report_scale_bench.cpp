@@ -5,15 +5,13 @@
 // memory of the process, writing the file included. Run it with fewer
 // attempts to see that memory follows the students, not the records.
 
-#include "app/report_command.h"
 #include "results/result_record.h"
+#include "timed_report.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <random>
-#include <sys/resource.h>
 
 using namespace vorn;
 
@@ -71,28 +69,16 @@ int main(int argc, char** argv) {
             if (file.write(RecordLine(Record(student, attempt, random))) < 0) return 1;
     file.close();
 
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    QElapsedTimer timer;
-    timer.start();
-    const int status = ReportCommand({.files = {file.fileName()},
-                                      .format = ReportFormat::Text,
-                                      .output = {},
-                                      .bank = {},
-                                      .marks = {},
-                                      .className = {}},
-                                     outStream, errStream);
-    const qint64 ms = timer.elapsed();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
+    const bench::TimedReport report = bench::RunTextReport(file.fileName());
+    const rusage& usage = report.usage;
     std::printf("%d students × %d attempts = %d records, %.1f MiB; report: exit %d in %lld ms\n",
                 students, attempts, students * attempts, double(file.size()) / (1024 * 1024),
-                status, static_cast<long long>(ms));
+                report.status, static_cast<long long>(report.ms));
     const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
     std::printf("peak resident memory: %.1f MiB; processor time of the whole run %.2f s; the "
                 "report: %lld lines\n",
                 double(usage.ru_maxrss) / 1024, seconds(usage.ru_utime) + seconds(usage.ru_stime),
-                static_cast<long long>(out.count(u'\n')));
-    std::printf("%s", qPrintable(err));
-    return status;
+                static_cast<long long>(report.out.count(u'\n')));
+    std::printf("%s", qPrintable(report.err));
+    return report.status;
 }
