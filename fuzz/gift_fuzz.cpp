@@ -5,10 +5,17 @@
 #include "bank/bank_check.h"
 #include "bank/gift_import.h"
 #include "bank/text_place.h"
+#include "platform/headless_gui.h"
 
 #include <QStringDecoder>
 #include <cstddef>
 #include <cstdint>
+
+// The bank's HTML is laid out as the player's commands lay it out.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static const vorn::HeadlessGui gui;
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -3,9 +3,16 @@
 
 #include "bank/bank_check.h"
 #include "bank/moodle_xml_import.h"
+#include "platform/headless_gui.h"
 
 #include <cstddef>
 #include <cstdint>
+
+// The bank's HTML is laid out as the player's commands lay it out.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static const vorn::HeadlessGui gui;
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray xml(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -6,6 +6,7 @@
 #include "app/play.h"
 #include "app/report_command.h"
 #include "platform/exit_status.h"
+#include "platform/headless_gui.h"
 #include "platform/text.h"
 
 #include <QTextStream>
@@ -46,12 +47,18 @@ int Run(int& argc, char** argv) {
     case vorn::CommandLine::Command::Version:
         out << "vorn-player " << VORN_VERSION << '\n';
         return vorn::kExitOk;
-    case vorn::CommandLine::Command::CheckBank:
+    case vorn::CommandLine::Command::CheckBank: {
+        const vorn::HeadlessGui gui; // banks are read
         return vorn::CheckBankCommand(line.checkBank, line.strict, out);
-    case vorn::CommandLine::Command::ExportBank:
+    }
+    case vorn::CommandLine::Command::ExportBank: {
+        const vorn::HeadlessGui gui;
         return vorn::ExportBankCommand(line.bank, line.exportBank, err);
-    case vorn::CommandLine::Command::Report:
+    }
+    case vorn::CommandLine::Command::Report: {
+        const vorn::HeadlessGui gui; // --bank gives the questions' texts
         return vorn::ReportCommand(line.report, out, err);
+    }
     case vorn::CommandLine::Command::Play:
         break;
     }

@@ -5,6 +5,7 @@
 #include "bank_commands.h"
 #include "exam.h"
 #include "platform/exit_status.h"
+#include "platform/headless_gui.h"
 #include "platform/held_lock.h"
 #include "results/bank_fingerprint.h"
 #include "results/run_record.h"
@@ -48,25 +49,33 @@ int SecondsSince(const QElapsedTimer& since, int before) {
     return before + static_cast<int>(since.elapsed() / 1000);
 }
 
-} // namespace
-
-int Play(int& argc, char** argv, const CommandLine& line) {
-    const LoadedBank loaded = BankToPlay(line.bank);
+// Reads the bank to play and tells what is wrong with it on standard error;
+// the refusal, when it cannot be played.
+QString ReadAndTell(const QString& path, LoadedBank& loaded) {
+    loaded = BankToPlay(path);
     // A bank file is checked before anything else; the compiled-in test is
     // checked by the test suite, and Form_Load still guards the limits.
     const std::vector<BankIssue> issues =
-        line.bank.isEmpty() ? std::vector<BankIssue>{} : AllIssues(loaded);
+        path.isEmpty() ? std::vector<BankIssue>{} : AllIssues(loaded);
     for (const BankIssue& issue : issues)
-        if (!issue.isError()) SayOnStandardError(FormatIssue(line.bank, issue));
-    // A refused bank is told on standard error before anything needs a display;
-    // the message box follows only where there is one.
-    const QString firstError = RefusalMessage(line.bank, issues);
-    const QString refusal = firstError.isEmpty()
-                                ? QString()
-                                : QStringLiteral("Тестът не може да започне: ") + firstError;
-    if (!refusal.isEmpty()) {
-        SayOnStandardError(refusal);
-        if (!DisplayConfigured(argc, argv)) return kExitRefused;
+        if (!issue.isError()) SayOnStandardError(FormatIssue(path, issue));
+    const QString firstError = RefusalMessage(path, issues);
+    if (firstError.isEmpty()) return {};
+    const QString refusal = QStringLiteral("Тестът не може да започне: ") + firstError;
+    SayOnStandardError(refusal);
+    return refusal;
+}
+
+} // namespace
+
+int Play(int& argc, char** argv, const CommandLine& line) {
+    LoadedBank loaded;
+    // Without a display the bank is still read and what is wrong with it told
+    // (on an application that shows nothing), before the player says it has
+    // no display.
+    if (!DisplayConfigured(argc, argv)) {
+        const HeadlessGui gui;
+        if (!ReadAndTell(line.bank, loaded).isEmpty()) return kExitRefused;
     }
 
     ExitCleanlyWithoutDisplay(argc, argv);
@@ -76,6 +85,8 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     DisplayOpened();
     ApplyLook(app);
     LoadQtTranslations(app, QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    // A refused bank is told on standard error, then in a box.
+    const QString refusal = ReadAndTell(line.bank, loaded);
 
     QuestionBank bank;
     bank.Load(loaded.content);

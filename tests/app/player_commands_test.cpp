@@ -96,6 +96,23 @@ TEST(PlayerCommands, CheckBankReportsErrorsAndWarningsWithTheirPlace) {
     EXPECT_EQ(RunPlayer({"--check-bank", skipping, "--strict"}).status, vorn::kExitRefused);
 }
 
+// Qt lays out HTML with a GUI application's fonts: without one, a GIFT [html]
+// text with <pre>, <code> or a table cell crashed the checker and a start
+// without a display.
+TEST(PlayerCommands, HtmlThatNeedsFontsIsReadWithoutAWindow) {
+    QTemporaryDir dir;
+    const QString gift = Write(dir, "code.gift",
+                               "[html]<pre>x = 1</pre> <code>y</code> <tt>t</tt> <kbd>k</kbd> "
+                               "<table><tr><td>cell</td></tr></table> Which? {=a ~b}\n\n"
+                               "Second {=a ~b}\n\nThird {=a ~b}\n");
+    const Ran checked = RunPlayer({"--check-bank", gift});
+    EXPECT_EQ(checked.status, vorn::kExitOk) << checked.out.toStdString();
+    EXPECT_TRUE(checked.out.contains(QStringLiteral("3 въпроса, 0 грешки")))
+        << checked.out.toStdString();
+    const Ran noDisplay = RunPlayer({"--bank", gift});
+    EXPECT_EQ(noDisplay.status, vorn::kExitRefused) << noDisplay.err.toStdString();
+}
+
 TEST(PlayerCommands, ABankThatCannotBePlayedIsRefusedBeforeAnyWindow) {
     QTemporaryDir dir;
     const QString broken = Write(dir, "broken.gift", kBrokenGift);

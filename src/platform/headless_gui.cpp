@@ -1,0 +1,16 @@
+#include "headless_gui.h"
+
+namespace vorn {
+
+HeadlessGui::HeadlessGui() {
+    if (QCoreApplication::instance()) return;
+    // The application keeps these for its whole life.
+    static int argc = 3;
+    static char name[] = "vorn-player", option[] = "-platform", platform[] = "minimal";
+    static char* argv[] = {name, option, platform, nullptr};
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+HeadlessGui::~HeadlessGui() = default;
+
+} // namespace vorn
