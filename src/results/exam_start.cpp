@@ -74,9 +74,7 @@ ExamStart FreshAttemptAfter(const JournalRead& read, const ExamFacts& facts) {
     // The journal set aside still said how many attempts were made; where it
     // could be read, the count goes on from it.
     const auto* journal = std::get_if<Journal>(&read);
-    const bool same = journal && journal->bankSha256 == facts.bankSha256 &&
-                      journal->student.name == facts.student.name &&
-                      journal->student.className == facts.student.className;
+    const bool same = journal && !NotTheirs(*journal, facts);
     return ExamStart{same ? NewAttempt(facts, journal->attempt + 1, journal->graded)
                           : NewAttempt(facts, 1, 0),
                      std::nullopt,

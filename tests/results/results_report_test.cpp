@@ -273,74 +273,60 @@ TEST(ResultsReading, WhatIsNotARegularFileIsRefusedUnread) {
     }
 }
 
-TEST(ReportOfRecordTexts, ControlCharactersOfARecordArePrintedEscaped) {
-    const struct {
-        QString json, printed; // the text as written inside JSON, as the report shows it
-    } cases[] = {
-        {R"(\u001b[2J)", R"(\x1b[2J)"},
-        {R"(\nОпити: 9999)", R"(\nОпити: 9999)"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.printed.toStdString());
-        QTemporaryDir dir;
-        QFile file(dir.filePath("r.jsonl"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(Line(c.json, 'a', 50, {"R", c.json}));
-        file.close();
-        const Reported r = Report({file.fileName()});
-        EXPECT_TRUE(r.out.startsWith("Тест „" + c.printed + "“\n")) << r.out.toStdString();
-        EXPECT_TRUE(r.out.contains("    „" + c.printed + "“: 100,00 %, корелация -\n"));
-        EXPECT_FALSE(r.out.contains(QChar(0x1b)) || r.out.contains("\nОпити: 9999"))
-            << "no line of its own";
+namespace {
+
+// What a report in `format` over the records at `path` writes, all its files
+// joined.
+QString Output(const QTemporaryDir& dir, ReportFormat format, const QString& path) {
+    const QString target = format == ReportFormat::Html ? dir.filePath("r.html") : dir.path();
+    const Reported r = Report({path}, format, format == ReportFormat::Text ? QString() : target);
+    EXPECT_EQ(r.status, kExitOk) << r.err.toStdString();
+    if (format == ReportFormat::Text) return r.out;
+    QString written;
+    for (const QString& name : format == ReportFormat::Html
+                                   ? QStringList{"r.html"}
+                                   : QStringList{"students.csv", "options.csv"}) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        written += QString::fromUtf8(file.readAll());
     }
+    return written;
 }
 
-TEST(ReportOfRecordTexts, CsvCellsThatASpreadsheetTakesForFormulasStayText) {
-    const struct {
-        QString json, cell; // the title as written inside JSON, its CSV cell
-    } cases[] = {
-        {"=1+1", "\"'=1+1\""},    {"@SUM(A1)", "\"'@SUM(A1)\""},
-        {R"(\t=1)", "\"'\t=1\""}, {R"(=A1,\"b\")", R"("'=A1,""b""")"},
-        {"a=b", "a=b"}, // only at the start
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.cell.toStdString());
-        QTemporaryDir dir;
-        QFile file(dir.filePath("r.jsonl"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(Line(c.json, 'a', 100, {"R"}));
-        file.close();
-        ASSERT_EQ(Report({file.fileName()}, ReportFormat::Csv, dir.path()).status, kExitOk);
-        QFile students(dir.filePath("students.csv"));
-        ASSERT_TRUE(students.open(QIODevice::ReadOnly));
-        const QStringList rows = QString::fromUtf8(students.readAll()).split("\r\n");
-        ASSERT_EQ(rows.size(), 3);
-        EXPECT_TRUE(rows[1].startsWith(c.cell + ',' + QString(64, u'a'))) << rows[1].toStdString();
-    }
-}
+} // namespace
 
-TEST(ReportOfRecordTexts, HtmlShowsRecordTextsAsTextNeverAsMarkup) {
+// A text of a record (here the test's title, a wrong option and a student's
+// name) reaches every format as text: escaped on the terminal, never a
+// formula in a spreadsheet, never markup in the page.
+TEST(ReportOfRecordTexts, StayTextInEveryFormat) {
+    const QString sha(64, u'a');
     const struct {
-        QString json, shown; // as written inside JSON, as the page's source holds it
+        ReportFormat format;
+        QString json;  // as written inside JSON
+        QString shown; // what the output holds for it
+        QString never; // what it must not hold
     } cases[] = {
-        {"<script>alert(1)</script>", "&lt;script&gt;alert(1)&lt;/script&gt;"},
-        {R"(\" onload=\"x)", "&quot; onload=&quot;x"},
-        {"A & B", "A &amp; B"},
+        {ReportFormat::Text, R"(\u001b[2J)", "Тест „\\x1b[2J“\n", "\x1b"},
+        {ReportFormat::Text, R"(\nОпити: 9999)", "„\\nОпити: 9999“: 50,00 %", "\nОпити: 9999"},
+        {ReportFormat::Csv, "=1+1", "\"'=1+1\"," + sha, "\n=1+1"},
+        {ReportFormat::Csv, "@SUM(A1)", "\"'@SUM(A1)\"," + sha, "\n@SUM"},
+        {ReportFormat::Csv, R"(\t=1)", "\"'\t=1\"," + sha, "\n\t=1"},
+        {ReportFormat::Csv, R"(=A1,\"b\")", R"("'=A1,""b""",)" + sha, "\n=A1"},
+        {ReportFormat::Csv, "a=b", "\na=b," + sha, "'a=b"}, // only at the start
+        {ReportFormat::Html, "<script>alert(1)</script>",
+         "<td>&lt;script&gt;alert(1)&lt;/script&gt;</td>", "<script>alert"},
+        {ReportFormat::Html, R"(\" onload=\"x)", "<td>&quot; onload=&quot;x</td>", "\" onload"},
+        {ReportFormat::Html, "A & B", "<td>A &amp; B</td>", "A & B"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.shown.toStdString());
+        SCOPED_TRACE(c.json.toStdString());
         QTemporaryDir dir;
         const QString raw = QJsonDocument::fromJson("[\"" + c.json.toUtf8() + "\"]")[0].toString();
-        // The text as the title, as a student's name and as a wrong option.
         const QString path = Write(dir, "r.jsonl",
                                    Line(c.json, 'a', 33, {"R", c.json, "-"}) + '\n' +
                                        StudentLine(raw, "8а", "1", 1, {"R", "x", "-"}, ""));
-        ASSERT_EQ(Report({path}, ReportFormat::Html, dir.filePath("r.html")).status, kExitOk);
-        QFile html(dir.filePath("r.html"));
-        ASSERT_TRUE(html.open(QIODevice::ReadOnly));
-        const QString page = QString::fromUtf8(html.readAll());
-        EXPECT_GE(page.count(c.shown), 4) << page.toStdString(); // title, name, option twice
-        EXPECT_TRUE(page.contains("<td>" + c.shown + "</td>")) << "the student's name";
-        EXPECT_FALSE(page.contains(raw)) << raw.toStdString();
+        const QString output = Output(dir, c.format, path);
+        EXPECT_TRUE(output.contains(c.shown)) << output.toStdString();
+        EXPECT_FALSE(output.contains(c.never)) << output.toStdString();
     }
 }
