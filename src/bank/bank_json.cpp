@@ -1,4 +1,5 @@
 #include "bank_json.h"
+#include "platform/json_number.h"
 
 #include "bank_settings.h"
 #include "text_place.h"
@@ -9,7 +10,6 @@
 #include <QSet>
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -130,13 +130,13 @@ public:
     bool count(const QJsonObject& object, const QString& field, std::optional<int>& out) {
         const QJsonValue value = object.value(field);
         if (value.isUndefined()) return true;
-        const double number = value.toDouble(0.5);
-        if (!value.isDouble() || number != std::floor(number) || number < 1 || number > 1e6) {
+        const auto number = WholeNumber(value, 1, 1000000);
+        if (!number) {
             error(0, QStringLiteral("полето „%1“ трябва да е цяло число от 1 нагоре (без кавички).")
                          .arg(field));
             return false;
         }
-        out = static_cast<int>(number);
+        out = static_cast<int>(*number);
         return true;
     }
 
@@ -351,21 +351,20 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
         return bank;
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
-    const double number = version.toDouble(-1);
-    // Compared as a double first: converting a huge number to int is undefined.
-    if (!version.isDouble() || number < 1 || number > 1e6 || std::floor(number) != number) {
+    const auto number = WholeNumber(version, 1, 1000000);
+    if (!number) {
         read.error(0, QStringLiteral("полето „version“ трябва да е цяло число, например %1.")
                           .arg(kBankFormatVersion));
         return bank;
     }
-    if (number > kBankFormatVersion) {
+    if (*number > kBankFormatVersion) {
         read.error(0, QStringLiteral("банката е във версия %1 на формата, а програмата чете до "
                                      "версия %2: обновете програмата.")
-                          .arg(static_cast<int>(number))
+                          .arg(static_cast<int>(*number))
                           .arg(kBankFormatVersion));
         return bank;
     }
-    read.version = static_cast<int>(number);
+    read.version = static_cast<int>(*number);
     if (read.version == 1) {
         read.knownFields(root, {"format", "version", "settings", "authorNote", "questions"}, 0);
         if (const auto settings = read.texts(root, QStringLiteral("settings"), 0, true))

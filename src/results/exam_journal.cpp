@@ -1,4 +1,5 @@
 #include "exam_journal.h"
+#include "platform/json_number.h"
 
 #include "platform/regular_file.h"
 #include "platform/whole_file.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <cmath>
 
 namespace vorn {
 
@@ -21,13 +21,6 @@ constexpr qint64 kMaxJournalBytes = 4 * 1024 * 1024;
 
 const QString kStates[] = {QStringLiteral("open"), QStringLiteral("graded"),
                            QStringLiteral("abandoned")};
-
-std::optional<int> Whole(const QJsonValue& value, int min, int max) {
-    if (!value.isDouble()) return std::nullopt;
-    const double number = value.toDouble();
-    if (number != std::floor(number) || number < min || number > max) return std::nullopt;
-    return static_cast<int>(number);
-}
 
 QString Hex12(const QByteArray& bytes) {
     return QString::fromLatin1(
@@ -94,29 +87,28 @@ std::variant<Journal, UnreadableJournal> JournalFromBytes(const QByteArray& byte
 
     Journal journal;
     const QJsonObject student = o.value("student").toObject();
-    const auto attempt = Whole(o.value("attempt"), 1, 1000);
-    const auto graded = Whole(o.value("graded"), 0, 1000);
-    const auto seed = o.value("seed").toDouble(-1);
-    const auto used = Whole(o.value("timeUsed"), 0, 1000 * 3600);
+    const auto attempt = WholeNumber(o.value("attempt"), 1, 1000);
+    const auto graded = WholeNumber(o.value("graded"), 0, 1000);
+    const auto seed = WholeNumber(o.value("seed"), 0, 0xFFFFFFFFLL);
+    const auto used = WholeNumber(o.value("timeUsed"), 0, 1000 * 3600);
     const QJsonValue limit = o.value("timeLimit");
     const auto state = std::find(std::begin(kStates), std::end(kStates), o.value("state"));
     if (!o.value("program").isString() || !o.value("bank").isString() ||
         !student.value("name").isString() || !student.value("class").isString() ||
-        !student.value("number").isString() || !attempt || !graded || *graded > *attempt ||
-        seed < 0 || seed > 0xFFFFFFFF || seed != std::floor(seed) || !used ||
-        !(limit.isNull() || Whole(limit, 1, 300 * 60)) || state == std::end(kStates) ||
-        !o.value("run").isObject())
+        !student.value("number").isString() || !attempt || !graded || *graded > *attempt || !seed ||
+        !used || !(limit.isNull() || WholeNumber(limit, 1, 300 * 60)) ||
+        state == std::end(kStates) || !o.value("run").isObject())
         return UnreadableJournal{QStringLiteral("частите на дневника са непълни или повредени")};
     journal.program = o.value("program").toString();
     journal.bankSha256 = o.value("bank").toString();
     journal.student = Student{student.value("name").toString(), student.value("class").toString(),
                               student.value("number").toString()};
-    journal.attempt = *attempt;
-    journal.graded = *graded;
+    journal.attempt = static_cast<int>(*attempt);
+    journal.graded = static_cast<int>(*graded);
     journal.state = static_cast<Journal::State>(state - std::begin(kStates));
-    journal.seed = static_cast<std::uint32_t>(seed);
+    journal.seed = static_cast<std::uint32_t>(*seed);
     if (!limit.isNull()) journal.timeLimit = limit.toInt();
-    journal.timeUsed = *used;
+    journal.timeUsed = static_cast<int>(*used);
     journal.run = o.value("run").toObject();
     return journal;
 }

@@ -1,10 +1,10 @@
 #include "result_record.h"
+#include "platform/json_number.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
-#include <cmath>
 
 namespace vorn {
 
@@ -35,15 +35,6 @@ bool HasVersion2Keys(const ResultRecord& record) {
            (record.check && WritesId(*record.check));
 }
 
-// A whole number from min to max; JSON numbers are doubles.
-std::optional<qint64> Whole(const QJsonValue& value, qint64 min, qint64 max) {
-    if (!value.isDouble()) return std::nullopt;
-    const double number = value.toDouble();
-    if (number != std::floor(number) || number < double(min) || number > double(max))
-        return std::nullopt;
-    return static_cast<qint64>(number);
-}
-
 // A text, or null; nothing else.
 std::optional<std::optional<QString>> TextOrNull(const QJsonValue& value) {
     if (value.isNull()) return std::optional<QString>();
@@ -55,7 +46,7 @@ std::optional<AnswerRecord> ParseAnswer(const QJsonValue& value) {
     if (!value.isObject()) return std::nullopt;
     // Each key looked up once: a report reads a hundred thousand records.
     const QJsonObject o = value.toObject();
-    const auto number = Whole(o.value(QLatin1String("number")), 1, 1000);
+    const auto number = WholeNumber(o.value(QLatin1String("number")), 1, 1000);
     const auto chosen = TextOrNull(o.value(QLatin1String("chosen")));
     const QJsonValue key = o.value(QLatin1String("key"));
     const QJsonValue right = o.value(QLatin1String("right"));
@@ -122,17 +113,17 @@ QByteArray RecordLine(const ResultRecord& record) {
 std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
     const QJsonDocument document = QJsonDocument::fromJson(line);
     const QJsonObject o = document.object();
-    const auto version = Whole(o.value(QLatin1String("version")), 1, kResultsFormatVersion);
+    const auto version = WholeNumber(o.value(QLatin1String("version")), 1, kResultsFormatVersion);
     if (!document.isObject() || o.value(QLatin1String("format")) != kFormatName || !version)
         return std::nullopt;
 
     ResultRecord record;
     record.run.time = QDateTime::fromString(o.value(QLatin1String("time")).toString(), Qt::ISODate);
     const QJsonObject bank = o.value(QLatin1String("bank")).toObject();
-    const auto seed = Whole(o.value(QLatin1String("seed")), 0, 0xFFFFFFFFLL);
-    const auto total = Whole(o.value(QLatin1String("total")), 1, 1000);
-    const auto score = Whole(o.value(QLatin1String("score")), 0, total.value_or(0));
-    const auto percent = Whole(o.value(QLatin1String("percent")), 0, 100);
+    const auto seed = WholeNumber(o.value(QLatin1String("seed")), 0, 0xFFFFFFFFLL);
+    const auto total = WholeNumber(o.value(QLatin1String("total")), 1, 1000);
+    const auto score = WholeNumber(o.value(QLatin1String("score")), 0, total.value_or(0));
+    const auto percent = WholeNumber(o.value(QLatin1String("percent")), 0, 100);
     const auto verdict = TextOrNull(o.value(QLatin1String("verdict")));
     const QJsonValue user = o.value(QLatin1String("user")), host = o.value(QLatin1String("host")),
                      program = o.value(QLatin1String("program")),
@@ -173,14 +164,14 @@ std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
         record.student = Student{name.toString(), group.toString(), number.toString()};
     }
     if (*version >= 2 && o.contains(QLatin1String("timeLimit"))) {
-        const auto limit = Whole(o.value(QLatin1String("timeLimit")), 1, 300 * 60);
-        const auto used = Whole(o.value(QLatin1String("timeUsed")), 0, 1000 * 3600);
+        const auto limit = WholeNumber(o.value(QLatin1String("timeLimit")), 1, 300 * 60);
+        const auto used = WholeNumber(o.value(QLatin1String("timeUsed")), 0, 1000 * 3600);
         if (!limit || !used || !o.value(QLatin1String("timeUp")).isBool()) return std::nullopt;
         record.time = ResultRecord::Time{static_cast<int>(*limit), static_cast<int>(*used),
                                          o.value(QLatin1String("timeUp")).toBool()};
     }
     if (*version >= 2 && o.contains(QLatin1String("attempt"))) {
-        const auto attempt = Whole(o.value(QLatin1String("attempt")), 1, 1000);
+        const auto attempt = WholeNumber(o.value(QLatin1String("attempt")), 1, 1000);
         if (!attempt) return std::nullopt;
         record.attempt = static_cast<int>(*attempt);
     }
@@ -189,7 +180,7 @@ std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
         record.abandoned = o.value(QLatin1String("abandoned")).toBool();
     }
     if (*version >= 2 && o.contains(QLatin1String("pool"))) {
-        const auto pool = Whole(o.value(QLatin1String("pool")), 1, 1000);
+        const auto pool = WholeNumber(o.value(QLatin1String("pool")), 1, 1000);
         if (!pool) return std::nullopt;
         record.pool = static_cast<int>(*pool);
     }

@@ -3,11 +3,11 @@
 // on reading, worked out again from the choices: a file whose parts disagree
 // is refused rather than trusted.
 
+#include "platform/json_number.h"
 #include "test_run.h"
 
 #include <QJsonArray>
 #include <algorithm>
-#include <cmath>
 
 namespace vorn {
 
@@ -44,10 +44,9 @@ std::optional<std::vector<int>> NumbersOf(const QJsonValue& value) {
     if (!value.isArray()) return std::nullopt;
     std::vector<int> numbers;
     for (const QJsonValue& item : value.toArray()) {
-        const double d = item.toDouble(-1.5);
-        // Checked before the conversion: a double beyond int has no int value.
-        if (!item.isDouble() || d != std::floor(d) || std::abs(d) > 1e6) return std::nullopt;
-        numbers.push_back(static_cast<int>(d));
+        const auto number = WholeNumber(item, -1000000, 1000000);
+        if (!number) return std::nullopt;
+        numbers.push_back(static_cast<int>(*number));
     }
     return numbers;
 }
