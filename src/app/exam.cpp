@@ -8,8 +8,20 @@
 
 namespace vorn {
 
-std::optional<ExamStart> StartExam(const QString& journalPath, const BankContent& bank,
-                                   const ExamFacts& facts, const QString& title) {
+std::optional<ExamSession> StartExam(const QString& journalPath, const BankContent& bank,
+                                     const ExamFacts& facts, const QString& title) {
+    auto lock = std::make_unique<HeldLock>(journalPath + QStringLiteral(".lock"));
+    if (!lock->held()) {
+        ShowErrorAndWait(title, lock->busy()
+                                    ? QStringLiteral("Тестът вече е отворен за %1 в друг прозорец "
+                                                     "или на друг компютър.")
+                                          .arg(StudentCaption(facts.student))
+                                    : QStringLiteral("Дневникът на изпита не може да се пази до "
+                                                     "файла с резултатите: %1.lock не може да се "
+                                                     "създаде.")
+                                          .arg(QDir::toNativeSeparators(journalPath)));
+        return std::nullopt;
+    }
     const JournalRead read = ReadJournal(journalPath);
     auto decided = DecideExamStart(read, bank, facts);
     const QString where = QDir::toNativeSeparators(journalPath);
@@ -42,7 +54,7 @@ std::optional<ExamStart> StartExam(const QString& journalPath, const BankContent
                                .arg(QDir::toNativeSeparators(*aside)));
     }
     if (!start.notice.isEmpty()) ShowErrorAndWait(title, start.notice);
-    return start;
+    return ExamSession{std::move(start), std::move(lock)};
 }
 
 ExamJournalKeeper::ExamJournalKeeper(QString path, Journal journal, const VORN_Prazno& form,

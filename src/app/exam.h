@@ -5,12 +5,14 @@
 // every answer and every 15 seconds.
 
 #include "bank/bank_content.h"
+#include "platform/held_lock.h"
 #include "results/exam_start.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -19,10 +21,19 @@ namespace vorn {
 
 class VORN_Prazno;
 
+// The start of the student's exam, and the lock that keeps a second window
+// for the same student and test from starting while this one lives: two
+// would write one journal in turn, each undoing the other's answers and its
+// grading.
+struct ExamSession {
+    ExamStart start;
+    std::unique_ptr<HeldLock> lock;
+};
+
 // Where the student's exam starts. None when it may not: the reason has been
 // told (standard error, and a box where one can be seen).
-std::optional<ExamStart> StartExam(const QString& journalPath, const BankContent& bank,
-                                   const ExamFacts& facts, const QString& title);
+std::optional<ExamSession> StartExam(const QString& journalPath, const BankContent& bank,
+                                     const ExamFacts& facts, const QString& title);
 
 // Keeps the journal of the attempt: at once, after every answer and move,
 // every kJournalSeconds, when graded and when abandoned. A journal that cannot

@@ -6,7 +6,6 @@
 #include "exam.h"
 #include "platform/exit_status.h"
 #include "platform/headless_gui.h"
-#include "platform/held_lock.h"
 #include "results/bank_fingerprint.h"
 #include "results/run_record.h"
 #include "results_saving.h"
@@ -19,7 +18,6 @@
 #include "window/vorn_prazno.h"
 
 #include <QApplication>
-#include <QDir>
 
 namespace vorn {
 
@@ -116,26 +114,10 @@ int Play(int& argc, char** argv, const CommandLine& line) {
                       .student = student,
                       .clock = nullptr,
                       .attempt = {}};
-    std::optional<ExamStart> exam;
+    std::optional<ExamSession> exam;
     QString journalPath;
-    std::unique_ptr<HeldLock> examLock;
     if (line.exam) {
         journalPath = JournalPath(line.results, sha256, *student);
-        // One window per student and test: two would write one journal in
-        // turn, each undoing the other's answers and its grading.
-        examLock = std::make_unique<HeldLock>(journalPath + QStringLiteral(".lock"));
-        if (!examLock->held()) {
-            ShowErrorAndWait(form.controls().Caption,
-                             examLock->busy()
-                                 ? QStringLiteral("Тестът вече е отворен за %1 в друг прозорец "
-                                                  "или на друг компютър.")
-                                       .arg(StudentCaption(*student))
-                                 : QStringLiteral("Дневникът на изпита не може да се пази до "
-                                                  "файла с резултатите: %1.lock не може да се "
-                                                  "създаде.")
-                                       .arg(QDir::toNativeSeparators(journalPath)));
-            return kExitRefused;
-        }
         exam = StartExam(journalPath, loaded.content,
                          {.program = QStringLiteral(VORN_VERSION),
                           .bankSha256 = sha256,
@@ -143,14 +125,15 @@ int Play(int& argc, char** argv, const CommandLine& line) {
                           .attempts = line.attempts},
                          form.controls().Caption);
         if (!exam) return kExitRefused;
-        if (exam->run) {
-            form.Resume(*exam->run);
-            facts.seed = exam->journal.seed;
+        if (exam->start.run) {
+            form.Resume(*exam->start.run);
+            facts.seed = exam->start.journal.seed;
         }
-        exam->journal.seed = facts.seed;
-        facts.attempt = exam->journal.attempt;
+        exam->start.journal.seed = facts.seed;
+        facts.attempt = exam->start.journal.attempt;
     }
-    const int usedBefore = exam && exam->run ? exam->journal.timeUsed : 0;
+    const bool resumed = exam && exam->start.run;
+    const int usedBefore = resumed ? exam->start.journal.timeUsed : 0;
 
     // The window's font for everything: a text box lays out its empty page as
     // it is made, before it takes the window's font, and would load the
@@ -163,7 +146,7 @@ int Play(int& argc, char** argv, const CommandLine& line) {
                          form.controls().Caption);
     std::unique_ptr<ExamClock> clock;
     // A resumed attempt keeps its limit: the one it started with.
-    const std::optional<int> limit = exam && exam->run ? exam->journal.timeLimit : line.timeLimit;
+    const std::optional<int> limit = resumed ? exam->start.journal.timeLimit : line.timeLimit;
     if (limit) clock = std::make_unique<ExamClock>(form, view, *limit, usedBefore);
     facts.clock = clock.get();
     if (!line.results.isEmpty())
@@ -172,9 +155,9 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     QElapsedTimer opened;
     std::unique_ptr<ExamJournalKeeper> journal;
     if (exam) {
-        exam->journal.timeLimit = limit;
+        exam->start.journal.timeLimit = limit;
         journal = std::make_unique<ExamJournalKeeper>(
-            journalPath, exam->journal, form, &view, [&clock, &opened, usedBefore] {
+            journalPath, exam->start.journal, form, &view, [&clock, &opened, usedBefore] {
                 return clock ? clock->usedSeconds() : SecondsSince(opened, usedBefore);
             });
         ApplyExamRules(form, view, *journal, [&form, &keeper, &facts] {
