@@ -6,7 +6,6 @@
 // busy machine the wall time's tail is mostly other programs' turns); the
 // platform is Qt's usual choice (QT_QPA_PLATFORM).
 
-#include "bank/question_bank.h"
 #include "platform/random_source.h"
 #include "shipped/shipped_bank.h"
 #include "view/form_view.h"
@@ -81,10 +80,8 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    QuestionBank bank;
-    bank.Load(ShippedBank());
     ClockRandom random(1u);
-    VORN_Prazno form(bank, random);
+    VORN_Prazno form(ShippedBank(), random);
     form.Form_Load();
     CountedView view(form);
     view.show();

@@ -2,10 +2,9 @@
 // start of a run, an answer, a move forward, grading and a move in review.
 // Each figure is the handler alone; building the form around it is not timed.
 
-#include "bank/question_bank.h"
+#include "events/vorn_prazno.h"
 #include "platform/random_source.h"
 #include "shipped/shipped_bank.h"
-#include "window/vorn_prazno.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,11 +22,8 @@ const BankContent& Shipped() {
 
 // The shipped test with its form, before Form_Load; the seed fixes the draws.
 struct Run {
-    QuestionBank bank;
     ClockRandom random{1u};
-    VORN_Prazno form{bank, random};
-
-    Run() { bank.Load(Shipped()); }
+    VORN_Prazno form{Shipped(), random};
 };
 
 std::unique_ptr<Run> Started() {

@@ -4,8 +4,8 @@
 // Prints the time, the peak resident memory of the process (writing the file
 // included) and the length of what the report told on stderr.
 
-#include "results/result_record.h"
-#include "results/results_reading.h"
+#include "record/result_record.h"
+#include "record/results_reading.h"
 #include "timed_report.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 // memory of the process, writing the file included. Run it with fewer
 // attempts to see that memory follows the students, not the records.
 
-#include "results/result_record.h"
+#include "record/result_record.h"
 #include "timed_report.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 // the results folder, and the run it holds taken up over the shipped test and
 // over a pool drawn from it. It must never crash, hang or leak.
 
-#include "results/exam_start.h"
+#include "exam/exam_start.h"
 #include "shipped/shipped_bank.h"
 
 #include <cstddef>

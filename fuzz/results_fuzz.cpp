@@ -3,9 +3,9 @@
 // figures and every report over what was counted. It must never crash, hang
 // or leak.
 
-#include "results/results_reading.h"
-#include "results/results_report.h"
-#include "results/results_tally.h"
+#include "record/results_reading.h"
+#include "report/results_report.h"
+#include "report/results_tally.h"
 
 #include <QBuffer>
 #include <cstddef>

@@ -4,7 +4,7 @@
 // and messages are Bulgarian, as the window is. The toolkit's own options
 // (-platform, -display, ...) are accepted and left to it.
 
-#include "results/marks.h"
+#include "report/marks.h"
 
 #include <QString>
 #include <QStringList>

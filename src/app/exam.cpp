@@ -1,8 +1,8 @@
 #include "exam.h"
 
+#include "events/vorn_prazno.h"
+#include "exam/exam_questions.h"
 #include "view/messages.h"
-#include "window/exam_questions.h"
-#include "window/vorn_prazno.h"
 
 #include <QDir>
 

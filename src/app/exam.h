@@ -5,8 +5,8 @@
 // every answer and every 15 seconds.
 
 #include "bank/bank_content.h"
-#include "platform/held_lock.h"
-#include "results/exam_start.h"
+#include "exam/exam_start.h"
+#include "exam/held_lock.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,13 +1,14 @@
 #include "play.h"
 
 #include "bank/bank_check.h"
+#include "bank/bank_fingerprint.h"
 #include "bank/bank_limits.h"
 #include "bank_commands.h"
+#include "events/vorn_prazno.h"
 #include "exam.h"
 #include "platform/exit_status.h"
 #include "platform/headless_gui.h"
-#include "results/bank_fingerprint.h"
-#include "results/run_record.h"
+#include "record/run_record.h"
 #include "results_saving.h"
 #include "view/exam_clock.h"
 #include "view/first_frame.h"
@@ -15,7 +16,6 @@
 #include "view/messages.h"
 #include "view/startup.h"
 #include "view/student_dialog.h"
-#include "window/vorn_prazno.h"
 
 #include <QApplication>
 
@@ -86,10 +86,8 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     // A refused bank is told on standard error, then in a box.
     const QString refusal = ReadAndTell(line.bank, loaded);
 
-    QuestionBank bank;
-    bank.Load(loaded.content);
     ClockRandom random(line.seed);
-    VORN_Prazno form(bank, random);
+    VORN_Prazno form(loaded.content, random);
     if (!refusal.isEmpty()) {
         ShowErrorBoxAndWait(form.controls().Caption, refusal);
         return kExitRefused;

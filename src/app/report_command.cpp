@@ -3,9 +3,9 @@
 #include "bank/bank_file.h"
 #include "platform/exit_status.h"
 #include "platform/text.h"
-#include "results/results_reading.h"
-#include "results/results_report.h"
-#include "results/results_tally.h"
+#include "record/results_reading.h"
+#include "report/results_report.h"
+#include "report/results_tally.h"
 
 #include <QDir>
 #include <QFileInfo>

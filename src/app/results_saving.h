@@ -5,8 +5,8 @@
 // file in the user's data folder, or, if even that fails, written to standard
 // error. The result on screen is never touched.
 
-#include "results/result_record.h"
-#include "results/results_file.h"
+#include "record/result_record.h"
+#include "record/results_file.h"
 
 #include <QPointer>
 #include <QString>

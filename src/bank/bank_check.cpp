@@ -2,7 +2,7 @@
 
 #include "bank_limits.h"
 #include "bank_pictures.h"
-#include "question_bank.h"
+#include "bank_settings.h"
 
 #include <QSet>
 
@@ -48,8 +48,8 @@ public:
             // The header's size is enough: decoding every picture here cost a sixth of
             // the player's start. Pictures from files were decoded once, when read.
             const QSize s = DeclaredSize(question.picture->encoded);
-            const int width = static_cast<int>(QuestionBank::kPictureAreaWidth) / kTwipsPerPixel;
-            const int height = static_cast<int>(QuestionBank::kPictureAreaHeight) / kTwipsPerPixel;
+            const int width = static_cast<int>(kPictureAreaWidth) / kTwipsPerPixel;
+            const int height = static_cast<int>(kPictureAreaHeight) / kTwipsPerPixel;
             if (s.isValid() && (s.width() > width || s.height() > height))
                 add({.severity = BankIssue::Severity::Note,
                      .question = q,

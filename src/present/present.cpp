@@ -2,7 +2,7 @@
 // and the result and verdict labels.
 
 #include "present.h"
-#include "window/option_columns.h"
+#include "form/option_columns.h"
 
 namespace vorn {
 
@@ -11,7 +11,7 @@ namespace {
 // What both modes show of the question at the current position: its text, as
 // many option boxes and buttons as it has options, in its drawn order, the
 // earlier choice selected, and its picture.
-void ShowQuestion(const TestRun& run, FormControls& form) {
+void ShowQuestion(const Attempt& run, FormControls& form) {
     const int Q = run.currentQuestion();
     const int k = run.optionCount(Q);
     form.Text2(0).Text = run.question(Q).text;
@@ -38,7 +38,7 @@ void ShowQuestion(const TestRun& run, FormControls& form) {
 }
 
 // Test mode: the indicator tells whether the position has an answer.
-void ShowTestMarks(const TestRun& run, FormControls& form) {
+void ShowTestMarks(const Attempt& run, FormControls& form) {
     const bool answered = run.judgement(run.currentPosition()) != Judgement::Unanswered;
     form.Picture1.BackColor = answered ? kGreen : kRed;
 }
@@ -46,7 +46,7 @@ void ShowTestMarks(const TestRun& run, FormControls& form) {
 // Review: the correct option green, the chosen one green or red over it, the
 // indicator green only for a right answer, and the explanation, or the note
 // that there was no answer.
-void ShowReviewMarks(const TestRun& run, FormControls& form) {
+void ShowReviewMarks(const Attempt& run, FormControls& form) {
     const int p = run.currentPosition();
     const int Q = run.currentQuestion();
     for (int slot = 0; slot < 5; ++slot)
@@ -84,7 +84,7 @@ void ShowGraded(const GradeResult& grade, const RunSettings& settings, FormContr
 
 } // namespace
 
-void Present(const TestRun& run, FormControls& form) {
+void Present(const Attempt& run, FormControls& form) {
     form.Label1(0).Caption = run.settings().title;
     form.Text2(6).Visible = run.settings().phrasePreview;
     ShowProgress(run, form);

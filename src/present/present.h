@@ -10,15 +10,15 @@
 //   show_progress.cpp    the position and answered bars, the counter
 //   filled_phrase.cpp    the question's sentence with the chosen option
 
-#include "run/test_run.h"
-#include "window/form_controls.h"
+#include "form/form_controls.h"
+#include "run/attempt.h"
 
 namespace vorn {
 
-void Present(const TestRun& run, FormControls& form);
+void Present(const Attempt& run, FormControls& form);
 
 // The bars and the counter of answers.
-void ShowProgress(const TestRun& run, FormControls& form);
+void ShowProgress(const Attempt& run, FormControls& form);
 
 // The question text with its blank (the first run of "_") filled by `option`.
 QString FilledPhrase(const QString& question, const QString& option);

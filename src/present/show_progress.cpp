@@ -23,7 +23,7 @@ void LayOutBar(ControlArray<Shape>& bar, Twips left, float R, int done, int tota
 
 } // namespace
 
-void ShowProgress(const TestRun& run, FormControls& form) {
+void ShowProgress(const Attempt& run, FormControls& form) {
     const int n = run.questionCount();
     const float R = form.Command1(1).Left + form.Command1(1).Width - 50;
     LayOutBar(form.Shape1, form.Command1(0).Left, R, run.currentPosition(), n);

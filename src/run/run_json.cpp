@@ -3,8 +3,8 @@
 // on reading, worked out again from the choices: a file whose parts disagree
 // is refused rather than trusted.
 
+#include "attempt.h"
 #include "platform/json_number.h"
-#include "test_run.h"
 
 #include <QJsonArray>
 #include <algorithm>
@@ -62,7 +62,7 @@ bool IsOrderOf(std::vector<int> numbers, int first, int count) {
 
 } // namespace
 
-QJsonObject TestRun::toJson() const {
+QJsonObject Attempt::toJson() const {
     QJsonArray orders, chosen, judgements;
     for (const OptionOrder& order : optionOrders_)
         orders.append(Numbers(order));
@@ -96,9 +96,9 @@ QJsonObject TestRun::toJson() const {
     return json;
 }
 
-std::optional<TestRun> TestRun::fromJson(const QJsonObject& json, const BankContent& bank,
+std::optional<Attempt> Attempt::fromJson(const QJsonObject& json, const BankContent& bank,
                                          QString* error) {
-    const auto refuse = [error](const QString& why) -> std::optional<TestRun> {
+    const auto refuse = [error](const QString& why) -> std::optional<Attempt> {
         if (error) *error = why;
         return std::nullopt;
     };
@@ -121,7 +121,7 @@ std::optional<TestRun> TestRun::fromJson(const QJsonObject& json, const BankCont
         for (int i = 0; i < pool; ++i)
             numbers.push_back(i);
     }
-    TestRun run = Prepared(bank, numbers);
+    Attempt run = Prepared(bank, numbers);
     const int n = run.questionCount();
     const auto order = NumbersOf(json.value("questionAt"));
     if (!order || !IsOrderOf(*order, 0, n))

@@ -1,10 +1,10 @@
 // The start of a run: the check question, the step of the question order and
 // every question's option order, drawn from one random sequence in that order.
 
+#include "attempt.h"
 #include "draws.h"
 #include "platform/program_error.h"
 #include "platform/text.h"
-#include "test_run.h"
 
 namespace vorn {
 
@@ -46,8 +46,8 @@ std::vector<int> DrawPoolQuestions(int pool, int count, RandomSource& random) {
     return drawn;
 }
 
-TestRun TestRun::Prepared(const BankContent& bank, const std::vector<int>& numbers) {
-    TestRun run;
+Attempt Attempt::Prepared(const BankContent& bank, const std::vector<int>& numbers) {
+    Attempt run;
     run.settings_ = RunSettingsOf(bank.settings);
     for (const int i : numbers) {
         run.questions_.push_back(bank.questions.at(static_cast<std::size_t>(i)));
@@ -64,9 +64,9 @@ TestRun TestRun::Prepared(const BankContent& bank, const std::vector<int>& numbe
     return run;
 }
 
-TestRun TestRun::Start(const BankContent& bank, RandomSource& random) {
+Attempt Attempt::Start(const BankContent& bank, RandomSource& random) {
     const int pool = static_cast<int>(bank.questions.size());
-    TestRun run = Prepared(bank, DrawPoolQuestions(pool, bank.draw.value_or(pool), random));
+    Attempt run = Prepared(bank, DrawPoolQuestions(pool, bank.draw.value_or(pool), random));
     const int n = run.questionCount();
     run.orderStep_ = DrawOrderStep(n, random);
     for (int i = 1; i <= n; ++i) {

@@ -4,7 +4,7 @@
 // the controls, worked out from the model. Nothing here reveals what the
 // examinee must not see: names come from what is on screen.
 
-#include "window/vorn_prazno.h"
+#include "events/vorn_prazno.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "exam_clock.h"
 
+#include "events/vorn_prazno.h"
 #include "form_view.h"
-#include "window/vorn_prazno.h"
 
 #include <QAccessible>
 #include <QApplication>

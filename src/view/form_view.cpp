@@ -2,13 +2,13 @@
 
 #include "accessibility.h"
 #include "bank/bank_pictures.h"
+#include "form/input_gate.h"
 #include "icon.h"
 #include "messages.h"
 #include "option_frame.h"
 #include "painted_buttons.h"
 #include "picture_area.h"
 #include "platform/exit_status.h"
-#include "platform/input_gate.h"
 #include "read_only_text_box.h"
 
 #include <QAccessible>

@@ -5,7 +5,7 @@
 // ("Text2(3)", "Option1(0)", "izhod(0)"); the hidden state lists have none. A
 // fault in an event ends the program with a message and kExitFault.
 
-#include "window/vorn_prazno.h"
+#include "events/vorn_prazno.h"
 
 #include <QMainWindow>
 #include <array>

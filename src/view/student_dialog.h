@@ -4,7 +4,7 @@
 // on the last, goes on; Esc or the close box ends it without a student. What
 // is wrong is said in the window itself, as plain text.
 
-#include "results/student.h"
+#include "record/student.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 // in the fallback file, and the result on screen stays as it was.
 
 #include "app/results_saving.h"
-#include "results/run_record.h"
+#include "record/run_record.h"
 #include "support/captured_stderr.h"
 #include "support/test_banks.h"
 #include "view/form_view.h"

@@ -4,9 +4,9 @@
 
 #include "bank/bank_check.h"
 #include "bank/bank_file.h"
-#include "results/bank_fingerprint.h"
-#include "results/record_consistency.h"
-#include "results/result_record.h"
+#include "bank/bank_fingerprint.h"
+#include "record/record_consistency.h"
+#include "record/result_record.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // refused with its place (line and column, or question) and a clear reason.
 
 #include "bank/bank_file.h"
+#include "bank/bank_fingerprint.h"
 #include "bank/bank_issue.h"
 #include "bank/bank_json.h"
-#include "results/bank_fingerprint.h"
 #include "support/pictures.h"
 #include "support/test_banks.h"
 

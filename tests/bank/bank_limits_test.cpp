@@ -60,10 +60,8 @@ TEST(BankLimits, SettingsMustBeSixItems) {
 }
 
 TEST(BankLimits, StartOnABrokenBankThrowsBeforeTouchingAnything) {
-    QuestionBank bank;
-    bank.Load(test::MakeBank({.questions = 4, .optionCounts = {4, 1}}));
     ScriptedRandom random; // empty: a start that drew anything would fail differently
-    VORN_Prazno form(bank, random);
+    VORN_Prazno form(test::MakeBank({.questions = 4, .optionCounts = {4, 1}}), random);
     EXPECT_THROW(form.Form_Load(), BankLimitError);
     EXPECT_EQ(form.run().questionCount(), 0) << "no run was started";
 }

@@ -4,7 +4,6 @@
 
 #include "bank/bank_check.h"
 #include "bank/bank_file.h"
-#include "bank/question_bank.h"
 #include "shipped/shipped_bank.h"
 
 #include <gtest/gtest.h>
@@ -28,27 +27,27 @@ LoadedBank LoadClean(const char* name) {
 } // namespace
 
 TEST(Examples, ExportedShippedTestReadsBackAsTheCompiledInBank) {
-    QuestionBank shipped, exported;
-    shipped.Load(ShippedBank());
-    exported.Load(LoadClean("parallelogram.vorn.json").content);
+    const BankContent shipped = ShippedBank();
+    const BankContent exported = LoadClean("parallelogram.vorn.json").content;
 
-    EXPECT_EQ(exported.List2.items(), shipped.List2.items());
-    EXPECT_EQ(exported.Text1(0).Text, shipped.Text1(0).Text);
-    for (int q = 0; q <= QuestionBank::kQuestionSlots; ++q)
-        EXPECT_EQ(exported.List1(q).items(), shipped.List1(q).items()) << "List1(" << q << ")";
-    for (int k = kMinOptions; k <= kMaxOptions; ++k)
-        EXPECT_EQ(exported.Poredica(k).items(), shipped.Poredica(k).items());
-    for (int q = 0; q <= QuestionBank::kPictureSlots; ++q) {
-        EXPECT_EQ(exported.Obqsnenie(q).items(), shipped.Obqsnenie(q).items()) << q;
-        const Picture& a = exported.Picture1(q).Picture;
-        const Picture& b = shipped.Picture1(q).Picture;
-        ASSERT_EQ(bool(a), bool(b)) << "Picture1(" << q << ")";
-        if (a) {
-            EXPECT_EQ(a->encoded, b->encoded) << "Picture1(" << q << ") bytes";
+    EXPECT_EQ(exported.settings, shipped.settings);
+    EXPECT_EQ(exported.authorNote, shipped.authorNote);
+    ASSERT_EQ(exported.questions.size(), shipped.questions.size());
+    for (std::size_t q = 0; q < shipped.questions.size(); ++q) {
+        const Question& a = exported.questions[q];
+        const Question& b = shipped.questions[q];
+        EXPECT_EQ(a.text, b.text) << q;
+        EXPECT_EQ(a.options, b.options) << q;
+        EXPECT_EQ(a.key, b.key) << q;
+        EXPECT_EQ(a.explanation, b.explanation) << q;
+        ASSERT_EQ(bool(a.picture), bool(b.picture)) << "picture of " << q;
+        if (a.picture) {
+            EXPECT_EQ(a.picture->encoded, b.picture->encoded) << "picture bytes of " << q;
         }
         // Pictures shared in one are shared in the other.
-        for (int r = 1; r < q; ++r)
-            EXPECT_EQ(a && a == exported.Picture1(r).Picture, b && b == shipped.Picture1(r).Picture)
+        for (std::size_t r = 0; r < q; ++r)
+            EXPECT_EQ(a.picture && a.picture == exported.questions[r].picture,
+                      b.picture && b.picture == shipped.questions[r].picture)
                 << q << " and " << r;
     }
 }

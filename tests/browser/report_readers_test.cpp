@@ -9,9 +9,9 @@
 //   as numbers.
 
 #include "bank/bank_file.h"
+#include "bank/bank_fingerprint.h"
 #include "bank/bank_settings.h"
-#include "results/bank_fingerprint.h"
-#include "results/result_record.h"
+#include "record/result_record.h"
 #include "support/private_environment.h"
 
 #include <QDir>

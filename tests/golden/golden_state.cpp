@@ -1,11 +1,10 @@
 #include "golden_state.h"
 
-#include "bank/question_bank.h"
-#include "platform/input_gate.h"
+#include "events/vorn_prazno.h"
+#include "form/input_gate.h"
 #include "platform/random_source.h"
-#include "results/run_record.h"
+#include "record/run_record.h"
 #include "shipped/shipped_bank.h"
-#include "window/vorn_prazno.h"
 
 #include <QCryptographicHash>
 #include <random>
@@ -129,15 +128,13 @@ BankContent BankOfRun(int run, std::uint32_t seed) {
 }
 
 struct Player::Pieces {
-    QuestionBank bank;
     ClockRandom random;
     std::unique_ptr<VORN_Prazno> form;
     explicit Pieces(std::uint32_t seed) : random(seed) {}
 };
 
 Player::Player(int run, std::uint32_t seed) : parts_(std::make_unique<Pieces>(seed)) {
-    parts_->bank.Load(BankOfRun(run, seed));
-    parts_->form = std::make_unique<VORN_Prazno>(parts_->bank, parts_->random);
+    parts_->form = std::make_unique<VORN_Prazno>(BankOfRun(run, seed), parts_->random);
     parts_->form->Form_Load();
 }
 

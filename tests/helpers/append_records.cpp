@@ -3,8 +3,8 @@
 // user) and its own number (its seed), waiting for the lock as long as a
 // player does or WAIT_MS. Exits 1 at the first failure, naming it.
 
-#include "results/result_record.h"
-#include "results/results_file.h"
+#include "record/result_record.h"
+#include "record/results_file.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -31,8 +31,8 @@ TEST(FilledPhrase, TheFirstBlankTakesTheOptionAndLosesTheBlankAfterIt) {
 }
 
 TEST(Progress, BarsFollowTheNavigationButtons) {
-    const TestRun run =
-        test::StartTestRun(test::MakeBank({.questions = 3, .checkFlag = test::kCheckOff}),
+    const Attempt run =
+        test::StartAttempt(test::MakeBank({.questions = 3, .checkFlag = test::kCheckOff}),
                            test::StepThenIdentity(0.0f, 3));
     FormControls form;
     form.Command1(0).Left = 300;

@@ -41,7 +41,7 @@ BankContent BankOf(const BankShape& shape, std::mt19937& rng) {
 
 class Checker {
 public:
-    explicit Checker(const TestRun& run) : run_(run), start_(run) {
+    explicit Checker(const Attempt& run) : run_(run), start_(run) {
         const int n = run.questionCount();
         std::vector<bool> seen(static_cast<std::size_t>(n));
         for (int p = 0; p < n; ++p)
@@ -97,10 +97,10 @@ public:
     }
 
 private:
-    const TestRun& run_;
-    const TestRun start_;
+    const Attempt& run_;
+    const Attempt start_;
     std::vector<bool> wasAnswered_;
-    std::optional<TestRun> graded_;
+    std::optional<Attempt> graded_;
 };
 
 } // namespace
@@ -117,7 +117,7 @@ TEST(RandomUse, EveryInvariantHoldsAfterEveryEvent) {
         const BankShape& shape = kShapes[r % std::size(kShapes)];
         ClockRandom random(seed);
         random.Randomize();
-        TestRun run = TestRun::Start(BankOf(shape, rng), random);
+        Attempt run = Attempt::Start(BankOf(shape, rng), random);
         Checker checker(run);
         std::ostringstream events;
         std::string broken = checker.check();

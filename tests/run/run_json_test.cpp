@@ -13,9 +13,9 @@ using namespace vorn;
 
 namespace {
 
-std::optional<TestRun> ThroughText(const TestRun& run, const BankContent& bank, QString* error) {
+std::optional<Attempt> ThroughText(const Attempt& run, const BankContent& bank, QString* error) {
     const QByteArray text = QJsonDocument(run.toJson()).toJson();
-    return TestRun::fromJson(QJsonDocument::fromJson(text).object(), bank, error);
+    return Attempt::fromJson(QJsonDocument::fromJson(text).object(), bank, error);
 }
 
 } // namespace
@@ -33,7 +33,7 @@ TEST(RunJson, EveryMomentOfRandomRunsReadsBackEqual) {
              .optionCounts = counts});
         ClockRandom random(seed);
         random.Randomize();
-        TestRun run = TestRun::Start(bank, random);
+        Attempt run = Attempt::Start(bank, random);
         for (int e = 0; e < 60; ++e) {
             const unsigned roll = rng() % 20;
             if (roll < 9)
@@ -47,7 +47,7 @@ TEST(RunJson, EveryMomentOfRandomRunsReadsBackEqual) {
                 run.gradeNow();
             if (rng() % 6 != 0) continue;
             QString error;
-            const std::optional<TestRun> back = ThroughText(run, bank, &error);
+            const std::optional<Attempt> back = ThroughText(run, bank, &error);
             ASSERT_TRUE(back) << "seed " << seed << ": " << error.toStdString();
             ASSERT_EQ(*back, run) << "seed " << seed << ", event " << e;
             ++compared;
@@ -61,7 +61,7 @@ TEST(RunJson, EveryMomentOfRandomRunsReadsBackEqual) {
 TEST(RunJson, ARecordThatDoesNotFitTheBankOrItselfIsRefused) {
     // Step 3 over 4 questions; position 0 asks question 3, answered right.
     const BankContent bank = test::MakeBank({.questions = 4, .checkFlag = test::kCheckOff});
-    TestRun run = test::StartTestRun(bank, test::StepThenIdentity(0.1f, 4));
+    Attempt run = test::StartAttempt(bank, test::StepThenIdentity(0.1f, 4));
     run.choose(0);
     run.moveForward();
     run.choose(2);
@@ -101,9 +101,9 @@ TEST(RunJson, ARecordThatDoesNotFitTheBankOrItselfIsRefused) {
     };
     for (const auto& c : cases) {
         QString error;
-        EXPECT_FALSE(TestRun::fromJson(c.json, c.bank, &error)) << c.what;
+        EXPECT_FALSE(Attempt::fromJson(c.json, c.bank, &error)) << c.what;
         EXPECT_FALSE(error.isEmpty()) << c.what;
     }
     QString error;
-    EXPECT_EQ(TestRun::fromJson(good, bank, &error), run) << error.toStdString();
+    EXPECT_EQ(Attempt::fromJson(good, bank, &error), run) << error.toStdString();
 }

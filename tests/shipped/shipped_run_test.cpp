@@ -22,7 +22,7 @@ std::unique_ptr<test::Run> StartShipped() {
 
 TEST(ShippedRun, HasTwentyOneQuestionsTheLastBeingTheFirstAgain) {
     const auto run = StartShipped();
-    const TestRun& r = run->form->run();
+    const Attempt& r = run->form->run();
     EXPECT_EQ(r.questionCount(), 21);
     EXPECT_EQ(r.orderStep(), 2);
     EXPECT_EQ(r.checkCopy(), 20);
@@ -39,17 +39,17 @@ TEST(ShippedRun, HasTwentyOneQuestionsTheLastBeingTheFirstAgain) {
 TEST(ShippedRun, FirstPositionShowsItsQuestionWithPictureAndFourOptions) {
     const auto run = StartShipped();
     const VORN_Prazno& f = *run->form;
-    const QuestionBank& bank = run->bank;
     // Step 2: position 0 asks question number 2, the third of the bank.
     ASSERT_EQ(f.run().currentQuestion(), 2);
-    EXPECT_EQ(f.controls().Text2(0).Text, bank.List1(3).List(0));
-    EXPECT_EQ(f.controls().Picture2.Picture, bank.Picture1(3).Picture);
+    const Question& third = run->bank.questions[2];
+    EXPECT_EQ(f.controls().Text2(0).Text, third.text);
+    EXPECT_EQ(f.controls().Picture2.Picture, third.picture);
     ASSERT_NE(f.controls().Picture2.Picture, nullptr);
     QStringList shown;
     for (int i = 1; i <= 4; ++i)
         shown << f.controls().Text2(i).Text;
     shown.sort();
-    QStringList stored = bank.List1(3).items().mid(1);
+    QStringList stored = third.options;
     stored.sort();
     EXPECT_EQ(shown, stored);
     EXPECT_GE(test::KeySlot(f), 0) << "the key is one of the options shown";

@@ -33,7 +33,7 @@ BankContent MakeBank(const BankOptions& options) {
 
 std::unique_ptr<Run> StartRun(const BankContent& content, const std::vector<float>& values) {
     auto run = std::make_unique<Run>();
-    run->bank.Load(content);
+    run->bank = content;
     run->random = Scripted(values);
     run->form = std::make_unique<VORN_Prazno>(run->bank, run->random);
     run->form->Form_Load();
@@ -57,9 +57,9 @@ ScriptedRandom Scripted(const std::vector<float>& values) {
     return random;
 }
 
-TestRun StartTestRun(const BankContent& content, const std::vector<float>& values) {
+Attempt StartAttempt(const BankContent& content, const std::vector<float>& values) {
     ScriptedRandom random = Scripted(values);
-    return TestRun::Start(content, random);
+    return Attempt::Start(content, random);
 }
 
 QString RunState(const VORN_Prazno& form) {

@@ -2,10 +2,9 @@
 // Banks built inside the tests, and a form started on them with an exact
 // random sequence.
 
-#include "bank/question_bank.h"
+#include "events/vorn_prazno.h"
 #include "platform/random_source.h"
 #include "support/qt_printers.h"
-#include "window/vorn_prazno.h"
 
 #include <memory>
 #include <vector>
@@ -32,7 +31,7 @@ BankContent MakeBank(const BankOptions& options = {});
 // A started run: the form over its bank after Form_Load, with the random
 // values given (the order step first, then one per question).
 struct Run {
-    QuestionBank bank;
+    BankContent bank;
     ScriptedRandom random;
     std::unique_ptr<VORN_Prazno> form;
 };
@@ -58,6 +57,6 @@ QString RunState(const VORN_Prazno& form);
 ScriptedRandom Scripted(const std::vector<float>& values);
 
 // A run started on its own, with the random values given.
-TestRun StartTestRun(const BankContent& content, const std::vector<float>& values);
+Attempt StartAttempt(const BankContent& content, const std::vector<float>& values);
 
 } // namespace vorn::test

@@ -1,0 +1,32 @@
+# vorn_layer(NAME USES LOWER...): the library vorn-NAME from src/NAME/*.cpp,
+# linked to the layers it uses. Its include root holds links to src/NAME and
+# to every folder below it that it may use, and nothing else, so that
+# #include "FOLDER/..." resolves only for an allowed folder.
+
+set(VORN_LAYER_ROOTS ${CMAKE_BINARY_DIR}/layers)
+
+function(vorn_layer name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "USES")
+  set(allowed ${name})
+  foreach(lower ${arg_USES})
+    list(APPEND allowed ${VORN_LAYER_${lower}_ALLOWED})
+  endforeach()
+  list(REMOVE_DUPLICATES allowed)
+  set(VORN_LAYER_${name}_ALLOWED ${allowed} CACHE INTERNAL "")
+
+  set(root ${VORN_LAYER_ROOTS}/${name})
+  file(REMOVE_RECURSE ${root})
+  file(MAKE_DIRECTORY ${root})
+  foreach(folder ${allowed})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${root}/${folder} SYMBOLIC)
+  endforeach()
+
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
+  add_library(vorn-${name} STATIC ${sources})
+  # PUBLIC: a user's own root holds these folders too, so the headers it
+  # includes from this layer find theirs.
+  target_include_directories(vorn-${name} PUBLIC ${root})
+  foreach(lower ${arg_USES})
+    target_link_libraries(vorn-${name} PUBLIC vorn-${lower})
+  endforeach()
+endfunction()

@@ -1,0 +1,45 @@
+#include "bank_fingerprint.h"
+
+#include "bank_json.h"
+#include "bank_settings.h"
+
+#include <QCryptographicHash>
+#include <map>
+
+namespace vorn {
+
+QString BankSha256(const BankContent& content) {
+    // Equal bytes get one name, whichever picture object holds them.
+    std::map<QByteArray, QString> names;
+    std::vector<QByteArray> pictures;
+    int q = 0;
+    for (const Question& question : content.questions) {
+        ++q;
+        if (!question.picture || names.count(question.picture->encoded)) continue;
+        names[question.picture->encoded] = QStringLiteral("q%1").arg(q, 2, 10, QLatin1Char('0'));
+        pictures.push_back(question.picture->encoded);
+    }
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    // The text of version 1, whatever the program writes now, with the settings
+    // in the usual wording: a test keeps its fingerprint, and its results stay
+    // together, across versions of the player and of the bank's format.
+    BankContent canonical = content;
+    if (canonical.settings.size() == kSettingsItems) {
+        const RunSettings s = RunSettingsOf(canonical.settings);
+        canonical.settings = MakeSettings(s.title, {.phrase = s.phrasePreview,
+                                                    .check = s.addsCheckQuestion,
+                                                    .explanation = s.explanations,
+                                                    .navigation = s.reviewNavigation,
+                                                    .checkVerdict = s.showsVerdict});
+    }
+    hash.addData(WriteBankJson(
+        canonical, [&names](const Picture& picture) { return names.at(picture->encoded); }, 1));
+    for (const QByteArray& picture : pictures) {
+        // Each picture's length first, so that where one ends is part of the hash.
+        hash.addData(QByteArray::number(picture.size()) + '\n');
+        hash.addData(picture);
+    }
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+} // namespace vorn

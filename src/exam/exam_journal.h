@@ -1,0 +1,66 @@
+#pragma once
+// The exam's journal: what a crash or a power cut must not take. While a
+// student answers (--exam with --results), the run, the time used and the
+// attempt are kept in a small JSON file beside the results file, written
+// whole, synced and put in place at once, after every answer and every 15
+// seconds. Starting again with the same bank and student finds it and goes on
+// with the same run; once graded it stays as the count of attempts.
+//
+//   {"format":"vorn-journal","version":1,"program":"1.0",
+//    "bank":"<sha256>","student":{"name","class","number"},
+//    "attempt":1,"graded":0,"state":"open"|"graded"|"abandoned",
+//    "seed":42,"timeLimit":2400|null,"timeUsed":75,"run":{...}}
+
+#include "record/student.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+namespace vorn {
+
+inline constexpr int kJournalSeconds = 15; // the time used is written this often
+
+struct Journal {
+    enum class State { Open, Graded, Abandoned };
+    QString program; // the version that wrote it
+    QString bankSha256;
+    Student student;
+    int attempt = 1; // this attempt, 1-based
+    int graded = 0;  // graded attempts, this one included once graded
+    State state = State::Open;
+    std::uint32_t seed = 0;
+    std::optional<int> timeLimit; // seconds
+    int timeUsed = 0;             // seconds
+    QJsonObject run;              // Attempt::toJson
+
+    bool operator==(const Journal&) const = default;
+};
+
+// "<results file>.<12 hex of the bank>-<12 hex of class and name>.journal":
+// beside the results file, one per bank and student, a name safe on any file
+// system whatever the student typed.
+QString JournalPath(const QString& resultsPath, const QString& bankSha256, const Student& student);
+
+QByteArray JournalBytes(const Journal& journal);
+
+struct NoJournal {};
+struct UnreadableJournal {
+    QString why; // Bulgarian
+};
+// Read, or none there, or a file that is not a journal this program can read.
+std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& path);
+// The same for the bytes of a file.
+std::variant<Journal, UnreadableJournal> JournalFromBytes(const QByteArray& bytes);
+
+// Writes the journal whole and synced, replacing the last one at once; the
+// problem in Bulgarian when it could not.
+std::optional<QString> WriteJournal(const QString& path, const Journal& journal);
+
+// Moves a journal that will not be used out of the way, never deleting it:
+// "<path>.<UTC time>.kept". The new name, or none when it could not be moved.
+std::optional<QString> KeepJournalAside(const QString& path);
+
+} // namespace vorn

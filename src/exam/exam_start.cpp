@@ -1,0 +1,85 @@
+#include "exam_start.h"
+
+namespace vorn {
+
+namespace {
+
+Journal NewAttempt(const ExamFacts& facts, int attempt, int graded) {
+    Journal journal;
+    journal.program = facts.program;
+    journal.bankSha256 = facts.bankSha256;
+    journal.student = facts.student;
+    journal.attempt = attempt;
+    journal.graded = graded;
+    return journal;
+}
+
+// A journal found under this bank's and student's name that is not theirs.
+std::optional<QString> NotTheirs(const Journal& journal, const ExamFacts& facts) {
+    if (journal.bankSha256 != facts.bankSha256) return QStringLiteral("Дневникът е от друг тест.");
+    if (journal.student.name != facts.student.name ||
+        journal.student.className != facts.student.className)
+        return QStringLiteral("Дневникът е на %1.").arg(StudentCaption(journal.student));
+    return std::nullopt;
+}
+
+QString Times(int n) {
+    return n == 1 ? QStringLiteral("1 път") : QStringLiteral("%1 пъти").arg(n);
+}
+
+} // namespace
+
+std::variant<ExamStart, ExamRefusal>
+DecideExamStart(const JournalRead& read, const BankContent& bank, const ExamFacts& facts) {
+    if (std::holds_alternative<NoJournal>(read))
+        return ExamStart{NewAttempt(facts, 1, 0), std::nullopt, false, {}};
+    // Nothing in it can be trusted, not even the count of attempts; it is
+    // kept for the teacher to look at.
+    if (const auto* unreadable = std::get_if<UnreadableJournal>(&read))
+        return ExamStart{NewAttempt(facts, 1, 0), std::nullopt, true,
+                         QStringLiteral("Дневникът на предишен опит не може да се прочете (%1); "
+                                        "запазен е настрана за учителя. Тестът започва отначало.")
+                             .arg(unreadable->why)};
+    const Journal& journal = std::get<Journal>(read);
+    if (const auto why = NotTheirs(journal, facts)) return ExamRefusal{*why, true};
+
+    if (journal.state == Journal::State::Open) {
+        // A run is taken up again only by the program that wrote it.
+        if (journal.program != facts.program)
+            return ExamRefusal{
+                QStringLiteral(
+                    "Започнатият опит е записан от версия %1 на програмата, а тази е %2.")
+                    .arg(journal.program, facts.program),
+                true};
+        QString error;
+        if (auto run = Attempt::fromJson(journal.run, bank, &error)) {
+            Journal resumed = journal;
+            resumed.student.number = facts.student.number;
+            return ExamStart{resumed, std::move(run), false, {}};
+        }
+        return ExamRefusal{QStringLiteral("Започнатият опит не пасва на теста: %1.").arg(error),
+                           true};
+    }
+    if (journal.graded >= facts.attempts)
+        return ExamRefusal{QStringLiteral("Този тест вече е оценен %1 за %2, а разрешените "
+                                          "опити са %3.")
+                               .arg(Times(journal.graded), StudentCaption(facts.student))
+                               .arg(facts.attempts),
+                           false};
+    return ExamStart{
+        NewAttempt(facts, journal.attempt + 1, journal.graded), std::nullopt, false, {}};
+}
+
+ExamStart FreshAttemptAfter(const JournalRead& read, const ExamFacts& facts) {
+    // The journal set aside still said how many attempts were made; where it
+    // could be read, the count goes on from it.
+    const auto* journal = std::get_if<Journal>(&read);
+    const bool same = journal && !NotTheirs(*journal, facts);
+    return ExamStart{same ? NewAttempt(facts, journal->attempt + 1, journal->graded)
+                          : NewAttempt(facts, 1, 0),
+                     std::nullopt,
+                     !std::holds_alternative<NoJournal>(read),
+                     {}};
+}
+
+} // namespace vorn

@@ -1,0 +1,44 @@
+#pragma once
+// How an exam starts, from what its journal says: a first attempt, the same
+// run again after a crash, the next attempt, or no start at all when the
+// attempts are used up or the journal belongs to something else.
+
+#include "bank/bank_content.h"
+#include "exam_journal.h"
+#include "run/attempt.h"
+
+#include <QString>
+#include <optional>
+#include <variant>
+
+namespace vorn {
+
+struct ExamStart {
+    Journal journal;            // this attempt, to be kept from here on
+    std::optional<Attempt> run; // the run left open, to go on with; none: a new run
+    bool keepOldAside = false;  // the file there is not this attempt's and must be moved first
+    QString notice;             // for the student before the test; empty: none
+};
+
+struct ExamRefusal {
+    QString message;             // Bulgarian, for the student
+    bool mayStartAfresh = false; // the student may choose a new attempt instead
+};
+
+struct ExamFacts {
+    QString program;
+    QString bankSha256;
+    Student student;
+    int attempts = 1; // graded attempts allowed
+};
+
+using JournalRead = std::variant<NoJournal, Journal, UnreadableJournal>;
+
+std::variant<ExamStart, ExamRefusal>
+DecideExamStart(const JournalRead& read, const BankContent& bank, const ExamFacts& facts);
+
+// The start after the student chose a new attempt over a journal refused
+// with mayStartAfresh.
+ExamStart FreshAttemptAfter(const JournalRead& read, const ExamFacts& facts);
+
+} // namespace vorn

@@ -1,0 +1,287 @@
+#include "results_tally.h"
+
+#include "bank/bank_fingerprint.h"
+#include "question_flags.h"
+
+#include <QCollator>
+#include <QHash>
+#include <algorithm>
+
+namespace vorn {
+
+namespace {
+
+// Where an attempt stands among a student's attempts on a bank.
+struct AttemptOrder {
+    std::optional<int> attempt;
+    QDateTime time;
+    qint64 sequence = 0; // the order the records were read in
+
+    bool before(const AttemptOrder& other) const {
+        if (attempt && other.attempt && *attempt != *other.attempt)
+            return *attempt < *other.attempt;
+        if (time != other.time) return time < other.time;
+        return sequence < other.sequence;
+    }
+};
+
+struct StudentState {
+    Student who;
+    int attempts = 0;
+    AttemptOrder firstOrder, lastOrder;
+    AttemptFigures first, last;
+    std::optional<AttemptOrder> finishedOrder;
+    ScoredAttempt finished;
+};
+
+constexpr qsizetype kScannedOptions = 8;
+
+struct QuestionState {
+    int number = 0;
+    QString id;
+    QString text;
+    QStringList options; // the key first
+    QHash<QString, int> optionIndex;
+
+    int optionOf(const QString& text) {
+        // Most questions have a handful of options: a look at each is faster than a hash.
+        if (options.size() <= kScannedOptions) {
+            for (qsizetype i = 0; i < options.size(); ++i)
+                if (options[i].size() == text.size() && options[i] == text)
+                    return static_cast<int>(i);
+        } else if (const auto it = optionIndex.constFind(text); it != optionIndex.cend()) {
+            return *it;
+        }
+        const auto index = static_cast<int>(options.size());
+        options.append(text);
+        if (options.size() == kScannedOptions + 1)
+            for (qsizetype i = 0; i < options.size(); ++i)
+                optionIndex.insert(options[i], static_cast<int>(i));
+        else if (options.size() > kScannedOptions + 1)
+            optionIndex.insert(text, index);
+        return index;
+    }
+};
+
+bool Answered(const AnswerRecord& answer) {
+    return answer.chosen && !answer.chosen->isEmpty();
+}
+
+Student WhoOf(const ResultRecord& record) {
+    return record.student ? *record.student : Student{record.run.user, {}, {}};
+}
+
+QString StudentKey(const ResultRecord& record) {
+    if (!record.student) return QStringLiteral("\x1e") + record.run.user;
+    return record.student->className + u'\x1f' + record.student->name + u'\x1f' +
+           record.student->number;
+}
+
+std::optional<bool> CheckAgrees(const ResultRecord& record) {
+    if (!record.check) return std::nullopt;
+    for (const AnswerRecord& answer : record.questions)
+        if (answer.number == record.check->number)
+            return Answered(answer) == Answered(*record.check) &&
+                   (!Answered(answer) || *answer.chosen == *record.check->chosen);
+    return std::nullopt;
+}
+
+AttemptFigures AttemptOf(const ResultRecord& record, const MarkScale& marks) {
+    return {.grade = record.grade,
+            .mark = MarkOf(record.grade.score, record.grade.total, marks),
+            .time = record.time,
+            .abandoned = record.abandoned,
+            .checkAgrees = CheckAgrees(record)};
+}
+
+// The k-th smallest percentage (0-based) of a histogram of percentages.
+int NthPercent(const std::array<int, 101>& counts, int k) {
+    for (int percent = 0; percent <= 100; ++percent) {
+        k -= counts[static_cast<std::size_t>(percent)];
+        if (k < 0) return percent;
+    }
+    return 100;
+}
+
+} // namespace
+
+struct ResultsTally::Bank {
+    QString title, sha256;
+    bool known = false; // the settings' bank: its questions and options are all known
+    int attempts = 0;
+    std::array<int, 101> percents{};
+    QHash<QString, StudentState> students;
+    std::vector<QuestionState> questions;
+    std::vector<int> byNumber; // a question's index by its number; -1: not seen yet
+
+    // Within one fingerprint a number always names the same question, so the
+    // number finds it without comparing texts; its id is the first one seen.
+    int questionOf(const QString& id, int number, const QString& key) {
+        const auto n = static_cast<std::size_t>(number);
+        if (n >= byNumber.size()) byNumber.resize(n + 1, -1);
+        if (byNumber[n] >= 0) return byNumber[n];
+        const auto index = byNumber[n] = static_cast<int>(questions.size());
+        questions.push_back(
+            {.number = number, .id = id, .text = {}, .options = {}, .optionIndex = {}});
+        questions.back().optionOf(key);
+        return index;
+    }
+
+    // The record's answers by the indices of their questions and options;
+    // every question and option it names is known from then on.
+    ScoredAttempt scored(const ResultRecord& record, bool keep) {
+        ScoredAttempt attempt;
+        if (keep) attempt.reserve(record.questions.size());
+        for (const AnswerRecord& answer : record.questions) {
+            const int index = questionOf(answer.id, answer.number, answer.key);
+            QuestionState& q = questions[static_cast<std::size_t>(index)];
+            // The key is the first option.
+            const int option = !Answered(answer) ? kUnanswered
+                               : answer.right    ? 0
+                                                 : q.optionOf(*answer.chosen);
+            if (keep)
+                attempt.push_back({.question = index, .option = option, .right = answer.right});
+        }
+        return attempt;
+    }
+};
+
+ResultsTally::ResultsTally(ReportSettings settings) : settings_(std::move(settings)) {
+    if (settings_.bank) givenSha256_ = BankSha256(*settings_.bank);
+}
+
+ResultsTally::~ResultsTally() = default;
+
+bool ResultsTally::bankMatched() const {
+    return std::any_of(banks_.begin(), banks_.end(),
+                       [](const std::unique_ptr<Bank>& bank) { return bank->known; });
+}
+
+ResultsTally::Bank& ResultsTally::bankOf(const ResultRecord& record) {
+    for (const std::unique_ptr<Bank>& bank : banks_)
+        if (bank->sha256 == record.run.bankSha256) return *bank;
+    auto bank = std::make_unique<Bank>();
+    bank->title = record.bankTitle;
+    bank->sha256 = record.run.bankSha256;
+    if (settings_.bank && bank->sha256 == givenSha256_) {
+        bank->known = true;
+        int number = 0;
+        for (const Question& question : settings_.bank->questions) {
+            ++number;
+            QuestionState& q = bank->questions[static_cast<std::size_t>(
+                bank->questionOf(QuestionIdOr(question.id, number), number, question.key))];
+            q.text = question.text;
+            for (const QString& option : question.options)
+                q.optionOf(option);
+        }
+    }
+    banks_.push_back(std::move(bank));
+    return *banks_.back();
+}
+
+void ResultsTally::add(const ResultRecord& record) {
+    if (!settings_.className.isEmpty() &&
+        (!record.student || record.student->className != settings_.className))
+        return;
+    ++counted_;
+    Bank& bank = bankOf(record);
+    ++bank.attempts;
+    ++bank.percents[static_cast<std::size_t>(std::clamp(record.grade.percent, 0, 100))];
+
+    const AttemptOrder order{record.attempt, record.run.time, sequence_++};
+    StudentState& student = bank.students[StudentKey(record)];
+    const bool firstSeen = student.attempts++ == 0;
+    if (firstSeen) student.who = WhoOf(record);
+    if (firstSeen || order.before(student.firstOrder)) {
+        student.firstOrder = order;
+        student.first = AttemptOf(record, settings_.marks);
+    }
+    if (firstSeen || student.lastOrder.before(order)) {
+        student.lastOrder = order;
+        student.last = AttemptOf(record, settings_.marks);
+    }
+    // Every record names its questions and chosen options, finished or not.
+    const bool firstFinished =
+        !record.abandoned && (!student.finishedOrder || order.before(*student.finishedOrder));
+    ScoredAttempt scored = bank.scored(record, firstFinished);
+    if (firstFinished) {
+        student.finishedOrder = order;
+        student.finished = std::move(scored);
+    }
+}
+
+std::vector<BankFigures> ResultsTally::figures() const {
+    QCollator collator{QLocale(QLocale::Bulgarian, QLocale::Bulgaria)};
+    collator.setNumericMode(true);
+    std::vector<BankFigures> figures;
+    for (const std::unique_ptr<Bank>& bank : banks_) {
+        BankFigures f;
+        f.title = bank->title;
+        f.sha256 = bank->sha256;
+        f.attempts = bank->attempts;
+        long long sum = 0;
+        for (int percent = 0; percent <= 100; ++percent) {
+            const int count = bank->percents[static_cast<std::size_t>(percent)];
+            sum += 1LL * percent * count;
+            f.bands[static_cast<std::size_t>(std::min(percent / 10, 10))] += count;
+        }
+        // sum / attempts in tenths: the share of sum in 100 × attempts.
+        f.meanTenths = ShareTenths(static_cast<int>(sum), 100 * bank->attempts);
+        f.medianTenths = (NthPercent(bank->percents, (bank->attempts - 1) / 2) +
+                          NthPercent(bank->percents, bank->attempts / 2)) *
+                         5;
+
+        std::vector<const StudentState*> students;
+        for (const StudentState& student : bank->students)
+            students.push_back(&student);
+        std::sort(students.begin(), students.end(), [&](const auto* a, const auto* b) {
+            for (const auto field : {&Student::className, &Student::number, &Student::name})
+                if (const int order = collator.compare(a->who.*field, b->who.*field))
+                    return order < 0;
+            return false;
+        });
+        std::vector<ScoredAttempt> finished;
+        for (const StudentState* student : students) {
+            f.students.push_back({.who = student->who,
+                                  .attempts = student->attempts,
+                                  .first = student->first,
+                                  .last = student->attempts > 1
+                                              ? std::optional<AttemptFigures>(student->last)
+                                              : std::nullopt});
+            if (student->finishedOrder) finished.push_back(student->finished);
+        }
+
+        std::vector<int> optionCounts;
+        for (const QuestionState& q : bank->questions)
+            optionCounts.push_back(static_cast<int>(q.options.size()));
+        const ItemAnalysis analysis = AnalyseItems(finished, optionCounts);
+        f.test = analysis.test;
+        for (std::size_t i = 0; i < bank->questions.size(); ++i) {
+            const QuestionState& q = bank->questions[i];
+            QuestionFigures question{.number = q.number,
+                                     .id = q.id,
+                                     .text = q.text,
+                                     .key = q.options.front(),
+                                     .statistics = analysis.items[i],
+                                     .options = {},
+                                     .flags = {}};
+            for (qsizetype o = 0; o < q.options.size(); ++o)
+                question.options.push_back({.text = q.options[o],
+                                            .key = o == 0,
+                                            .statistics = analysis.options[i][std::size_t(o)]});
+            question.flags = FlagsOf(question, bank->known);
+            f.questions.push_back(std::move(question));
+        }
+        // The hardest first; a question no finished attempt asked goes last.
+        std::stable_sort(f.questions.begin(), f.questions.end(), [](const auto& a, const auto& b) {
+            const auto& fa = a.statistics.facility;
+            const auto& fb = b.statistics.facility;
+            if (fa.has_value() != fb.has_value()) return fa.has_value();
+            return fa && *fa < *fb;
+        });
+        figures.push_back(std::move(f));
+    }
+    return figures;
+}
+
+} // namespace vorn

@@ -1,0 +1,88 @@
+// The author notice, the exit command and the close box.
+
+#include "support/test_banks.h"
+#include "view/form_view.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+namespace {
+
+QAction* MenuAction(const FormView& view, const QString& name) {
+    for (QAction* a : view.menuBar()->actions())
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+std::unique_ptr<test::Run> Started() {
+    return test::StartRun(test::MakeBank(), test::StepThenIdentity(0.0f, 21));
+}
+
+} // namespace
+
+TEST(AuthorNotice, ReplacesTheHelpTextAndNothingElseTwiceTheSameWithThePublisherOfTheBank) {
+    const struct {
+        const char* publisher;
+        const char* notice;
+        const char* caption;
+    } cases[] = {
+        {"", "ВОРН - Сорвелин, версия " VORN_VERSION ".", "ВОРН - Сорвелин"},
+        {"https://school.example/", "За повече информация посетете https://school.example/.",
+         "https://school.example/    ВОРН - Сорвелин"},
+    };
+    for (const auto& c : cases) {
+        BankContent bank = test::MakeBank();
+        bank.publisher = QString::fromUtf8(c.publisher);
+        const auto run = test::StartRun(bank, test::StepThenIdentity(0.0f, 21));
+        VORN_Prazno& f = *run->form;
+        FormView view(f);
+        const QString state = test::RunState(f);
+        const QString question = f.controls().Text2(0).Text;
+        QAction* author = MenuAction(view, "autor");
+        ASSERT_NE(author, nullptr);
+        const QString notice = QString::fromUtf8(c.notice);
+        for (int twice = 0; twice < 2; ++twice) {
+            author->trigger();
+            EXPECT_EQ(f.controls().Text1(0).Text, notice);
+        }
+        EXPECT_EQ(view.findChild<QPlainTextEdit*>("Text1(0)")->toPlainText(), notice);
+        EXPECT_EQ(test::RunState(f), state);
+        EXPECT_EQ(f.controls().Text2(0).Text, question);
+        EXPECT_EQ(view.windowTitle(), QString::fromUtf8(c.caption));
+    }
+}
+
+TEST(Exit, MenuCommandEndsTheEventLoopWithStatusZeroRightAfterStart) {
+    const auto run = Started();
+    FormView view(*run->form);
+    view.show();
+    QAction* exit = MenuAction(view, "izhod(0)");
+    ASSERT_NE(exit, nullptr);
+    QTimer::singleShot(0, exit, &QAction::trigger);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); }); // a hang fails, not blocks
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(Exit, InReviewModeToo) {
+    const auto run = Started();
+    run->form->Command2_Click(0);
+    FormView view(*run->form);
+    view.show();
+    QTimer::singleShot(0, MenuAction(view, "izhod(0)"), &QAction::trigger);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(Exit, CloseBoxEndsTheProgramLikeTheExitCommand) {
+    const auto run = Started();
+    FormView view(*run->form);
+    view.show();
+    QTimer::singleShot(0, &view, &QWidget::close);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}

@@ -1,0 +1,103 @@
+// Appending to a results file: earlier bytes are kept as they are, a line
+// left unfinished is not continued, and a write cut short is taken back.
+
+#include "record/results_file.h"
+#include "support/file_size_limit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/file.h>
+#include <sys/stat.h>
+
+using namespace vorn;
+using namespace std::chrono_literals;
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+TEST(ResultsFile, AppendsAfterEarlierRecordsOnANewLine) {
+    const struct {
+        const char* before; // nullptr: no file yet
+        const char* after;
+    } cases[] = {
+        {nullptr, "{\"r\":3}\n"},
+        {"", "{\"r\":3}\n"},
+        {"{\"r\":1}\n{\"r\":2}\n", "{\"r\":1}\n{\"r\":2}\n{\"r\":3}\n"},
+        {"{\"r\":1}\n{\"r\":", "{\"r\":1}\n{\"r\":\n{\"r\":3}\n"}, // a writer that crashed
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.jsonl");
+        if (c.before) Write(path, c.before);
+        EXPECT_EQ(AppendRecordLine(path, "{\"r\":3}\n"), std::nullopt);
+        EXPECT_EQ(Contents(path), QByteArray(c.after));
+        EXPECT_FALSE(QFile::exists(path + ".lock")) << "no lock file";
+    }
+}
+
+TEST(ResultsFile, OnlyARegularFileTakesARecordAndNothingElseIsTouched) {
+    QTemporaryDir dir, elsewhere;
+    const QString target = elsewhere.filePath("someone-elses.txt");
+    Write(target, "mine\n");
+    ASSERT_TRUE(QFile::link(target, dir.filePath("link.jsonl")));
+    ASSERT_TRUE(QFile::link("/dev/null", dir.filePath("null.jsonl")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo.jsonl")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.jsonl"));
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {
+        {"link.jsonl", "пътят е символна връзка, а не файл"},
+        {"null.jsonl", "пътят е символна връзка, а не файл"},
+        {"fifo.jsonl", "това не е обикновен файл"}, // and no waiting for a reader
+        {"folder.jsonl", "това е папка, а не файл"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AppendRecordLine(dir.filePath(c.name), "{}\n", 200ms),
+                  QString::fromUtf8(c.reason))
+            << c.name;
+    EXPECT_EQ(Contents(target), "mine\n");
+}
+
+TEST(ResultsFile, AnotherWritersLockIsWaitedForAndALockFileBesideItIsNot) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("results.jsonl");
+    Write(path + ".lock", ""); // planted, or left by an older player: no matter
+    EXPECT_EQ(AppendRecordLine(path, "{\"r\":1}\n", 200ms), std::nullopt);
+
+    QFile other(path);
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly)); // any user who can read it can lock it
+    ASSERT_EQ(::flock(other.handle(), LOCK_EX), 0);
+    EXPECT_EQ(AppendRecordLine(path, "{\"r\":2}\n", 200ms),
+              QStringLiteral("друг процес държи файла заключен повече от 0,2 s"));
+    other.close(); // as when its process ends, however
+    EXPECT_EQ(AppendRecordLine(path, "{\"r\":3}\n", 200ms), std::nullopt);
+    EXPECT_EQ(Contents(path), "{\"r\":1}\n{\"r\":3}\n");
+}
+
+TEST(ResultsFile, AShortWriteIsCutBackToTheOldSize) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("results.jsonl");
+    const QByteArray before(300, 'a'); // longer than the lock file's few lines
+    Write(path, before + '\n');
+    // Files may grow to 311 bytes: 10 of the 50 get written.
+    const auto failed = test::WithFileSizeLimit(
+        311, [&] { return AppendRecordLine(path, QByteArray(49, 'b') + '\n'); });
+    EXPECT_EQ(failed, QStringLiteral("записът прекъсна след 10 от 50 байта"));
+    EXPECT_EQ(Contents(path), before + '\n');
+}

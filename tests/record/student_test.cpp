@@ -1,0 +1,83 @@
+// Who is answering: what the window accepts, how the caption names it, and
+// that the record carries it and the time limit (version 2) while a record
+// with neither stays version 1.
+
+#include "record/result_record.h"
+#include "record/student.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+TEST(Student, NameAndClassAreRequiredShortAndFreeOfControlCharacters) {
+    const struct {
+        Student given;
+        const char* problem; // nullptr: accepted
+        const char* caption;
+    } cases[] = {
+        {{"  Иван Петров ", " 7б", ""}, nullptr, "Иван Петров, 7б"},
+        {{"Мария Иванова", "10а", " 12 "}, nullptr, "Мария Иванова, 10а № 12"},
+        {{"", "7б", ""}, "Попълнете „Име и фамилия“.", nullptr},
+        {{"Иван", "   ", ""}, "Попълнете „Клас“.", nullptr},
+        {{QString(81, u'я'), "7б", ""}, "„Име и фамилия“ е по-дълго от 80 знака.", nullptr},
+        {{"Иван\x1b[2J", "7б", ""}, "„Име и фамилия“ съдържа управляващ знак.", nullptr},
+        {{"Иван", "7б", "1\u202e2"}, "„Номер в класа“ съдържа управляващ знак.", nullptr},
+    };
+    for (const auto& c : cases) {
+        const Student student = Trimmed(c.given);
+        const auto problem = StudentProblem(student);
+        EXPECT_EQ(problem.value_or(QString()).toStdString(), c.problem ? c.problem : "")
+            << c.given.name.toStdString();
+        if (c.caption) {
+            EXPECT_EQ(StudentCaption(student), QString::fromUtf8(c.caption));
+        }
+    }
+}
+
+TEST(Student, TheRecordCarriesTheStudentAndTheTimeAsVersionTwo) {
+    ResultRecord record;
+    record.run = {.time = QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC),
+                  .user = "lab",
+                  .host = "pc-3",
+                  .program = "1.0",
+                  .bankSha256 = QString(64, u'a'),
+                  .seed = 7};
+    record.bankTitle = "Т";
+    record.grade = {.score = 1, .total = 1, .percent = 100, .verdict = {}};
+    record.questions = {{.number = 1, .chosen = QString("a"), .key = "a", .right = true, .id = {}}};
+    const QJsonObject without = QJsonDocument::fromJson(RecordLine(record)).object();
+    EXPECT_EQ(without["version"], 1);
+    EXPECT_FALSE(without.contains("student"));
+
+    record.student = Student{"Иван Петров", "7б", ""};
+    const QByteArray line = RecordLine(record);
+    const QJsonObject with = QJsonDocument::fromJson(line).object();
+    EXPECT_EQ(with["version"], 2);
+    EXPECT_EQ(with["student"].toObject(),
+              (QJsonObject{{"name", "Иван Петров"}, {"class", "7б"}, {"number", ""}}));
+    const auto read = ParseRecordLine(line);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->student, record.student);
+    EXPECT_FALSE(ParseRecordLine(QByteArray(line).replace("\"version\":2", "\"version\":3")))
+        << "a later version is not read";
+
+    record.student.reset();
+    record.time = ResultRecord::Time{.limit = 5, .used = 5, .up = true};
+    const QByteArray timed = RecordLine(record);
+    const QJsonObject o = QJsonDocument::fromJson(timed).object();
+    EXPECT_EQ(o["version"], 2);
+    EXPECT_EQ(std::tuple(o["timeLimit"], o["timeUsed"], o["timeUp"]),
+              std::tuple(QJsonValue(5), QJsonValue(5), QJsonValue(true)));
+    ASSERT_TRUE(ParseRecordLine(timed));
+    EXPECT_EQ(ParseRecordLine(timed)->time, record.time);
+
+    // A question is read back by the id written or, without one, its number.
+    record.time.reset();
+    EXPECT_EQ(ParseRecordLine(RecordLine(record))->questions[0].id, "1");
+    record.questions[0].id = "умножение-3";
+    const QByteArray named = RecordLine(record);
+    EXPECT_EQ(QJsonDocument::fromJson(named).object()["version"], 2);
+    EXPECT_EQ(ParseRecordLine(named)->questions[0].id, "умножение-3");
+}
