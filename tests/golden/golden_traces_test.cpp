@@ -3,14 +3,17 @@
 // random draws and its events come from the trace; the replay must reach the
 // same visible state, property for property, event for event.
 //
-// VORN_RECORD_TRACES=1 vorn-tests --gtest_filter=GoldenTraces.* writes the
-// traces anew (into the source tree); do that only for a change that is meant
-// to change what the window shows, and say so in the commit.
+// Each run is a text file of its own under tests/golden/traces/ (run-000.txt,
+// run-001.txt, ...), so that a new recording reads as a diff of the screens
+// it changed. VORN_RECORD_TRACES=1 vorn-tests --gtest_filter=GoldenTraces.*
+// writes the traces anew (into the source tree); do that only for a change
+// that is meant to change what the window shows, and say so in the commit.
 
 #include "golden_state.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -21,9 +24,16 @@ using namespace vorn::golden;
 
 namespace {
 
-const QString kTracesPath = QStringLiteral(VORN_SOURCE_DIR "/tests/golden/traces.bin");
+const QString kTracesDir = QStringLiteral(VORN_SOURCE_DIR "/tests/golden/traces");
 constexpr int kRuns = 540;
 constexpr int kEvents = 90;
+
+// "run-007.txt": zero-padded to the widest run number, so that the files sort
+// in run order.
+QString RunFileName(int run) {
+    const int width = static_cast<int>(QString::number(kRuns - 1).size());
+    return QStringLiteral("run-%1.txt").arg(run, width, 10, QLatin1Char('0'));
+}
 
 // One event chosen from the run's own generator: mostly answers and moves,
 // grading rare so that runs spend time in both modes, and clicks on whatever
@@ -63,13 +73,6 @@ QString TraceOfRun(int run) {
     return trace;
 }
 
-QByteArray AllTraces() {
-    QString all;
-    for (int run = 0; run < kRuns; ++run)
-        all += TraceOfRun(run);
-    return all.toUtf8();
-}
-
 std::vector<QStringList> SplitRuns(const QString& text) {
     std::vector<QStringList> runs;
     for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
@@ -79,18 +82,66 @@ std::vector<QStringList> SplitRuns(const QString& text) {
     return runs;
 }
 
+// Every run's file written anew, and the files of runs that no longer exist
+// removed; anything else in the folder is left for the replay to complain of.
+void RecordTraces() {
+    ASSERT_TRUE(QDir().mkpath(kTracesDir)) << "cannot make " << kTracesDir.toStdString();
+    const QDir dir(kTracesDir);
+    QStringList expected;
+    for (int run = 0; run < kRuns; ++run) {
+        expected.append(RunFileName(run));
+        QSaveFile out(dir.filePath(expected.back()));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly)) << out.fileName().toStdString();
+        out.write(TraceOfRun(run).toUtf8());
+        ASSERT_TRUE(out.commit()) << "cannot write " << out.fileName().toStdString();
+    }
+    for (const QString& name : dir.entryList({QStringLiteral("run-*.txt")}, QDir::Files)) {
+        if (expected.contains(name)) continue;
+        ASSERT_TRUE(QFile::remove(dir.filePath(name))) << "cannot remove " << name.toStdString();
+    }
+}
+
+// The recorded runs in run order, one per file. Fails the test, and leaves
+// `runs` short, if a run's file is missing, holds anything but that one run,
+// or if the folder holds files that are no run's.
+void ReadRecordedRuns(std::vector<QStringList>& runs) {
+    const QDir dir(kTracesDir);
+    ASSERT_TRUE(dir.exists()) << "no traces at " << kTracesDir.toStdString();
+    QStringList expected;
+    for (int run = 0; run < kRuns; ++run)
+        expected.append(RunFileName(run));
+    QStringList extra;
+    for (const QString& name : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        if (!expected.contains(name)) extra.append(name);
+    ASSERT_TRUE(extra.isEmpty()) << kTracesDir.toStdString() << " holds files of no run: "
+                                 << extra.join(QStringLiteral(", ")).toStdString();
+    for (int run = 0; run < kRuns; ++run) {
+        QFile in(dir.filePath(expected[run]));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly))
+            << "run " << run << " has no trace: " << in.fileName().toStdString() << " is missing";
+        const QByteArray bytes = in.readAll();
+        ASSERT_FALSE(bytes.contains('\r'))
+            << in.fileName().toStdString() << " has CR line ends; traces are kept with LF";
+        const QString text = QString::fromUtf8(bytes);
+        ASSERT_TRUE(text.startsWith(QStringLiteral("R %1\n").arg(run)))
+            << in.fileName().toStdString() << " does not start as the trace of run " << run;
+        std::vector<QStringList> inFile = SplitRuns(text);
+        ASSERT_EQ(inFile.size(), 1u)
+            << in.fileName().toStdString() << " holds " << inFile.size() << " runs, not one";
+        runs.push_back(std::move(inFile.front()));
+    }
+}
+
 } // namespace
 
 TEST(GoldenTraces, EveryRecordedRunShowsTheSameAfterEveryEvent) {
     if (qEnvironmentVariableIsSet("VORN_RECORD_TRACES")) {
-        QFile out(kTracesPath);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(qCompress(AllTraces(), 9));
+        RecordTraces();
         return;
     }
-    QFile in(kTracesPath);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << "no traces at " << kTracesPath.toStdString();
-    const std::vector<QStringList> runs = SplitRuns(QString::fromUtf8(qUncompress(in.readAll())));
+    std::vector<QStringList> runs;
+    ReadRecordedRuns(runs);
+    if (HasFatalFailure()) return;
     ASSERT_EQ(runs.size(), static_cast<std::size_t>(kRuns));
 
     long events = 0;
