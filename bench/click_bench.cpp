@@ -81,8 +81,8 @@ int main(int argc, char** argv) {
     }
 
     ClockRandom random(1u);
-    VORN_Prazno form(ShippedBank(), random);
-    form.Form_Load();
+    MainForm form(ShippedBank(), random);
+    form.start();
     CountedView view(form);
     view.show();
     if (!QTest::qWaitForWindowExposed(&view) || !WaitForFrame(view, 0)) {
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
         const bool painted = WaitForFrame(view, before);
         const auto end = Clock::now();
         const double endProcessor = ProcessorMicros();
-        if (!painted || !form.controls().Option1(option).Value()) {
+        if (!painted || !form.controls().options.buttons(option).Value()) {
             std::fprintf(stderr, "vorn-bench-click: click %d was not taken or not shown\n", i);
             return 1;
         }

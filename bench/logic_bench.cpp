@@ -2,7 +2,7 @@
 // start of a run, an answer, a move forward, grading and a move in review.
 // Each figure is the handler alone; building the form around it is not timed.
 
-#include "events/vorn_prazno.h"
+#include "events/main_form.h"
 #include "platform/random_source.h"
 #include "shipped/shipped_bank.h"
 
@@ -23,25 +23,25 @@ const BankContent& Shipped() {
 // The shipped test with its form, before Form_Load; the seed fixes the draws.
 struct Run {
     ClockRandom random{1u};
-    VORN_Prazno form{Shipped(), random};
+    MainForm form{Shipped(), random};
 };
 
 std::unique_ptr<Run> Started() {
     auto run = std::make_unique<Run>();
-    run->form.Form_Load();
+    run->form.start();
     return run;
 }
 
 // Every position answered with its first option, back at the first position.
 std::unique_ptr<Run> Answered() {
     auto run = Started();
-    VORN_Prazno& f = run->form;
-    for (int p = 0; p < f.run().questionCount(); ++p) {
-        f.Option1_Click(0);
-        f.Command1_Click(0);
+    MainForm& f = run->form;
+    for (int p = 0; p < f.attempt().questionCount(); ++p) {
+        f.choose(0);
+        f.forward();
     }
-    while (f.run().currentPosition() > 0)
-        f.Command1_Click(1);
+    while (f.attempt().currentPosition() > 0)
+        f.back();
     return run;
 }
 
@@ -54,7 +54,7 @@ template <typename Handler> double Seconds(Handler handler) {
 void FormLoad(benchmark::State& state) {
     for (auto _ : state) {
         const auto run = std::make_unique<Run>();
-        state.SetIterationTime(Seconds([&] { run->form.Form_Load(); }));
+        state.SetIterationTime(Seconds([&] { run->form.start(); }));
     }
 }
 
@@ -63,7 +63,7 @@ void AnswerClick(benchmark::State& state) {
     const auto run = Started();
     int option = 0;
     for (auto _ : state) {
-        run->form.Option1_Click(static_cast<std::int16_t>(option));
+        run->form.choose(option);
         option = 1 - option;
     }
 }
@@ -71,11 +71,11 @@ void AnswerClick(benchmark::State& state) {
 // Forward over answered positions to the last one, then back to the first.
 void ForwardMove(benchmark::State& state) {
     const auto run = Answered();
-    VORN_Prazno& f = run->form;
+    MainForm& f = run->form;
     std::int16_t button = 0;
     for (auto _ : state) {
-        const int p = f.run().currentPosition();
-        if (p == f.run().questionCount() - 1) button = 1;
+        const int p = f.attempt().currentPosition();
+        if (p == f.attempt().questionCount() - 1) button = 1;
         if (p == 0) button = 0;
         f.Command1_Click(button);
     }
@@ -84,18 +84,18 @@ void ForwardMove(benchmark::State& state) {
 void Grading(benchmark::State& state) {
     for (auto _ : state) {
         const auto run = Answered();
-        state.SetIterationTime(Seconds([&] { run->form.Command2_Click(0); }));
+        state.SetIterationTime(Seconds([&] { run->form.grade(); }));
     }
 }
 
 void ReviewMove(benchmark::State& state) {
     const auto run = Answered();
-    VORN_Prazno& f = run->form;
-    f.Command2_Click(0);
+    MainForm& f = run->form;
+    f.grade();
     std::int16_t button = 1;
     for (auto _ : state) {
-        const int p = f.run().currentPosition();
-        if (p == f.run().questionCount() - 1) button = 2;
+        const int p = f.attempt().currentPosition();
+        if (p == f.attempt().questionCount() - 1) button = 2;
         if (p == 0) button = 1;
         f.Command2_Click(button);
     }
@@ -105,12 +105,12 @@ void ReviewMove(benchmark::State& state) {
 
 BENCHMARK(FormLoad)->Name("Form_Load")->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(AnswerClick)->Name("Option1_Click")->Unit(benchmark::kMicrosecond);
-BENCHMARK(ForwardMove)->Name("Command1_Click(0)")->Unit(benchmark::kMicrosecond);
+BENCHMARK(ForwardMove)->Name("forward()")->Unit(benchmark::kMicrosecond);
 BENCHMARK(Grading)
-    ->Name("Command2_Click(0)")
+    ->Name("grade()")
     ->UseManualTime()
     ->MinTime(0.02) // each grading needs a whole run answered first, which is not timed
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(ReviewMove)->Name("Command2_Click(1)")->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReviewMove)->Name("forward()")->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -1,6 +1,6 @@
 #include "exam.h"
 
-#include "events/vorn_prazno.h"
+#include "events/main_form.h"
 #include "exam/exam_questions.h"
 #include "view/messages.h"
 
@@ -57,7 +57,7 @@ std::optional<ExamSession> StartExam(const QString& journalPath, const BankConte
     return ExamSession{std::move(start), std::move(lock)};
 }
 
-ExamJournalKeeper::ExamJournalKeeper(QString path, Journal journal, const VORN_Prazno& form,
+ExamJournalKeeper::ExamJournalKeeper(QString path, Journal journal, const MainForm& form,
                                      QWidget* parent, std::function<int()> usedSeconds)
     : path_(std::move(path)), journal_(std::move(journal)), form_(form), parent_(parent),
       usedSeconds_(std::move(usedSeconds)) {
@@ -90,36 +90,24 @@ void ExamJournalKeeper::abandoned() {
 }
 
 void ExamJournalKeeper::write() {
-    journal_.run = form_.run().toJson();
+    journal_.run = form_.attempt().toJson();
     journal_.timeUsed = usedSeconds_();
     const auto problem = WriteJournal(path_, journal_);
     if (!problem || told_) return;
     told_ = true; // once: the test goes on, and the results file may still take the record
-    ShowWarning(parent_, form_.controls().Caption,
+    ShowWarning(parent_, form_.controls().window.Caption,
                 QStringLiteral("Дневникът на изпита не може да се запише (%1). Тестът продължава, "
                                "но при срив отговорите ще се загубят.")
                     .arg(*problem));
 }
 
-void ApplyExamRules(VORN_Prazno& form, QWidget& window, ExamJournalKeeper& journal,
-                    const std::function<void()>& abandoned) {
-    form.ConfirmGrading = [&form, &window](const std::vector<int>& open) {
-        return AskYesNo(&window, form.controls().Caption, UnansweredQuestion(open));
-    };
-    form.ConfirmStop = [&form, &window] {
-        return AskYesNo(&window, form.controls().Caption,
-                        StopQuestion(form.run().answeredCount(), form.run().questionCount()));
-    };
-    form.Changed = [&form, &journal] {
-        if (form.run().grade())
-            journal.graded();
-        else
-            journal.changed();
-    };
-    form.Abandoned = [&journal, abandoned] {
-        abandoned();
-        journal.abandoned();
-    };
+bool ExamQuestionsAsked::confirmGrading(const std::vector<int>& open) {
+    return AskYesNo(&window_, form_.controls().window.Caption, UnansweredQuestion(open));
+}
+
+bool ExamQuestionsAsked::confirmLeaving(const Attempt& attempt) {
+    return AskYesNo(&window_, form_.controls().window.Caption,
+                    StopQuestion(attempt.answeredCount(), attempt.questionCount()));
 }
 
 } // namespace vorn

@@ -5,6 +5,7 @@
 // every answer and every 15 seconds.
 
 #include "bank/bank_content.h"
+#include "events/form_listener.h"
 #include "exam/exam_start.h"
 #include "exam/held_lock.h"
 
@@ -19,7 +20,7 @@ class QWidget;
 
 namespace vorn {
 
-class VORN_Prazno;
+class MainForm;
 
 // The start of the student's exam, and the lock that keeps a second window
 // for the same student and test from starting while this one lives: two
@@ -42,7 +43,7 @@ class ExamJournalKeeper : public QObject {
 public:
     // `usedSeconds`: the time of the attempt so far, the seconds before a
     // crash included.
-    ExamJournalKeeper(QString path, Journal journal, const VORN_Prazno& form, QWidget* parent,
+    ExamJournalKeeper(QString path, Journal journal, const MainForm& form, QWidget* parent,
                       std::function<int()> usedSeconds);
 
     void start();
@@ -55,17 +56,25 @@ private:
 
     QString path_;
     Journal journal_;
-    const VORN_Prazno& form_;
+    const MainForm& form_;
     QWidget* parent_;
     std::function<int()> usedSeconds_;
     QTimer timer_;
     bool told_ = false;
 };
 
-// The exam's rules on the form: the two questions, and the journal following
-// the run. The form's Graded still keeps the record; `abandoned` keeps the
-// record of a test left before grading.
-void ApplyExamRules(VORN_Prazno& form, QWidget& window, ExamJournalKeeper& journal,
-                    const std::function<void()>& abandoned);
+// The exam's two questions, asked in a box over the window, titled with the
+// window's caption at the time.
+class ExamQuestionsAsked : public FormQuestions {
+public:
+    ExamQuestionsAsked(const MainForm& form, QWidget& window) : form_(form), window_(window) {}
+
+    bool confirmGrading(const std::vector<int>& open) override;
+    bool confirmLeaving(const Attempt& attempt) override;
+
+private:
+    const MainForm& form_;
+    QWidget& window_;
+};
 
 } // namespace vorn

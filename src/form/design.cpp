@@ -13,6 +13,11 @@ constexpr Color kLabelBack = RGB(255, 192, 128);
 constexpr Color kOptionBack = RGB(0, 255, 0);
 constexpr Color kReviewButtonBack = RGB(128, 128, 255);
 
+// The control's design name: the object name the view gives its widget.
+void Name(Control& control, const char* name) {
+    control.Name = QString::fromLatin1(name);
+}
+
 template <typename C> void Place(C& c, Twips left, Twips top, Twips width, Twips height) {
     c.Left = left;
     c.Top = top;
@@ -20,35 +25,38 @@ template <typename C> void Place(C& c, Twips left, Twips top, Twips width, Twips
     c.Height = height;
 }
 
-} // namespace
+// The title and the two pairs of moves along the top.
+void DesignTop(FormControls& f) {
+    Name(f.titleLabel, "Label1(0)");
+    Place(f.titleLabel, 3000, 0, 5655, 375);
+    f.titleLabel.Caption = QStringLiteral("ВОРН по Чуждоeзиково Обучение");
+    f.titleLabel.BackColor = kLabelBack;
 
-FormControls::FormControls() {
-    Caption = WindowCaption(QString());
-    izhod(0).Caption = QStringLiteral("Изход");
-    autor.Name = QStringLiteral("autor");
-    autor.Caption = QStringLiteral("Автор");
-
-    Place(Label1(0), 3000, 0, 5655, 375);
-    Label1(0).Caption = QStringLiteral("ВОРН по Чуждоeзиково Обучение");
-    Label1(0).BackColor = kLabelBack;
-
-    Place(Command1(0), 240, 120, 1575, 285);
-    Command1(0).Caption = QStringLiteral("Напред");
-    Command1(0).BackColor = RGB(255, 128, 0);
-    Place(Command1(1), 9000, 120, 1575, 285);
-    Command1(1).Caption = QStringLiteral("Назад");
-    Command1(1).BackColor = RGB(192, 64, 0);
-    Place(Command2(1), 360, 120, 1575, 285);
-    Command2(1).Caption = QStringLiteral("Напред");
-    Place(Command2(2), 9120, 120, 1575, 285);
-    Command2(2).Caption = QStringLiteral("Назад");
-    for (const int i : {1, 2}) {
-        Command2(i).BackColor = kReviewButtonBack;
-        Command2(i).Visible = false;
+    Name(f.moves.forward, "Command1(0)");
+    Place(f.moves.forward, 240, 120, 1575, 285);
+    f.moves.forward.Caption = QStringLiteral("Напред");
+    f.moves.forward.BackColor = RGB(255, 128, 0);
+    Name(f.moves.back, "Command1(1)");
+    Place(f.moves.back, 9000, 120, 1575, 285);
+    f.moves.back.Caption = QStringLiteral("Назад");
+    f.moves.back.BackColor = RGB(192, 64, 0);
+    Name(f.moves.reviewForward, "Command2(1)");
+    Place(f.moves.reviewForward, 360, 120, 1575, 285);
+    f.moves.reviewForward.Caption = QStringLiteral("Напред");
+    Name(f.moves.reviewBack, "Command2(2)");
+    Place(f.moves.reviewBack, 9120, 120, 1575, 285);
+    f.moves.reviewBack.Caption = QStringLiteral("Назад");
+    for (CommandButton* review : {&f.moves.reviewForward, &f.moves.reviewBack}) {
+        review->BackColor = kReviewButtonBack;
+        review->Visible = false;
     }
+}
 
-    Place(Text2(0), 120, 480, 10635, 765);
-    Text2(0).Text = QStringLiteral("Текст на задавания въпрос\r\n");
+// The question, its option boxes and, in the frame, their buttons.
+void DesignQuestion(FormControls& f) {
+    Name(f.questionText, "Text2(0)");
+    Place(f.questionText, 120, 480, 10635, 765);
+    f.questionText.Text = QStringLiteral("Текст на задавания въпрос\r\n");
     const std::array<OptionColumn, 5> columns = OptionColumns(0);
     const QString optionTexts[] = {
         QStringLiteral("1-ви отговор\r\nабвгдежзийклмнопрстуфхцчшщъьюя\r\n"),
@@ -57,90 +65,131 @@ FormControls::FormControls() {
         QStringLiteral("4-ти отговор\r\n"),
         QStringLiteral("5-ти отговор\r\n"),
     };
-    for (int i = 1; i <= 5; ++i) {
-        const OptionColumn& column = columns[static_cast<std::size_t>(i - 1)];
-        Place(Text2(i), column.boxLeft, 1320, column.boxWidth, 1005);
-        Text2(i).Text = optionTexts[i - 1];
-        Text2(i).Visible = false;
+    for (int slot = 0; slot < 5; ++slot) {
+        const OptionColumn& column = columns[static_cast<std::size_t>(slot)];
+        TextBox& box = f.options.texts(slot);
+        box.Name = QStringLiteral("Text2(%1)").arg(slot + 1);
+        Place(box, column.boxLeft, 1320, column.boxWidth, 1005);
+        box.Text = optionTexts[slot];
+        box.Visible = false;
     }
 
-    Place(Frame1, 120, 2400, 10695, 495);
-    Frame1.Name = QStringLiteral("Frame1");
-    Frame1.Caption = QStringLiteral("Frame1");
-    Frame1.BackColor = RGB(128, 128, 255);
+    Name(f.options.frame, "Frame1");
+    Place(f.options.frame, 120, 2400, 10695, 495);
+    f.options.frame.Caption = QStringLiteral("Frame1");
+    f.options.frame.BackColor = RGB(128, 128, 255);
     const QString letters = QStringLiteral("ABCDE");
-    for (int i = 0; i < 5; ++i) {
-        const OptionColumn& column = columns[static_cast<std::size_t>(i)];
-        Place(Option1(i), column.buttonLeft, 120, column.buttonWidth, 285); // inside Frame1
-        Option1(i).Caption = QStringLiteral("Отговор ") + letters[i];
-        Option1(i).BackColor = kOptionBack;
-        Option1(i).Visible = false;
+    for (int slot = 0; slot < 5; ++slot) {
+        const OptionColumn& column = columns[static_cast<std::size_t>(slot)];
+        OptionButton& button = f.options.buttons(slot);
+        Place(button, column.buttonLeft, 120, column.buttonWidth, 285); // inside the frame
+        button.Caption = QStringLiteral("Отговор ") + letters[slot];
+        button.BackColor = kOptionBack;
+        button.Visible = false;
     }
+}
 
-    Place(Label1(4), 240, 2880, 2055, 315);
-    Label1(4).Caption = QStringLiteral("Въведен отговор: ");
-    Label1(4).BackColor = kLabelBack;
-    Place(Picture1, 2400, 2880, 6135, 200);
-    Picture1.Name = QStringLiteral("Picture1");
-    Picture1.BackColor = kRed; // not answered
+// The indicator, the phrase, the two bars and the labels beside the grade button.
+void DesignProgress(FormControls& f) {
+    Name(f.indicator.caption, "Label1(4)");
+    Place(f.indicator.caption, 240, 2880, 2055, 315);
+    f.indicator.caption.Caption = QStringLiteral("Въведен отговор: ");
+    f.indicator.caption.BackColor = kLabelBack;
+    Name(f.indicator.light, "Picture1");
+    Place(f.indicator.light, 2400, 2880, 6135, 200);
+    f.indicator.light.BackColor = kRed; // not answered
 
-    Place(Text2(6), 120, 3120, 10635, 525);
-    Text2(6).Text = QStringLiteral("При посочен отговор се извежда цялата фраза.\r\n");
+    Name(f.phraseText, "Text2(6)");
+    Place(f.phraseText, 120, 3120, 10635, 525);
+    f.phraseText.Text = QStringLiteral("При посочен отговор се извежда цялата фраза.\r\n");
 
-    Place(Shape1(0), 120, 3700, 135, 255);
-    Shape1(0).BackColor = RGB(0, 255, 0);
-    Place(Shape1(1), 240, 3700, 9855, 255);
-    Shape1(1).BackColor = RGB(0, 255, 255);
-    Place(Shape2(0), 120, 4000, 135, 255);
-    Shape2(0).BackColor = RGB(255, 128, 0);
-    Place(Shape2(1), 240, 4000, 9855, 255);
-    Shape2(1).BackColor = RGB(255, 255, 0);
+    Name(f.progress.positionBar.passed, "Shape1(0)");
+    Place(f.progress.positionBar.passed, 120, 3700, 135, 255);
+    f.progress.positionBar.passed.BackColor = RGB(0, 255, 0);
+    Name(f.progress.positionBar.rest, "Shape1(1)");
+    Place(f.progress.positionBar.rest, 240, 3700, 9855, 255);
+    f.progress.positionBar.rest.BackColor = RGB(0, 255, 255);
+    Name(f.progress.answeredBar.passed, "Shape2(0)");
+    Place(f.progress.answeredBar.passed, 120, 4000, 135, 255);
+    f.progress.answeredBar.passed.BackColor = RGB(255, 128, 0);
+    Name(f.progress.answeredBar.rest, "Shape2(1)");
+    Place(f.progress.answeredBar.rest, 240, 4000, 9855, 255);
+    f.progress.answeredBar.rest.BackColor = RGB(255, 255, 0);
 
-    Place(Label1(2), 1800, 4395, 3015, 285);
-    Label1(2).Caption = QStringLiteral("Въведени отговори: ");
-    Place(Label1(3), 4920, 4395, 1815, 285);
-    Label1(3).Caption = QStringLiteral("Тото: ");
-    Label1(3).Visible = false;
-    Place(Label1(1), 7560, 4395, 3135, 285);
-    Label1(1).Caption = QStringLiteral("Резултат: ");
-    for (const int i : {1, 2, 3})
-        Label1(i).BackColor = kLabelBack;
+    Name(f.progress.answeredCount, "Label1(2)");
+    Place(f.progress.answeredCount, 1800, 4395, 3015, 285);
+    f.progress.answeredCount.Caption = QStringLiteral("Въведени отговори: ");
+    Name(f.checkLabel, "Label1(3)");
+    Place(f.checkLabel, 4920, 4395, 1815, 285);
+    f.checkLabel.Caption = QStringLiteral("Тото: ");
+    f.checkLabel.Visible = false;
+    Name(f.resultLabel, "Label1(1)");
+    Place(f.resultLabel, 7560, 4395, 3135, 285);
+    f.resultLabel.Caption = QStringLiteral("Резултат: ");
+    for (Label* label : {&f.resultLabel, &f.progress.answeredCount, &f.checkLabel})
+        label->BackColor = kLabelBack;
+}
 
-    Place(Command2(0), 120, 4400, 1575, 285);
-    Command2(0).Caption = QStringLiteral("Оценяване");
-    Command2(0).BackColor = kReviewButtonBack;
+// The grade button, the picture area and the information boxes.
+void DesignLower(FormControls& f) {
+    Name(f.gradeButton, "Command2(0)");
+    Place(f.gradeButton, 120, 4400, 1575, 285);
+    f.gradeButton.Caption = QStringLiteral("Оценяване");
+    f.gradeButton.BackColor = kReviewButtonBack;
 
-    Place(Picture2, 120, 4800, kPictureAreaWidth, kPictureAreaHeight);
-    Picture2.Name = QStringLiteral("Picture2");
-    Place(Text1(0), 3600, 4800, 7215, 2055);
-    Text1(0).Text = HelpText();
-    Place(Text1(1), 4200, 6360, 6735, 1815);
-    Text1(1).Text = HiddenNote();
-    Text1(1).Visible = false;
+    Name(f.pictureArea, "Picture2");
+    Place(f.pictureArea, 120, 4800, kPictureAreaWidth, kPictureAreaHeight);
+    Name(f.infoBox, "Text1(0)");
+    Place(f.infoBox, 3600, 4800, 7215, 2055);
+    f.infoBox.Text = HelpText();
+    Name(f.hiddenNote, "Text1(1)");
+    Place(f.hiddenNote, 4200, 6360, 6735, 1815);
+    f.hiddenNote.Text = HiddenNote();
+    f.hiddenNote.Visible = false;
+}
 
-    // Tab order; labels and shapes keep theirs although they take no focus. The
-    // gaps are the state lists of old, which the run now holds as values.
-    Text1(0).TabIndex = 0;
-    Text1(1).TabIndex = 1;
-    Label1(0).TabIndex = 2;
-    for (int i = 0; i <= 4; ++i)
-        Text2(i).TabIndex = 3 + i;
-    Text2(6).TabIndex = 8;
-    Frame1.TabIndex = 9;
-    for (int i = 0; i <= 3; ++i)
-        Option1(i).TabIndex = 10 + i;
-    Command1(0).TabIndex = 14;
-    Command1(1).TabIndex = 15;
-    Label1(1).TabIndex = 20;
-    for (int i = 0; i <= 2; ++i)
-        Command2(i).TabIndex = 21 + i;
-    Label1(2).TabIndex = 24;
-    Picture1.TabIndex = 25;
-    Label1(3).TabIndex = 26;
-    Text2(5).TabIndex = 29;
-    Label1(4).TabIndex = 30;
-    Picture2.TabIndex = 31;
-    Option1(4).TabIndex = 33;
+// Tab order; labels and shapes keep theirs although they take no focus. The
+// gaps are the state lists of old, which the run now holds as values.
+void DesignTabOrder(FormControls& f) {
+    f.infoBox.TabIndex = 0;
+    f.hiddenNote.TabIndex = 1;
+    f.titleLabel.TabIndex = 2;
+    f.questionText.TabIndex = 3;
+    for (int slot = 0; slot <= 3; ++slot)
+        f.options.texts(slot).TabIndex = 4 + slot;
+    f.phraseText.TabIndex = 8;
+    f.options.frame.TabIndex = 9;
+    for (int slot = 0; slot <= 3; ++slot)
+        f.options.buttons(slot).TabIndex = 10 + slot;
+    f.moves.forward.TabIndex = 14;
+    f.moves.back.TabIndex = 15;
+    f.resultLabel.TabIndex = 20;
+    f.gradeButton.TabIndex = 21;
+    f.moves.reviewForward.TabIndex = 22;
+    f.moves.reviewBack.TabIndex = 23;
+    f.progress.answeredCount.TabIndex = 24;
+    f.indicator.light.TabIndex = 25;
+    f.checkLabel.TabIndex = 26;
+    f.options.texts(4).TabIndex = 29;
+    f.indicator.caption.TabIndex = 30;
+    f.pictureArea.TabIndex = 31;
+    f.options.buttons(4).TabIndex = 33;
+}
+
+} // namespace
+
+FormControls::FormControls() {
+    window.Caption = WindowCaption(QString());
+    menu.exit.Name = QStringLiteral("izhod(0)");
+    menu.exit.Caption = QStringLiteral("Изход");
+    menu.author.Name = QStringLiteral("autor");
+    menu.author.Caption = QStringLiteral("Автор");
+
+    DesignTop(*this);
+    DesignQuestion(*this);
+    DesignProgress(*this);
+    DesignLower(*this);
+    DesignTabOrder(*this);
 }
 
 } // namespace vorn

@@ -1,43 +1,90 @@
 #pragma once
-// The controls of the main form VORN_Prazno as the design lays them out
-// (design.cpp): the window's own properties, then every control by its name.
-// The design fills them once; after that only the presenter and the author
-// notice write them, and the view draws them.
+// The controls of the main form by role, as the design lays them out
+// (design.cpp, which also gives each its design name as its object name). The
+// design fills them once; after that only the presenter and the form's events
+// write them, and the view draws them.
 
-#include "control_array.h"
+#include "control_row.h"
 #include "controls.h"
 #include "option_group.h"
 #include "shared_colors.h"
 
 namespace vorn {
 
-struct FormControls {
-    FormControls();
-    FormControls(const FormControls&) = delete;
-    FormControls& operator=(const FormControls&) = delete;
-
-    // ---- the window ----
+// The window itself: caption, background, client area and font.
+struct WindowLook {
     QString Caption;
     Color BackColor = kNeutral;
     Twips ScaleWidth = 10905; // client area
     Twips ScaleHeight = 6945;
     QString FontName = QStringLiteral("Times New Roman");
     int FontSize = 12;
+};
 
-    // ---- controls ----
-    ControlArray<Label> Label1{QStringLiteral("Label1"), 0, 4};
-    ControlArray<CommandButton> Command1{QStringLiteral("Command1"), 0, 1};
-    ControlArray<CommandButton> Command2{QStringLiteral("Command2"), 0, 2};
-    ControlArray<TextBox> Text2{QStringLiteral("Text2"), 0, 6};
-    Frame Frame1;
-    OptionGroup Option1{QStringLiteral("Option1"), {0, 1, 2, 3, 4}};
-    PictureBox Picture1; // the answered indicator
-    PictureBox Picture2; // the picture of the question
-    ControlArray<Shape> Shape1{QStringLiteral("Shape1"), 0, 1};
-    ControlArray<Shape> Shape2{QStringLiteral("Shape2"), 0, 1};
-    ControlArray<TextBox> Text1{QStringLiteral("Text1"), 0, 1};
-    ControlArray<MenuCommand> izhod{QStringLiteral("izhod"), {0}};
-    MenuCommand autor;
+struct MenuCommands {
+    MenuCommand exit;
+    MenuCommand author;
+};
+
+// "Напред" and "Назад": one pair while the test runs, another in review.
+struct MoveButtons {
+    CommandButton forward;
+    CommandButton back;
+    CommandButton reviewForward;
+    CommandButton reviewBack;
+};
+
+// The options of the question on show: a text box per slot and, inside the
+// frame, the option button that chooses it.
+struct OptionControls {
+    ControlRow<TextBox, 5> texts;
+    Frame frame;
+    OptionGroup buttons{QStringLiteral("Option1"), {0, 1, 2, 3, 4}};
+};
+
+// What the indicator says beside its colour: whether the position has an
+// answer while the test runs, whether it is right in review.
+enum class IndicatorMark { Unanswered, Answered, Right, NotRight };
+
+// Whether the position has an answer (in review: a right one), and its caption.
+struct AnsweredIndicator {
+    Label caption;
+    PictureBox light;
+    IndicatorMark mark = IndicatorMark::Unanswered;
+};
+
+// A bar of two segments: the part passed and the rest.
+struct Bar {
+    Shape passed;
+    Shape rest;
+};
+
+struct Progress {
+    Bar positionBar;
+    Bar answeredBar;
+    Label answeredCount; // "Въведени отговори: 3/21"
+};
+
+struct FormControls {
+    FormControls();
+    FormControls(const FormControls&) = delete;
+    FormControls& operator=(const FormControls&) = delete;
+
+    WindowLook window;
+    MenuCommands menu;
+    Label titleLabel;
+    MoveButtons moves;
+    CommandButton gradeButton;
+    TextBox questionText;
+    OptionControls options;
+    TextBox phraseText; // the question's sentence with the chosen option
+    AnsweredIndicator indicator;
+    Progress progress;
+    Label checkLabel;  // the verdict of the "Тото" check
+    Label resultLabel; // "Резултат: ..."
+    PictureBox pictureArea;
+    TextBox infoBox; // help, the author notice, in review the explanation
+    TextBox hiddenNote;
 };
 
 // The window's caption: the publisher's web address (or the examinee) and four

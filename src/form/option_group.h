@@ -1,7 +1,7 @@
 #pragma once
 // Option buttons of one frame: a control array in which at most one button has
 // Value True. Setting Value to True clears the other buttons. Setting a value
-// raises no event: a click is the form's Option1_Click, which the view calls.
+// raises no event: a click is the form's choose(), which the view calls.
 
 #include "control.h"
 #include "control_array.h"
@@ -12,9 +12,14 @@ namespace vorn {
 
 class OptionGroup;
 
+// What review says of an option, beside its colour: screen readers and the
+// frame's ticks read this, never the colour.
+enum class OptionMark { None, Right, Wrong, RightNotChosen };
+
 class OptionButton : public Control {
 public:
     QString Caption;
+    OptionMark mark = OptionMark::None;
 
     bool Value() const { return value_; }
     void setValue(bool value);

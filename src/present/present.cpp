@@ -2,6 +2,7 @@
 // and the result and verdict labels.
 
 #include "present.h"
+
 #include "form/option_columns.h"
 
 namespace vorn {
@@ -14,33 +15,48 @@ namespace {
 void ShowQuestion(const Attempt& run, FormControls& form) {
     const int Q = run.currentQuestion();
     const int k = run.optionCount(Q);
-    form.Text2(0).Text = run.question(Q).text;
+    form.questionText.Text = run.question(Q).text;
     const std::array<OptionColumn, 5> columns = OptionColumns(k);
     for (int slot = 0; slot < 5; ++slot) {
         const OptionColumn& column = columns[static_cast<std::size_t>(slot)];
-        form.Text2(slot + 1).Left = column.boxLeft;
-        form.Text2(slot + 1).Width = column.boxWidth;
-        form.Option1(slot).Left = column.buttonLeft;
-        form.Option1(slot).Width = column.buttonWidth;
+        TextBox& box = form.options.texts(slot);
+        OptionButton& button = form.options.buttons(slot);
+        box.Left = column.boxLeft;
+        box.Width = column.boxWidth;
+        button.Left = column.buttonLeft;
+        button.Width = column.buttonWidth;
         const bool shown = slot < k;
-        form.Text2(slot + 1).Visible = shown;
-        form.Option1(slot).Visible = shown;
-        if (shown) form.Text2(slot + 1).Text = run.optionText(Q, slot);
-        form.Option1(slot).setValue(false);
+        box.Visible = shown;
+        button.Visible = shown;
+        if (shown) box.Text = run.optionText(Q, slot);
+        button.setValue(false);
     }
     const std::optional<int> chosen = run.chosenSlot(run.currentPosition());
-    if (chosen) form.Option1(*chosen).setValue(true);
+    if (chosen) form.options.buttons(*chosen).setValue(true);
     // The preview shows the sentence exactly when the position has an answer.
-    form.Text2(6).Text = chosen && run.settings().phrasePreview
-                             ? FilledPhrase(form.Text2(0).Text, run.optionText(Q, *chosen))
-                             : QString();
-    form.Picture2.Picture = run.question(Q).picture;
+    form.phraseText.Text = chosen && run.settings().phrasePreview
+                               ? FilledPhrase(form.questionText.Text, run.optionText(Q, *chosen))
+                               : QString();
+    form.pictureArea.Picture = run.question(Q).picture;
+}
+
+void SetIndicator(AnsweredIndicator& indicator, IndicatorMark mark) {
+    indicator.mark = mark;
+    const bool good = mark == IndicatorMark::Answered || mark == IndicatorMark::Right;
+    indicator.light.BackColor = good ? kGreen : kRed;
+}
+
+void MarkOption(OptionButton& button, OptionMark mark) {
+    button.mark = mark;
+    button.BackColor = mark == OptionMark::None    ? kNeutral
+                       : mark == OptionMark::Wrong ? kRed
+                                                   : kGreen;
 }
 
 // Test mode: the indicator tells whether the position has an answer.
 void ShowTestMarks(const Attempt& run, FormControls& form) {
     const bool answered = run.judgement(run.currentPosition()) != Judgement::Unanswered;
-    form.Picture1.BackColor = answered ? kGreen : kRed;
+    SetIndicator(form.indicator, answered ? IndicatorMark::Answered : IndicatorMark::Unanswered);
 }
 
 // Review: the correct option green, the chosen one green or red over it, the
@@ -50,13 +66,16 @@ void ShowReviewMarks(const Attempt& run, FormControls& form) {
     const int p = run.currentPosition();
     const int Q = run.currentQuestion();
     for (int slot = 0; slot < 5; ++slot)
-        form.Option1(slot).BackColor = kNeutral;
+        MarkOption(form.options.buttons(slot), OptionMark::None);
     const Judgement judged = run.judgement(p);
     if (const std::optional<int> chosen = run.chosenSlot(p)) {
-        if (const std::optional<int> key = run.keySlot(Q)) form.Option1(*key).BackColor = kGreen;
-        form.Option1(*chosen).BackColor = judged == Judgement::Right ? kGreen : kRed;
+        if (const std::optional<int> key = run.keySlot(Q))
+            MarkOption(form.options.buttons(*key), OptionMark::RightNotChosen);
+        MarkOption(form.options.buttons(*chosen),
+                   judged == Judgement::Right ? OptionMark::Right : OptionMark::Wrong);
     }
-    form.Picture1.BackColor = judged == Judgement::Right ? kGreen : kRed;
+    SetIndicator(form.indicator,
+                 judged == Judgement::Right ? IndicatorMark::Right : IndicatorMark::NotRight);
 
     QString info;
     if (judged == Judgement::Unanswered)
@@ -64,29 +83,29 @@ void ShowReviewMarks(const Attempt& run, FormControls& form) {
     else if (run.settings().explanations)
         for (const QString& line : run.question(Q).explanation)
             info += line + QStringLiteral("\r\n");
-    form.Text1(0).Text = info;
+    form.infoBox.Text = info;
 }
 
 // After grading: no answers or test moves any more, review moves where the
 // bank allows them, the score and the verdict of the check.
 void ShowGraded(const GradeResult& grade, const RunSettings& settings, FormControls& form) {
-    form.Command2(0).Enabled = false;
-    form.Command1(0).Visible = false;
-    form.Command1(1).Visible = false;
-    form.Command2(1).Visible = settings.reviewNavigation;
-    form.Command2(2).Visible = settings.reviewNavigation;
+    form.gradeButton.Enabled = false;
+    form.moves.forward.Visible = false;
+    form.moves.back.Visible = false;
+    form.moves.reviewForward.Visible = settings.reviewNavigation;
+    form.moves.reviewBack.Visible = settings.reviewNavigation;
     for (int slot = 0; slot < 5; ++slot)
-        form.Option1(slot).Enabled = false;
-    form.Label1(1).Caption = QStringLiteral("Резултат: ") + ScoreText(grade);
-    if (grade.verdict) form.Label1(3).Caption = *grade.verdict;
-    form.Label1(3).Visible = settings.showsVerdict;
+        form.options.buttons(slot).Enabled = false;
+    form.resultLabel.Caption = QStringLiteral("Резултат: ") + ScoreText(grade);
+    if (grade.verdict) form.checkLabel.Caption = *grade.verdict;
+    form.checkLabel.Visible = settings.showsVerdict;
 }
 
 } // namespace
 
 void Present(const Attempt& run, FormControls& form) {
-    form.Label1(0).Caption = run.settings().title;
-    form.Text2(6).Visible = run.settings().phrasePreview;
+    form.titleLabel.Caption = run.settings().title;
+    form.phraseText.Visible = run.settings().phrasePreview;
     ShowProgress(run, form);
     ShowQuestion(run, form);
     if (run.mode() == RunMode::Review) {

@@ -14,24 +14,25 @@ float PassedWidth(float R, int done, int total) {
 }
 
 // A bar of two segments from the left of "Напред" to the right end R.
-void LayOutBar(ControlArray<Shape>& bar, Twips left, float R, int done, int total) {
-    bar(0).Left = left;
-    bar(0).Width = PassedWidth(R, done, total);
-    bar(1).Left = bar(0).Left + bar(0).Width;
-    bar(1).Width = R - bar(1).Left;
+void LayOutBar(Bar& bar, Twips left, float R, int done, int total) {
+    bar.passed.Left = left;
+    bar.passed.Width = PassedWidth(R, done, total);
+    bar.rest.Left = bar.passed.Left + bar.passed.Width;
+    bar.rest.Width = R - bar.rest.Left;
 }
 
 } // namespace
 
 void ShowProgress(const Attempt& run, FormControls& form) {
     const int n = run.questionCount();
-    const float R = form.Command1(1).Left + form.Command1(1).Width - 50;
-    LayOutBar(form.Shape1, form.Command1(0).Left, R, run.currentPosition(), n);
+    const float R = form.moves.back.Left + form.moves.back.Width - 50;
+    LayOutBar(form.progress.positionBar, form.moves.forward.Left, R, run.currentPosition(), n);
     // The count is shown like a 0-based position: one answer looks like the
     // first question, all of them like the last.
     const int answered = run.answeredCount();
-    LayOutBar(form.Shape2, form.Command1(0).Left, R, answered >= 1 ? answered - 1 : answered, n);
-    form.Label1(2).Caption =
+    LayOutBar(form.progress.answeredBar, form.moves.forward.Left, R,
+              answered >= 1 ? answered - 1 : answered, n);
+    form.progress.answeredCount.Caption =
         QStringLiteral("Въведени отговори: ") + CStr(answered) + QStringLiteral("/") + CStr(n);
 }
 

@@ -68,46 +68,58 @@ void InstallAccessibleRoles() {
     (void)installed;
 }
 
-bool InReview(const VORN_Prazno& form) {
-    return form.run().mode() == RunMode::Review;
+bool InReview(const MainForm& form) {
+    return form.attempt().mode() == RunMode::Review;
 }
 
-QString OptionBoxName(const VORN_Prazno& form, int index) {
-    if (!form.controls().Option1(index).Visible) return {};
+QString OptionBoxName(const MainForm& form, int index) {
+    if (!form.controls().options.buttons(index).Visible) return {};
     return QStringLiteral("Отговор ") + kLetters[index];
 }
 
-QString OptionName(const VORN_Prazno& form, int index) {
-    if (!form.controls().Option1(index).Visible) return {};
+QString OptionName(const MainForm& form, int index) {
+    if (!form.controls().options.buttons(index).Visible) return {};
     return OptionBoxName(form, index) + QStringLiteral(": ") +
-           OneLine(form.controls().Text2(index + 1).Text);
+           OneLine(form.controls().options.texts(index).Text);
 }
 
-QString OptionVerdict(const VORN_Prazno& form, int index) {
-    const OptionButton& option = form.controls().Option1(index);
+QString OptionVerdict(const MainForm& form, int index) {
+    const OptionButton& option = form.controls().options.buttons(index);
     if (!option.Visible || !InReview(form)) return {};
-    if (option.BackColor == kGreen) return QStringLiteral("верен отговор");
-    if (option.BackColor == kRed) return QStringLiteral("грешен отговор");
+    switch (option.mark) {
+    case OptionMark::Right:
+    case OptionMark::RightNotChosen:
+        return QStringLiteral("верен отговор");
+    case OptionMark::Wrong:
+        return QStringLiteral("грешен отговор");
+    case OptionMark::None:
+        break;
+    }
     return {};
 }
 
-QString IndicatorText(const VORN_Prazno& form) {
-    const bool green = form.controls().Picture1.BackColor == kGreen;
-    if (InReview(form))
-        return green ? QStringLiteral("Въпросът е отговорен вярно.")
-                     : QStringLiteral("Въпросът не е отговорен вярно.");
-    return green ? QStringLiteral("Въпросът има отговор.")
-                 : QStringLiteral("Въпросът още няма отговор.");
+QString IndicatorText(const MainForm& form) {
+    switch (form.controls().indicator.mark) {
+    case IndicatorMark::Right:
+        return QStringLiteral("Въпросът е отговорен вярно.");
+    case IndicatorMark::NotRight:
+        return QStringLiteral("Въпросът не е отговорен вярно.");
+    case IndicatorMark::Answered:
+        return QStringLiteral("Въпросът има отговор.");
+    case IndicatorMark::Unanswered:
+        break;
+    }
+    return QStringLiteral("Въпросът още няма отговор.");
 }
 
-QString PositionText(const VORN_Prazno& form) {
+QString PositionText(const MainForm& form) {
     return QStringLiteral("Въпрос %1 от %2")
-        .arg(form.run().currentPosition() + 1)
-        .arg(form.run().questionCount());
+        .arg(form.attempt().currentPosition() + 1)
+        .arg(form.attempt().questionCount());
 }
 
-QString AnsweredText(const VORN_Prazno& form) {
-    return form.controls().Label1(2).Caption;
+QString AnsweredText(const MainForm& form) {
+    return form.controls().progress.answeredCount.Caption;
 }
 
 } // namespace vorn

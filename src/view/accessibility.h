@@ -4,7 +4,7 @@
 // the controls, worked out from the model. Nothing here reveals what the
 // examinee must not see: names come from what is on screen.
 
-#include "events/vorn_prazno.h"
+#include "events/main_form.h"
 
 #include <QString>
 
@@ -15,12 +15,12 @@ namespace vorn {
 void InstallAccessibleRoles();
 
 // The texts; each is empty for a control that is not shown.
-QString OptionName(const VORN_Prazno& form, int index);    // "Отговор A: <option text>"
-QString OptionVerdict(const VORN_Prazno& form, int index); // in review: right or wrong
-QString OptionBoxName(const VORN_Prazno& form, int index); // "Отговор A"
-QString IndicatorText(const VORN_Prazno& form);            // whether answered (or right)
-QString PositionText(const VORN_Prazno& form);             // "Въпрос 3 от 21"
-QString AnsweredText(const VORN_Prazno& form); // "Въведени отговори: 3/21"
-bool InReview(const VORN_Prazno& form);
+QString OptionName(const MainForm& form, int index);    // "Отговор A: <option text>"
+QString OptionVerdict(const MainForm& form, int index); // in review: right or wrong
+QString OptionBoxName(const MainForm& form, int index); // "Отговор A"
+QString IndicatorText(const MainForm& form);            // whether answered (or right)
+QString PositionText(const MainForm& form);             // "Въпрос 3 от 21"
+QString AnsweredText(const MainForm& form);             // "Въведени отговори: 3/21"
+bool InReview(const MainForm& form);
 
 } // namespace vorn

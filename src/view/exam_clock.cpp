@@ -1,6 +1,6 @@
 #include "exam_clock.h"
 
-#include "events/vorn_prazno.h"
+#include "events/main_form.h"
 #include "form_view.h"
 
 #include <QAccessible>
@@ -12,7 +12,7 @@ QString MinutesSeconds(int seconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-ExamClock::ExamClock(VORN_Prazno& form, FormView& view, int limitSeconds, int alreadyUsed)
+ExamClock::ExamClock(MainForm& form, FormView& view, int limitSeconds, int alreadyUsed)
     : form_(form), view_(view), limit_(limitSeconds), alreadyUsed_(alreadyUsed) {
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -30,12 +30,12 @@ int ExamClock::usedSeconds() const {
     return std::min(limit_, alreadyUsed_ + now);
 }
 
+void ExamClock::stop() {
+    if (usedAtGrading_ < 0) usedAtGrading_ = usedSeconds();
+    timer_.stop();
+}
+
 void ExamClock::tick() {
-    if (form_.run().mode() == RunMode::Review) { // graded: the clock stops where it was
-        if (usedAtGrading_ < 0) usedAtGrading_ = usedSeconds();
-        timer_.stop();
-        return;
-    }
     const int left =
         std::max(0, limit_ - alreadyUsed_ - static_cast<int>(elapsed_.elapsed() / 1000));
     // Told once each, and only when there was more time than that at the start.
@@ -54,7 +54,7 @@ void ExamClock::tick() {
                 QAccessible::updateAccessibility(&alert);
             }
         }
-    form_.ShowTimeLeft(MinutesSeconds(left) +
+    form_.showTimeLeft(MinutesSeconds(left) +
                        (note.isEmpty() ? QString() : QStringLiteral(" – ") + note));
     view_.refresh();
     if (left == 0) {

@@ -3,7 +3,7 @@
 // open, shows the time left in the caption every second, tells it once at 5
 // minutes and at 1 minute left (a note in the caption and an alert for screen
 // readers, no box that stops the examinee), and at zero grades the test as
-// "Оценяване" does. It stops once the test is graded, however.
+// "Оценяване" does. It stops when told that the test is graded, however.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -12,14 +12,16 @@
 namespace vorn {
 
 class FormView;
-class VORN_Prazno;
+class MainForm;
 
 class ExamClock : public QObject {
 public:
     // `alreadyUsed`: seconds of the same attempt before a crash.
-    ExamClock(VORN_Prazno& form, FormView& view, int limitSeconds, int alreadyUsed = 0);
+    ExamClock(MainForm& form, FormView& view, int limitSeconds, int alreadyUsed = 0);
 
     void start();
+    // The test is graded: the time used stays where it is.
+    void stop();
     int limitSeconds() const { return limit_; }
     int usedSeconds() const; // until grading, or until now
     bool ranOut() const { return ranOut_; }
@@ -27,7 +29,7 @@ public:
 private:
     void tick();
 
-    VORN_Prazno& form_;
+    MainForm& form_;
     FormView& view_;
     int limit_;
     int alreadyUsed_;

@@ -90,20 +90,20 @@ int FormView::Px(Twips twips) {
     return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
 }
 
-FormView::FormView(VORN_Prazno& form)
-    : form_(form), pictures_(std::make_unique<PictureCache>(QSize(
-                       Px(form.controls().Picture2.Width), Px(form.controls().Picture2.Height)))) {
-    form_.End = [] { QCoreApplication::exit(kExitOk); };
+FormView::FormView(MainForm& form)
+    : form_(form),
+      pictures_(std::make_unique<PictureCache>(
+          QSize(Px(form.controls().pictureArea.Width), Px(form.controls().pictureArea.Height)))) {
     // A fixed layout: no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(QFont(controls().FontName, controls().FontSize));
+    setFont(QFont(controls().window.FontName, controls().window.FontSize));
     setWindowIcon(WindowIcon());
     buildMenu();
     canvas_ = new QWidget(this);
-    canvas_->setObjectName(QStringLiteral("VORN_Prazno"));
-    canvas_->setFixedSize(Px(controls().ScaleWidth), Px(controls().ScaleHeight));
+    canvas_->setObjectName(QStringLiteral("MainForm"));
+    canvas_->setFixedSize(Px(controls().window.ScaleWidth), Px(controls().window.ScaleHeight));
     canvas_->setAutoFillBackground(true);
     setCentralWidget(canvas_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -124,6 +124,7 @@ void FormView::deliver(const QString& what, const std::function<void()>& event) 
     try {
         event();
         refresh();
+        if (form_.closed()) QCoreApplication::exit(kExitOk);
     } catch (const std::exception& fault) {
         fail(what, QString::fromUtf8(fault.what()));
     } catch (...) {
@@ -135,11 +136,10 @@ void FormView::press(const CommandButton& button, const std::function<void()>& e
     if (TakesInput(button)) deliver(button.Caption, event);
 }
 
-void FormView::choose(int index) {
-    const OptionButton& option = controls().Option1(index);
-    if (TakesInput(option, controls().Frame1))
-        deliver(option.Caption,
-                [this, index] { form_.Option1_Click(static_cast<std::int16_t>(index)); });
+void FormView::choose(int slot) {
+    const OptionButton& option = controls().options.buttons(slot);
+    if (TakesInput(option, controls().options.frame))
+        deliver(option.Caption, [this, slot] { form_.choose(slot); });
 }
 
 void FormView::fail(const QString& what, const QString& detail) {
@@ -153,25 +153,25 @@ void FormView::fail(const QString& what, const QString& detail) {
 void FormView::buildMenu() {
     // "&": Alt and the first letter trigger a menu command (Alt+И, Alt+А).
     const auto withMnemonic = [](const QString& caption) { return QStringLiteral("&") + caption; };
-    QAction* exit = menuBar()->addAction(withMnemonic(controls().izhod(0).Caption));
-    exit->setObjectName(controls().izhod(0).Name);
+    QAction* exit = menuBar()->addAction(withMnemonic(controls().menu.exit.Caption));
+    exit->setObjectName(controls().menu.exit.Name);
     connect(exit, &QAction::triggered, this, [this] {
-        if (TakesInput(controls().izhod(0)))
-            deliver(controls().izhod(0).Caption, [this] { form_.izhod_Click(0); });
+        if (TakesInput(controls().menu.exit))
+            deliver(controls().menu.exit.Caption, [this] { form_.exit(); });
     });
-    QAction* author = menuBar()->addAction(withMnemonic(controls().autor.Caption));
-    author->setObjectName(controls().autor.Name);
+    QAction* author = menuBar()->addAction(withMnemonic(controls().menu.author.Caption));
+    author->setObjectName(controls().menu.author.Name);
     connect(author, &QAction::triggered, this, [this] {
-        if (TakesInput(controls().autor))
-            deliver(controls().autor.Caption, [this] { form_.autor_Click(); });
+        if (TakesInput(controls().menu.author))
+            deliver(controls().menu.author.Caption, [this] { form_.showAuthor(); });
     });
     refreshers_.push_back([this, exit, author, withMnemonic] {
-        exit->setText(withMnemonic(controls().izhod(0).Caption));
-        exit->setVisible(controls().izhod(0).Visible);
-        exit->setEnabled(controls().izhod(0).Enabled);
-        author->setText(withMnemonic(controls().autor.Caption));
-        author->setVisible(controls().autor.Visible);
-        author->setEnabled(controls().autor.Enabled);
+        exit->setText(withMnemonic(controls().menu.exit.Caption));
+        exit->setVisible(controls().menu.exit.Visible);
+        exit->setEnabled(controls().menu.exit.Enabled);
+        author->setText(withMnemonic(controls().menu.author.Caption));
+        author->setVisible(controls().menu.author.Visible);
+        author->setEnabled(controls().menu.author.Enabled);
     });
 }
 
@@ -192,68 +192,60 @@ template <typename W> W* FormView::place(W* widget, const Control& control) {
     return widget;
 }
 
-void FormView::buildControls() {
-    const auto addLabel = [this](const Label& label) {
-        auto* w = place(new QLabel(canvas_), label);
-        w->setTextFormat(Qt::PlainText);
-        w->setAutoFillBackground(true);
-        refreshers_.push_back([this, w, &label] {
-            w->setText(ScreenText(label, label.Caption));
-            SetBackground(w, QPalette::Window, SystemFallback(label.BackColor, palette()));
-        });
-        return w;
-    };
-    const auto addTextBox = [this](const TextBox& box) {
-        auto* w = place(new ReadOnlyTextBox(canvas_), box);
-        refreshers_.push_back([this, w, &box] {
-            const QString text = ScreenText(box, box.Text);
-            if (w->toPlainText() != text) {
-                const QString old = w->toPlainText();
-                w->setPlainText(text);
-                // Assistive tools hear of a new question (or explanation).
-                QAccessibleTextUpdateEvent changed(w, 0, old, text);
-                QAccessible::updateAccessibility(&changed);
-            }
-            SetBackground(w, QPalette::Base, SystemFallback(box.BackColor, palette()));
-        });
-        return w;
-    };
-    const auto addCommand = [this](const ControlArray<CommandButton>& array, int index,
-                                   std::function<void()> event) {
-        const CommandButton& button = array(index);
-        auto* w = place(new FlatButton(canvas_), button);
-        connect(w, &QPushButton::clicked, this, [this, event, &button] { press(button, event); });
-        refreshers_.push_back([this, w, &button] {
-            w->setText(ScreenText(button, button.Caption));
-            SetBackground(w, QPalette::Button, SystemFallback(button.BackColor, palette()));
-        });
-    };
-    const auto addSolid = [this](const Control& control, QWidget* parent) {
-        auto* w = place(new QWidget(parent), control);
-        w->setAutoFillBackground(true);
-        refreshers_.push_back([this, w, &control] {
-            SetBackground(w, QPalette::Window, SystemFallback(control.BackColor, palette()));
-        });
-    };
+QLabel* FormView::addLabel(const Label& label) {
+    auto* w = place(new QLabel(canvas_), label);
+    w->setTextFormat(Qt::PlainText);
+    w->setAutoFillBackground(true);
+    refreshers_.push_back([this, w, &label] {
+        w->setText(ScreenText(label, label.Caption));
+        SetBackground(w, QPalette::Window, SystemFallback(label.BackColor, palette()));
+    });
+    return w;
+}
 
-    // In the order of the design, top to bottom; later widgets lie on top.
-    addLabel(controls().Label1(0))->setAlignment(Qt::AlignCenter);
-    addCommand(controls().Command1, 0, [this] { form_.Command1_Click(0); });
-    addCommand(controls().Command1, 1, [this] { form_.Command1_Click(1); });
-    addCommand(controls().Command2, 1, [this] { form_.Command2_Click(1); });
-    addCommand(controls().Command2, 2, [this] { form_.Command2_Click(2); });
-    for (int i = 0; i <= 5; ++i)
-        textBoxes_[static_cast<std::size_t>(i)] = addTextBox(controls().Text2(i));
+QWidget* FormView::addTextBox(const TextBox& box) {
+    auto* w = place(new ReadOnlyTextBox(canvas_), box);
+    refreshers_.push_back([this, w, &box] {
+        const QString text = ScreenText(box, box.Text);
+        if (w->toPlainText() != text) {
+            const QString old = w->toPlainText();
+            w->setPlainText(text);
+            // Assistive tools hear of a new question (or explanation).
+            QAccessibleTextUpdateEvent changed(w, 0, old, text);
+            QAccessible::updateAccessibility(&changed);
+        }
+        SetBackground(w, QPalette::Base, SystemFallback(box.BackColor, palette()));
+    });
+    return w;
+}
 
-    auto* frame = place(new OptionFrame(canvas_), controls().Frame1);
+void FormView::addCommand(const CommandButton& button, std::function<void()> event) {
+    auto* w = place(new FlatButton(canvas_), button);
+    connect(w, &QPushButton::clicked, this, [this, event, &button] { press(button, event); });
+    refreshers_.push_back([this, w, &button] {
+        w->setText(ScreenText(button, button.Caption));
+        SetBackground(w, QPalette::Button, SystemFallback(button.BackColor, palette()));
+    });
+}
+
+void FormView::addSolid(const Control& control) {
+    auto* w = place(new QWidget(canvas_), control);
+    w->setAutoFillBackground(true);
+    refreshers_.push_back([this, w, &control] {
+        SetBackground(w, QPalette::Window, SystemFallback(control.BackColor, palette()));
+    });
+}
+
+void FormView::buildOptions() {
+    auto* frame = place(new OptionFrame(canvas_), controls().options.frame);
     frame_ = frame;
     frame->setAutoFillBackground(true);
     refreshers_.push_back([this, frame] {
         SetBackground(frame, QPalette::Window,
-                      SystemFallback(controls().Frame1.BackColor, palette()));
+                      SystemFallback(controls().options.frame.BackColor, palette()));
     });
     for (int i = 0; i <= 4; ++i) {
-        const OptionButton& option = controls().Option1(i);
+        const OptionButton& option = controls().options.buttons(i);
         auto* w = place(new FlatOptionButton(frame), option);
         options_[static_cast<std::size_t>(i)] = w;
         w->setLabelFor(textBoxes_[static_cast<std::size_t>(i + 1)]);
@@ -265,33 +257,45 @@ void FormView::buildControls() {
             SetBackground(w, QPalette::Window, SystemFallback(option.BackColor, palette()));
         });
     }
+}
 
-    addLabel(controls().Label1(4));
-    addSolid(controls().Picture1, canvas_);
-    textBoxes_[6] = addTextBox(controls().Text2(6));
-    for (const ControlArray<Shape>* bar : {&controls().Shape1, &controls().Shape2})
-        for (const int i : {0, 1})
-            addSolid((*bar)(i), canvas_);
-    addLabel(controls().Label1(2));
-    addLabel(controls().Label1(3));
-    addLabel(controls().Label1(1));
-    addCommand(controls().Command2, 0, [this] { form_.Command2_Click(0); });
+void FormView::buildControls() {
+    // In the order of the design, top to bottom; later widgets lie on top.
+    addLabel(controls().titleLabel)->setAlignment(Qt::AlignCenter);
+    addCommand(controls().moves.forward, [this] { form_.forward(); });
+    addCommand(controls().moves.back, [this] { form_.back(); });
+    addCommand(controls().moves.reviewForward, [this] { form_.forward(); });
+    addCommand(controls().moves.reviewBack, [this] { form_.back(); });
+    textBoxes_[0] = addTextBox(controls().questionText);
+    for (int slot = 0; slot < 5; ++slot)
+        textBoxes_[static_cast<std::size_t>(slot + 1)] = addTextBox(controls().options.texts(slot));
+    buildOptions();
 
-    auto* picture = place(new PictureArea(canvas_), controls().Picture2);
+    addLabel(controls().indicator.caption);
+    addSolid(controls().indicator.light);
+    textBoxes_[6] = addTextBox(controls().phraseText);
+    for (const Bar* bar : {&controls().progress.positionBar, &controls().progress.answeredBar}) {
+        addSolid(bar->passed);
+        addSolid(bar->rest);
+    }
+    addLabel(controls().progress.answeredCount);
+    addLabel(controls().checkLabel);
+    addLabel(controls().resultLabel);
+    addCommand(controls().gradeButton, [this] { form_.grade(); });
+
+    auto* picture = place(new PictureArea(canvas_), controls().pictureArea);
     refreshers_.push_back([this, picture] {
-        picture->setPixmap(pictures_->pixmap(controls().Picture2.Picture));
+        picture->setPixmap(pictures_->pixmap(controls().pictureArea.Picture));
         SetBackground(picture, QPalette::Window,
-                      SystemFallback(controls().Picture2.BackColor, palette()));
+                      SystemFallback(controls().pictureArea.BackColor, palette()));
     });
-    info_ = addTextBox(controls().Text1(0));
-    addTextBox(controls().Text1(1));
-    // The state lists have no widget: they hold what the examinee must not see
-    // (the slot of every right answer), and a hidden widget can still be read
-    // through the accessibility interface.
+    info_ = addTextBox(controls().infoBox);
+    addTextBox(controls().hiddenNote);
 
     refreshers_.push_back([this] {
-        setWindowTitle(controls().Caption);
-        SetBackground(canvas_, QPalette::Window, SystemFallback(controls().BackColor, palette()));
+        setWindowTitle(controls().window.Caption);
+        SetBackground(canvas_, QPalette::Window,
+                      SystemFallback(controls().window.BackColor, palette()));
     });
 }
 
@@ -303,7 +307,7 @@ void FormView::buildTabOrder() {
 }
 
 void FormView::timeUp() {
-    deliver(QStringLiteral("Времето изтече"), [this] { form_.TimeUp(); });
+    deliver(QStringLiteral("Времето изтече"), [this] { form_.timeUp(); });
 }
 
 void FormView::refresh() {
@@ -320,7 +324,7 @@ void FormView::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program as the exit command does.
     event->accept();
     if (failed_) return;
-    deliver(controls().izhod(0).Caption, [this] { form_.izhod_Click(0); });
+    deliver(controls().menu.exit.Caption, [this] { form_.exit(); });
 }
 
 } // namespace vorn

@@ -1,11 +1,11 @@
 #pragma once
 // The Qt view of the main form: one widget per control, placed at twips / 15,
 // refreshed from the model after every event it delivers. The model is the one
-// truth; the view decides nothing. Widgets are named after their controls
-// ("Text2(3)", "Option1(0)", "izhod(0)"); the hidden state lists have none. A
-// fault in an event ends the program with a message and kExitFault.
+// truth; the view decides nothing. Widgets carry their controls' design names
+// ("Text2(3)", "Option1(0)", "izhod(0)"). A fault in an event ends the program
+// with a message and kExitFault; a closed form ends it with kExitOk.
 
-#include "events/vorn_prazno.h"
+#include "events/main_form.h"
 
 #include <QMainWindow>
 #include <array>
@@ -13,6 +13,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QCloseEvent;
 
 namespace vorn {
@@ -23,7 +24,7 @@ class PictureCache;
 
 class FormView : public QMainWindow {
 public:
-    explicit FormView(VORN_Prazno& form);
+    explicit FormView(MainForm& form);
     ~FormView() override;
 
     // Brings every widget up to date from the model.
@@ -44,6 +45,11 @@ protected:
 private:
     void buildMenu();
     void buildControls();
+    void buildOptions();
+    QLabel* addLabel(const Label& label);
+    QWidget* addTextBox(const TextBox& box);
+    void addCommand(const CommandButton& button, std::function<void()> event);
+    void addSolid(const Control& control);
     void buildTabOrder();
     void buildAccessibleTexts(); // form_view_accessibility.cpp
     void buildKeys();            // form_view_keys.cpp
@@ -55,11 +61,11 @@ private:
     // What a click on a control does, and a key too: only a control that takes
     // input acts, through the same event.
     void press(const CommandButton& button, const std::function<void()>& event);
-    void choose(int index); // Option1(index)
+    void choose(int slot);
 
     const FormControls& controls() const { return form_.controls(); }
 
-    VORN_Prazno& form_;
+    MainForm& form_;
     QWidget* canvas_ = nullptr;
     std::vector<std::function<void()>> refreshers_;
     std::vector<std::pair<int, QWidget*>> tabStops_;
@@ -67,7 +73,7 @@ private:
     bool failed_ = false; // after a fault no event reaches the model
 
     // Widgets the keys and the accessible texts work on.
-    std::array<QWidget*, 7> textBoxes_{}; // Text2(0) .. Text2(6)
+    std::array<QWidget*, 7> textBoxes_{}; // the question, five options, the phrase
     std::array<FlatOptionButton*, 5> options_{};
     OptionFrame* frame_ = nullptr;
     QWidget* info_ = nullptr; // Text1(0)

@@ -38,30 +38,27 @@ void FormView::buildAccessibleTexts() {
         const auto shown = [](const Control& c, const QString& text) {
             return c.Visible ? text : QString();
         };
-        SetName(textBoxes_[0], shown(controls().Text2(0), PositionText(form_)));
-        std::array<OptionFrame::Mark, 5> marks{};
+        SetName(textBoxes_[0], shown(controls().questionText, PositionText(form_)));
+        std::array<OptionMark, 5> marks{};
         for (int i = 0; i < 5; ++i) {
             FlatOptionButton* button = options_[static_cast<std::size_t>(i)];
             SetName(button, OptionName(form_, i));
             SetDescription(button, OptionVerdict(form_, i), true);
             SetName(textBoxes_[static_cast<std::size_t>(i + 1)], OptionBoxName(form_, i));
-            const OptionButton& option = controls().Option1(i);
-            if (option.Visible && InReview(form_))
-                marks[static_cast<std::size_t>(i)] =
-                    option.BackColor == kGreen ? OptionFrame::Mark::Right
-                    : option.BackColor == kRed ? OptionFrame::Mark::Wrong
-                                               : OptionFrame::Mark::None;
+            const OptionButton& option = controls().options.buttons(i);
+            if (option.Visible && InReview(form_)) marks[static_cast<std::size_t>(i)] = option.mark;
         }
         frame_->setMarks(marks, {options_[0], options_[1], options_[2], options_[3], options_[4]});
 
-        SetName(indicator, shown(controls().Picture1, controls().Label1(4).Caption.trimmed()));
-        SetDescription(indicator, shown(controls().Picture1, IndicatorText(form_)), true);
+        SetName(indicator,
+                shown(controls().indicator.light, controls().indicator.caption.Caption.trimmed()));
+        SetDescription(indicator, shown(controls().indicator.light, IndicatorText(form_)), true);
         for (QWidget* segment : positionBar)
             SetName(segment, PositionText(form_));
         for (QWidget* segment : answeredBar)
             SetName(segment, AnsweredText(form_));
         SetName(picture, QStringLiteral("Картинка към въпроса"));
-        SetDescription(picture, controls().Picture2.Picture
+        SetDescription(picture, controls().pictureArea.Picture
                                     ? QString()
                                     : QStringLiteral("Въпросът няма картинка."));
     });

@@ -33,21 +33,19 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
 
 void FormView::buildKeys() {
     qApp->installEventFilter(this);
-    const auto move = [this](int testButton, int reviewButton) {
-        // Only one of the two pairs is on screen at a time.
-        if (controls().Command1(testButton).Visible)
-            press(controls().Command1(testButton), [this, testButton] {
-                form_.Command1_Click(static_cast<std::int16_t>(testButton));
-            });
-        else
-            press(controls().Command2(reviewButton), [this, reviewButton] {
-                form_.Command2_Click(static_cast<std::int16_t>(reviewButton));
-            });
+    // The keys act as the pair of buttons of the attempt's mode would, and
+    // only where that button takes input.
+    const auto move = [this](bool forward) {
+        const MoveButtons& moves = controls().moves;
+        const bool inTest = form_.attempt().mode() == RunMode::Test;
+        const CommandButton& button = inTest ? (forward ? moves.forward : moves.back)
+                                             : (forward ? moves.reviewForward : moves.reviewBack);
+        press(button, [this, forward] { forward ? form_.forward() : form_.back(); });
     };
     connect(new QShortcut(QKeySequence(Qt::Key_PageDown), this), &QShortcut::activated, this,
-            [move] { move(0, 1); });
+            [move] { move(true); });
     connect(new QShortcut(QKeySequence(Qt::Key_PageUp), this), &QShortcut::activated, this,
-            [move] { move(1, 2); });
+            [move] { move(false); });
 }
 
 } // namespace vorn

@@ -34,7 +34,7 @@ void OptionFrame::paintEvent(QPaintEvent* event) {
         if (mark == Mark::None || !button || button->isHidden()) continue;
         const QRectF r = QRectF(markRect(i)).adjusted(2, 2, -2, -2);
         QPainterPath path;
-        if (mark == Mark::Right) {
+        if (mark != Mark::Wrong) {
             path.moveTo(r.left(), r.center().y());
             path.lineTo(r.left() + r.width() * 0.4, r.bottom());
             path.lineTo(r.right(), r.top());

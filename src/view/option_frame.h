@@ -1,8 +1,9 @@
 #pragma once
 // The frame of the option buttons. In review it also draws, left of each
-// button, a mark that says what the button's colour says: a tick for green
-// (right), a cross for red (wrong), so the result does not rest on colour
-// alone.
+// button, its mark: a tick for the right option (chosen or not), a cross for a
+// wrong one chosen, so the result does not rest on colour alone.
+
+#include "form/option_group.h"
 
 #include <QWidget>
 #include <array>
@@ -11,7 +12,7 @@ namespace vorn {
 
 class OptionFrame : public QWidget {
 public:
-    enum class Mark { None, Right, Wrong };
+    using Mark = OptionMark;
     using QWidget::QWidget;
 
     // Marks for the buttons; `buttons` are the frame's option buttons in

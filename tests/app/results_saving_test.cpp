@@ -5,6 +5,7 @@
 #include "app/results_saving.h"
 #include "record/run_record.h"
 #include "support/captured_stderr.h"
+#include "support/form_listeners.h"
 #include "support/test_banks.h"
 #include "view/form_view.h"
 
@@ -39,13 +40,15 @@ struct Graded {
 Graded GradeInWindow(const ResultsPlace& place) {
     const auto run =
         test::StartRun(test::MakeBank({.questions = 3}), test::StepThenIdentity(0.1f, 4));
-    VORN_Prazno& f = *run->form;
-    for (int p = 0; p < 2; ++p, f.Command1_Click(0))
+    MainForm& f = *run->form;
+    for (int p = 0; p < 2; ++p, f.forward())
         test::AnswerRight(f);
     FormView view(f);
-    f.Graded = [&] {
-        SaveResults(RecordOfRun(f.run(), {.seed = 7}), place, &view, f.controls().Caption);
+    test::ListenerOf listener;
+    listener.onGraded = [&](const Attempt& graded) {
+        SaveResults(RecordOfRun(graded, {.seed = 7}), place, &view, f.controls().window.Caption);
     };
+    f.setListener(&listener);
     view.show();
     QApplication::processEvents();
 
@@ -125,10 +128,14 @@ TEST(ResultsSaving, TheResultShowsAtOnceWhileAnotherPlayerHoldsTheFile) {
 
     const auto run =
         test::StartRun(test::MakeBank({.questions = 3}), test::StepThenIdentity(0.1f, 4));
-    VORN_Prazno& f = *run->form;
+    MainForm& f = *run->form;
     FormView view(f);
     ResultsKeeper keeper({path, dir.filePath("fallback.jsonl"), 5s}, &view, QString());
-    f.Graded = [&] { keeper.keep(RecordOfRun(f.run(), {.seed = 7})); };
+    test::ListenerOf listener;
+    listener.onGraded = [&](const Attempt& graded) {
+        keeper.keep(RecordOfRun(graded, {.seed = 7}));
+    };
+    f.setListener(&listener);
     view.show();
     QElapsedTimer clock;
     clock.start();

@@ -61,9 +61,9 @@ TEST(BankLimits, SettingsMustBeSixItems) {
 
 TEST(BankLimits, StartOnABrokenBankThrowsBeforeTouchingAnything) {
     ScriptedRandom random; // empty: a start that drew anything would fail differently
-    VORN_Prazno form(test::MakeBank({.questions = 4, .optionCounts = {4, 1}}), random);
-    EXPECT_THROW(form.Form_Load(), BankLimitError);
-    EXPECT_EQ(form.run().questionCount(), 0) << "no run was started";
+    MainForm form(test::MakeBank({.questions = 4, .optionCounts = {4, 1}}), random);
+    EXPECT_THROW(form.start(), BankLimitError);
+    EXPECT_EQ(form.attempt().questionCount(), 0) << "no run was started";
 }
 
 TEST(BankLimits, APoolHoldsUpTo500AndTheRunLimitsHoldForTheDraw) {

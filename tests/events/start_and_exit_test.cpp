@@ -39,20 +39,20 @@ TEST(AuthorNotice, ReplacesTheHelpTextAndNothingElseTwiceTheSameWithThePublisher
         BankContent bank = test::MakeBank();
         bank.publisher = QString::fromUtf8(c.publisher);
         const auto run = test::StartRun(bank, test::StepThenIdentity(0.0f, 21));
-        VORN_Prazno& f = *run->form;
+        MainForm& f = *run->form;
         FormView view(f);
         const QString state = test::RunState(f);
-        const QString question = f.controls().Text2(0).Text;
+        const QString question = f.controls().questionText.Text;
         QAction* author = MenuAction(view, "autor");
         ASSERT_NE(author, nullptr);
         const QString notice = QString::fromUtf8(c.notice);
         for (int twice = 0; twice < 2; ++twice) {
             author->trigger();
-            EXPECT_EQ(f.controls().Text1(0).Text, notice);
+            EXPECT_EQ(f.controls().infoBox.Text, notice);
         }
         EXPECT_EQ(view.findChild<QPlainTextEdit*>("Text1(0)")->toPlainText(), notice);
         EXPECT_EQ(test::RunState(f), state);
-        EXPECT_EQ(f.controls().Text2(0).Text, question);
+        EXPECT_EQ(f.controls().questionText.Text, question);
         EXPECT_EQ(view.windowTitle(), QString::fromUtf8(c.caption));
     }
 }
@@ -70,7 +70,7 @@ TEST(Exit, MenuCommandEndsTheEventLoopWithStatusZeroRightAfterStart) {
 
 TEST(Exit, InReviewModeToo) {
     const auto run = Started();
-    run->form->Command2_Click(0);
+    run->form->grade();
     FormView view(*run->form);
     view.show();
     QTimer::singleShot(0, MenuAction(view, "izhod(0)"), &QAction::trigger);

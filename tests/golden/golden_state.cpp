@@ -1,10 +1,11 @@
 #include "golden_state.h"
 
-#include "events/vorn_prazno.h"
+#include "events/main_form.h"
 #include "form/input_gate.h"
 #include "platform/random_source.h"
 #include "record/run_record.h"
 #include "shipped/shipped_bank.h"
+#include "support/each_control.h"
 
 #include <QCryptographicHash>
 #include <random>
@@ -129,37 +130,43 @@ BankContent BankOfRun(int run, std::uint32_t seed) {
 
 struct Player::Pieces {
     ClockRandom random;
-    std::unique_ptr<VORN_Prazno> form;
+    std::unique_ptr<MainForm> form;
     explicit Pieces(std::uint32_t seed) : random(seed) {}
 };
 
 Player::Player(int run, std::uint32_t seed) : parts_(std::make_unique<Pieces>(seed)) {
-    parts_->form = std::make_unique<VORN_Prazno>(BankOfRun(run, seed), parts_->random);
-    parts_->form->Form_Load();
+    parts_->form = std::make_unique<MainForm>(BankOfRun(run, seed), parts_->random);
+    parts_->form->start();
 }
 
 Player::~Player() = default;
 
 bool Player::apply(const Event& event) {
-    VORN_Prazno& form = *parts_->form;
+    MainForm& form = *parts_->form;
     const FormControls& f = form.controls();
-    const auto index = static_cast<std::int16_t>(event.index);
+    // The traces name the buttons by their design names: Command1 0 and 1 are
+    // the test's moves, Command2 0 grades and 1 and 2 are the review's moves.
+    const auto press = [&form](const CommandButton& button, void (MainForm::*event)()) {
+        if (!TakesInput(button)) return false;
+        (form.*event)();
+        return true;
+    };
+    const int index = event.index;
     switch (event.kind) {
     case EventKind::Option:
-        if (!TakesInput(f.Option1(index), f.Frame1)) return false;
-        form.Option1_Click(index);
+        if (!TakesInput(f.options.buttons(index), f.options.frame)) return false;
+        form.choose(index);
         return true;
     case EventKind::Command1:
-        if (!TakesInput(f.Command1(index))) return false;
-        form.Command1_Click(index);
-        return true;
+        return index == 0 ? press(f.moves.forward, &MainForm::forward)
+                          : press(f.moves.back, &MainForm::back);
     case EventKind::Command2:
-        if (!TakesInput(f.Command2(index))) return false;
-        form.Command2_Click(index);
-        return true;
+        return index == 0   ? press(f.gradeButton, &MainForm::grade)
+               : index == 1 ? press(f.moves.reviewForward, &MainForm::forward)
+                            : press(f.moves.reviewBack, &MainForm::back);
     case EventKind::Author:
-        if (!TakesInput(f.autor)) return false;
-        form.autor_Click();
+        if (!TakesInput(f.menu.author)) return false;
+        form.showAuthor();
         return true;
     }
     return false;
@@ -168,41 +175,35 @@ bool Player::apply(const Event& event) {
 VisibleState Player::state() const {
     const FormControls& f = parts_->form->controls();
     VisibleState s;
-    s[QStringLiteral("Caption")] = Escaped(f.Caption);
-    s[QStringLiteral("BackColor")] = Hex(f.BackColor);
-    for (const int i : f.Label1.indices())
-        AddText(s, f.Label1(i), QStringLiteral("Caption"), f.Label1(i).Caption);
-    for (const auto* array : {&f.Command1, &f.Command2})
-        for (const int i : array->indices())
-            AddText(s, (*array)(i), QStringLiteral("Caption"), (*array)(i).Caption);
-    for (const auto* array : {&f.Text2, &f.Text1})
-        for (const int i : array->indices())
-            AddText(s, (*array)(i), QStringLiteral("Text"), (*array)(i).Text);
-    AddText(s, f.Frame1, QStringLiteral("Caption"), f.Frame1.Caption);
-    for (const int i : f.Option1.indices()) {
-        const OptionButton& option = f.Option1(i);
-        AddText(s, option, QStringLiteral("Caption"), option.Caption);
-        if (option.Visible)
-            s[option.Name + QStringLiteral(".Value")] =
-                option.Value() ? QStringLiteral("1") : QStringLiteral("0");
-    }
-    AddControl(s, f.Picture1);
-    AddControl(s, f.Picture2);
-    if (f.Picture2.Visible)
+    s[QStringLiteral("Caption")] = Escaped(f.window.Caption);
+    s[QStringLiteral("BackColor")] = Hex(f.window.BackColor);
+    const auto caption = QStringLiteral("Caption");
+    test::EachControl(f,
+                      test::Overloaded{
+                          [&](const Label& c) { AddText(s, c, caption, c.Caption); },
+                          [&](const CommandButton& c) { AddText(s, c, caption, c.Caption); },
+                          [&](const Frame& c) { AddText(s, c, caption, c.Caption); },
+                          [&](const TextBox& c) { AddText(s, c, QStringLiteral("Text"), c.Text); },
+                          [&](const OptionButton& c) {
+                              AddText(s, c, caption, c.Caption);
+                              if (c.Visible)
+                                  s[c.Name + QStringLiteral(".Value")] =
+                                      c.Value() ? QStringLiteral("1") : QStringLiteral("0");
+                          },
+                          [&](const Control& c) { AddControl(s, c); },
+                      });
+    if (f.pictureArea.Visible)
         s[QStringLiteral("Picture2.Picture")] =
-            f.Picture2.Picture
-                ? QString::fromLatin1(
-                      QCryptographicHash::hash(f.Picture2.Picture->encoded, QCryptographicHash::Md5)
-                          .toHex()
-                          .left(12))
+            f.pictureArea.Picture
+                ? QString::fromLatin1(QCryptographicHash::hash(f.pictureArea.Picture->encoded,
+                                                               QCryptographicHash::Md5)
+                                          .toHex()
+                                          .left(12))
                 : QStringLiteral("none");
-    for (const auto* bar : {&f.Shape1, &f.Shape2})
-        for (const int i : bar->indices())
-            AddControl(s, (*bar)(i));
-    AddMenu(s, f.izhod(0));
-    AddMenu(s, f.autor);
+    AddMenu(s, f.menu.exit);
+    AddMenu(s, f.menu.author);
     // What grading keeps for the teacher, pinned with the screens.
-    if (parts_->form->run().grade()) {
+    if (parts_->form->attempt().grade()) {
         const RunFacts facts{.time = QDateTime(QDate(2024, 5, 14), QTime(9, 0), Qt::UTC),
                              .user = QStringLiteral("u"),
                              .host = QStringLiteral("h"),
@@ -210,7 +211,7 @@ VisibleState Player::state() const {
                              .bankSha256 = QStringLiteral("0"),
                              .seed = 1};
         s[QStringLiteral("record")] = Escaped(
-            QString::fromUtf8(RecordLine(RecordOfRun(parts_->form->run(), facts)).trimmed()));
+            QString::fromUtf8(RecordLine(RecordOfRun(parts_->form->attempt(), facts)).trimmed()));
     }
     return s;
 }

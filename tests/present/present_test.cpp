@@ -35,12 +35,12 @@ TEST(Progress, BarsFollowTheNavigationButtons) {
         test::StartAttempt(test::MakeBank({.questions = 3, .checkFlag = test::kCheckOff}),
                            test::StepThenIdentity(0.0f, 3));
     FormControls form;
-    form.Command1(0).Left = 300;
-    form.Command1(1).Left = 8000;
-    form.Command1(1).Width = 1000;
+    form.moves.forward.Left = 300;
+    form.moves.back.Left = 8000;
+    form.moves.back.Width = 1000;
     Present(run, form);
-    for (const auto* bar : {&form.Shape1, &form.Shape2}) {
-        EXPECT_EQ((*bar)(0).Left, 300.0f);
-        EXPECT_EQ((*bar)(1).Left + (*bar)(1).Width, 8950.0f) << "R = 8000 + 1000 - 50";
+    for (const Bar* bar : {&form.progress.positionBar, &form.progress.answeredBar}) {
+        EXPECT_EQ(bar->passed.Left, 300.0f);
+        EXPECT_EQ(bar->rest.Left + bar->rest.Width, 8950.0f) << "R = 8000 + 1000 - 50";
     }
 }

@@ -4,6 +4,7 @@
 #include "record/record_consistency.h"
 #include "record/results_file.h"
 #include "record/run_record.h"
+#include "support/form_listeners.h"
 #include "support/test_banks.h"
 
 #include <QFile>
@@ -80,18 +81,19 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
         const auto run = test::StartRun(
             test::MakeBank({.questions = c.questions, .checkFlag = QString::fromUtf8(c.check)}),
             c.random);
-        VORN_Prazno& f = *run->form;
-        f.Graded = [&] {
-            EXPECT_EQ(AppendRecordLine(path, RecordLine(RecordOfRun(f.run(), facts))),
-                      std::nullopt);
+        MainForm& f = *run->form;
+        test::ListenerOf listener;
+        listener.onGraded = [&](const Attempt& graded) {
+            EXPECT_EQ(AppendRecordLine(path, RecordLine(RecordOfRun(graded, facts))), std::nullopt);
         };
+        f.setListener(&listener);
         for (const int slot : c.choices) {
-            if (slot >= 0) f.Option1_Click(static_cast<std::int16_t>(slot));
-            f.Command1_Click(0);
+            if (slot >= 0) f.choose(slot);
+            f.forward();
         }
         EXPECT_FALSE(QFile::exists(path)) << "nothing before grading";
-        f.Command2_Click(0);
-        EXPECT_EQ(f.controls().Label1(1).Caption, QString::fromUtf8(c.caption));
+        f.grade();
+        EXPECT_EQ(f.controls().resultLabel.Caption, QString::fromUtf8(c.caption));
 
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -22,7 +22,7 @@ std::unique_ptr<test::Run> StartShipped() {
 
 TEST(ShippedRun, HasTwentyOneQuestionsTheLastBeingTheFirstAgain) {
     const auto run = StartShipped();
-    const Attempt& r = run->form->run();
+    const Attempt& r = run->form->attempt();
     EXPECT_EQ(r.questionCount(), 21);
     EXPECT_EQ(r.orderStep(), 2);
     EXPECT_EQ(r.checkCopy(), 20);
@@ -38,16 +38,16 @@ TEST(ShippedRun, HasTwentyOneQuestionsTheLastBeingTheFirstAgain) {
 
 TEST(ShippedRun, FirstPositionShowsItsQuestionWithPictureAndFourOptions) {
     const auto run = StartShipped();
-    const VORN_Prazno& f = *run->form;
+    const MainForm& f = *run->form;
     // Step 2: position 0 asks question number 2, the third of the bank.
-    ASSERT_EQ(f.run().currentQuestion(), 2);
+    ASSERT_EQ(f.attempt().currentQuestion(), 2);
     const Question& third = run->bank.questions[2];
-    EXPECT_EQ(f.controls().Text2(0).Text, third.text);
-    EXPECT_EQ(f.controls().Picture2.Picture, third.picture);
-    ASSERT_NE(f.controls().Picture2.Picture, nullptr);
+    EXPECT_EQ(f.controls().questionText.Text, third.text);
+    EXPECT_EQ(f.controls().pictureArea.Picture, third.picture);
+    ASSERT_NE(f.controls().pictureArea.Picture, nullptr);
     QStringList shown;
-    for (int i = 1; i <= 4; ++i)
-        shown << f.controls().Text2(i).Text;
+    for (int slot = 0; slot < 4; ++slot)
+        shown << f.controls().options.texts(slot).Text;
     shown.sort();
     QStringList stored = third.options;
     stored.sort();
@@ -59,12 +59,12 @@ TEST(ShippedRun, FirstPositionShowsItsQuestionWithPictureAndFourOptions) {
 // every question of the run can be answered right.
 TEST(ShippedRun, EveryPositionCanBeAnsweredRight) {
     const auto run = StartShipped();
-    VORN_Prazno& f = *run->form;
-    for (int p = 0; p < f.run().questionCount(); ++p) {
-        ASSERT_EQ(f.run().currentPosition(), p);
+    MainForm& f = *run->form;
+    for (int p = 0; p < f.attempt().questionCount(); ++p) {
+        ASSERT_EQ(f.attempt().currentPosition(), p);
         test::AnswerRight(f);
-        EXPECT_EQ(f.run().judgement(p), Judgement::Right) << "position " << p;
-        f.Command1_Click(0);
+        EXPECT_EQ(f.attempt().judgement(p), Judgement::Right) << "position " << p;
+        f.forward();
     }
-    EXPECT_EQ(f.run().answeredCount(), 21);
+    EXPECT_EQ(f.attempt().answeredCount(), 21);
 }

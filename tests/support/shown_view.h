@@ -21,7 +21,7 @@ struct ShownView {
     QWidget* widget(const char* name) const { return view.widgetFor(QString::fromUtf8(name)); }
 
     std::unique_ptr<Run> run;
-    VORN_Prazno& form;
+    MainForm& form;
     FormView view;
 };
 

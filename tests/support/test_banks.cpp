@@ -35,8 +35,8 @@ std::unique_ptr<Run> StartRun(const BankContent& content, const std::vector<floa
     auto run = std::make_unique<Run>();
     run->bank = content;
     run->random = Scripted(values);
-    run->form = std::make_unique<VORN_Prazno>(run->bank, run->random);
-    run->form->Form_Load();
+    run->form = std::make_unique<MainForm>(run->bank, run->random);
+    run->form->start();
     return run;
 }
 
@@ -62,24 +62,26 @@ Attempt StartAttempt(const BankContent& content, const std::vector<float>& value
     return Attempt::Start(content, random);
 }
 
-QString RunState(const VORN_Prazno& form) {
-    return QString::fromUtf8(QJsonDocument(form.run().toJson()).toJson(QJsonDocument::Compact));
+QString RunState(const MainForm& form) {
+    return QString::fromUtf8(QJsonDocument(form.attempt().toJson()).toJson(QJsonDocument::Compact));
 }
 
-int KeySlot(const VORN_Prazno& form) {
-    const QString key = form.run().question(form.run().currentQuestion()).key;
+int KeySlot(const MainForm& form) {
+    const QString key = form.attempt().question(form.attempt().currentQuestion()).key;
     int slot = -1;
-    for (int i = 1; i <= 5; ++i)
-        if (form.controls().Text2(i).Visible && form.controls().Text2(i).Text == key) slot = i - 1;
+    for (int s = 0; s < 5; ++s) {
+        const TextBox& box = form.controls().options.texts(s);
+        if (box.Visible && box.Text == key) slot = s;
+    }
     return slot;
 }
 
-void AnswerRight(VORN_Prazno& form) {
-    form.Option1_Click(static_cast<std::int16_t>(KeySlot(form)));
+void AnswerRight(MainForm& form) {
+    form.choose(KeySlot(form));
 }
 
-void AnswerWrong(VORN_Prazno& form) {
-    form.Option1_Click(KeySlot(form) == 0 ? 1 : 0);
+void AnswerWrong(MainForm& form) {
+    form.choose(KeySlot(form) == 0 ? 1 : 0);
 }
 
 } // namespace vorn::test

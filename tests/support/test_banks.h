@@ -2,7 +2,7 @@
 // Banks built inside the tests, and a form started on them with an exact
 // random sequence.
 
-#include "events/vorn_prazno.h"
+#include "events/main_form.h"
 #include "platform/random_source.h"
 #include "support/qt_printers.h"
 
@@ -33,7 +33,7 @@ BankContent MakeBank(const BankOptions& options = {});
 struct Run {
     BankContent bank;
     ScriptedRandom random;
-    std::unique_ptr<VORN_Prazno> form;
+    std::unique_ptr<MainForm> form;
 };
 std::unique_ptr<Run> StartRun(const BankContent& content, std::initializer_list<float> values);
 
@@ -44,14 +44,14 @@ std::unique_ptr<Run> StartRun(const BankContent& content, const std::vector<floa
 
 // The option button whose text box shows the key of the question on display,
 // or -1 when no option matches it.
-int KeySlot(const VORN_Prazno& form);
+int KeySlot(const MainForm& form);
 
 // Chooses an option at the current position as a click would.
-void AnswerRight(VORN_Prazno& form);
-void AnswerWrong(VORN_Prazno& form);
+void AnswerRight(MainForm& form);
+void AnswerWrong(MainForm& form);
 
 // The whole state of the form's run, as one text to compare.
-QString RunState(const VORN_Prazno& form);
+QString RunState(const MainForm& form);
 
 // A random source that hands out exactly these values.
 ScriptedRandom Scripted(const std::vector<float>& values);

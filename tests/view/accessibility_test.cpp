@@ -36,7 +36,7 @@ std::string Description(FormView& view, const char* name) {
 TEST(Accessibility, NamesAtStartAfterAnAnswerAndInReview) {
     // Position 0 shows question 4 ("4-1" .. "4-4", key "4-1").
     test::ShownView shown;
-    VORN_Prazno& f = shown.form;
+    MainForm& f = shown.form;
     FormView& view = shown.view;
 
     QAccessibleInterface* a = Node(view, "Option1(0)");
@@ -66,7 +66,7 @@ TEST(Accessibility, NamesAtStartAfterAnAnswerAndInReview) {
     EXPECT_EQ(Name(view, "Text2(0)"), "Въпрос 2 от 5");
 
     // Review of position 0: "4-2" chosen (wrong), "4-1" right.
-    f.Command2_Click(0);
+    f.grade();
     view.refresh();
     EXPECT_EQ(Description(view, "Option1(0)"), "верен отговор");
     EXPECT_EQ(Description(view, "Option1(1)"), "грешен отговор");
@@ -77,7 +77,7 @@ TEST(Accessibility, NamesAtStartAfterAnAnswerAndInReview) {
 
 TEST(Accessibility, ReviewMarksSayWhatTheColoursSay) {
     test::ShownView shown;
-    VORN_Prazno& f = shown.form;
+    MainForm& f = shown.form;
     FormView& view = shown.view;
     auto* frame = dynamic_cast<OptionFrame*>(view.widgetFor("Frame1"));
     ASSERT_NE(frame, nullptr);
@@ -85,19 +85,19 @@ TEST(Accessibility, ReviewMarksSayWhatTheColoursSay) {
     view.refresh();
     const QImage testMode = frame->grab().toImage();
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(frame->mark(i), OptionFrame::Mark::None) << "no marks before grading";
+        EXPECT_EQ(frame->mark(i), OptionMark::None) << "no marks before grading";
 
-    f.Command2_Click(0);
+    f.grade();
     view.refresh();
     const QImage review = frame->grab().toImage();
-    const OptionFrame::Mark expected[] = {OptionFrame::Mark::Right, OptionFrame::Mark::Wrong,
-                                          OptionFrame::Mark::None, OptionFrame::Mark::None,
-                                          OptionFrame::Mark::None};
+    // The key, not chosen, is ticked as the right one; the wrong choice crossed.
+    const OptionMark expected[] = {OptionMark::RightNotChosen, OptionMark::Wrong, OptionMark::None,
+                                   OptionMark::None, OptionMark::None};
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(frame->mark(i), expected[i]) << i;
         const QRect at = frame->markRect(i);
         if (i < 4) { // Option1(4) is hidden
-            EXPECT_EQ(review.copy(at) != testMode.copy(at), expected[i] != OptionFrame::Mark::None)
+            EXPECT_EQ(review.copy(at) != testMode.copy(at), expected[i] != OptionMark::None)
                 << "drawn exactly where a mark is, " << i;
         }
     }

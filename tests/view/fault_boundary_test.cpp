@@ -5,6 +5,7 @@
 #include "platform/exit_status.h"
 #include "platform/program_error.h"
 #include "support/captured_stderr.h"
+#include "support/form_listeners.h"
 #include "support/test_banks.h"
 #include "view/form_view.h"
 
@@ -18,11 +19,15 @@ using namespace vorn;
 
 TEST(FaultBoundary, AFaultInAClickIsNamedAndEndsTheProgramWithTheFaultStatus) {
     const auto run = test::StartRun(test::MakeBank(), test::StepThenIdentity(0.0f, 21));
-    VORN_Prazno& f = *run->form;
+    MainForm& f = *run->form;
     FormView view(f);
     view.show();
     QApplication::processEvents();
-    f.Graded = [] { throw ProgramError(QStringLiteral("List1(1000): no such member")); };
+    test::ListenerOf listener;
+    listener.onGraded = [](const Attempt&) {
+        throw ProgramError(QStringLiteral("slot 1000 of a row of 5 controls"));
+    };
+    f.setListener(&listener);
 
     test::CapturedStandardError err;
     QTimer::singleShot(0,
@@ -32,19 +37,19 @@ TEST(FaultBoundary, AFaultInAClickIsNamedAndEndsTheProgramWithTheFaultStatus) {
     const QString said = err.text();
 
     EXPECT_EQ(status, kExitFault);
-    EXPECT_TRUE(said.contains(QStringLiteral("„Оценяване“")) && said.contains("List1(1000)"))
+    EXPECT_TRUE(said.contains(QStringLiteral("„Оценяване“")) && said.contains("slot 1000"))
         << said.toStdString();
     EXPECT_EQ(said.count(QStringLiteral("vorn-player:")), 1)
         << "one message: " << said.toStdString();
     const auto* box = view.findChild<QMessageBox*>();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->text().contains(QStringLiteral("„Оценяване“")) &&
-                box->text().contains("List1(1000)"))
+                box->text().contains("slot 1000"))
         << box->text().toStdString();
 
     // The model may be half-way through the event: nothing reaches it any more.
-    const int position = f.run().currentPosition();
+    const int position = f.attempt().currentPosition();
     QTest::keyClick(&view, Qt::Key_PageDown); // "Напред" of the review
 
-    EXPECT_EQ(f.run().currentPosition(), position);
+    EXPECT_EQ(f.attempt().currentPosition(), position);
 }

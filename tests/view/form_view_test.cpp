@@ -1,6 +1,7 @@
 // The real window on the offscreen platform: every widget mirrors its control,
 // the menu, caption, tab order, font, icon and the first rendered frame.
 
+#include "support/each_control.h"
 #include "support/pictures.h"
 #include "support/test_banks.h"
 #include "view/form_view.h"
@@ -27,14 +28,14 @@ namespace {
 
 // The view's own tests set controls directly, to states no run reaches (every
 // button shown at once) or to pictures made here.
-FormControls& Model(VORN_Prazno& form) {
+FormControls& Model(MainForm& form) {
     return const_cast<FormControls&>(form.controls());
 }
 
 struct Window {
     std::unique_ptr<test::Run> run =
         test::StartRun(test::MakeBank(), test::StepThenIdentity(0.0f, 21));
-    VORN_Prazno& form = *run->form;
+    MainForm& form = *run->form;
     FormView view{form};
 
     Window() {
@@ -53,27 +54,9 @@ struct Expected {
     const Control* control;
 };
 
-std::vector<Expected> AllControls(const VORN_Prazno& f) {
+std::vector<Expected> AllControls(const MainForm& f) {
     std::vector<Expected> all;
-    for (int i = 0; i <= 4; ++i)
-        all.push_back({f.controls().Label1(i).Name, &f.controls().Label1(i)});
-    for (int i = 0; i <= 1; ++i)
-        all.push_back({f.controls().Command1(i).Name, &f.controls().Command1(i)});
-    for (int i = 0; i <= 2; ++i)
-        all.push_back({f.controls().Command2(i).Name, &f.controls().Command2(i)});
-    for (int i = 0; i <= 6; ++i)
-        all.push_back({f.controls().Text2(i).Name, &f.controls().Text2(i)});
-    for (int i = 0; i <= 1; ++i)
-        all.push_back({f.controls().Text1(i).Name, &f.controls().Text1(i)});
-    for (int i = 0; i <= 1; ++i) {
-        all.push_back({f.controls().Shape1(i).Name, &f.controls().Shape1(i)});
-        all.push_back({f.controls().Shape2(i).Name, &f.controls().Shape2(i)});
-    }
-    for (int i = 0; i <= 4; ++i)
-        all.push_back({f.controls().Option1(i).Name, &f.controls().Option1(i)});
-    all.push_back({QStringLiteral("Frame1"), &f.controls().Frame1});
-    all.push_back({QStringLiteral("Picture1"), &f.controls().Picture1});
-    all.push_back({QStringLiteral("Picture2"), &f.controls().Picture2});
+    test::EachControl(f.controls(), [&all](const Control& c) { all.push_back({c.Name, &c}); });
     return all;
 }
 
@@ -108,20 +91,20 @@ TEST(FormView, EveryWidgetStandsWhereItsControlSays) {
 
 TEST(FormView, TextsCaptionsAndColoursMirrorTheModel) {
     Window w;
-    const VORN_Prazno& f = w.form;
+    const MainForm& f = w.form;
     EXPECT_EQ(w.widget<QLabel>("Label1(0)")->text(),
               QStringLiteral("ВОРН по Геометрия - успоредник"));
     EXPECT_EQ(w.widget<QLabel>("Label1(2)")->text(), QStringLiteral("Въведени отговори: 0/21"));
     EXPECT_EQ(w.widget<QPushButton>("Command1(0)")->text(), QStringLiteral("Напред"));
     EXPECT_EQ(w.widget<QRadioButton>("Option1(2)")->text(), QStringLiteral("Отговор C"));
-    EXPECT_EQ(w.widget<QPlainTextEdit>("Text2(0)")->toPlainText(), f.controls().Text2(0).Text);
+    EXPECT_EQ(w.widget<QPlainTextEdit>("Text2(0)")->toPlainText(), f.controls().questionText.Text);
 
     // Line ends are "\r\n" in the model and plain breaks on screen.
     const QString help = w.widget<QPlainTextEdit>("Text1(0)")->toPlainText();
     EXPECT_FALSE(help.contains(u'\r'));
     EXPECT_EQ(
         help,
-        QString(f.controls().Text1(0).Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QString(f.controls().infoBox.Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     EXPECT_EQ(w.widget("Label1(0)")->palette().color(QPalette::Window), QColor(255, 192, 128));
     EXPECT_EQ(w.widget("Command1(1)")->palette().color(QPalette::Button), QColor(192, 64, 0));
@@ -130,9 +113,9 @@ TEST(FormView, TextsCaptionsAndColoursMirrorTheModel) {
     EXPECT_EQ(w.widget("Picture1")->palette().color(QPalette::Window), QColor(255, 0, 0));
     EXPECT_EQ(w.view.canvas()->palette().color(QPalette::Window), QColor(192, 192, 255));
     for (const char* name : {"Shape1(0)", "Shape1(1)", "Shape2(0)", "Shape2(1)"}) {
-        const Control& c = name[5] == '1'
-                               ? static_cast<const Control&>(f.controls().Shape1(name[7] - '0'))
-                               : f.controls().Shape2(name[7] - '0');
+        const Progress& p = f.controls().progress;
+        const Bar& bar = name[5] == '1' ? p.positionBar : p.answeredBar;
+        const Control& c = name[7] == '0' ? bar.passed : bar.rest;
         EXPECT_EQ(w.widget(name)->palette().color(QPalette::Window), ToQt(c.BackColor)) << name;
     }
 }
@@ -183,11 +166,12 @@ TEST(FormView, MenuCaptionAndIcon) {
 TEST(FormView, TabOrderFollowsTheDesign) {
     Window w;
     for (int i = 0; i <= 4; ++i)
-        Model(w.form).Option1(i).Visible = true;
-    for (int i = 0; i <= 2; ++i)
-        Model(w.form).Command2(i).Visible = true;
-    Model(w.form).Text2(5).Visible = true;
-    Model(w.form).Text2(6).Visible = true;
+        Model(w.form).options.buttons(i).Visible = true;
+    for (CommandButton* button : {&Model(w.form).gradeButton, &Model(w.form).moves.reviewForward,
+                                  &Model(w.form).moves.reviewBack})
+        button->Visible = true;
+    Model(w.form).options.texts(4).Visible = true;
+    Model(w.form).phraseText.Visible = true;
     w.view.refresh();
     const QStringList expected{
         "Text1(0)",    "Text2(0)",    "Text2(1)",    "Text2(2)",    "Text2(3)",   "Text2(4)",
@@ -198,7 +182,7 @@ TEST(FormView, TabOrderFollowsTheDesign) {
     QWidget* next = first;
     do {
         if (next->isVisibleTo(&w.view) && next->focusPolicy() & ::Qt::TabFocus &&
-            !next->objectName().isEmpty() && next->objectName() != "VORN_Prazno")
+            !next->objectName().isEmpty() && next->objectName() != "MainForm")
             order.append(next->objectName());
         next = next->nextInFocusChain();
     } while (next != first && order.size() < 40);
@@ -259,13 +243,13 @@ TEST(FormView, QuestionPictureIsDrawnFromTheBankWholeAndCleared) {
         {{100, 300}, {45, 137}},
     };
     for (const auto& c : cases) {
-        Model(w.form).Picture2.Picture =
+        Model(w.form).pictureArea.Picture =
             MakePicture(test::EncodedImage(c.picture.width(), c.picture.height()));
         w.view.refresh();
         EXPECT_EQ(box->pixmap().size(), c.shown)
             << c.picture.width() << " × " << c.picture.height();
     }
-    Model(w.form).Picture2.Picture.reset();
+    Model(w.form).pictureArea.Picture.reset();
     w.view.refresh();
     EXPECT_TRUE(box->pixmap().isNull());
 }
@@ -295,13 +279,14 @@ TEST(FormView, FiveOptionsShareTheWidthAndEveryOneCanBeRead) {
             << "button " << i << " under its box";
         EXPECT_GE(b.width(), button->sizeHint().width()) << "the whole caption of button " << i;
         const QFontMetrics metrics(box(i)->font());
-        EXPECT_LT(metrics.horizontalAdvance(run->form->controls().Text2(i).Text), r.width() - 20)
+        EXPECT_LT(metrics.horizontalAdvance(run->form->controls().options.texts(i - 1).Text),
+                  r.width() - 20)
             << "the word fits on one line of box " << i;
     }
     if (const QByteArray path = qgetenv("VORN_FIVE_OPTIONS_SHOT"); !path.isEmpty())
         view.grab().save(QString::fromLocal8Bit(path));
 
-    run->form->Command1_Click(0); // four options: the design's columns again
+    run->form->forward(); // four options: the design's columns again
     view.refresh();
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(box(i)->geometry().width(), FormView::Px(2500)) << i;

@@ -2,6 +2,7 @@
 // accessibility bus) can read from the window: never the hidden state of the
 // run, nor the text of a control that is not shown.
 
+#include "support/each_control.h"
 #include "support/test_banks.h"
 #include "view/form_view.h"
 
@@ -28,33 +29,28 @@ void CollectTexts(QAccessibleInterface* node, QStringList& texts, QStringList& o
 
 // What the examinee must not read: the texts of hidden controls and, before
 // grading, every explanation, less whatever a visible control shows anyway.
-QStringList Secrets(const VORN_Prazno& f) {
+QStringList Secrets(const MainForm& f) {
     QStringList shown, secret;
     const auto consider = [&](const Control& c, const QString& text) {
         (c.Visible ? shown : secret).append(text.trimmed());
     };
-    for (int i = 0; i <= 4; ++i)
-        consider(f.controls().Label1(i), f.controls().Label1(i).Caption);
-    for (int i = 0; i <= 6; ++i)
-        consider(f.controls().Text2(i), f.controls().Text2(i).Text);
-    for (int i = 0; i <= 1; ++i)
-        consider(f.controls().Text1(i), f.controls().Text1(i).Text);
-    for (int i = 0; i <= 4; ++i)
-        consider(f.controls().Option1(i), f.controls().Option1(i).Caption);
-    for (int i = 0; i <= 1; ++i)
-        consider(f.controls().Command1(i), f.controls().Command1(i).Caption);
-    for (int i = 0; i <= 2; ++i)
-        consider(f.controls().Command2(i), f.controls().Command2(i).Caption);
-    if (f.run().mode() == RunMode::Test)
-        for (int q = 0; q < f.run().questionCount(); ++q)
-            secret += f.run().question(q).explanation;
+    test::EachControl(f.controls(), test::Overloaded{
+                                        [&](const Label& c) { consider(c, c.Caption); },
+                                        [&](const CommandButton& c) { consider(c, c.Caption); },
+                                        [&](const OptionButton& c) { consider(c, c.Caption); },
+                                        [&](const TextBox& c) { consider(c, c.Text); },
+                                        [](const Control&) {},
+                                    });
+    if (f.attempt().mode() == RunMode::Test)
+        for (int q = 0; q < f.attempt().questionCount(); ++q)
+            secret += f.attempt().question(q).explanation;
     QStringList result;
     for (const QString& s : secret)
         if (!s.isEmpty() && !shown.contains(s)) result.append(s);
     return result;
 }
 
-void ExpectNothingHiddenReadable(const VORN_Prazno& f, FormView& view, const char* moment) {
+void ExpectNothingHiddenReadable(const MainForm& f, FormView& view, const char* moment) {
     QStringList texts, objects;
     CollectTexts(QAccessible::queryAccessibleInterface(&view), texts, objects);
     ASSERT_GT(texts.size(), 20) << "the tree was walked";
@@ -71,7 +67,7 @@ TEST(HiddenState, NoStateListRowNorHiddenTextReachesTheAccessibilityTree) {
     // Four options: slot 5 and its button are hidden; the check question is on.
     const auto run =
         test::StartRun(test::MakeBank({.questions = 6}), test::StepThenIdentity(0.0f, 7));
-    VORN_Prazno& f = *run->form;
+    MainForm& f = *run->form;
     FormView view(f);
     view.show();
     QApplication::processEvents();
@@ -81,7 +77,7 @@ TEST(HiddenState, NoStateListRowNorHiddenTextReachesTheAccessibilityTree) {
     view.refresh();
     ExpectNothingHiddenReadable(f, view, "after a right answer");
 
-    f.Command2_Click(0);
+    f.grade();
     view.refresh();
     ExpectNothingHiddenReadable(f, view, "in review");
 }

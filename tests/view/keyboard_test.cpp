@@ -25,7 +25,7 @@ void KeyClick(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}
 
 struct Session {
     std::unique_ptr<test::Run> run;
-    VORN_Prazno& form;
+    MainForm& form;
     FormView view;
     explicit Session(const BankContent& bank)
         : run(test::StartRun(bank, test::StepThenIdentity(0.3f, 5))), form(*run->form), view(form) {
@@ -34,8 +34,8 @@ struct Session {
         QApplication::processEvents();
     }
     QStringList state() const {
-        return {test::RunState(form), form.controls().Label1(1).Caption,
-                form.controls().Text1(0).Text};
+        return {test::RunState(form), form.controls().resultLabel.Caption,
+                form.controls().infoBox.Text};
     }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QApplication::setActiveWindow(&view); // keys go to the active window
@@ -82,7 +82,7 @@ TEST(Keyboard, KeysDoWhatTheClicksDo) {
         byClicks.click(step.click);
         ASSERT_EQ(byKeys.state(), byClicks.state()) << step.click;
     }
-    EXPECT_EQ(byKeys.form.run().chosenSlot(byKeys.form.run().currentPosition()), 4)
+    EXPECT_EQ(byKeys.form.attempt().chosenSlot(byKeys.form.attempt().currentPosition()), 4)
         << "E chose slot 5";
 
     // Grading has no key; after it answer keys change nothing, pages move the review.
@@ -115,22 +115,22 @@ TEST(Keyboard, SpaceEnterArrowsAndTheMenuKeys) {
     QTest::keyClick(first, Qt::Key_Right);
     QWidget* second = QApplication::focusWidget();
     EXPECT_EQ(second, s.view.widgetFor("Option1(1)")) << "the arrow moves the focus";
-    EXPECT_EQ(s.form.run().chosenSlot(0), std::nullopt) << "and chooses nothing";
+    EXPECT_EQ(s.form.attempt().chosenSlot(0), std::nullopt) << "and chooses nothing";
     QTest::keyClick(second, Qt::Key_Space);
-    EXPECT_EQ(s.form.run().chosenSlot(0), 1);
+    EXPECT_EQ(s.form.attempt().chosenSlot(0), 1);
     QTest::keyClick(first, Qt::Key_Return);
-    EXPECT_EQ(s.form.run().chosenSlot(0), 0);
+    EXPECT_EQ(s.form.attempt().chosenSlot(0), 0);
 
     QWidget* forward = s.view.widgetFor("Command1(0)");
     forward->setFocus(Qt::TabFocusReason);
     QTest::keyClick(forward, Qt::Key_Return);
-    EXPECT_EQ(s.form.run().currentPosition(), 1) << "Enter presses the focused button";
+    EXPECT_EQ(s.form.attempt().currentPosition(), 1) << "Enter presses the focused button";
 
     QTest::keyClick(&s.view, Qt::Key_Alt);
     EXPECT_NE(s.view.menuBar()->activeAction(), nullptr) << "Alt shows the active menu entry";
     QTest::keyClick(&s.view, Qt::Key_Escape);
     KeyClick(&s.view, Qt::Key(0x410), Qt::AltModifier); // Alt+А: "Автор"
-    EXPECT_EQ(s.form.controls().Text1(0).Text, AuthorNotice(QString()));
+    EXPECT_EQ(s.form.controls().infoBox.Text, AuthorNotice(QString()));
 }
 
 TEST(Keyboard, EveryTabStopShowsItsFocus) {

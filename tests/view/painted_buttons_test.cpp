@@ -41,7 +41,7 @@ struct Window {
     std::unique_ptr<test::Run> run =
         test::StartRun(test::MakeBank({.questions = 4, .checkFlag = test::kCheckOff}),
                        test::StepThenIdentity(0.3f, 4));
-    VORN_Prazno& form = *run->form;
+    MainForm& form = *run->form;
     FormView view{form};
     Window() {
         view.show();
@@ -107,7 +107,7 @@ TEST(PaintedButtons, ReviewCaptionsReadWellOnGreenRedAndLightBlue) {
     Window w;
     test::AnswerWrong(w.form); // position 0: its chosen option red, the right one green
     const QImage enabledOption = w.image("Option1(0)");
-    w.form.Command2_Click(0);
+    w.form.grade();
     w.view.refresh();
 
     QList<QColor> faces;

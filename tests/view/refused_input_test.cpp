@@ -15,9 +15,9 @@ using namespace vorn;
 
 namespace {
 
-QStringList Snapshot(const VORN_Prazno& f) {
-    return {test::RunState(f), f.controls().Label1(1).Caption, f.controls().Label1(2).Caption,
-            f.controls().Text2(0).Text};
+QStringList Snapshot(const MainForm& f) {
+    return {test::RunState(f), f.controls().resultLabel.Caption,
+            f.controls().progress.answeredCount.Caption, f.controls().questionText.Text};
 }
 
 // Every way a control's widget can be pressed without the window system.
@@ -35,7 +35,7 @@ void PressEveryWay(QWidget* widget) {
 TEST(RefusedInput, HiddenAndDisabledControlsIgnoreEveryPress) {
     // Four options: Option1(4) is hidden; review navigation is on.
     test::ShownView shown;
-    VORN_Prazno& f = shown.form;
+    MainForm& f = shown.form;
     FormView& view = shown.view;
 
     const auto expectRefused = [&](const char* name, const char* moment) {
@@ -49,7 +49,7 @@ TEST(RefusedInput, HiddenAndDisabledControlsIgnoreEveryPress) {
         expectRefused(hidden, "in test mode");
 
     test::AnswerRight(f);
-    f.Command2_Click(0);
+    f.grade();
     view.refresh();
     for (const char* gone :
          {"Option1(0)", "Option1(1)", "Option1(4)", "Command1(0)", "Command1(1)", "Command2(0)"})

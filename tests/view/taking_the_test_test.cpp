@@ -19,7 +19,7 @@ namespace {
 
 struct Session {
     std::unique_ptr<test::Run> run;
-    VORN_Prazno& form;
+    MainForm& form;
     FormView view;
 
     explicit Session(std::unique_ptr<test::Run> started)
@@ -65,13 +65,13 @@ TEST(TakingTheTest, ShippedTestFromFirstQuestionToReview) {
     const BankContent shipped = ShippedBank();
     const int n = static_cast<int>(shipped.questions.size()) + 1; // with the check question
     Session s(test::StartRun(shipped, FixedSequence(n)));
-    ASSERT_EQ(s.form.run().questionCount(), n);
+    ASSERT_EQ(s.form.attempt().questionCount(), n);
 
     // Answer forward: every third wrong, position 2 left out, the rest right.
     int right = 0;
     std::vector<int> chosen(static_cast<std::size_t>(n), -1);
     for (int p = 0; p < n; ++p) {
-        ASSERT_EQ(s.form.run().currentPosition(), p);
+        ASSERT_EQ(s.form.attempt().currentPosition(), p);
         EXPECT_EQ(s.background("Picture1"), kPlainRed) << "position " << p << " not answered yet";
         const int key = test::KeySlot(s.form);
         if (p != 2) {
@@ -86,7 +86,7 @@ TEST(TakingTheTest, ShippedTestFromFirstQuestionToReview) {
         }
         s.click("Command1(0)");
     }
-    EXPECT_EQ(s.form.run().currentPosition(), n - 1) << "forward stops at the last question";
+    EXPECT_EQ(s.form.attempt().currentPosition(), n - 1) << "forward stops at the last question";
     EXPECT_EQ(s.widget<QLabel>("Label1(2)")->text(),
               QStringLiteral("Въведени отговори: %1/%2").arg(n - 1).arg(n));
 
@@ -99,8 +99,8 @@ TEST(TakingTheTest, ShippedTestFromFirstQuestionToReview) {
                 << "position " << p << ", button " << i;
         s.click("Command1(1)");
     }
-    EXPECT_EQ(s.form.run().currentPosition(), 0);
-    EXPECT_EQ(s.form.run().answeredCount(), n - 1);
+    EXPECT_EQ(s.form.attempt().currentPosition(), 0);
+    EXPECT_EQ(s.form.attempt().answeredCount(), n - 1);
 
     s.click("Command2(0)");
     const int percent = right * 100 / n;
@@ -123,7 +123,7 @@ TEST(TakingTheTest, ShippedTestFromFirstQuestionToReview) {
         EXPECT_EQ(s.background(name), i == key ? kPlainGreen : kLightBlue) << name.toStdString();
     }
     EXPECT_EQ(s.background("Picture1"), kPlainGreen);
-    const int q = s.form.run().currentQuestion();
+    const int q = s.form.attempt().currentQuestion();
     const QString explanation =
         shipped.questions[static_cast<std::size_t>(q == n - 1 ? 0 : q)].explanation.join(u'\n') +
         u'\n';
@@ -152,7 +152,7 @@ TEST(TakingTheTest, ReviewNavigationShowsWrongAndMissingAnswers) {
         EXPECT_EQ(s.background(QStringLiteral("Option1(%1)").arg(i)), kLightBlue);
     s.click("Command2(2)");
     s.click("Command2(2)");
-    EXPECT_EQ(s.form.run().currentPosition(), 0);
+    EXPECT_EQ(s.form.attempt().currentPosition(), 0);
 }
 
 TEST(TakingTheTest, PhraseBankWithTwoThreeAndFiveOptions) {

@@ -1,0 +1,111 @@
+#include "play_session.h"
+
+#include "bank/bank_fingerprint.h"
+#include "bank/bank_limits.h"
+#include "platform/exit_status.h"
+#include "record/run_record.h"
+#include "view/first_frame.h"
+#include "view/messages.h"
+#include "view/student_dialog.h"
+
+#include <QApplication>
+
+namespace vorn {
+
+PlaySession::PlaySession(const CommandLine& line, BankContent bank)
+    : line_(line), sha256_(BankSha256(bank)), random_(line.seed), form_(std::move(bank), random_) {}
+
+std::optional<int> PlaySession::open() {
+    try {
+        form_.start();
+    } catch (const BankLimitError& error) {
+        ShowErrorAndWait(form_.controls().window.Caption, error.message());
+        return kExitRefused;
+    }
+    seed_ = random_.seed();
+    // Who is answering, once the test can start and before its window; Esc
+    // ends the program with nothing written.
+    if (line_.askName && !(student_ = AskStudent())) return kExitOk;
+    if (student_) form_.showExaminee(StudentCaption(*student_));
+    timeLimit_ = line_.timeLimit;
+    if (line_.exam && !takeUpExam()) return kExitRefused;
+    buildWindow();
+    return std::nullopt;
+}
+
+// The exam goes on from its journal: the same attempt after a crash, with the
+// limit it started with and the time it had used.
+bool PlaySession::takeUpExam() {
+    journalPath_ = JournalPath(line_.results, sha256_, *student_);
+    exam_ = StartExam(journalPath_, form_.bank(),
+                      {.program = QStringLiteral(VORN_VERSION),
+                       .bankSha256 = sha256_,
+                       .student = *student_,
+                       .attempts = line_.attempts},
+                      form_.controls().window.Caption);
+    if (!exam_) return false;
+    Journal& journal = exam_->start.journal;
+    if (exam_->start.run) {
+        form_.resume(*exam_->start.run);
+        seed_ = journal.seed;
+        usedBefore_ = journal.timeUsed;
+        timeLimit_ = journal.timeLimit;
+    }
+    journal.seed = seed_;
+    journal.timeLimit = timeLimit_;
+    return true;
+}
+
+void PlaySession::buildWindow() {
+    // The window's font for everything: a text box lays out its empty page as
+    // it is made, before it takes the window's font, and would load the
+    // default face only for that.
+    const WindowLook& look = form_.controls().window;
+    QApplication::setFont(QFont(look.FontName, look.FontSize));
+    view_ = std::make_unique<FormView>(form_);
+    if (line_.quitAfterFirstFrame) QuitAfterFirstFrame(view_->canvas());
+
+    Followers followers{.recordOf = [this](const Attempt& a) { return recordOf(a); }};
+    if (!line_.results.isEmpty()) {
+        results_.emplace(ResultsPlace{.path = line_.results, .fallbackPath = FallbackResultsPath()},
+                         view_.get(), look.Caption);
+        followers.results = &*results_;
+    }
+    if (timeLimit_) {
+        clock_ = std::make_unique<ExamClock>(form_, *view_, *timeLimit_, usedBefore_);
+        followers.clock = clock_.get();
+    }
+    if (exam_) {
+        journal_ =
+            std::make_unique<ExamJournalKeeper>(journalPath_, exam_->start.journal, form_,
+                                                view_.get(), [this] { return usedSeconds(); });
+        followers.journal = journal_.get();
+        questions_ = std::make_unique<ExamQuestionsAsked>(form_, *view_);
+        form_.setQuestions(questions_.get());
+    }
+    followers_ = std::make_unique<AttemptFollowers>(std::move(followers));
+    form_.setListener(followers_.get());
+
+    view_->show();
+    opened_.start();
+    if (clock_) clock_->start(); // the time counts while the test window is open
+    if (journal_) journal_->start();
+}
+
+ResultRecord PlaySession::recordOf(const Attempt& attempt) const {
+    ResultRecord record = RecordOfRun(attempt, FactsOfThisRun(sha256_, seed_));
+    record.student = student_;
+    if (exam_) record.attempt = exam_->start.journal.attempt;
+    if (clock_)
+        record.time =
+            ResultRecord::Time{clock_->limitSeconds(), clock_->usedSeconds(), clock_->ranOut()};
+    return record;
+}
+
+// The time of the attempt so far, the seconds before a crash included.
+int PlaySession::usedSeconds() const {
+    if (clock_) return clock_->usedSeconds();
+    return usedBefore_ + static_cast<int>(opened_.elapsed() / 1000);
+}
+
+} // namespace vorn
