@@ -148,11 +148,13 @@ std::optional<std::uint32_t> Seed(const QString& text) {
 
 } // namespace
 
-std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& arguments) {
-    const Options o;
-    if (auto error = MisplacedValues(arguments, o)) return *error;
+namespace {
 
-    QCommandLineParser parser;
+// Parses the words; an error for what no command takes: a misplaced value,
+// a stray argument, an option given twice.
+std::optional<UsageError> Parse(QCommandLineParser& parser, const Options& o,
+                                const QStringList& arguments) {
+    if (auto error = MisplacedValues(arguments, o)) return *error;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(o.own());
     for (const QString& name : kToolkitOptionsWithValue) {
@@ -174,23 +176,19 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
         if (parser.values(option).size() > 1)
             return UsageError{QStringLiteral("„%1“ е дадена повече от веднъж.")
                                   .arg(Written(option.names().last()))};
+    return std::nullopt;
+}
 
-    CommandLine line;
-    if (parser.isSet(o.help)) {
-        line.command = CommandLine::Command::Help;
-        return line;
-    }
-    if (parser.isSet(o.version)) {
-        line.command = CommandLine::Command::Version;
-        return line;
-    }
+// A command and the options that mean something to it.
+struct Command {
+    CommandLine::Command command;
+    const QCommandLineOption* option;
+    QList<const QCommandLineOption*> takes;
+};
 
-    // One command at most; each takes only the options that mean something to it.
-    struct Command {
-        CommandLine::Command command;
-        const QCommandLineOption* option;
-        QList<const QCommandLineOption*> takes;
-    };
+// One command at most; each takes only the options that mean something to it.
+std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineParser& parser,
+                                                             const Options& o) {
     const Command commands[] = {
         {CommandLine::Command::CheckBank, &o.checkBank, {&o.strict}},
         {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
@@ -222,33 +220,30 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
                 return UsageError{QStringLiteral("„%1“ се използва само с „%2“.")
                                       .arg(name, Written(command.option->names().last()))};
     }
+    return chosen->command;
+}
 
-    line.command = chosen->command;
-    line.bank = parser.value(o.bank);
-    line.checkBank = parser.value(o.checkBank);
-    line.strict = parser.isSet(o.strict);
-    line.exportBank = parser.value(o.exportBank);
-    line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
-    line.results = parser.value(o.results);
+// The exam's options: --exam needs a results file, --attempts the exam.
+std::optional<UsageError> ReadExamOptions(const QCommandLineParser& parser, const Options& o,
+                                          CommandLine& line) {
     line.exam = parser.isSet(o.exam);
     line.askName = parser.isSet(o.askName) || line.exam;
     if (line.exam && line.results.isEmpty())
         return UsageError{QStringLiteral("„--exam“ иска и „--results ФАЙЛ“: без него отговорите "
                                          "не се пазят никъде.")};
-    if (parser.isSet(o.attempts)) {
-        bool whole = false;
-        line.attempts = parser.value(o.attempts).toInt(&whole);
-        if (!whole || line.attempts < 1 || line.attempts > 100)
-            return UsageError{QStringLiteral("„--attempts“ иска цяло число от 1 до 100, а не „%1“.")
-                                  .arg(parser.value(o.attempts))};
-        if (!line.exam)
-            return UsageError{QStringLiteral("„--attempts“ се използва само с „--exam“.")};
-    }
-    if (parser.isSet(o.report)) {
-        line.report.files = parser.values(o.report) + parser.positionalArguments();
-        line.report.bank = line.bank;
-        if (auto error = ReadReportOptions(parser, o, line.report)) return *error;
-    }
+    if (!parser.isSet(o.attempts)) return std::nullopt;
+    bool whole = false;
+    line.attempts = parser.value(o.attempts).toInt(&whole);
+    if (!whole || line.attempts < 1 || line.attempts > 100)
+        return UsageError{QStringLiteral("„--attempts“ иска цяло число от 1 до 100, а не „%1“.")
+                              .arg(parser.value(o.attempts))};
+    if (!line.exam) return UsageError{QStringLiteral("„--attempts“ се използва само с „--exam“.")};
+    return std::nullopt;
+}
+
+// The numbers of a play: the time limit and the seed.
+std::optional<UsageError> ReadPlayNumbers(const QCommandLineParser& parser, const Options& o,
+                                          CommandLine& line) {
     if (parser.isSet(o.timeLimit)) {
         line.timeLimit = TimeLimitSeconds(parser.value(o.timeLimit));
         if (!line.timeLimit)
@@ -263,6 +258,41 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
                                   .arg(std::numeric_limits<std::uint32_t>::max())
                                   .arg(parser.value(o.seed))};
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& arguments) {
+    const Options o;
+    QCommandLineParser parser;
+    if (auto error = Parse(parser, o, arguments)) return *error;
+
+    CommandLine line;
+    if (parser.isSet(o.help)) {
+        line.command = CommandLine::Command::Help;
+        return line;
+    }
+    if (parser.isSet(o.version)) {
+        line.command = CommandLine::Command::Version;
+        return line;
+    }
+    auto command = ChosenCommand(parser, o);
+    if (auto* error = std::get_if<UsageError>(&command)) return *error;
+    line.command = std::get<CommandLine::Command>(command);
+    line.bank = parser.value(o.bank);
+    line.checkBank = parser.value(o.checkBank);
+    line.strict = parser.isSet(o.strict);
+    line.exportBank = parser.value(o.exportBank);
+    line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
+    line.results = parser.value(o.results);
+    if (auto error = ReadExamOptions(parser, o, line)) return *error;
+    if (parser.isSet(o.report)) {
+        line.report.files = parser.values(o.report) + parser.positionalArguments();
+        line.report.bank = line.bank;
+        if (auto error = ReadReportOptions(parser, o, line.report)) return *error;
+    }
+    if (auto error = ReadPlayNumbers(parser, o, line)) return *error;
     return line;
 }
 

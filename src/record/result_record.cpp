@@ -110,6 +110,43 @@ QByteArray RecordLine(const ResultRecord& record) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
+// What version 2 added, each field optional: the student, the time, the
+// attempt's number, whether it was abandoned, the pool's size. False for a
+// field that is there but not as written.
+bool ReadVersion2Fields(const QJsonObject& o, ResultRecord& record) {
+    if (o.contains(QLatin1String("student"))) {
+        const QJsonObject s = o.value(QLatin1String("student")).toObject();
+        const QJsonValue name = s.value(QLatin1String("name")),
+                         group = s.value(QLatin1String("class")),
+                         number = s.value(QLatin1String("number"));
+        if (!name.isString() || !group.isString() || !(number.isString() || number.isUndefined()))
+            return false;
+        record.student = Student{name.toString(), group.toString(), number.toString()};
+    }
+    if (o.contains(QLatin1String("timeLimit"))) {
+        const auto limit = WholeNumber(o.value(QLatin1String("timeLimit")), 1, 300 * 60);
+        const auto used = WholeNumber(o.value(QLatin1String("timeUsed")), 0, 1000 * 3600);
+        if (!limit || !used || !o.value(QLatin1String("timeUp")).isBool()) return false;
+        record.time = ResultRecord::Time{static_cast<int>(*limit), static_cast<int>(*used),
+                                         o.value(QLatin1String("timeUp")).toBool()};
+    }
+    if (o.contains(QLatin1String("attempt"))) {
+        const auto attempt = WholeNumber(o.value(QLatin1String("attempt")), 1, 1000);
+        if (!attempt) return false;
+        record.attempt = static_cast<int>(*attempt);
+    }
+    if (o.contains(QLatin1String("abandoned"))) {
+        if (!o.value(QLatin1String("abandoned")).isBool()) return false;
+        record.abandoned = o.value(QLatin1String("abandoned")).toBool();
+    }
+    if (o.contains(QLatin1String("pool"))) {
+        const auto pool = WholeNumber(o.value(QLatin1String("pool")), 1, 1000);
+        if (!pool) return false;
+        record.pool = static_cast<int>(*pool);
+    }
+    return true;
+}
+
 std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
     const QJsonDocument document = QJsonDocument::fromJson(line);
     const QJsonObject o = document.object();
@@ -154,36 +191,7 @@ std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
         record.check = ParseAnswer(o.value(QLatin1String("check")));
         if (!record.check) return std::nullopt;
     }
-    if (*version >= 2 && o.contains(QLatin1String("student"))) {
-        const QJsonObject s = o.value(QLatin1String("student")).toObject();
-        const QJsonValue name = s.value(QLatin1String("name")),
-                         group = s.value(QLatin1String("class")),
-                         number = s.value(QLatin1String("number"));
-        if (!name.isString() || !group.isString() || !(number.isString() || number.isUndefined()))
-            return std::nullopt;
-        record.student = Student{name.toString(), group.toString(), number.toString()};
-    }
-    if (*version >= 2 && o.contains(QLatin1String("timeLimit"))) {
-        const auto limit = WholeNumber(o.value(QLatin1String("timeLimit")), 1, 300 * 60);
-        const auto used = WholeNumber(o.value(QLatin1String("timeUsed")), 0, 1000 * 3600);
-        if (!limit || !used || !o.value(QLatin1String("timeUp")).isBool()) return std::nullopt;
-        record.time = ResultRecord::Time{static_cast<int>(*limit), static_cast<int>(*used),
-                                         o.value(QLatin1String("timeUp")).toBool()};
-    }
-    if (*version >= 2 && o.contains(QLatin1String("attempt"))) {
-        const auto attempt = WholeNumber(o.value(QLatin1String("attempt")), 1, 1000);
-        if (!attempt) return std::nullopt;
-        record.attempt = static_cast<int>(*attempt);
-    }
-    if (*version >= 2 && o.contains(QLatin1String("abandoned"))) {
-        if (!o.value(QLatin1String("abandoned")).isBool()) return std::nullopt;
-        record.abandoned = o.value(QLatin1String("abandoned")).toBool();
-    }
-    if (*version >= 2 && o.contains(QLatin1String("pool"))) {
-        const auto pool = WholeNumber(o.value(QLatin1String("pool")), 1, 1000);
-        if (!pool) return std::nullopt;
-        record.pool = static_cast<int>(*pool);
-    }
+    if (*version >= 2 && !ReadVersion2Fields(o, record)) return std::nullopt;
     return record;
 }
 

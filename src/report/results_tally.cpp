@@ -114,6 +114,14 @@ struct ResultsTally::Bank {
     std::vector<QuestionState> questions;
     std::vector<int> byNumber; // a question's index by its number; -1: not seen yet
 
+    // What the report shows of this bank: the spread of percentages, the
+    // students in class order, and the questions, the hardest first.
+    BankFigures figures(const QCollator& collator) const;
+    void addPercentFigures(BankFigures& f) const;
+    // The students' lines; the first finished attempt of each, for the items.
+    std::vector<ScoredAttempt> addStudentFigures(const QCollator& collator, BankFigures& f) const;
+    void addQuestionFigures(const std::vector<ScoredAttempt>& finished, BankFigures& f) const;
+
     // Within one fingerprint a number always names the same question, so the
     // number finds it without comparing texts; its id is the first one seen.
     int questionOf(const QString& id, int number, const QString& key) {
@@ -210,77 +218,90 @@ void ResultsTally::add(const ResultRecord& record) {
     }
 }
 
+void ResultsTally::Bank::addPercentFigures(BankFigures& f) const {
+    long long sum = 0;
+    for (int percent = 0; percent <= 100; ++percent) {
+        const int count = percents[static_cast<std::size_t>(percent)];
+        sum += 1LL * percent * count;
+        f.bands[static_cast<std::size_t>(std::min(percent / 10, 10))] += count;
+    }
+    // sum / attempts in tenths: the share of sum in 100 × attempts.
+    f.meanTenths = ShareTenths(static_cast<int>(sum), 100 * attempts);
+    f.medianTenths =
+        (NthPercent(percents, (attempts - 1) / 2) + NthPercent(percents, attempts / 2)) * 5;
+}
+
+std::vector<ScoredAttempt> ResultsTally::Bank::addStudentFigures(const QCollator& collator,
+                                                                 BankFigures& f) const {
+    std::vector<const StudentState*> ordered;
+    for (const StudentState& student : students)
+        ordered.push_back(&student);
+    std::sort(ordered.begin(), ordered.end(), [&](const auto* a, const auto* b) {
+        for (const auto field : {&Student::className, &Student::number, &Student::name})
+            if (const int order = collator.compare(a->who.*field, b->who.*field)) return order < 0;
+        return false;
+    });
+    std::vector<ScoredAttempt> finished;
+    for (const StudentState* student : ordered) {
+        f.students.push_back({.who = student->who,
+                              .attempts = student->attempts,
+                              .first = student->first,
+                              .last = student->attempts > 1
+                                          ? std::optional<AttemptFigures>(student->last)
+                                          : std::nullopt});
+        if (student->finishedOrder) finished.push_back(student->finished);
+    }
+    return finished;
+}
+
+void ResultsTally::Bank::addQuestionFigures(const std::vector<ScoredAttempt>& finished,
+                                            BankFigures& f) const {
+    std::vector<int> optionCounts;
+    for (const QuestionState& q : questions)
+        optionCounts.push_back(static_cast<int>(q.options.size()));
+    const ItemAnalysis analysis = AnalyseItems(finished, optionCounts);
+    f.test = analysis.test;
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        const QuestionState& q = questions[i];
+        QuestionFigures question{.number = q.number,
+                                 .id = q.id,
+                                 .text = q.text,
+                                 .key = q.options.front(),
+                                 .statistics = analysis.items[i],
+                                 .options = {},
+                                 .flags = {}};
+        for (qsizetype o = 0; o < q.options.size(); ++o)
+            question.options.push_back({.text = q.options[o],
+                                        .key = o == 0,
+                                        .statistics = analysis.options[i][std::size_t(o)]});
+        question.flags = FlagsOf(question, known);
+        f.questions.push_back(std::move(question));
+    }
+    // The hardest first; a question no finished attempt asked goes last.
+    std::stable_sort(f.questions.begin(), f.questions.end(), [](const auto& a, const auto& b) {
+        const auto& fa = a.statistics.facility;
+        const auto& fb = b.statistics.facility;
+        if (fa.has_value() != fb.has_value()) return fa.has_value();
+        return fa && *fa < *fb;
+    });
+}
+
+BankFigures ResultsTally::Bank::figures(const QCollator& collator) const {
+    BankFigures f;
+    f.title = title;
+    f.sha256 = sha256;
+    f.attempts = attempts;
+    addPercentFigures(f);
+    addQuestionFigures(addStudentFigures(collator, f), f);
+    return f;
+}
+
 std::vector<BankFigures> ResultsTally::figures() const {
     QCollator collator{QLocale(QLocale::Bulgarian, QLocale::Bulgaria)};
     collator.setNumericMode(true);
     std::vector<BankFigures> figures;
-    for (const std::unique_ptr<Bank>& bank : banks_) {
-        BankFigures f;
-        f.title = bank->title;
-        f.sha256 = bank->sha256;
-        f.attempts = bank->attempts;
-        long long sum = 0;
-        for (int percent = 0; percent <= 100; ++percent) {
-            const int count = bank->percents[static_cast<std::size_t>(percent)];
-            sum += 1LL * percent * count;
-            f.bands[static_cast<std::size_t>(std::min(percent / 10, 10))] += count;
-        }
-        // sum / attempts in tenths: the share of sum in 100 × attempts.
-        f.meanTenths = ShareTenths(static_cast<int>(sum), 100 * bank->attempts);
-        f.medianTenths = (NthPercent(bank->percents, (bank->attempts - 1) / 2) +
-                          NthPercent(bank->percents, bank->attempts / 2)) *
-                         5;
-
-        std::vector<const StudentState*> students;
-        for (const StudentState& student : bank->students)
-            students.push_back(&student);
-        std::sort(students.begin(), students.end(), [&](const auto* a, const auto* b) {
-            for (const auto field : {&Student::className, &Student::number, &Student::name})
-                if (const int order = collator.compare(a->who.*field, b->who.*field))
-                    return order < 0;
-            return false;
-        });
-        std::vector<ScoredAttempt> finished;
-        for (const StudentState* student : students) {
-            f.students.push_back({.who = student->who,
-                                  .attempts = student->attempts,
-                                  .first = student->first,
-                                  .last = student->attempts > 1
-                                              ? std::optional<AttemptFigures>(student->last)
-                                              : std::nullopt});
-            if (student->finishedOrder) finished.push_back(student->finished);
-        }
-
-        std::vector<int> optionCounts;
-        for (const QuestionState& q : bank->questions)
-            optionCounts.push_back(static_cast<int>(q.options.size()));
-        const ItemAnalysis analysis = AnalyseItems(finished, optionCounts);
-        f.test = analysis.test;
-        for (std::size_t i = 0; i < bank->questions.size(); ++i) {
-            const QuestionState& q = bank->questions[i];
-            QuestionFigures question{.number = q.number,
-                                     .id = q.id,
-                                     .text = q.text,
-                                     .key = q.options.front(),
-                                     .statistics = analysis.items[i],
-                                     .options = {},
-                                     .flags = {}};
-            for (qsizetype o = 0; o < q.options.size(); ++o)
-                question.options.push_back({.text = q.options[o],
-                                            .key = o == 0,
-                                            .statistics = analysis.options[i][std::size_t(o)]});
-            question.flags = FlagsOf(question, bank->known);
-            f.questions.push_back(std::move(question));
-        }
-        // The hardest first; a question no finished attempt asked goes last.
-        std::stable_sort(f.questions.begin(), f.questions.end(), [](const auto& a, const auto& b) {
-            const auto& fa = a.statistics.facility;
-            const auto& fb = b.statistics.facility;
-            if (fa.has_value() != fb.has_value()) return fa.has_value();
-            return fa && *fa < *fb;
-        });
-        figures.push_back(std::move(f));
-    }
+    for (const std::unique_ptr<Bank>& bank : banks_)
+        figures.push_back(bank->figures(collator));
     return figures;
 }
 
