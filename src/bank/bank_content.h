@@ -1,7 +1,7 @@
 #pragma once
 // A question bank as plain values: what an author writes. The shipped test is
-// one BankContent; a file loader can produce another. QuestionBank::Load lays it
-// out in the containers the test logic reads.
+// one BankContent; a file loader can produce another. The main form starts its
+// attempts from it.
 
 #include "platform/picture.h"
 

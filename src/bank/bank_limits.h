@@ -3,7 +3,7 @@
 // questions for the order step, room for every question a run asks (and for
 // the check question), 2 to 5 options per question, and a draw that fits its
 // pool. A run never starts on a bank that
-// breaks one. The data form's containers are sized from these numbers.
+// breaks one.
 
 #include "bank_content.h"
 #include "bank_issue.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The orders in which a question's k options can stand on the option buttons:
 // all k! orders of the option numbers 1..k, ascending ("12", "21" for k = 2).
-// A run draws one per question; the data form lists them as strings.
+// A run draws one per question.
 
 #include <cstdint>
 #include <vector>

@@ -1,5 +1,5 @@
 // The design of the main form: every control's place, text, colour, visibility
-// and tab index as the form is created, before Form_Load runs.
+// and tab index as the form is created, before the attempt starts.
 
 #include "form_controls.h"
 #include "option_columns.h"

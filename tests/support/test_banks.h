@@ -28,7 +28,7 @@ struct BankOptions {
 // picture of their own ("picture q").
 BankContent MakeBank(const BankOptions& options = {});
 
-// A started run: the form over its bank after Form_Load, with the random
+// A started run: the form over its bank after its start, with the random
 // values given (the order step first, then one per question).
 struct Run {
     BankContent bank;
