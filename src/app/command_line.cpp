@@ -40,6 +40,7 @@ struct Options {
     QCommandLineOption timeLimit{"time-limit", QString(), "М"};
     QCommandLineOption exam{"exam"};
     QCommandLineOption attempts{"attempts", QString(), "K"};
+    QCommandLineOption review{"review", QString(), "ВИД"};
     QCommandLineOption report{"report", QString(), "ФАЙЛ"};
     QCommandLineOption reportFormat{"report-format", QString(), "ВИД"};
     QCommandLineOption output{"output", QString(), "ПЪТ"};
@@ -52,13 +53,13 @@ struct Options {
         return {
             help,    version,   bank,         checkBank, strict, exportBank, seed,
             results, report,    reportFormat, output,    marks,  className,  quitAfterFirstFrame,
-            askName, timeLimit, exam,         attempts};
+            askName, timeLimit, exam,         attempts,  review};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
         return {&bank,      &strict, &seed,      &results, &reportFormat,
                 &output,    &marks,  &className, &askName, &quitAfterFirstFrame,
-                &timeLimit, &exam,   &attempts};
+                &timeLimit, &exam,   &attempts,  &review};
     }
 };
 
@@ -199,7 +200,7 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
     const Command play{CommandLine::Command::Play,
                        nullptr,
                        {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName,
-                        &o.timeLimit, &o.exam, &o.attempts}};
+                        &o.timeLimit, &o.exam, &o.attempts, &o.review}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -223,7 +224,16 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
     return chosen->command;
 }
 
-// The exam's options: --exam needs a results file, --attempts the exam.
+// What --review names: "none", "score" or "full".
+std::optional<ReviewShows> ReviewShowsOf(const QString& text) {
+    if (text == QLatin1String("none")) return ReviewShows::Nothing;
+    if (text == QLatin1String("score")) return ReviewShows::Score;
+    if (text == QLatin1String("full")) return ReviewShows::Everything;
+    return std::nullopt;
+}
+
+// The exam's options: --exam needs a results file, --attempts and --review
+// the exam. An exam's review shows the score unless the teacher says otherwise.
 std::optional<UsageError> ReadExamOptions(const QCommandLineParser& parser, const Options& o,
                                           CommandLine& line) {
     line.exam = parser.isSet(o.exam);
@@ -231,6 +241,16 @@ std::optional<UsageError> ReadExamOptions(const QCommandLineParser& parser, cons
     if (line.exam && line.results.isEmpty())
         return UsageError{QStringLiteral("„--exam“ иска и „--results ФАЙЛ“: без него отговорите "
                                          "не се пазят никъде.")};
+    if (line.exam) line.review = ReviewShows::Score;
+    if (parser.isSet(o.review)) {
+        const auto shows = ReviewShowsOf(parser.value(o.review));
+        if (!shows)
+            return UsageError{QStringLiteral("„--review“ иска none, score или full, а не „%1“.")
+                                  .arg(parser.value(o.review))};
+        if (!line.exam)
+            return UsageError{QStringLiteral("„--review“ се използва само с „--exam“.")};
+        line.review = *shows;
+    }
     if (!parser.isSet(o.attempts)) return std::nullopt;
     bool whole = false;
     line.attempts = parser.value(o.attempts).toInt(&whole);
@@ -311,7 +331,7 @@ QString CommandLineUsage() {
     return QStringLiteral(
         "Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ] "
         "[--ask-name] [--time-limit М]\n"
-        "                      [--exam [--attempts K]]\n"
+        "                      [--exam [--attempts K] [--review none|score|full]]\n"
         "          vorn-player --check-bank ФАЙЛ [--strict]\n"
         "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
         "          vorn-player --report ФАЙЛ... [--report-format text|csv|html|xlsx]\n"
@@ -348,6 +368,11 @@ QString CommandLineHelp() {
                "                      файла с резултатите и след срив продължава същия опит\n"
                "  --attempts K        с --exam: колко пъти ученик може да реши теста\n"
                "                      (1 до 100; по подразбиране 1)\n"
+               "  --review ВИД        с --exam: какво показва прегледът след оценяване: score\n"
+               "                      (по подразбиране: резултатът, оценката и кои въпроси са\n"
+               "                      верни, без верните отговори и обясненията), none (само\n"
+               "                      че тестът е предаден) или full (всичко, както при\n"
+               "                      упражнение)\n"
                "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
                "                      без да отваря прозорец\n"
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"

@@ -4,7 +4,8 @@
 // and messages are Bulgarian, as the window is. The toolkit's own options
 // (-platform, -display, ...) are accepted and left to it.
 
-#include "report/marks.h"
+#include "present/present.h"
+#include "run/marks.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,8 +40,9 @@ struct CommandLine {
     std::optional<int> timeLimit;      // --time-limit, in seconds
     bool exam = false;                 // --exam: confirmations, the journal, attempts
     int attempts = 1;                  // --attempts: graded attempts a student may make
-    ReportRequest report;              // --report
-    bool quitAfterFirstFrame = false;  // for the start-up benchmark; not in the help
+    ReviewShows review = ReviewShows::Everything; // --review; an exam's default is the score
+    ReportRequest report;                         // --report
+    bool quitAfterFirstFrame = false;             // for the start-up benchmark; not in the help
 };
 
 struct UsageError {

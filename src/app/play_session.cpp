@@ -13,7 +13,9 @@
 namespace vorn {
 
 PlaySession::PlaySession(const CommandLine& line, BankContent bank)
-    : line_(line), sha256_(BankSha256(bank)), random_(line.seed), form_(std::move(bank), random_) {}
+    : line_(line), sha256_(BankSha256(bank)), random_(line.seed), form_(std::move(bank), random_) {
+    form_.setReviewShows(line.review);
+}
 
 std::optional<int> PlaySession::open() {
     try {

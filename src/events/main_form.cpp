@@ -43,17 +43,21 @@ void MainForm::start() {
     if (const auto problem = CheckBankLimits(bank_)) throw BankLimitError(*problem);
     random_.Randomize();
     attempt_ = Attempt::Start(bank_, random_);
-    Present(attempt_, controls_);
+    present();
 }
 
 void MainForm::resume(Attempt kept) {
     attempt_ = std::move(kept);
-    Present(attempt_, controls_);
+    present();
+}
+
+void MainForm::present() {
+    Present(attempt_, controls_, reviewShows_);
 }
 
 void MainForm::choose(int slot) {
     attempt_.choose(slot);
-    Present(attempt_, controls_);
+    present();
     if (listener_ && attempt_.mode() == RunMode::Test) listener_->answered(attempt_);
 }
 
@@ -70,7 +74,7 @@ void MainForm::move(bool forward) {
         attempt_.moveForward();
     else
         attempt_.moveBack();
-    Present(attempt_, controls_); // also when the position did not move
+    present(); // also when the position did not move
     if (listener_ && attempt_.mode() == RunMode::Test) listener_->answered(attempt_);
 }
 
@@ -92,7 +96,7 @@ void MainForm::timeUp() {
 
 void MainForm::gradeNow() {
     attempt_.gradeNow();
-    Present(attempt_, controls_); // the result is shown before it is kept
+    present(); // the result is shown before it is kept
     if (listener_) listener_->graded(attempt_);
 }
 

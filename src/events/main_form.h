@@ -8,6 +8,7 @@
 #include "form/form_controls.h"
 #include "form_listener.h"
 #include "platform/random_source.h"
+#include "present/present.h"
 #include "run/attempt.h"
 
 namespace vorn {
@@ -27,6 +28,8 @@ public:
     // Set once, before the first event; unset, nobody is told and nothing asked.
     void setListener(FormListener* listener) { listener_ = listener; }
     void setQuestions(FormQuestions* questions) { questions_ = questions; }
+    // What review shows after grading; everything unless an exam says less.
+    void setReviewShows(ReviewShows shows) { reviewShows_ = shows; }
 
     // Names the examinee in the caption, where the publisher's address stands
     // otherwise ("Иван Петров, 7б    ВОРН - Сорвелин").
@@ -48,6 +51,7 @@ public:
 
 private:
     void move(bool forward);
+    void present();
     void gradeNow();
 
     FormControls controls_;
@@ -57,6 +61,7 @@ private:
     Attempt attempt_;
     FormListener* listener_ = nullptr;
     FormQuestions* questions_ = nullptr;
+    ReviewShows reviewShows_ = ReviewShows::Everything;
     bool closed_ = false;
 };
 

@@ -40,6 +40,8 @@ void ShowQuestion(const Attempt& run, FormControls& form) {
     form.pictureArea.Picture = run.question(Q).picture;
 }
 
+} // namespace
+
 void SetIndicator(AnsweredIndicator& indicator, IndicatorMark mark) {
     indicator.mark = mark;
     const bool good = mark == IndicatorMark::Answered || mark == IndicatorMark::Right;
@@ -52,6 +54,8 @@ void MarkOption(OptionButton& button, OptionMark mark) {
                        : mark == OptionMark::Wrong ? kRed
                                                    : kGreen;
 }
+
+namespace {
 
 // Test mode: the indicator tells whether the position has an answer.
 void ShowTestMarks(const Attempt& run, FormControls& form) {
@@ -103,16 +107,26 @@ void ShowGraded(const GradeResult& grade, const RunSettings& settings, FormContr
 
 } // namespace
 
-void Present(const Attempt& run, FormControls& form) {
+void Present(const Attempt& run, FormControls& form, ReviewShows review) {
     form.titleLabel.Caption = run.settings().title;
     form.phraseText.Visible = run.settings().phrasePreview;
     ShowProgress(run, form);
     ShowQuestion(run, form);
-    if (run.mode() == RunMode::Review) {
-        ShowGraded(*run.grade(), run.settings(), form);
-        ShowReviewMarks(run, form);
-    } else {
+    if (run.mode() == RunMode::Test) {
         ShowTestMarks(run, form);
+        return;
+    }
+    ShowGraded(*run.grade(), run.settings(), form);
+    switch (review) {
+    case ReviewShows::Everything:
+        ShowReviewMarks(run, form);
+        break;
+    case ReviewShows::Score:
+        ShowScoreOnly(run, form);
+        break;
+    case ReviewShows::Nothing:
+        ShowHandedIn(form);
+        break;
     }
 }
 

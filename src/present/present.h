@@ -7,6 +7,7 @@
 // author notice).
 //
 //   present.cpp          the mode, the question on screen, the result labels
+//   review_shows.cpp     review that shows the score only, or nothing
 //   show_progress.cpp    the position and answered bars, the counter
 //   filled_phrase.cpp    the question's sentence with the chosen option
 
@@ -15,7 +16,24 @@
 
 namespace vorn {
 
-void Present(const Attempt& run, FormControls& form);
+// What review shows once the test is graded: everything (the right options,
+// the colours, the explanations), only the score with the mark and which
+// positions were right, or only that the test is handed in. An exam chooses
+// less, so that an early finisher cannot read out the answers.
+enum class ReviewShows { Everything, Score, Nothing };
+
+void Present(const Attempt& run, FormControls& form, ReviewShows review = ReviewShows::Everything);
+
+// The indicator and an option button, each with its mark and the colour
+// that goes with it.
+void SetIndicator(AnsweredIndicator& indicator, IndicatorMark mark);
+void MarkOption(OptionButton& button, OptionMark mark);
+
+// Review that shows less: the score, the mark and which positions were right
+// (no right option, no colours in the options, no explanation); or only that
+// the test is handed in.
+void ShowScoreOnly(const Attempt& run, FormControls& form);
+void ShowHandedIn(FormControls& form);
 
 // The bars and the counter of answers.
 void ShowProgress(const Attempt& run, FormControls& form);

@@ -7,7 +7,7 @@
 // options' shares and the questions' flags.
 
 #include "item_statistics.h"
-#include "marks.h"
+#include "run/marks.h"
 #include "record/result_record.h"
 
 #include <array>

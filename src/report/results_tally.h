@@ -11,7 +11,7 @@
 // Moodle takes finished attempts only. Questions are joined by their id.
 
 #include "bank/bank_content.h"
-#include "marks.h"
+#include "run/marks.h"
 #include "results_figures.h"
 
 #include <memory>

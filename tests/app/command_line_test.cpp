@@ -74,6 +74,23 @@ TEST(CommandLine, ResultsWhilePlayingAndAReportOverFiles) {
     ASSERT_TRUE(std::holds_alternative<CommandLine>(exam));
     const CommandLine& e = std::get<CommandLine>(exam);
     EXPECT_EQ(std::tuple(e.exam, e.askName, e.attempts), std::tuple(true, true, 3));
+    // Review: everything in practice, the score in an exam unless it says otherwise.
+    const struct {
+        QStringList arguments;
+        ReviewShows shows;
+    } reviews[] = {
+        {{}, ReviewShows::Everything},
+        {{"--exam", "--results", "r"}, ReviewShows::Score},
+        {{"--exam", "--results", "r", "--review", "none"}, ReviewShows::Nothing},
+        {{"--exam", "--results", "r", "--review", "full"}, ReviewShows::Everything},
+    };
+    for (const auto& c : reviews) {
+        const auto parsed = Parse(c.arguments);
+        ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed))
+            << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(std::get<CommandLine>(parsed).review, c.shows)
+            << c.arguments.join(' ').toStdString();
+    }
 
     const struct {
         QStringList arguments;
@@ -140,6 +157,8 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--exam"}, "„--exam“ иска и „--results ФАЙЛ“"},
         {{"--exam", "--results", "r", "--attempts", "0"}, "от 1 до 100, а не „0“"},
         {{"--results", "r", "--attempts", "2"}, "„--attempts“ се използва само с „--exam“"},
+        {{"--review", "full"}, "„--review“ се използва само с „--exam“"},
+        {{"--exam", "--results", "r", "--review", "all"}, "none, score или full, а не „all“"},
     };
     for (const auto& c : cases) {
         const auto parsed = Parse(c.arguments);

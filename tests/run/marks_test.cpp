@@ -2,7 +2,7 @@
 // up to hundredths, the regulations' bands at their edges, and a teacher's
 // own table of lowest percentages.
 
-#include "report/marks.h"
+#include "run/marks.h"
 
 #include <gtest/gtest.h>
 
