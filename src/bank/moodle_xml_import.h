@@ -17,8 +17,9 @@
 // - The title is the last name of the first <question type="category">
 //   ("$course$/top/Глаголи" gives "Глаголи"), else the file's name.
 //
-// Refused with line and column: malformed XML, a DOCTYPE (no DTD and no
-// entity of one is ever read), a root other than <quiz>.
+// Refused with line and column: malformed XML, a byte that is not UTF-8 in a
+// file that is UTF-8 (it says so, or names no encoding), a DOCTYPE (no DTD
+// and no entity of one is ever read), a root other than <quiz>.
 //
 // Settings: no check question, explanations and navigation on.
 

@@ -210,6 +210,8 @@ TEST(MoodleXmlImport, TitleFromTheFirstCategoryElseTheFileName) {
 }
 
 TEST(MoodleXmlImport, BrokenOrHostileFilesAreRefusedAtTheirPlace) {
+    const QString kNotUtf8 = "текстът не е в UTF-8: запишете файла като UTF-8 (в Notepad: „Запиши "
+                             "като“, „Кодиране: UTF-8“).";
     const struct {
         QByteArray xml;
         int line, column;
@@ -228,6 +230,12 @@ TEST(MoodleXmlImport, BrokenOrHostileFilesAreRefusedAtTheirPlace) {
          "коренът на файла е <bank>, а не <quiz>: това не е "
          "Moodle XML."},
         {"", 1, 1, "файлът не е правилен XML: Premature end of document."},
+        // The fault caught: a byte that is not UTF-8 was refused at line 1,
+        // wherever it stood in the file.
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n<question type=\"multichoice\">\n"
+         "<questiontext><text>Кой\xE5?</text>",
+         4, 24, kNotUtf8},
+        {"<quiz>\n\n  <question>\xFF</question></quiz>", 3, 13, kNotUtf8},
     };
     for (const auto& c : cases) {
         const LoadedBank bank = ImportMoodleXml(c.xml, "b.xml");
@@ -238,6 +246,20 @@ TEST(MoodleXmlImport, BrokenOrHostileFilesAreRefusedAtTheirPlace) {
         EXPECT_EQ(bank.issues[0].message, c.message) << c.xml.constData();
         EXPECT_TRUE(bank.content.questions.empty());
     }
+}
+
+// The fault caught: refusing, as not UTF-8, a file that names the encoding
+// it is written in (Moodle writes UTF-8, but an editor may save otherwise).
+TEST(MoodleXmlImport, AFileInAnEncodingItNamesIsReadInIt) {
+    const QByteArray xml = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<quiz>\n"
+                           "<question type=\"multichoice\"><questiontext><text>\xCA\xEE\xE9?</text>"
+                           "</questiontext><answer fraction=\"100\"><text>\xE0</text></answer>"
+                           "<answer fraction=\"0\"><text>b</text></answer></question></quiz>";
+    const LoadedBank bank = ImportMoodleXml(xml, "b.xml");
+    EXPECT_TRUE(bank.issues.empty());
+    ASSERT_EQ(bank.content.questions.size(), 1u);
+    EXPECT_EQ(bank.content.questions[0].text, "Кой?");
+    EXPECT_EQ(bank.content.questions[0].options, QStringList({"а", "b"}));
 }
 
 TEST(MoodleXmlImport, ReadsBackTheSameAfterExportWithItsPicture) {
