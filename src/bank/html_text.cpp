@@ -1,5 +1,7 @@
 #include "html_text.h"
 
+#include "bare_less_than.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -22,7 +24,7 @@ protected:
 
 HtmlText ReadHtml(const QString& html) {
     SealedDocument document;
-    document.setHtml(html);
+    document.setHtml(EscapeBareLessThan(html));
     HtmlText read;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto part = block.begin(); !part.atEnd(); ++part) {

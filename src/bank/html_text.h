@@ -1,7 +1,8 @@
 #pragma once
 // HTML as the player shows it: plain lines, read with Qt's own HTML reader.
 // Paragraphs and <br> start new lines, entities are decoded, list items become
-// "- " lines; every line is trimmed and empty ones are dropped. Nothing is
+// "- " lines; every line is trimmed and empty ones are dropped. A '<' that
+// starts no tag is text, as in a browser: "2 < 3" stays whole. Nothing is
 // ever loaded: no style sheet, picture or other file a text names.
 
 #include <QString>

@@ -1,5 +1,7 @@
 #include "marked_text.h"
 
+#include "bare_less_than.h"
+
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -51,7 +53,7 @@ QString PlainOf(const MarkedText& text) {
         if (!LooksLikeHtml(text.text)) return text.text;
         [[fallthrough]];
     case TextFormat::Html:
-        document.setHtml(text.text);
+        document.setHtml(EscapeBareLessThan(text.text));
         break;
     case TextFormat::Markdown:
         document.setMarkdown(text.text);
