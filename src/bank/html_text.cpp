@@ -20,11 +20,7 @@ protected:
     QVariant loadResource(int, const QUrl&) override { return {}; }
 };
 
-} // namespace
-
-HtmlText ReadHtml(const QString& html) {
-    SealedDocument document;
-    document.setHtml(EscapeBareLessThan(html));
+HtmlText TextOf(SealedDocument& document) {
     HtmlText read;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto part = block.begin(); !part.atEnd(); ++part) {
@@ -36,6 +32,20 @@ HtmlText ReadHtml(const QString& html) {
     // Pictures leave an object character behind; they are not text.
     read.lines = PlainLines(document.toPlainText().remove(QChar::ObjectReplacementCharacter));
     return read;
+}
+
+} // namespace
+
+HtmlText ReadHtml(const QString& html) {
+    SealedDocument document;
+    document.setHtml(EscapeBareLessThan(html));
+    return TextOf(document);
+}
+
+HtmlText ReadMarkdown(const QString& markdown) {
+    SealedDocument document;
+    document.setMarkdown(markdown);
+    return TextOf(document);
 }
 
 QStringList PlainLines(const QString& text) {

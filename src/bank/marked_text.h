@@ -1,8 +1,8 @@
 #pragma once
 // Moodle's text formats, named by a leading [plain], [moodle], [markdown] or
 // [html] on a text, and the plain text the player shows for each. HTML and
-// Markdown are read by Qt's own readers (QTextDocument), so that what a
-// Moodle export writes becomes the words a pupil reads, not the tags.
+// Markdown are read as html_text.h reads them, so that what a Moodle export
+// writes becomes the words a pupil reads, not the tags.
 
 #include <QString>
 
@@ -21,7 +21,8 @@ MarkedText SplitMarker(const QString& text, TextFormat fallback);
 
 // The text as plain text, lines separated by '\n'. HTML (and a Moodle text
 // with tags or entities in it) and Markdown: paragraphs and <br> are lines,
-// entities decoded, a list item is a "- " line. Plain text is kept as written.
+// entities decoded, a list item is a "- " line, each line trimmed and empty
+// ones dropped (html_text.h). Plain text is kept as written.
 QString PlainOf(const MarkedText& text);
 
 } // namespace vorn

@@ -6,6 +6,9 @@
 #include "bank/gift_import.h"
 #include "support/qt_printers.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace vorn;
@@ -250,4 +253,19 @@ TEST(GiftImport, ByteOrderMarkAndWindowsOrOldMacLineEndsAreAccepted) {
     EXPECT_EQ(bank.content.questions[0].options, (QStringList{"a", "b"}));
     EXPECT_EQ(bank.content.questions[0].explanation, (QStringList{QStringLiteral("b – x"), "y"}));
     EXPECT_EQ(bank.questionLines, (std::vector<int>{2, 7}));
+}
+
+// The fault caught: GIFT's HTML was read by a text document of its own,
+// which loads every file a text names: a style sheet changed what was read
+// (and /dev/zero or a pipe would never end). It is now read as Moodle XML's
+// is, and nothing a text names is ever opened.
+TEST(GiftImport, HtmlOpensNoFileItNames) {
+    QTemporaryDir dir;
+    QFile css(dir.filePath("s.css"));
+    ASSERT_TRUE(css.open(QIODevice::WriteOnly));
+    css.write("p { white-space: pre }");
+    css.close();
+    const QString url = QUrl::fromLocalFile(css.fileName()).toString();
+    EXPECT_EQ(Only("[html]<style>@import url(\"" + url + "\");</style><p>a   b</p> {=a ~b}").text,
+              "a b");
 }
