@@ -2,6 +2,7 @@
 
 #include "bare_less_than.h"
 
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -29,8 +30,11 @@ HtmlText TextOf(SealedDocument& document) {
         }
         if (block.textList()) QTextCursor(block).insertText(QStringLiteral("- "));
     }
-    // Pictures leave an object character behind; they are not text.
-    read.lines = PlainLines(document.toPlainText().remove(QChar::ObjectReplacementCharacter));
+    // A picture leaves an object character behind, which is not text; with
+    // it goes one of the blanks around it, so that "see <img> here" reads
+    // "see here".
+    static const QRegularExpression picture(QStringLiteral("(?<= )\\x{FFFC} |\\x{FFFC}"));
+    read.lines = PlainLines(document.toPlainText().remove(picture));
     return read;
 }
 

@@ -14,8 +14,8 @@ bool LooksLikeHtml(const QString& text) {
     return text.contains(html);
 }
 
-QString Joined(const HtmlText& read) {
-    return read.lines.join(u'\n');
+PlainText Joined(const HtmlText& read) {
+    return {read.lines.join(u'\n'), read.images};
 }
 
 } // namespace
@@ -34,19 +34,19 @@ MarkedText SplitMarker(const QString& text, TextFormat fallback) {
     return {fallback, text};
 }
 
-QString PlainOf(const MarkedText& text) {
+PlainText PlainOf(const MarkedText& text) {
     switch (text.format) {
     case TextFormat::Plain:
-        return text.text;
+        return {text.text, {}};
     case TextFormat::Moodle:
-        if (!LooksLikeHtml(text.text)) return text.text;
+        if (!LooksLikeHtml(text.text)) return {text.text, {}};
         [[fallthrough]];
     case TextFormat::Html:
         return Joined(ReadHtml(text.text));
     case TextFormat::Markdown:
         return Joined(ReadMarkdown(text.text));
     }
-    return text.text;
+    return {text.text, {}};
 }
 
 } // namespace vorn
