@@ -124,9 +124,9 @@ private:
         }
         ++number_;
         moodle::MadeQuestion made = moodle::MakeQuestion(read);
-        if (made.issue) {
-            made.issue->question = number_;
-            bank_.issues.push_back(*made.issue);
+        for (BankIssue& issue : made.issues) {
+            issue.question = number_;
+            bank_.issues.push_back(std::move(issue));
         }
         if (made.question) {
             bank_.content.questions.push_back(std::move(*made.question));

@@ -10,7 +10,8 @@
 // - The picture is the first <img> of the text: "@@PLUGINFILE@@/name" with
 //   its <file name="name" encoding="base64"> in the <questiontext>; else the
 //   <image> and <image_base64> of old exports. A picture that cannot be shown
-//   is an error; an image from outside the file is left out with a warning.
+//   is an error; an image from outside the file is left out with a warning,
+//   and so is every other picture of the question's texts.
 // - Other question types, several right answers, partial weights and fewer
 //   than 2 or more than 5 answers are skipped, each with a warning naming
 //   the line of its <question>; the rest is played.

@@ -191,6 +191,63 @@ TEST(MoodleXmlImport, APictureThatCannotBeShownStopsTheBankAnOutsideOneIsLeftOut
     }
 }
 
+// The fault caught: a picture in an answer, in feedback or after the first
+// of the question text was dropped without a word. The question shows the
+// first picture of its text; every other one is left out with a warning at
+// the <question>, and leaves no character behind.
+TEST(MoodleXmlImport, PicturesTheQuestionCannotShowAreLeftOutWithAWarning) {
+    const QString png = Base64Png();
+    const auto img = [](const QString& name) {
+        return QStringLiteral("<img src=\"@@PLUGINFILE@@/%1\">").arg(name);
+    };
+    const auto leftOut = [](const QString& name) {
+        return QStringLiteral("картинката „%1“ е пропусната: въпросът показва една картинка, "
+                              "първата в текста си.")
+            .arg(name);
+    };
+    const struct {
+        QString question;
+        QString text;
+        QStringList options, explanation;
+        QString warning;
+    } cases[] = {
+        {Choice("<p>A " + img("p.png") + " B " + img("my%20q.png") + "</p>", kAnswers,
+                File("p.png", png)),
+         "A B",
+         {"a", "b", "c"},
+         {},
+         leftOut("my q.png")},
+        {Choice("A " + img("p.png"),
+                Answer("100", img("k.png") + "a") + Answer("0", "b") + Answer("0", "c"),
+                File("p.png", png)),
+         "A",
+         {"a", "b", "c"},
+         {},
+         leftOut("k.png")},
+        {Choice("<p>" + img("p.png") + "A</p>",
+                Answer("100", "a") + Answer("0", "b", img("f.png") + " Не") + Answer("0", "c"),
+                File("p.png", png)),
+         "A",
+         {"a", "b", "c"},
+         {"b – Не"},
+         leftOut("f.png")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.question.toStdString());
+        const LoadedBank bank = Import(c.question);
+        ASSERT_EQ(bank.content.questions.size(), 1u);
+        const Question& q = bank.content.questions[0];
+        EXPECT_EQ(q.text, c.text);
+        EXPECT_EQ(q.options, c.options);
+        EXPECT_EQ(q.explanation, c.explanation);
+        EXPECT_TRUE(q.picture);
+        ASSERT_EQ(bank.issues.size(), 1u);
+        EXPECT_TRUE(bank.issues[0].isWarning());
+        EXPECT_EQ(bank.issues[0].line, 3);
+        EXPECT_EQ(bank.issues[0].message, c.warning);
+    }
+}
+
 TEST(MoodleXmlImport, TitleFromTheFirstCategoryElseTheFileName) {
     const auto category = [](const QString& path) {
         return QStringLiteral("<question type=\"category\"><category><text>%1</text></category>"
