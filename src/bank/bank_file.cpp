@@ -31,10 +31,9 @@ std::optional<LoadedBank> NotUtf8(const QByteArray& bytes) {
                            .arg(*encoding),
                        1, 1);
     if (const auto bad = FirstInvalidUtf8(bytes)) {
-        const auto [line, column] = PlaceOf(bytes, *bad);
-        return Refused(QStringLiteral("текстът не е в UTF-8: запишете файла като UTF-8 (в Notepad: "
-                                      "„Запиши като“, „Кодиране: UTF-8“)."),
-                       line, column);
+        LoadedBank refused;
+        refused.issues.push_back(NotUtf8At(bytes, *bad));
+        return refused;
     }
     return std::nullopt;
 }

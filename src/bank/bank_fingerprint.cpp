@@ -4,9 +4,34 @@
 #include "bank_settings.h"
 
 #include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <map>
 
 namespace vorn {
+
+namespace {
+
+// What changes a run that version 1 cannot write: the draw of a pool, and the
+// questions' ids, by which records name them. One line of compact JSON,
+// {"draw":N,"ids":["",...]}, each field only where the bank has it; nothing
+// for a bank with neither, whose fingerprint thus stays as version 1 made it.
+QByteArray RunFieldsBeyondVersion1(const BankContent& content) {
+    QJsonObject fields;
+    if (content.draw) fields.insert(QStringLiteral("draw"), *content.draw);
+    QJsonArray ids;
+    bool named = false;
+    for (const Question& question : content.questions) {
+        ids.append(question.id);
+        named = named || !question.id.isEmpty();
+    }
+    if (named) fields.insert(QStringLiteral("ids"), ids);
+    if (fields.isEmpty()) return {};
+    return QJsonDocument(fields).toJson(QJsonDocument::Compact) + '\n';
+}
+
+} // namespace
 
 QString BankSha256(const BankContent& content) {
     // Equal bytes get one name, whichever picture object holds them.
@@ -34,6 +59,7 @@ QString BankSha256(const BankContent& content) {
     }
     hash.addData(WriteBankJson(
         canonical, [&names](const Picture& picture) { return names.at(picture->encoded); }, 1));
+    hash.addData(RunFieldsBeyondVersion1(content));
     for (const QByteArray& picture : pictures) {
         // Each picture's length first, so that where one ends is part of the hash.
         hash.addData(QByteArray::number(picture.size()) + '\n');

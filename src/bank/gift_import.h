@@ -35,8 +35,10 @@
 // - A leading [plain], [moodle], [markdown] or [html] on the question text,
 //   an answer or a feedback names its format (marked_text.h); an answer or
 //   feedback without one takes the question text's. [html] (and a [moodle]
-//   text with tags or entities) and [markdown] become plain text through
-//   Qt's readers: paragraphs and <br> are line breaks, list items "- " lines.
+//   text with tags or entities) and [markdown] become plain text as
+//   html_text.h reads them: paragraphs and <br> are line breaks, list items
+//   "- " lines, a '<' that starts no tag is text. A picture in them is left
+//   out, with a warning at the text that names it: GIFT carries none.
 // - Feedback: ####text in the block, written after the answers, is the
 //   general feedback and runs to the closing brace. #text after an answer is
 //   that answer's feedback. The explanation is the general feedback's lines,

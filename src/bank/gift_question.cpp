@@ -35,11 +35,13 @@ struct Answer {
     GiftChar marker; // '=' or '~'
     QString text;    // as written, with its format marker
     QString feedback;
+    GiftChar feedbackAt; // its '#'
 };
 
 struct Block {
     std::vector<Answer> answers;
     QString general;
+    GiftChar generalAt; // the first '#' of its "####"
 };
 
 // The text of chars[from, to) as written, line breaks as spaces.
@@ -66,6 +68,13 @@ bool HasPlain(const Chars& chars, std::size_t from, std::size_t to, QChar c) {
     for (std::size_t k = from; k < to; ++k)
         if (chars[k].is(c)) return true;
     return false;
+}
+
+// The first character from `from` on that is not blank; the last one when all are.
+GiftChar FirstNonBlank(const Chars& chars, std::size_t from) {
+    while (from + 1 < chars.size() && chars[from].isBlank())
+        ++from;
+    return from < chars.size() ? chars[from] : GiftChar{};
 }
 
 bool HasArrow(const Chars& chars, std::size_t from, std::size_t to) {
@@ -115,7 +124,10 @@ std::variant<Block, BankIssue> ReadBlock(const Chars& chars, std::size_t from, s
         if (hashes == 4) answersEnd = k - 3;
     }
     Block block;
-    if (answersEnd < to) block.general = Feedback(chars, answersEnd + 4, to);
+    if (answersEnd < to) {
+        block.general = Feedback(chars, answersEnd + 4, to);
+        block.generalAt = chars[answersEnd];
+    }
 
     std::size_t first = from;
     while (first < answersEnd && chars[first].isBlank())
@@ -141,11 +153,12 @@ std::variant<Block, BankIssue> ReadBlock(const Chars& chars, std::size_t from, s
         for (++k; k < answersEnd && !StartsAnswer(chars[k]) && !chars[k].is(u'#'); ++k)
             text.add(chars[k]);
         const std::size_t feedbackFrom = k + 1;
+        const GiftChar feedbackAt = k < answersEnd ? chars[k] : GiftChar{};
         if (k < answersEnd && chars[k].is(u'#'))
             while (k < answersEnd && !StartsAnswer(chars[k]))
                 ++k;
         const QString feedback = feedbackFrom <= k ? Feedback(chars, feedbackFrom, k) : QString();
-        block.answers.push_back({marker, text.finish(), feedback});
+        block.answers.push_back({marker, text.finish(), feedback, feedbackAt});
     }
     return block;
 }
@@ -168,35 +181,56 @@ std::optional<BankIssue> CheckChoice(const Block& block, const GiftChar& open) {
     return std::nullopt;
 }
 
-// A question or answer text as the player shows it: a line break is "\r\n".
-QString ShownText(const MarkedText& text) {
-    QString plain = PlainOf(text);
-    if (text.format != TextFormat::Plain && plain != text.text)
-        plain.replace(u'\n', QStringLiteral("\r\n"));
-    return plain;
-}
-
-// Feedback as explanation lines: trimmed, empty ones dropped.
-QStringList FeedbackLines(const QString& feedback, TextFormat fallback) {
-    QStringList lines;
-    for (const QString& line : PlainOf(SplitMarker(feedback, fallback)).split(u'\n')) {
-        const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty()) lines.append(trimmed);
+// The texts of a question as the player shows them. A GIFT file carries no
+// pictures: one that a text names is left out, with a warning at that text.
+class ShownTexts {
+public:
+    // A question or answer text: a line break is "\r\n".
+    QString text(const MarkedText& marked, const GiftChar& at) {
+        const PlainText plain = read(marked, at);
+        if (marked.format == TextFormat::Plain || plain.text == marked.text) return plain.text;
+        return QString(plain.text).replace(u'\n', QStringLiteral("\r\n"));
     }
-    return lines;
-}
 
-// Texts without a format marker take the question text's, as in Moodle.
-Question MakeQuestion(const QString& text, const Block& block) {
+    // Feedback as explanation lines: trimmed, empty ones dropped.
+    QStringList lines(const QString& feedback, TextFormat fallback, const GiftChar& at) {
+        QStringList lines;
+        for (const QString& line : read(SplitMarker(feedback, fallback), at).text.split(u'\n')) {
+            const QString trimmed = line.trimmed();
+            if (!trimmed.isEmpty()) lines.append(trimmed);
+        }
+        return lines;
+    }
+
+    std::vector<BankIssue>& warnings;
+
+private:
+    PlainText read(const MarkedText& marked, const GiftChar& at) {
+        PlainText plain = PlainOf(marked);
+        for (const QString& image : plain.images)
+            warnings.push_back(Skip(at.line, at.column,
+                                    QStringLiteral("картинката „%1“ е пропусната: GIFT не носи "
+                                                   "картинки; показват се картинките на Moodle "
+                                                   "XML и на vorn-bank.")
+                                        .arg(image)));
+        return plain;
+    }
+};
+
+// Texts without a format marker take the question text's, as in Moodle; at
+// is where the question text starts. Pictures left out are warned about.
+Question MakeQuestion(const QString& text, const GiftChar& at, const Block& block,
+                      std::vector<BankIssue>& warnings) {
     const MarkedText marked = SplitMarker(text, TextFormat::Moodle);
+    ShownTexts shown{warnings};
     Question question;
-    question.text = ShownText(marked);
-    question.explanation = FeedbackLines(block.general, marked.format);
+    question.text = shown.text(marked, at);
+    question.explanation = shown.lines(block.general, marked.format, block.generalAt);
     for (const Answer& answer : block.answers) {
-        const QString option = ShownText(SplitMarker(answer.text, marked.format));
+        const QString option = shown.text(SplitMarker(answer.text, marked.format), answer.marker);
         question.options.append(option);
         if (answer.marker.is(u'=')) question.key = option;
-        const QStringList feedback = FeedbackLines(answer.feedback, marked.format);
+        const QStringList feedback = shown.lines(answer.feedback, marked.format, answer.feedbackAt);
         if (feedback.isEmpty()) continue;
         QString oneLine = option;
         oneLine.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
@@ -220,6 +254,21 @@ std::vector<BankIssue> UnknownEscapes(const Chars& chars) {
     return warnings;
 }
 
+// The "::name::" at chars[i], the question's id, with i moved past it: empty
+// where there is none, an error where it is not closed.
+std::variant<QString, BankIssue> ReadName(const Chars& chars, std::size_t& i) {
+    if (i + 1 >= chars.size() || !chars[i].is(u':') || !chars[i + 1].is(u':')) return QString();
+    std::size_t end = i + 2;
+    while (end + 1 < chars.size() && !(chars[end].is(u':') && chars[end + 1].is(u':')))
+        ++end;
+    if (end + 1 >= chars.size())
+        return Refuse(chars[i], QStringLiteral("името на въпроса, започнато с „::“, не е "
+                                               "затворено с „::“."));
+    const QString name = OneLine(chars, i + 2, end).simplified();
+    i = end + 2;
+    return name;
+}
+
 } // namespace
 
 std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceLine>& lines) {
@@ -227,17 +276,9 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
     std::size_t i = 0;
     while (i < chars.size() && chars[i].isBlank())
         ++i;
-    QString name; // "::name::", the question's id
-    if (i + 1 < chars.size() && chars[i].is(u':') && chars[i + 1].is(u':')) {
-        std::size_t end = i + 2;
-        while (end + 1 < chars.size() && !(chars[end].is(u':') && chars[end + 1].is(u':')))
-            ++end;
-        if (end + 1 >= chars.size())
-            return Refuse(chars[i], QStringLiteral("името на въпроса, започнато с „::“, не е "
-                                                   "затворено с „::“."));
-        name = OneLine(chars, i + 2, end).simplified();
-        i = end + 2;
-    }
+    const auto name = ReadName(chars, i);
+    if (const auto* issue = std::get_if<BankIssue>(&name)) return *issue;
+    const GiftChar textAt = FirstNonBlank(chars, i);
 
     JoinedText text;
     std::optional<Block> block;
@@ -280,9 +321,10 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
         return SkipType({GiftChar::Kind::Plain, QChar(), lines.front().number, 0},
                         QStringLiteral("описание"));
     if (const auto issue = CheckChoice(*block, *open)) return *issue;
-    Question question = MakeQuestion(text.finish(), *block);
-    question.id = name;
-    return ReadQuestion{std::move(question), text.blockHasTextAfter(), UnknownEscapes(chars)};
+    std::vector<BankIssue> warnings = UnknownEscapes(chars);
+    Question question = MakeQuestion(text.finish(), textAt, *block, warnings);
+    question.id = std::get<QString>(name);
+    return ReadQuestion{std::move(question), text.blockHasTextAfter(), std::move(warnings)};
 }
 
 } // namespace vorn::gift

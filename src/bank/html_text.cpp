@@ -1,5 +1,8 @@
 #include "html_text.h"
 
+#include "bare_less_than.h"
+
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -18,11 +21,7 @@ protected:
     QVariant loadResource(int, const QUrl&) override { return {}; }
 };
 
-} // namespace
-
-HtmlText ReadHtml(const QString& html) {
-    SealedDocument document;
-    document.setHtml(html);
+HtmlText TextOf(SealedDocument& document) {
     HtmlText read;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto part = block.begin(); !part.atEnd(); ++part) {
@@ -31,9 +30,26 @@ HtmlText ReadHtml(const QString& html) {
         }
         if (block.textList()) QTextCursor(block).insertText(QStringLiteral("- "));
     }
-    // Pictures leave an object character behind; they are not text.
-    read.lines = PlainLines(document.toPlainText().remove(QChar::ObjectReplacementCharacter));
+    // A picture leaves an object character behind, which is not text; with
+    // it goes one of the blanks around it, so that "see <img> here" reads
+    // "see here".
+    static const QRegularExpression picture(QStringLiteral("(?<= )\\x{FFFC} |\\x{FFFC}"));
+    read.lines = PlainLines(document.toPlainText().remove(picture));
     return read;
+}
+
+} // namespace
+
+HtmlText ReadHtml(const QString& html) {
+    SealedDocument document;
+    document.setHtml(EscapeBareLessThan(html));
+    return TextOf(document);
+}
+
+HtmlText ReadMarkdown(const QString& markdown) {
+    SealedDocument document;
+    document.setMarkdown(markdown);
+    return TextOf(document);
 }
 
 QStringList PlainLines(const QString& text) {

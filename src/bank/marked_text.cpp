@@ -1,9 +1,8 @@
 #include "marked_text.h"
 
+#include "html_text.h"
+
 #include <QRegularExpression>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextList>
 
 namespace vorn {
 
@@ -15,15 +14,8 @@ bool LooksLikeHtml(const QString& text) {
     return text.contains(html);
 }
 
-QString LinesOf(const QTextDocument& document) {
-    QStringList lines;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        QString line = block.text();
-        line.replace(QChar::LineSeparator, u'\n');
-        line.replace(QChar::Nbsp, u' ');
-        lines.append(block.textList() ? QStringLiteral("- ") + line : line);
-    }
-    return lines.join(u'\n').trimmed();
+PlainText Joined(const HtmlText& read) {
+    return {read.lines.join(u'\n'), read.images};
 }
 
 } // namespace
@@ -42,22 +34,19 @@ MarkedText SplitMarker(const QString& text, TextFormat fallback) {
     return {fallback, text};
 }
 
-QString PlainOf(const MarkedText& text) {
-    QTextDocument document;
+PlainText PlainOf(const MarkedText& text) {
     switch (text.format) {
     case TextFormat::Plain:
-        return text.text;
+        return {text.text, {}};
     case TextFormat::Moodle:
-        if (!LooksLikeHtml(text.text)) return text.text;
+        if (!LooksLikeHtml(text.text)) return {text.text, {}};
         [[fallthrough]];
     case TextFormat::Html:
-        document.setHtml(text.text);
-        break;
+        return Joined(ReadHtml(text.text));
     case TextFormat::Markdown:
-        document.setMarkdown(text.text);
-        break;
+        return Joined(ReadMarkdown(text.text));
     }
-    return LinesOf(document);
+    return {text.text, {}};
 }
 
 } // namespace vorn

@@ -1,10 +1,11 @@
 #pragma once
 // Moodle's text formats, named by a leading [plain], [moodle], [markdown] or
 // [html] on a text, and the plain text the player shows for each. HTML and
-// Markdown are read by Qt's own readers (QTextDocument), so that what a
-// Moodle export writes becomes the words a pupil reads, not the tags.
+// Markdown are read as html_text.h reads them, so that what a Moodle export
+// writes becomes the words a pupil reads, not the tags.
 
 #include <QString>
+#include <QStringList>
 
 namespace vorn {
 
@@ -19,9 +20,16 @@ struct MarkedText {
 // marker the format is fallback (in GIFT, an answer takes its question's).
 MarkedText SplitMarker(const QString& text, TextFormat fallback);
 
+// A text as the player shows it, and the pictures it named, which it leaves out.
+struct PlainText {
+    QString text;
+    QStringList images; // the src of each picture, in the order written
+};
+
 // The text as plain text, lines separated by '\n'. HTML (and a Moodle text
 // with tags or entities in it) and Markdown: paragraphs and <br> are lines,
-// entities decoded, a list item is a "- " line. Plain text is kept as written.
-QString PlainOf(const MarkedText& text);
+// entities decoded, a list item is a "- " line, each line trimmed and empty
+// ones dropped (html_text.h). Plain text is kept as written.
+PlainText PlainOf(const MarkedText& text);
 
 } // namespace vorn

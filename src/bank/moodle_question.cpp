@@ -19,7 +19,7 @@ BankIssue Issue(BankIssue::Severity severity, const XmlQuestion& read, const QSt
 }
 
 MadeQuestion Skipped(const XmlQuestion& read, const QString& message) {
-    return {std::nullopt, Issue(BankIssue::Severity::Warning, read, message)};
+    return {std::nullopt, {Issue(BankIssue::Severity::Warning, read, message)}};
 }
 
 // Moodle's own reading of <single>: "false", empty and "0" mean several right answers.
@@ -86,6 +86,12 @@ struct ShownPicture {
     std::optional<BankIssue> issue;
 };
 
+// A picture's name as the author knows it: a file of the export by its name.
+QString NameOf(const QString& source) {
+    if (!source.startsWith(kPluginFile)) return source;
+    return QUrl::fromPercentEncoding(source.mid(kPluginFile.size()).toUtf8());
+}
+
 ShownPicture PictureOf(const XmlQuestion& read, const QStringList& images) {
     if (images.isEmpty()) {
         if (read.imageName.isEmpty() || read.imageBase64.trimmed().isEmpty()) return {};
@@ -100,8 +106,8 @@ ShownPicture PictureOf(const XmlQuestion& read, const QStringList& images) {
                                QStringLiteral("картинката „%1“ не е във файла и не се показва; "
                                               "показват се само картинки, записани в него.")
                                    .arg(source))};
-    const QString path = u'/' + QUrl::fromPercentEncoding(source.mid(kPluginFile.size()).toUtf8());
-    const QString name = path.mid(1);
+    const QString name = NameOf(source);
+    const QString path = u'/' + name;
     const auto file = read.questionText.files.find(path);
     if (file == read.questionText.files.end())
         return {nullptr, Issue(BankIssue::Severity::Error, read,
@@ -130,14 +136,20 @@ MadeQuestion MakeQuestion(const XmlQuestion& read) {
     const QString format =
         read.questionText.format.isEmpty() ? QStringLiteral("html") : read.questionText.format;
     const HtmlText text = Read(read.questionText, format);
+    QStringList leftOut = text.images.mid(1); // a question shows one picture
+    const auto lines = [&](const RichText& rich) {
+        const HtmlText html = Read(rich, format);
+        leftOut += html.images;
+        return html.lines;
+    };
     Question question;
     question.text = Joined(text.lines);
-    question.explanation = Read(read.generalFeedback, format).lines;
+    question.explanation = lines(read.generalFeedback);
     for (const Answer& answer : read.answers) {
-        const QString option = Joined(Read(answer.text, format).lines);
+        const QString option = Joined(lines(answer.text));
         question.options.append(option);
         if (WeightOf(answer.fraction) == 100.0) question.key = option;
-        const QStringList feedback = Read(answer.feedback, format).lines;
+        const QStringList feedback = lines(answer.feedback);
         if (feedback.isEmpty()) continue;
         question.explanation.append(
             QString(option).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) +
@@ -145,9 +157,16 @@ MadeQuestion MakeQuestion(const XmlQuestion& read) {
         question.explanation.append(feedback.mid(1));
     }
     ShownPicture shown = PictureOf(read, text.images);
-    if (shown.issue && shown.issue->isError()) return {std::nullopt, shown.issue};
+    if (shown.issue && shown.issue->isError()) return {std::nullopt, {*shown.issue}};
     question.picture = std::move(shown.picture);
-    return {std::move(question), shown.issue};
+    MadeQuestion made{std::move(question), {}};
+    if (shown.issue) made.issues.push_back(*shown.issue);
+    for (const QString& image : leftOut)
+        made.issues.push_back(Issue(BankIssue::Severity::Warning, read,
+                                    QStringLiteral("картинката „%1“ е пропусната: въпросът "
+                                                   "показва една картинка, първата в текста си.")
+                                        .arg(NameOf(image))));
+    return made;
 }
 
 } // namespace vorn::moodle

@@ -2,7 +2,9 @@
 // One <question> of a Moodle XML file as read, and the question it makes.
 // Only multiple choice with one right answer is played: the other types,
 // several right answers, partial weights and more than five answers are
-// skipped with a warning. A picture that cannot be shown stops the bank.
+// skipped with a warning. A picture that cannot be shown stops the bank; the
+// question shows the first picture of its text, and any other picture of its
+// texts is left out with a warning.
 
 #include "bank_content.h"
 #include "bank_issue.h"
@@ -40,12 +42,12 @@ struct XmlQuestion {
     std::vector<Answer> answers;
 };
 
-// A question to play, or none; with it, a warning (a skipped question or a
-// picture the player cannot show) or an error. Issues name the line of the
-// <question>; the caller numbers them.
+// A question to play, or none; with it, warnings (a skipped question, a
+// picture the player cannot show or leaves out) or an error. Issues name the
+// line of the <question>; the caller numbers them.
 struct MadeQuestion {
     std::optional<Question> question;
-    std::optional<BankIssue> issue;
+    std::vector<BankIssue> issues;
 };
 
 MadeQuestion MakeQuestion(const XmlQuestion& read);

@@ -3,7 +3,9 @@
 #include "bank_settings.h"
 #include "bank_title.h"
 #include "moodle_question.h"
+#include "text_place.h"
 
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 namespace vorn {
@@ -21,6 +23,24 @@ QString CategoryTitle(const QString& path) {
         if (!title.isEmpty() && title != u"top" && !title.startsWith(u'$')) return title;
     }
     return {};
+}
+
+// The encoding the XML declaration names; empty where it names none.
+QString DeclaredEncoding(const QByteArray& xml) {
+    static const QRegularExpression declaration(
+        QStringLiteral(R"(^\s*<\?xml\s[^>]*?\bencoding\s*=\s*["']([^"']*)["'])"));
+    return declaration.match(QString::fromLatin1(xml.left(256))).captured(1);
+}
+
+// A file read as UTF-8 (as it says, or as XML reads a file that says
+// nothing) is refused at its first byte that is not UTF-8; the XML reader
+// names only the start of the file.
+std::optional<BankIssue> NotUtf8(const QByteArray& xml) {
+    const QString encoding = DeclaredEncoding(xml).toLower();
+    if (Utf16Name(xml) || !(encoding.isEmpty() || encoding == u"utf-8" || encoding == u"utf8"))
+        return std::nullopt;
+    const std::optional<qsizetype> bad = FirstInvalidUtf8(xml);
+    return bad ? std::optional(NotUtf8At(xml, *bad)) : std::nullopt;
 }
 
 class Reader {
@@ -104,9 +124,9 @@ private:
         }
         ++number_;
         moodle::MadeQuestion made = moodle::MakeQuestion(read);
-        if (made.issue) {
-            made.issue->question = number_;
-            bank_.issues.push_back(*made.issue);
+        for (BankIssue& issue : made.issues) {
+            issue.question = number_;
+            bank_.issues.push_back(std::move(issue));
         }
         if (made.question) {
             bank_.content.questions.push_back(std::move(*made.question));
@@ -161,6 +181,11 @@ private:
 } // namespace
 
 LoadedBank ImportMoodleXml(const QByteArray& xml, const QString& fileName) {
+    if (const std::optional<BankIssue> notUtf8 = NotUtf8(xml)) {
+        LoadedBank refused;
+        refused.issues.push_back(*notUtf8);
+        return refused;
+    }
     return Reader(xml).read(fileName);
 }
 

@@ -10,15 +10,17 @@
 // - The picture is the first <img> of the text: "@@PLUGINFILE@@/name" with
 //   its <file name="name" encoding="base64"> in the <questiontext>; else the
 //   <image> and <image_base64> of old exports. A picture that cannot be shown
-//   is an error; an image from outside the file is left out with a warning.
+//   is an error; an image from outside the file is left out with a warning,
+//   and so is every other picture of the question's texts.
 // - Other question types, several right answers, partial weights and fewer
 //   than 2 or more than 5 answers are skipped, each with a warning naming
 //   the line of its <question>; the rest is played.
 // - The title is the last name of the first <question type="category">
 //   ("$course$/top/Глаголи" gives "Глаголи"), else the file's name.
 //
-// Refused with line and column: malformed XML, a DOCTYPE (no DTD and no
-// entity of one is ever read), a root other than <quiz>.
+// Refused with line and column: malformed XML, a byte that is not UTF-8 in a
+// file that is UTF-8 (it says so, or names no encoding), a DOCTYPE (no DTD
+// and no entity of one is ever read), a root other than <quiz>.
 //
 // Settings: no check question, explanations and navigation on.
 

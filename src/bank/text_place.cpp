@@ -50,6 +50,14 @@ std::optional<qsizetype> FirstInvalidUtf8(const QByteArray& text) {
     return std::nullopt;
 }
 
+BankIssue NotUtf8At(const QByteArray& text, qsizetype offset) {
+    const auto [line, column] = PlaceOf(text, offset);
+    return {.line = line,
+            .column = column,
+            .message = QStringLiteral("текстът не е в UTF-8: запишете файла като UTF-8 (в Notepad: "
+                                      "„Запиши като“, „Кодиране: UTF-8“).")};
+}
+
 std::optional<QString> Utf16Name(const QByteArray& bytes) {
     if (bytes.startsWith("\xFF\xFE")) return QStringLiteral("UTF-16 LE");
     if (bytes.startsWith("\xFE\xFF")) return QStringLiteral("UTF-16 BE");

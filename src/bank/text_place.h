@@ -2,6 +2,8 @@
 // Places in the bytes of a bank file, for messages: the line and column of a
 // byte offset, and the first byte that is not UTF-8.
 
+#include "bank_issue.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -27,5 +29,9 @@ std::optional<QString> Utf16Name(const QByteArray& bytes);
 // character (overlong forms, surrogates and values above U+10FFFF included);
 // none when the whole text is UTF-8.
 std::optional<qsizetype> FirstInvalidUtf8(const QByteArray& text);
+
+// The error of a text whose byte at `offset` is not UTF-8, at that byte's
+// line and column, with how to save the file as UTF-8.
+BankIssue NotUtf8At(const QByteArray& text, qsizetype offset);
 
 } // namespace vorn

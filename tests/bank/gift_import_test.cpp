@@ -6,6 +6,9 @@
 #include "bank/gift_import.h"
 #include "support/qt_printers.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace vorn;
@@ -250,4 +253,74 @@ TEST(GiftImport, ByteOrderMarkAndWindowsOrOldMacLineEndsAreAccepted) {
     EXPECT_EQ(bank.content.questions[0].options, (QStringList{"a", "b"}));
     EXPECT_EQ(bank.content.questions[0].explanation, (QStringList{QStringLiteral("b – x"), "y"}));
     EXPECT_EQ(bank.questionLines, (std::vector<int>{2, 7}));
+}
+
+// The fault caught: GIFT's HTML was read by a text document of its own,
+// which loads every file a text names: a style sheet changed what was read
+// (and /dev/zero or a pipe would never end). It is now read as Moodle XML's
+// is, and nothing a text names is ever opened.
+TEST(GiftImport, HtmlOpensNoFileItNames) {
+    QTemporaryDir dir;
+    QFile css(dir.filePath("s.css"));
+    ASSERT_TRUE(css.open(QIODevice::WriteOnly));
+    css.write("p { white-space: pre }");
+    css.close();
+    const QString url = QUrl::fromLocalFile(css.fileName()).toString();
+    EXPECT_EQ(Only("[html]<style>@import url(\"" + url + "\");</style><p>a   b</p> {=a ~b}").text,
+              "a b");
+}
+
+// The fault caught: a picture in an [html] or [markdown] text stayed in the
+// question and the explanation as a stray object character ("￼"), and was
+// dropped without a word. A GIFT file carries no pictures: each one named is
+// left out, the text reads on, and the warning stands at the text naming it.
+TEST(GiftImport, APictureIsLeftOutOfTheTextWithAWarningAtThatText) {
+    const auto leftOut = [](const QString& name) {
+        return QStringLiteral("картинката „%1“ е пропусната: GIFT не носи картинки; показват се "
+                              "картинките на Moodle XML и на vorn-bank.")
+            .arg(name);
+    };
+    const struct {
+        QString gift;
+        QString text;
+        QStringList explanation;
+        int line, column;
+        QString warning;
+    } cases[] = {
+        {"[html]<p>Виж <img src=\"a.png\"> и кажи</p> {=a ~b}",
+         "Виж и кажи",
+         {},
+         1,
+         1,
+         leftOut("a.png")},
+        {"// c\n\n  [markdown]Виж ![схема](s.png)\nи кажи {=a ~b}",
+         "Виж и кажи",
+         {},
+         3,
+         3,
+         leftOut("s.png")},
+        {"[html]Q {=a ~b\n####<img src=\"r.png\"/>Решение}",
+         "Q",
+         {"Решение"},
+         2,
+         1,
+         leftOut("r.png")},
+        {"[html]Q {=a ~b #<img src\\=\"x.png\">не}", "Q", {"b – не"}, 1, 16, leftOut("x.png")},
+        {"[html]Q {=<img src\\=\"k.png\">a ~b}", "Q", {}, 1, 10, leftOut("k.png")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gift.toStdString());
+        const LoadedBank bank = Import(c.gift);
+        ASSERT_EQ(bank.content.questions.size(), 1u);
+        const Question& q = bank.content.questions[0];
+        EXPECT_EQ(q.text, c.text);
+        EXPECT_EQ(q.options, QStringList({"a", "b"}));
+        EXPECT_EQ(q.explanation, c.explanation);
+        ASSERT_EQ(bank.issues.size(), 1u);
+        EXPECT_TRUE(bank.issues[0].isWarning());
+        EXPECT_EQ(bank.issues[0].line, c.line);
+        EXPECT_EQ(bank.issues[0].column, c.column);
+        EXPECT_EQ(bank.issues[0].question, 1);
+        EXPECT_EQ(bank.issues[0].message, c.warning);
+    }
 }

@@ -191,6 +191,63 @@ TEST(MoodleXmlImport, APictureThatCannotBeShownStopsTheBankAnOutsideOneIsLeftOut
     }
 }
 
+// The fault caught: a picture in an answer, in feedback or after the first
+// of the question text was dropped without a word. The question shows the
+// first picture of its text; every other one is left out with a warning at
+// the <question>, and leaves no character behind.
+TEST(MoodleXmlImport, PicturesTheQuestionCannotShowAreLeftOutWithAWarning) {
+    const QString png = Base64Png();
+    const auto img = [](const QString& name) {
+        return QStringLiteral("<img src=\"@@PLUGINFILE@@/%1\">").arg(name);
+    };
+    const auto leftOut = [](const QString& name) {
+        return QStringLiteral("картинката „%1“ е пропусната: въпросът показва една картинка, "
+                              "първата в текста си.")
+            .arg(name);
+    };
+    const struct {
+        QString question;
+        QString text;
+        QStringList options, explanation;
+        QString warning;
+    } cases[] = {
+        {Choice("<p>A " + img("p.png") + " B " + img("my%20q.png") + "</p>", kAnswers,
+                File("p.png", png)),
+         "A B",
+         {"a", "b", "c"},
+         {},
+         leftOut("my q.png")},
+        {Choice("A " + img("p.png"),
+                Answer("100", img("k.png") + "a") + Answer("0", "b") + Answer("0", "c"),
+                File("p.png", png)),
+         "A",
+         {"a", "b", "c"},
+         {},
+         leftOut("k.png")},
+        {Choice("<p>" + img("p.png") + "A</p>",
+                Answer("100", "a") + Answer("0", "b", img("f.png") + " Не") + Answer("0", "c"),
+                File("p.png", png)),
+         "A",
+         {"a", "b", "c"},
+         {"b – Не"},
+         leftOut("f.png")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.question.toStdString());
+        const LoadedBank bank = Import(c.question);
+        ASSERT_EQ(bank.content.questions.size(), 1u);
+        const Question& q = bank.content.questions[0];
+        EXPECT_EQ(q.text, c.text);
+        EXPECT_EQ(q.options, c.options);
+        EXPECT_EQ(q.explanation, c.explanation);
+        EXPECT_TRUE(q.picture);
+        ASSERT_EQ(bank.issues.size(), 1u);
+        EXPECT_TRUE(bank.issues[0].isWarning());
+        EXPECT_EQ(bank.issues[0].line, 3);
+        EXPECT_EQ(bank.issues[0].message, c.warning);
+    }
+}
+
 TEST(MoodleXmlImport, TitleFromTheFirstCategoryElseTheFileName) {
     const auto category = [](const QString& path) {
         return QStringLiteral("<question type=\"category\"><category><text>%1</text></category>"
@@ -210,6 +267,8 @@ TEST(MoodleXmlImport, TitleFromTheFirstCategoryElseTheFileName) {
 }
 
 TEST(MoodleXmlImport, BrokenOrHostileFilesAreRefusedAtTheirPlace) {
+    const QString kNotUtf8 = "текстът не е в UTF-8: запишете файла като UTF-8 (в Notepad: „Запиши "
+                             "като“, „Кодиране: UTF-8“).";
     const struct {
         QByteArray xml;
         int line, column;
@@ -228,6 +287,12 @@ TEST(MoodleXmlImport, BrokenOrHostileFilesAreRefusedAtTheirPlace) {
          "коренът на файла е <bank>, а не <quiz>: това не е "
          "Moodle XML."},
         {"", 1, 1, "файлът не е правилен XML: Premature end of document."},
+        // The fault caught: a byte that is not UTF-8 was refused at line 1,
+        // wherever it stood in the file.
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n<question type=\"multichoice\">\n"
+         "<questiontext><text>Кой\xE5?</text>",
+         4, 24, kNotUtf8},
+        {"<quiz>\n\n  <question>\xFF</question></quiz>", 3, 13, kNotUtf8},
     };
     for (const auto& c : cases) {
         const LoadedBank bank = ImportMoodleXml(c.xml, "b.xml");
@@ -238,6 +303,20 @@ TEST(MoodleXmlImport, BrokenOrHostileFilesAreRefusedAtTheirPlace) {
         EXPECT_EQ(bank.issues[0].message, c.message) << c.xml.constData();
         EXPECT_TRUE(bank.content.questions.empty());
     }
+}
+
+// The fault caught: refusing, as not UTF-8, a file that names the encoding
+// it is written in (Moodle writes UTF-8, but an editor may save otherwise).
+TEST(MoodleXmlImport, AFileInAnEncodingItNamesIsReadInIt) {
+    const QByteArray xml = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<quiz>\n"
+                           "<question type=\"multichoice\"><questiontext><text>\xCA\xEE\xE9?</text>"
+                           "</questiontext><answer fraction=\"100\"><text>\xE0</text></answer>"
+                           "<answer fraction=\"0\"><text>b</text></answer></question></quiz>";
+    const LoadedBank bank = ImportMoodleXml(xml, "b.xml");
+    EXPECT_TRUE(bank.issues.empty());
+    ASSERT_EQ(bank.content.questions.size(), 1u);
+    EXPECT_EQ(bank.content.questions[0].text, "Кой?");
+    EXPECT_EQ(bank.content.questions[0].options, QStringList({"а", "b"}));
 }
 
 TEST(MoodleXmlImport, ReadsBackTheSameAfterExportWithItsPicture) {
