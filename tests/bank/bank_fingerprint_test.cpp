@@ -73,7 +73,7 @@ TEST(BankFingerprint, AnyChangeChangesIt) {
         [](BankContent& b) { b.questions[1].key = "2-2"; },
         [](BankContent& b) { b.questions[2].options.swapItemsAt(0, 1); },
         [](BankContent& b) { b.questions[0].explanation.append("."); },
-        [](BankContent& b) { b.settings[2] = test::kCheckOff; },
+        [](BankContent& b) { b.settings.check = CheckMode::Off; },
         [](BankContent& b) { b.questions[1].picture = MakePicture("picture 2."); },
         [](BankContent& b) { b.questions[1].picture = b.questions[0].picture; },
     };
