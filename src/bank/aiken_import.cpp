@@ -1,7 +1,6 @@
 #include "aiken_import.h"
 
 #include "bank_limits.h"
-#include "bank_settings.h"
 #include "bank_title.h"
 
 #include <utility>
@@ -49,9 +48,7 @@ public:
 
     LoadedBank finish(const QString& fileName) {
         finishUnanswered();
-        bank_.content.settings = MakeSettings(
-            TitleFromFileName(fileName),
-            {.phrase = false, .check = false, .explanation = true, .navigation = true});
+        bank_.content.settings.title = TitleFromFileName(fileName);
         return std::move(bank_);
     }
 

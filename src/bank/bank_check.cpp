@@ -2,7 +2,6 @@
 
 #include "bank_limits.h"
 #include "bank_pictures.h"
-#include "bank_settings.h"
 
 #include <QSet>
 
@@ -65,9 +64,7 @@ public:
     std::vector<BankIssue> run() {
         for (const BankIssue& issue : BankLimitIssues(bank_.content))
             add(issue);
-        const QStringList& settings = bank_.content.settings;
-        const bool phrases =
-            settings.size() > kPhraseItem && SettingValue(settings[kPhraseItem]) == 1;
+        const bool phrases = bank_.content.settings.phrasePreview;
         int q = 0;
         for (const Question& question : bank_.content.questions)
             this->question(++q, question, phrases);

@@ -3,6 +3,7 @@
 // one BankContent; a file loader can produce another. The main form starts its
 // attempts from it.
 
+#include "bank_settings.h"
 #include "platform/picture.h"
 
 #include <QString>
@@ -24,7 +25,7 @@ struct Question {
 };
 
 struct BankContent {
-    QStringList settings; // the six settings items
+    BankSettings settings;
     std::vector<Question> questions;
     QString authorNote;
     QString publisher; // the publisher's web address, before the window's caption; empty: none

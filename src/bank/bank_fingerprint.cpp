@@ -1,7 +1,6 @@
 #include "bank_fingerprint.h"
 
 #include "bank_json.h"
-#include "bank_settings.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
@@ -46,19 +45,11 @@ QString BankSha256(const BankContent& content) {
     }
     QCryptographicHash hash(QCryptographicHash::Sha256);
     // The text of version 1, whatever the program writes now, with the settings
-    // in the usual wording: a test keeps its fingerprint, and its results stay
-    // together, across versions of the player and of the bank's format.
-    BankContent canonical = content;
-    if (canonical.settings.size() == kSettingsItems) {
-        const RunSettings s = RunSettingsOf(canonical.settings);
-        canonical.settings = MakeSettings(s.title, {.phrase = s.phrasePreview,
-                                                    .check = s.addsCheckQuestion,
-                                                    .explanation = s.explanations,
-                                                    .navigation = s.reviewNavigation,
-                                                    .checkVerdict = s.showsVerdict});
-    }
+    // in the shipped test's wording (settings_items.h): a test keeps its
+    // fingerprint, and its results stay together, across versions of the
+    // player and of the bank's format.
     hash.addData(WriteBankJson(
-        canonical, [&names](const Picture& picture) { return names.at(picture->encoded); }, 1));
+        content, [&names](const Picture& picture) { return names.at(picture->encoded); }, 1));
     hash.addData(RunFieldsBeyondVersion1(content));
     for (const QByteArray& picture : pictures) {
         // Each picture's length first, so that where one ends is part of the hash.

@@ -1,7 +1,7 @@
 #include "bank_json.h"
 #include "platform/json_number.h"
 
-#include "bank_settings.h"
+#include "settings_items.h"
 #include "text_place.h"
 
 #include <QJsonArray>
@@ -215,14 +215,30 @@ private:
     QSet<QString> ids_;
 };
 
-// The settings of version 2, by meaning, as the six items the run reads.
+// The settings of version 1: the six items the window read.
+void ReadSettingsItems(Reader& read, const QJsonObject& root, BankContent& content) {
+    const auto items = read.texts(root, QStringLiteral("settings"), 0, true);
+    if (!items) return;
+    const std::variant<BankSettings, QString> settings = SettingsFromItems(*items);
+    if (const auto* wrong = std::get_if<QString>(&settings))
+        read.error(0, *wrong);
+    else
+        content.settings = std::get<BankSettings>(settings);
+}
+
+// The settings of version 2, by meaning; a switch left out keeps a new bank's
+// default.
 void ReadNamedSettings(Reader& read, const QJsonObject& root, BankContent& content) {
+    const BankSettings defaults;
     const auto title = read.text(root, QStringLiteral("title"), 0, true);
-    const auto phrase = read.flag(root, QStringLiteral("phraseMode"), false);
-    const auto check = read.flag(root, QStringLiteral("checkQuestion"), false);
+    const auto phrase = read.flag(root, QStringLiteral("phraseMode"), defaults.phrasePreview);
+    const auto check =
+        read.flag(root, QStringLiteral("checkQuestion"), defaults.addsCheckQuestion());
     const auto verdict = read.flag(root, QStringLiteral("checkVerdict"), check.value_or(false));
-    const auto explanations = read.flag(root, QStringLiteral("explanations"), true);
-    const auto navigation = read.flag(root, QStringLiteral("reviewNavigation"), true);
+    const auto explanations =
+        read.flag(root, QStringLiteral("explanations"), defaults.explanations);
+    const auto navigation =
+        read.flag(root, QStringLiteral("reviewNavigation"), defaults.reviewNavigation);
     const auto publisher = read.text(root, QStringLiteral("publisher"), 0, false);
     std::optional<int> draw;
     const bool drawRead = read.count(root, QStringLiteral("draw"), draw);
@@ -232,11 +248,13 @@ void ReadNamedSettings(Reader& read, const QJsonObject& root, BankContent& conte
     if (*check && !*verdict)
         read.error(0, QStringLiteral("„checkVerdict“ не може да е false при „checkQuestion“ true: "
                                      "проверката винаги показва присъдата си."));
-    content.settings = MakeSettings(*title, {.phrase = *phrase,
-                                             .check = *check,
-                                             .explanation = *explanations,
-                                             .navigation = *navigation,
-                                             .checkVerdict = *verdict});
+    content.settings = {.title = *title,
+                        .phrasePreview = *phrase,
+                        .check = *check     ? CheckMode::WithQuestion
+                                 : *verdict ? CheckMode::VerdictOnly
+                                            : CheckMode::Off,
+                        .explanations = *explanations,
+                        .reviewNavigation = *navigation};
     content.publisher = *publisher;
     content.draw = draw;
 }
@@ -367,8 +385,7 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
     read.version = static_cast<int>(*number);
     if (read.version == 1) {
         read.knownFields(root, {"format", "version", "settings", "authorNote", "questions"}, 0);
-        if (const auto settings = read.texts(root, QStringLiteral("settings"), 0, true))
-            bank.content.settings = *settings;
+        ReadSettingsItems(read, root, bank.content);
     } else {
         read.knownFields(root,
                          {"format", "version", "title", "phraseMode", "checkQuestion",
@@ -418,14 +435,14 @@ QByteArray WriteBankJson(const BankContent& content,
     out += "    \"format\": " + Quoted(kFormatName) + ",\n";
     out += "    \"version\": " + QByteArray::number(version) + ",\n";
     if (version == 1) {
-        out += "    \"settings\": " + TextList(content.settings, "    ") + ",\n";
+        out += "    \"settings\": " + TextList(SettingsItems(content.settings), "    ") + ",\n";
     } else {
-        const RunSettings s = RunSettingsOf(content.settings);
+        const BankSettings& s = content.settings;
         out += "    \"title\": " + Quoted(s.title) + ",\n";
         out += "    \"phraseMode\": " + flag(s.phrasePreview) + ",\n";
-        out += "    \"checkQuestion\": " + flag(s.addsCheckQuestion) + ",\n";
-        if (s.showsVerdict != s.addsCheckQuestion)
-            out += "    \"checkVerdict\": " + flag(s.showsVerdict) + ",\n";
+        out += "    \"checkQuestion\": " + flag(s.addsCheckQuestion()) + ",\n";
+        if (s.showsVerdict() != s.addsCheckQuestion())
+            out += "    \"checkVerdict\": " + flag(s.showsVerdict()) + ",\n";
         out += "    \"explanations\": " + flag(s.explanations) + ",\n";
         out += "    \"reviewNavigation\": " + flag(s.reviewNavigation) + ",\n";
         if (!content.publisher.isEmpty())

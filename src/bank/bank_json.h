@@ -25,7 +25,7 @@
 //
 // Version 1 keeps the six settings items as the window once read them, each a
 // text whose last digit is the value ("Проверка за Тото - 1"), the title the
-// whole of the fourth:
+// whole of the fourth (settings_items.h):
 //     "version": 1,
 //     "settings": ["Настройки - последната цифра", "ЧЕО - фраза от 2 части - 0",
 //                  "Проверка за Тото - 1", "<title>", "Дава описание - 1",

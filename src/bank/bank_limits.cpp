@@ -1,7 +1,5 @@
 #include "bank_limits.h"
 
-#include "bank_settings.h"
-
 #include <algorithm>
 
 namespace vorn {
@@ -15,11 +13,6 @@ BankIssue Broken(int question, const QString& message) {
 } // namespace
 
 std::vector<BankIssue> BankLimitIssues(const BankContent& bank) {
-    if (bank.settings.size() != kSettingsItems)
-        return {Broken(0, QStringLiteral("настройките трябва да са %1 реда, а са %2.")
-                              .arg(kSettingsItems)
-                              .arg(bank.settings.size()))};
-
     std::vector<BankIssue> issues;
     const int pool = static_cast<int>(bank.questions.size());
     if (pool > kMaxPoolQuestions)
@@ -33,7 +26,7 @@ std::vector<BankIssue> BankLimitIssues(const BankContent& bank) {
                           .arg(pool)));
     // The run's limits hold for the questions a run asks: all, or those drawn.
     const int n = bank.draw ? std::min(*bank.draw, pool) : pool;
-    const bool check = AddsCheckQuestion(bank.settings);
+    const bool check = bank.settings.addsCheckQuestion();
     const int runQuestions = n + (check ? 1 : 0);
     if (runQuestions < kMinRunQuestions)
         issues.push_back(

@@ -1,9 +1,8 @@
 #pragma once
-// The limits a bank must keep for a run to start: six settings items, enough
-// questions for the order step, room for every question a run asks (and for
-// the check question), 2 to 5 options per question, and a draw that fits its
-// pool. A run never starts on a bank that
-// breaks one.
+// The limits a bank must keep for a run to start: enough questions for the
+// order step, room for every question a run asks (and for the check
+// question), 2 to 5 options per question, and a draw that fits its pool. A run
+// never starts on a bank that breaks one.
 
 #include "bank_content.h"
 #include "bank_issue.h"
@@ -24,8 +23,7 @@ constexpr int kMaxPoolQuestions = 500;
 constexpr int kMinOptions = 2;
 constexpr int kMaxOptions = 5;
 
-// Every limit the bank breaks, each naming its question where it has one. A
-// wrong settings list is reported alone: the other limits depend on it.
+// Every limit the bank breaks, each naming its question where it has one.
 std::vector<BankIssue> BankLimitIssues(const BankContent& bank);
 
 // The first limit the bank breaks, as one message; none if it keeps them all.

@@ -1,54 +1,31 @@
 #pragma once
-// The six settings items of a bank. A setting is the last character of its
-// item read as a number, so "Проверка за Тото - 1" is 1 and an item ending in
-// "10" is 0; the title is the whole of item 3. Each reader decides its own test
-// of the value (equal to 1, or greater than 0).
+// A bank's settings by meaning: the test's title and what each switch turns
+// on. The defaults are those of a new bank (an imported one, or a file that
+// leaves a switch out).
 
 #include <QString>
-#include <QStringList>
 
 namespace vorn {
 
-enum SettingItem : int {
-    kHeadingItem = 0, // "Настройки - последната цифра": names the rule, no value
-    kPhraseItem = 1,      // the filled-phrase preview
-    kCheckItem = 2,       // the "Тото" check question
-    kTitleItem = 3,       // the title of the test, used whole
-    kExplanationItem = 4, // explanations in review
-    kNavigationItem = 5,  // review navigation
+// The check ("Проверка за Тото"): whether the run ends with question 1 asked
+// once more, and whether the grade tells if its two answers agree.
+enum class CheckMode {
+    Off,
+    VerdictOnly,  // no copy: the verdict compares the first and the last question
+    WithQuestion, // the copy of question 1 at the end, and the verdict on the two
 };
-constexpr int kSettingsItems = 6;
 
-// The value of a setting item: its last character as a number; 0 when that
-// character is not a digit or the item is empty.
-double SettingValue(const QString& item);
-
-// What each switch means, read from a list of the six items, each by its own
-// test: a run adds the check question only for the value 1, but shows the
-// verdict of the check for any value above 0.
-struct RunSettings {
+struct BankSettings {
     QString title;
-    bool phrasePreview = false;     // == 1
-    bool addsCheckQuestion = false; // == 1
-    bool showsVerdict = false;      // > 0
-    bool explanations = false;      // > 0
-    bool reviewNavigation = false;  // == 1
+    bool phrasePreview = false; // the filled two-part phrase under the options
+    CheckMode check = CheckMode::Off;
+    bool explanations = true;     // each question's explanation in review
+    bool reviewNavigation = true; // paging through the review
 
-    bool operator==(const RunSettings&) const = default;
+    bool addsCheckQuestion() const { return check == CheckMode::WithQuestion; }
+    bool showsVerdict() const { return check != CheckMode::Off; }
+
+    bool operator==(const BankSettings&) const = default;
 };
-RunSettings RunSettingsOf(const QStringList& settings);
-bool AddsCheckQuestion(const QStringList& settings);
-
-struct SettingSwitches {
-    bool phrase = false;
-    bool check = false; // the check question, and its verdict
-    bool explanation = true;
-    bool navigation = true;
-    bool checkVerdict = false; // the verdict alone, comparing the first and the last question
-};
-
-// A settings list in the wording of the shipped test, with each switch as
-// the digit 1 or 0.
-QStringList MakeSettings(const QString& title, const SettingSwitches& switches);
 
 } // namespace vorn

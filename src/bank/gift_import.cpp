@@ -1,6 +1,5 @@
 #include "gift_import.h"
 
-#include "bank_settings.h"
 #include "bank_title.h"
 
 #include "gift_question.h"
@@ -75,9 +74,8 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
     finishQuestion();
 
     if (title.isEmpty()) title = TitleFromFileName(fileName);
-    const bool phrase = !bank.content.questions.empty() && allMissingWord;
-    bank.content.settings = MakeSettings(
-        title, {.phrase = phrase, .check = false, .explanation = true, .navigation = true});
+    bank.content.settings.title = title;
+    bank.content.settings.phrasePreview = !bank.content.questions.empty() && allMissingWord;
     return bank;
 }
 

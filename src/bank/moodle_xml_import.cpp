@@ -1,6 +1,5 @@
 #include "moodle_xml_import.h"
 
-#include "bank_settings.h"
 #include "bank_title.h"
 #include "moodle_question.h"
 #include "text_place.h"
@@ -74,9 +73,7 @@ public:
                                 : QStringLiteral("файлът не е правилен XML: %1.").arg(reason)});
             return refused;
         }
-        bank_.content.settings = MakeSettings(
-            title_.isEmpty() ? TitleFromFileName(fileName) : title_,
-            {.phrase = false, .check = false, .explanation = true, .navigation = true});
+        bank_.content.settings.title = title_.isEmpty() ? TitleFromFileName(fileName) : title_;
         return std::move(bank_);
     }
 

@@ -92,7 +92,7 @@ void ShowReviewMarks(const Attempt& run, FormControls& form) {
 
 // After grading: no answers or test moves any more, review moves where the
 // bank allows them, the score and the verdict of the check.
-void ShowGraded(const GradeResult& grade, const RunSettings& settings, FormControls& form) {
+void ShowGraded(const GradeResult& grade, const BankSettings& settings, FormControls& form) {
     form.gradeButton.Enabled = false;
     form.moves.forward.Visible = false;
     form.moves.back.Visible = false;
@@ -102,7 +102,7 @@ void ShowGraded(const GradeResult& grade, const RunSettings& settings, FormContr
         form.options.buttons(slot).Enabled = false;
     form.resultLabel.Caption = QStringLiteral("Резултат: ") + ScoreText(grade);
     if (grade.verdict) form.checkLabel.Caption = *grade.verdict;
-    form.checkLabel.Visible = settings.showsVerdict;
+    form.checkLabel.Visible = settings.showsVerdict();
 }
 
 } // namespace

@@ -26,7 +26,7 @@ const Question& Attempt::question(int Q) const {
 }
 
 std::optional<int> Attempt::checkCopy() const {
-    if (!settings_.addsCheckQuestion || questions_.empty()) return std::nullopt;
+    if (!settings_.addsCheckQuestion() || questions_.empty()) return std::nullopt;
     return questionCount() - 1;
 }
 
@@ -96,7 +96,7 @@ void Attempt::gradeNow() {
         static_cast<int>(std::count(judgements_.begin(), judgements_.end(), Judgement::Right));
     grade_ = GradeOf(score, questionCount());
     // Both check answers exist only when every position was answered.
-    if (settings_.showsVerdict)
+    if (settings_.showsVerdict())
         grade_->verdict = answered_ < questionCount()   ? QStringLiteral("Частично!")
                           : check_.first == check_.last ? QStringLiteral("Проверка - Да")
                                                         : QStringLiteral("Вероятно!");

@@ -45,7 +45,7 @@ public:
     // ---- the run's questions ----
     int questionCount() const { return static_cast<int>(questions_.size()); }
     const Question& question(int Q) const;
-    const RunSettings& settings() const { return settings_; }
+    const BankSettings& settings() const { return settings_; }
     // The question number of the check copy, when the run has one.
     std::optional<int> checkCopy() const;
     // Question Q's number in the bank, 1-based (the check copy's is its
@@ -105,7 +105,7 @@ private:
     std::vector<Question> questions_;
     std::vector<int> bankNumbers_; // by question number
     int poolSize_ = 0;             // 0: nothing drawn
-    RunSettings settings_;
+    BankSettings settings_;
     int orderStep_ = 0;
     std::vector<int> questionAt_;            // by position
     std::vector<OptionOrder> optionOrders_;  // by question number

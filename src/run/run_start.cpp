@@ -48,7 +48,7 @@ std::vector<int> DrawPoolQuestions(int pool, int count, RandomSource& random) {
 
 Attempt Attempt::Prepared(const BankContent& bank, const std::vector<int>& numbers) {
     Attempt run;
-    run.settings_ = RunSettingsOf(bank.settings);
+    run.settings_ = bank.settings;
     for (const int i : numbers) {
         run.questions_.push_back(bank.questions.at(static_cast<std::size_t>(i)));
         run.bankNumbers_.push_back(i + 1);
@@ -57,7 +57,7 @@ Attempt Attempt::Prepared(const BankContent& bank, const std::vector<int>& numbe
         run.poolSize_ = static_cast<int>(bank.questions.size());
     // The check question: the run's first question once more, as the last
     // question. Its explanation comes along, so that review shows the real one.
-    if (run.settings_.addsCheckQuestion && !run.questions_.empty()) {
+    if (run.settings_.addsCheckQuestion() && !run.questions_.empty()) {
         run.questions_.push_back(run.questions_.front());
         run.bankNumbers_.push_back(run.bankNumbers_.front());
     }

@@ -7,8 +7,8 @@ namespace vorn {
 
 BankContent ShippedBank();
 
-// The settings items and the author note every bank of this program starts from.
-QStringList ShippedSettings();
+// The settings and the author note every bank of this program starts from.
+BankSettings ShippedSettings();
 QString AuthorNote();
 
 } // namespace vorn

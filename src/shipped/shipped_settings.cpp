@@ -1,12 +1,13 @@
 #include "shipped_bank.h"
 
-#include "bank/bank_settings.h"
-
 namespace vorn {
 
-QStringList ShippedSettings() {
-    return MakeSettings(QStringLiteral("ВОРН по Геометрия - успоредник"),
-                        {.phrase = false, .check = true, .explanation = true, .navigation = false});
+BankSettings ShippedSettings() {
+    return {.title = QStringLiteral("ВОРН по Геометрия - успоредник"),
+            .phrasePreview = false,
+            .check = CheckMode::WithQuestion,
+            .explanations = true,
+            .reviewNavigation = false};
 }
 
 QString AuthorNote() {

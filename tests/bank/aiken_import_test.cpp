@@ -2,7 +2,7 @@
 // ANSWER letter, the title and settings, and each broken question at its line.
 
 #include "bank/aiken_import.h"
-#include "bank/bank_settings.h"
+#include "support/bank_printers.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -34,10 +34,12 @@ TEST(AikenImport, QuestionsOptionsAndTheAnswerLetter) {
 }
 
 TEST(AikenImport, TitleAndSettingsLikeGift) {
-    EXPECT_EQ(
-        Import("Q?\nA) a\nB) b\nANSWER: A").content.settings,
-        MakeSettings("capitals",
-                     {.phrase = false, .check = false, .explanation = true, .navigation = true}));
+    EXPECT_EQ(Import("Q?\nA) a\nB) b\nANSWER: A").content.settings,
+              (BankSettings{.title = "capitals",
+                            .phrasePreview = false,
+                            .check = CheckMode::Off,
+                            .explanations = true,
+                            .reviewNavigation = true}));
 }
 
 TEST(AikenImport, BrokenQuestionsAreErrorsAtTheirLineAndManyOptionsAreSkipped) {

@@ -21,7 +21,7 @@ Picture Jpeg(int width, int height) {
 // 10, 20, 30 and 40; `change` breaks it.
 std::vector<BankIssue> Check(const std::function<void(BankContent&)>& change) {
     LoadedBank bank;
-    bank.content = test::MakeBank({.questions = 4, .checkFlag = test::kCheckOff});
+    bank.content = test::MakeBank({.questions = 4, .check = CheckMode::Off});
     bank.questionLines = {10, 20, 30, 40};
     change(bank.content);
     return CheckBank(bank);
@@ -48,15 +48,14 @@ TEST(BankCheck, EachProblemIsFoundWithItsQuestionAndLine) {
                                     << "b";
          },
          S::Error, 4, 40, "има 6 отговора"},
-        {"settings", [](BankContent& b) { b.settings.removeLast(); }, S::Error, 0, 0, "6 реда"},
         {"key matches none", [](BankContent& b) { b.questions[0].key = "1-1 "; }, S::Warning, 1, 10,
          "не съвпада"},
         {"key matches two", [](BankContent& b) { b.questions[1].options[2] = "2-1"; }, S::Warning,
          2, 20, "съвпада с 2"},
         {"same option twice", [](BankContent& b) { b.questions[2].options[3] = "3-2"; }, S::Warning,
          3, 30, "„3-2“ се повтаря"},
-        {"phrase without blank", [](BankContent& b) { b.settings[1] = "фраза - 1"; }, S::Warning, 1,
-         10, "„_“"},
+        {"phrase without blank", [](BankContent& b) { b.settings.phrasePreview = true; },
+         S::Warning, 1, 10, "„_“"},
         {"picture too large", [](BankContent& b) { b.questions[3].picture = Jpeg(226, 100); },
          S::Note, 4, 40,
          "226 × 100 точки, а полето за нея е 225 × 137: ще се покаже цялата, умалена"},

@@ -73,6 +73,12 @@ TEST(BankFile, MalformedOrWrongTextIsRefusedWithItsPlace) {
          "b: грешка: въпрос 2: полето „options“ трябва да е списък от текстове"},
         {Bank(R"({"text": "x", "options": ["1"], "key": 1})"), "b: грешка: въпрос 1: полето „key“"},
         {Bank("7"), "b: грешка: въпрос 1: всеки въпрос трябва да е обект"},
+        {R"({"format": "vorn-bank", "version": 1, "settings": ["a", "b", "c", "d", "e"],
+             "questions": []})",
+         "b: грешка: настройките трябва да са 6 реда, а са 5."},
+        {R"({"format": "vorn-bank", "version": 1, "settings": ["a", "b", "c", "d", "e", "f", "g"],
+             "questions": []})",
+         "b: грешка: настройките трябва да са 6 реда, а са 7."},
         {"{\"format\": \"vorn-bank\",\n \"x\": \"a\tb\"}",
          "b:2:9: грешка: управляващ знак в текст"},
         {QByteArray("{\0\"\0f\0\"\0}\0", 10), "b:1:1: грешка: текстът не е в UTF-8, а в UTF-16 LE"},
@@ -197,33 +203,37 @@ TEST(BankFile, VersionTwoNamesTheSettingsAndReadsAsVersionOneDid) {
                          {"text": "y", "options": ["1", "2"], "key": "2"}]})";
     const struct {
         QByteArray head;
-        QStringList settings; // empty: refused
+        std::optional<BankSettings> settings; // none: refused
         QString error;
     } cases[] = {
         {R"({"format": "vorn-bank", "version": 2, "title": "Т", "checkQuestion": true,
              "explanations": false, "reviewNavigation": false, "publisher": "https://u.bg/",)",
-         {"Настройки - последната цифра", "ЧЕО - фраза от 2 части - 0", "Проверка за Тото - 1", "Т",
-          "Дава описание - 0", "Дава обяснения - 0"}},
+         BankSettings{.title = "Т",
+                      .phrasePreview = false,
+                      .check = CheckMode::WithQuestion,
+                      .explanations = false,
+                      .reviewNavigation = false}},
         {R"({"format": "vorn-bank", "version": 2, "title": "Т", "phraseMode": true,
              "checkVerdict": true,)",
-         {"Настройки - последната цифра", "ЧЕО - фраза от 2 части - 1", "Проверка за Тото - 2", "Т",
-          "Дава описание - 1", "Дава обяснения - 1"}},
+         BankSettings{.title = "Т",
+                      .phrasePreview = true,
+                      .check = CheckMode::VerdictOnly,
+                      .explanations = true,
+                      .reviewNavigation = true}},
         {R"({"format": "vorn-bank", "version": 2, "title": "Т", "checkQuestion": "да",)",
-         {},
-         "„checkQuestion“ трябва да е true или false"},
-        {R"({"format": "vorn-bank", "version": 2, "phraseMode": false,)",
-         {},
+         std::nullopt, "„checkQuestion“ трябва да е true или false"},
+        {R"({"format": "vorn-bank", "version": 2, "phraseMode": false,)", std::nullopt,
          "липсва полето „title“"},
     };
     for (const auto& c : cases) {
         Folder folder;
         const LoadedBank bank = LoadBankFile(folder.write("b.vorn.json", c.head + questions));
-        if (c.settings.isEmpty()) {
+        if (!c.settings) {
             EXPECT_TRUE(OnlyError(bank).contains(c.error)) << OnlyError(bank).toStdString();
             continue;
         }
         EXPECT_FALSE(bank.hasErrors());
-        EXPECT_EQ(bank.content.settings, c.settings);
+        EXPECT_EQ(bank.content.settings, *c.settings);
         EXPECT_EQ(bank.content.questions.at(0).id, QStringLiteral("ъгли-1"));
         EXPECT_EQ(bank.content.questions.at(1).id, QString());
     }
@@ -237,17 +247,19 @@ TEST(BankFile, VersionTwoNamesTheSettingsAndReadsAsVersionOneDid) {
 
     // A version-1 bank with unusual digits, written as version 2 and read back:
     // the same test, the same fingerprint.
-    BankContent one = test::MakeBank({.questions = 3});
-    one.settings[2] = QStringLiteral("Тото - 7");
-    one.settings[4] = QStringLiteral("Описание - 3");
+    LoadedBank read = LoadBankFile(folder.write("one.vorn.json",
+                                                R"({"format": "vorn-bank", "version": 1,
+            "settings": ["", "фраза - 0", "Тото - 7", "Т", "Описание - 3", "навигация - 1"],
+            "questions": [{"text": "x", "options": ["1", "2"], "key": "1"},
+                          {"text": "y", "options": ["1", "2"], "key": "2"}]})"));
+    ASSERT_FALSE(read.hasErrors());
+    BankContent one = read.content;
     one.questions[1].id = QStringLiteral("втори");
     one.publisher = QStringLiteral("https://училище.bg/");
-    for (Question& q : one.questions)
-        q.picture = nullptr;
     const LoadedBank two = LoadBankFile(folder.write(
         "two.vorn.json", WriteBankJson(one, [](const Picture&) { return QString(); })));
     ASSERT_FALSE(two.hasErrors());
-    EXPECT_EQ(RunSettingsOf(two.content.settings), RunSettingsOf(one.settings));
+    EXPECT_EQ(two.content.settings, one.settings);
     EXPECT_EQ(two.content.questions, one.questions);
     EXPECT_EQ(two.content.publisher, one.publisher);
     EXPECT_EQ(BankSha256(two.content), BankSha256(one));

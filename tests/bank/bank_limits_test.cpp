@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 using namespace vorn;
-using test::kCheckOff;
 
 namespace {
 
@@ -24,7 +23,7 @@ TEST(BankLimits, ShippedShapedBanksPass) {
 
 TEST(BankLimits, RunNeedsThreeQuestionsCountingTheCheckQuestion) {
     EXPECT_EQ(Check(test::MakeBank({.questions = 2})), std::nullopt) << "2 + the check question";
-    const auto refused = Check(test::MakeBank({.questions = 2, .checkFlag = kCheckOff}));
+    const auto refused = Check(test::MakeBank({.questions = 2, .check = CheckMode::Off}));
     ASSERT_TRUE(refused);
     EXPECT_TRUE(refused->contains(QStringLiteral("поне 3"))) << refused->toStdString();
     EXPECT_TRUE(Check(test::MakeBank({.questions = 0})));
@@ -40,23 +39,15 @@ TEST(BankLimits, OptionCountsOutsideTwoToFiveNameTheQuestion) {
 }
 
 TEST(BankLimits, CapacityIs29QuestionsOr28WithTheCheckQuestion) {
-    EXPECT_EQ(Check(test::MakeBank({.questions = 29, .checkFlag = kCheckOff})), std::nullopt);
+    EXPECT_EQ(Check(test::MakeBank({.questions = 29, .check = CheckMode::Off})), std::nullopt);
     EXPECT_EQ(Check(test::MakeBank({.questions = 28})), std::nullopt);
     const auto tooMany = Check(test::MakeBank({.questions = 29}));
     ASSERT_TRUE(tooMany);
     EXPECT_TRUE(tooMany->contains(QStringLiteral("Въпрос 29"))) << tooMany->toStdString();
     EXPECT_TRUE(tooMany->contains(QStringLiteral("Тото"))) << tooMany->toStdString();
-    EXPECT_TRUE(Check(test::MakeBank({.questions = 30, .checkFlag = kCheckOff})));
-    EXPECT_TRUE(Check(test::MakeBank({.questions = 45, .checkFlag = kCheckOff})))
+    EXPECT_TRUE(Check(test::MakeBank({.questions = 30, .check = CheckMode::Off})));
+    EXPECT_TRUE(Check(test::MakeBank({.questions = 45, .check = CheckMode::Off})))
         << "more questions than list slots";
-}
-
-TEST(BankLimits, SettingsMustBeSixItems) {
-    BankContent content = test::MakeBank({.questions = 5});
-    content.settings.removeLast();
-    const auto refused = Check(content);
-    ASSERT_TRUE(refused);
-    EXPECT_TRUE(refused->contains(QStringLiteral("6"))) << refused->toStdString();
 }
 
 TEST(BankLimits, StartOnABrokenBankThrowsBeforeTouchingAnything) {
@@ -70,7 +61,7 @@ TEST(BankLimits, APoolHoldsUpTo500AndTheRunLimitsHoldForTheDraw) {
     const auto pool = [](int questions, std::optional<int> draw, bool check = true) {
         BankContent content =
             check ? test::MakeBank({.questions = questions})
-                  : test::MakeBank({.questions = questions, .checkFlag = kCheckOff});
+                  : test::MakeBank({.questions = questions, .check = CheckMode::Off});
         content.draw = draw;
         return Check(content);
     };

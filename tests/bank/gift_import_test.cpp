@@ -2,8 +2,8 @@
 // title and settings, every other question type skipped with a warning at its
 // place, and broken syntax refused.
 
-#include "bank/bank_settings.h"
 #include "bank/gift_import.h"
+#include "support/bank_printers.h"
 #include "support/qt_printers.h"
 
 #include <QFile>
@@ -60,7 +60,7 @@ TEST(GiftImport, TitleFromTheFirstTitleCommentElseTheFileName) {
         {"// a note\nQ {=a ~b}", "present-simple"},
     };
     for (const auto& [text, expected] : cases)
-        EXPECT_EQ(Import(text).content.settings[kTitleItem], expected) << text.toStdString();
+        EXPECT_EQ(Import(text).content.settings.title, expected) << text.toStdString();
 }
 
 TEST(GiftImport, CommentsCategoriesNamesAndFormatMarkersAreLeftOut) {
@@ -112,10 +112,11 @@ TEST(GiftImport, PhrasePreviewOnlyWhenEveryQuestionIsMissingWord) {
         {"", false},
     };
     for (const auto& [text, phrase] : cases)
-        EXPECT_EQ(Import(text).content.settings,
-                  MakeSettings(
-                      "present-simple",
-                      {.phrase = phrase, .check = false, .explanation = true, .navigation = true}))
+        EXPECT_EQ(Import(text).content.settings, (BankSettings{.title = "present-simple",
+                                                               .phrasePreview = phrase,
+                                                               .check = CheckMode::Off,
+                                                               .explanations = true,
+                                                               .reviewNavigation = true}))
             << text.toStdString();
 }
 
@@ -248,7 +249,7 @@ TEST(GiftImport, ByteOrderMarkAndWindowsOrOldMacLineEndsAreAccepted) {
     const LoadedBank bank = Import(QStringLiteral(
         "\uFEFF// title: T\r\nQ one\r\nmore {=a\r\n~b #x\r\ny}\r\n\r\nQ2 {=c ~d}\r\n"));
     ASSERT_FALSE(bank.hasErrors());
-    EXPECT_EQ(bank.content.settings[kTitleItem], "T");
+    EXPECT_EQ(bank.content.settings.title, "T");
     EXPECT_EQ(bank.content.questions[0].text, "Q one more");
     EXPECT_EQ(bank.content.questions[0].options, (QStringList{"a", "b"}));
     EXPECT_EQ(bank.content.questions[0].explanation, (QStringList{QStringLiteral("b – x"), "y"}));

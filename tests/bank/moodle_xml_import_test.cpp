@@ -5,7 +5,6 @@
 
 #include "bank/bank_export.h"
 #include "bank/bank_file.h"
-#include "bank/bank_settings.h"
 #include "bank/moodle_xml_import.h"
 #include "support/pictures.h"
 #include "support/qt_printers.h"
@@ -262,7 +261,7 @@ TEST(MoodleXmlImport, TitleFromTheFirstCategoryElseTheFileName) {
         {"", "глаголи"},
     };
     for (const auto& [categories, title] : cases)
-        EXPECT_EQ(Import(categories + Choice("Q", kAnswers)).content.settings[kTitleItem], title)
+        EXPECT_EQ(Import(categories + Choice("Q", kAnswers)).content.settings.title, title)
             << categories.toStdString();
 }
 
@@ -340,7 +339,7 @@ TEST(MoodleXmlImport, ReadsBackTheSameAfterExportWithItsPicture) {
     const LoadedBank back = LoadBankFile(dir.filePath("bank.vorn.json"));
     ASSERT_FALSE(back.hasErrors());
     ASSERT_EQ(back.content.questions.size(), 3u);
-    EXPECT_EQ(back.content.settings[kTitleItem], "Картинки");
+    EXPECT_EQ(back.content.settings.title, "Картинки");
     const Question& q = back.content.questions[0];
     EXPECT_EQ(q.text, "Какъв цвят е?");
     EXPECT_EQ(q.options, (QStringList{"син", "червен"}));

@@ -10,7 +10,6 @@
 
 #include "bank/bank_file.h"
 #include "bank/bank_fingerprint.h"
-#include "bank/bank_settings.h"
 #include "record/result_record.h"
 #include "support/private_environment.h"
 
@@ -78,7 +77,7 @@ QByteArray Records(const BankContent& bank) {
                       .program = "1.0",
                       .bankSha256 = BankSha256(bank),
                       .seed = 1};
-        record.bankTitle = RunSettingsOf(bank.settings).title;
+        record.bankTitle = bank.settings.title;
         int score = 0;
         for (std::size_t q = 0; q < bank.questions.size(); ++q) {
             const Question& question = bank.questions[q];

@@ -34,9 +34,8 @@ TEST(ExamRules, GradingAndLeavingAskFirstAndTheListenerHearsWhatHappened) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto run =
-            test::StartRun(test::MakeBank({.questions = 4, .checkFlag = test::kCheckOff}),
-                           test::StepThenIdentity(0.1f, 4));
+        const auto run = test::StartRun(test::MakeBank({.questions = 4, .check = CheckMode::Off}),
+                                        test::StepThenIdentity(0.1f, 4));
         MainForm& form = *run->form;
         std::vector<int> askedOpen;
         bool askedStop = false;

@@ -82,7 +82,7 @@ TEST(ExamJournal, IsReadBackAsWrittenAndWhatIsNotAJournalIsNamedNotGuessed) {
 }
 
 TEST(ExamStart, FollowsFromTheJournal) {
-    const BankContent bank = test::MakeBank({.questions = 4, .checkFlag = test::kCheckOff});
+    const BankContent bank = test::MakeBank({.questions = 4, .check = CheckMode::Off});
     Attempt open = test::StartAttempt(bank, test::StepThenIdentity(0.1f, 4));
     open.choose(1);
     open.moveForward();

@@ -63,16 +63,15 @@ BankContent MadeUpBank(int run, std::uint32_t seed) {
     std::mt19937 rng(seed);
     const int sizes[] = {3, 4, 20, 21, 28};
     const int n = sizes[run % 5];
-    const auto flag = [](const char* name, unsigned value) {
-        return QString::fromUtf8(name) + QStringLiteral(" - ") + QString::number(value);
-    };
+    // The recorded banks' check digits 0, 1 and 2; every switch drawn in the
+    // order the recorded runs drew them.
+    const CheckMode checks[] = {CheckMode::Off, CheckMode::WithQuestion, CheckMode::VerdictOnly};
     BankContent bank;
-    bank.settings = ShippedSettings();
-    bank.settings[1] = flag("ЧЕО - фраза от 2 части", rng() % 2);
-    bank.settings[2] = flag("Проверка за Тото", rng() % 3); // 2: the verdict without the copy
-    bank.settings[3] = QStringLiteral("Тест %1").arg(run);
-    bank.settings[4] = flag("Дава описание", rng() % 2);
-    bank.settings[5] = flag("Дава обяснения", rng() % 2);
+    bank.settings.phrasePreview = rng() % 2 == 1;
+    bank.settings.check = checks[rng() % 3];
+    bank.settings.title = QStringLiteral("Тест %1").arg(run);
+    bank.settings.explanations = rng() % 2 == 1;
+    bank.settings.reviewNavigation = rng() % 2 == 1;
     bank.authorNote = AuthorNote();
     for (int q = 1; q <= n; ++q) {
         Question question;

@@ -31,9 +31,8 @@ TEST(FilledPhrase, TheFirstBlankTakesTheOptionAndLosesTheBlankAfterIt) {
 }
 
 TEST(Progress, BarsFollowTheNavigationButtons) {
-    const Attempt run =
-        test::StartAttempt(test::MakeBank({.questions = 3, .checkFlag = test::kCheckOff}),
-                           test::StepThenIdentity(0.0f, 3));
+    const Attempt run = test::StartAttempt(
+        test::MakeBank({.questions = 3, .check = CheckMode::Off}), test::StepThenIdentity(0.0f, 3));
     FormControls form;
     form.moves.forward.Left = 300;
     form.moves.back.Left = 8000;

@@ -20,7 +20,7 @@ namespace {
 // in slot 0. Position 1 right, 2 wrong (slot 1), 3 open; graded (review
 // opens at position 1), then forward to 2.
 Attempt GradedAtTheWrongAnswer() {
-    Attempt run = test::StartAttempt(test::MakeBank({.questions = 3, .checkFlag = test::kCheckOff}),
+    Attempt run = test::StartAttempt(test::MakeBank({.questions = 3, .check = CheckMode::Off}),
                                      test::StepThenIdentity(0.0f, 3));
     run.choose(0);
     run.moveForward();

@@ -26,7 +26,7 @@ const BankShape kShapes[] = {{3, false},  {3, true},   {4, false}, {4, true},  {
 
 BankContent BankOf(const BankShape& shape, std::mt19937& rng) {
     test::BankOptions options{.questions = shape.questions};
-    options.checkFlag = shape.check ? QStringLiteral("Тото - 1") : QStringLiteral("Тото - 0");
+    options.check = shape.check ? CheckMode::WithQuestion : CheckMode::Off;
     for (int q = 0; q < shape.questions; ++q)
         options.optionCounts.push_back(2 + static_cast<int>(rng() % 4));
     BankContent bank = test::MakeBank(options);

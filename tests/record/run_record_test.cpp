@@ -35,7 +35,7 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
                          .bankSha256 = QString(64, u'c'),
                          .seed = 4000000000u};
     const struct {
-        const char* check;
+        CheckMode check;
         int questions;
         std::vector<float> random; // step 3, then the option order of each question
         std::vector<int> choices;  // per position, the slot; -1 unanswered
@@ -45,7 +45,7 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
         QJsonValue copy;
     } cases[] = {
         // Orders: question 0 "1234", 1 "1432", 2 "1243", the copy "1324".
-        {"Тото - 1",
+        {CheckMode::WithQuestion,
          3,
          {0.1f, 0.0f, 0.005f, 0.001f, 0.002f},
          {2, 0, 1, 0},
@@ -55,7 +55,7 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
           Answer(3, "3-1", "3-1", true)},
          Answer(1, "1-2", "1-1", false)},
         // No copy; the verdict shown, and partial with position 1 open.
-        {"Тото - 2",
+        {CheckMode::VerdictOnly,
          4,
          test::StepThenIdentity(0.1f, 4),
          {3, -1, 0, 1},
@@ -64,7 +64,7 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
          {Answer(1, "1-2", "1-1", false), Answer(2, "2-1", "2-1", true),
           Answer(3, nullptr, "3-1", false), Answer(4, "4-4", "4-1", false)},
          QJsonValue()},
-        {"Тото - 0",
+        {CheckMode::Off,
          4,
          test::StepThenIdentity(0.1f, 4),
          {3, -1, 0, 1},
@@ -75,12 +75,11 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
          QJsonValue()},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.check);
+        SCOPED_TRACE(testing::PrintToString(c.check));
         QTemporaryDir dir;
         const QString path = dir.filePath("results.jsonl");
-        const auto run = test::StartRun(
-            test::MakeBank({.questions = c.questions, .checkFlag = QString::fromUtf8(c.check)}),
-            c.random);
+        const auto run =
+            test::StartRun(test::MakeBank({.questions = c.questions, .check = c.check}), c.random);
         MainForm& f = *run->form;
         test::ListenerOf listener;
         listener.onGraded = [&](const Attempt& graded) {

@@ -27,10 +27,10 @@ TEST(RunJson, EveryMomentOfRandomRunsReadsBackEqual) {
         std::vector<int> counts;
         for (int q = 0; q < 3 + static_cast<int>(seed % 26); ++q)
             counts.push_back(2 + static_cast<int>(rng() % 4));
-        const BankContent bank = test::MakeBank(
-            {.questions = static_cast<int>(counts.size()),
-             .checkFlag = seed % 3 == 0 ? test::kCheckOff : QStringLiteral("Тото - 1"),
-             .optionCounts = counts});
+        const BankContent bank =
+            test::MakeBank({.questions = static_cast<int>(counts.size()),
+                            .check = seed % 3 == 0 ? CheckMode::Off : CheckMode::WithQuestion,
+                            .optionCounts = counts});
         ClockRandom random(seed);
         random.Randomize();
         Attempt run = Attempt::Start(bank, random);
@@ -60,7 +60,7 @@ TEST(RunJson, EveryMomentOfRandomRunsReadsBackEqual) {
 
 TEST(RunJson, ARecordThatDoesNotFitTheBankOrItselfIsRefused) {
     // Step 3 over 4 questions; position 0 asks question 3, answered right.
-    const BankContent bank = test::MakeBank({.questions = 4, .checkFlag = test::kCheckOff});
+    const BankContent bank = test::MakeBank({.questions = 4, .check = CheckMode::Off});
     Attempt run = test::StartAttempt(bank, test::StepThenIdentity(0.1f, 4));
     run.choose(0);
     run.moveForward();
@@ -73,7 +73,7 @@ TEST(RunJson, ARecordThatDoesNotFitTheBankOrItselfIsRefused) {
     };
     BankContent fewer = bank;
     fewer.questions[3].options.removeLast();
-    BankContent more = test::MakeBank({.questions = 5, .checkFlag = test::kCheckOff});
+    BankContent more = test::MakeBank({.questions = 5, .check = CheckMode::Off});
 
     const struct {
         const char* what;

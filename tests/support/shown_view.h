@@ -12,7 +12,8 @@
 namespace vorn::test {
 
 struct ShownView {
-    explicit ShownView(const BankContent& bank = MakeBank({.questions = 5, .checkFlag = kCheckOff}))
+    explicit ShownView(const BankContent& bank = MakeBank({.questions = 5,
+                                                           .check = CheckMode::Off}))
         : run(StartRun(bank, StepThenIdentity(0.3f, static_cast<int>(bank.questions.size())))),
           form(*run->form), view(form) {
         view.show();

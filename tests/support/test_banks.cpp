@@ -8,11 +8,11 @@ namespace vorn::test {
 
 BankContent MakeBank(const BankOptions& options) {
     BankContent bank;
-    bank.settings = ShippedSettings();
-    bank.settings[1] = options.phraseFlag;
-    bank.settings[2] = options.checkFlag;
-    bank.settings[4] = options.explanationFlag;
-    bank.settings[5] = options.navigationFlag;
+    bank.settings = {.title = ShippedSettings().title,
+                     .phrasePreview = options.phrasePreview,
+                     .check = options.check,
+                     .explanations = options.explanations,
+                     .reviewNavigation = options.reviewNavigation};
     bank.authorNote = AuthorNote();
     for (int q = 1; q <= options.questions; ++q) {
         Question question;

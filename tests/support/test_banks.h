@@ -4,6 +4,7 @@
 
 #include "events/main_form.h"
 #include "platform/random_source.h"
+#include "support/bank_printers.h"
 #include "support/qt_printers.h"
 
 #include <memory>
@@ -11,15 +12,13 @@
 
 namespace vorn::test {
 
-// The settings item that leaves the check question out.
-inline const QString kCheckOff = QStringLiteral("Проверка за Тото - 0");
-
+// The switches of the bank's settings; its title is the shipped test's.
 struct BankOptions {
     int questions = 20;
-    QString phraseFlag = QStringLiteral("ЧЕО - фраза от 2 части - 0");
-    QString checkFlag = QStringLiteral("Проверка за Тото - 1");
-    QString explanationFlag = QStringLiteral("Дава описание - 1");
-    QString navigationFlag = QStringLiteral("Дава обяснения - 1");
+    bool phrasePreview = false;
+    CheckMode check = CheckMode::WithQuestion;
+    bool explanations = true;
+    bool reviewNavigation = true;
     std::vector<int> optionCounts; // per question; 4 where not given
 };
 

@@ -258,7 +258,7 @@ TEST(FormView, FiveOptionsShareTheWidthAndEveryOneCanBeRead) {
     // Step 2 over 3 questions: position 0 shows question 3, with five options
     // whose texts are a word each; question 2 has four.
     BankContent bank =
-        test::MakeBank({.questions = 3, .checkFlag = test::kCheckOff, .optionCounts = {4, 4, 5}});
+        test::MakeBank({.questions = 3, .check = CheckMode::Off, .optionCounts = {4, 4, 5}});
     bank.questions[2].options = {"Пловдив", "Казанлък", "Карлово", "Габрово", "Сопот"};
     bank.questions[2].key = QStringLiteral("Сопот");
     const auto run = test::StartRun(bank, test::StepThenIdentity(0.0f, 3));

@@ -50,7 +50,7 @@ struct Session {
 BankContent FiveQuestions() {
     // Slots up to E: 5, 2, 5, 3, 4 options; review navigation on.
     return test::MakeBank(
-        {.questions = 5, .checkFlag = test::kCheckOff, .optionCounts = {5, 2, 5, 3, 4}});
+        {.questions = 5, .check = CheckMode::Off, .optionCounts = {5, 2, 5, 3, 4}});
 }
 
 } // namespace
@@ -99,7 +99,7 @@ TEST(Keyboard, KeysDoWhatTheClicksDo) {
 
 TEST(Keyboard, PagesMoveOnlyWhileTheirButtonIsShown) {
     BankContent bank = FiveQuestions();
-    bank.settings[5] = QStringLiteral("Дава обяснения - 0"); // no review navigation
+    bank.settings.reviewNavigation = false;
     Session s(bank);
     s.click("Command2(0)");
     const QStringList review = s.state();

@@ -38,9 +38,8 @@ double CaptionContrast(const QImage& image, const QColor& face) {
 }
 
 struct Window {
-    std::unique_ptr<test::Run> run =
-        test::StartRun(test::MakeBank({.questions = 4, .checkFlag = test::kCheckOff}),
-                       test::StepThenIdentity(0.3f, 4));
+    std::unique_ptr<test::Run> run = test::StartRun(
+        test::MakeBank({.questions = 4, .check = CheckMode::Off}), test::StepThenIdentity(0.3f, 4));
     MainForm& form = *run->form;
     FormView view{form};
     Window() {

@@ -29,7 +29,7 @@ TEST(ScaledWindow, TwiceAsLargeWithEveryControlInItsPlace) {
         return;
     }
     // Step 3 with 5 questions: position 0 shows question 4.
-    BankContent bank = test::MakeBank({.questions = 5, .checkFlag = test::kCheckOff});
+    BankContent bank = test::MakeBank({.questions = 5, .check = CheckMode::Off});
     QImage checker(20, 10, QImage::Format_RGB32); // one-pixel black and white squares
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 20; ++x)

@@ -156,9 +156,8 @@ TEST(TakingTheTest, ReviewNavigationShowsWrongAndMissingAnswers) {
 }
 
 TEST(TakingTheTest, PhraseBankWithTwoThreeAndFiveOptions) {
-    auto content = test::MakeBank({.questions = 3,
-                                   .phraseFlag = QStringLiteral("ЧЕО - фраза от 2 части - 1"),
-                                   .optionCounts = {2, 3, 5}});
+    auto content =
+        test::MakeBank({.questions = 3, .phrasePreview = true, .optionCounts = {2, 3, 5}});
     content.questions[0].text = QStringLiteral("Аз ___ у дома.");
     content.questions[1].text = QStringLiteral("Той е ___.");
     content.questions[2].text = QStringLiteral("___ пише писмо.");
