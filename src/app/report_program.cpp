@@ -38,10 +38,11 @@ int RunReportProgram(char** argv, QTextStream& err) {
     err.flush();
     for (const fs::path& place : places) {
         ::execv(place.c_str(), argv);
-        if (errno != ENOENT) {
+        const int why = errno;
+        if (why != ENOENT) {
             err << "vorn-player: "
                 << QStringLiteral("програмата за отчети %1 не може да се стартира: %2.")
-                       .arg(Shown(place), QString::fromLocal8Bit(std::strerror(errno)))
+                       .arg(Shown(place), QString::fromLocal8Bit(std::strerror(why)))
                 << '\n';
             return kExitFault;
         }

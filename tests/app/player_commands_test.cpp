@@ -189,16 +189,20 @@ TEST(PlayerCommands, TheCheckersLinesAreOneLineEachWithNoControlAndNoFormatFromD
 }
 
 // Faults caught: the installed player looking for the report's program
-// anywhere but the package's libexec folder; a missing report's program
-// passing unnoticed, or told in English or with a usage status; the command
+// anywhere but the package's libexec folder; a missing report's program, or
+// one that cannot be run, passing unnoticed, or told in English or with a
+// usage status; the command
 // line checked only by the report's program (a wrong line must be told by the
 // player, even without it); the report's program doing something else.
 TEST(PlayerCommands, TheReportIsMadeByTheInstalledReportProgramOrItsAbsenceIsTold) {
-    QTemporaryDir dir, installed, alone;
+    QTemporaryDir dir, installed, alone, unrunnable;
     const QString results = Write(dir, "8a.jsonl", kOneRecord);
-    for (const QTemporaryDir* root : {&installed, &alone})
+    for (const QTemporaryDir* root : {&installed, &alone, &unrunnable})
         Install(QStringLiteral(VORN_PLAYER_PATH), *root, "bin/vorn-player");
-    Install(QStringLiteral(VORN_REPORT_PROGRAM_PATH), installed, "libexec/vorn-player/vorn-report");
+    for (const QTemporaryDir* root : {&installed, &unrunnable})
+        Install(QStringLiteral(VORN_REPORT_PROGRAM_PATH), *root, "libexec/vorn-player/vorn-report");
+    const QString notExecutable = unrunnable.filePath("libexec/vorn-player/vorn-report");
+    ASSERT_TRUE(QFile::setPermissions(notExecutable, QFileDevice::ReadOwner));
     // The places as the player sees itself: with no symbolic link in them.
     const QString aloneRoot = QFileInfo(alone.path()).canonicalFilePath();
     const QString missing =
@@ -219,6 +223,12 @@ TEST(PlayerCommands, TheReportIsMadeByTheInstalledReportProgramOrItsAbsenceIsTol
          QStringLiteral("Тест „T“\n"),
          {}},
         {alone.filePath("bin/vorn-player"), {"--report", results}, vorn::kExitFault, {}, missing},
+        {unrunnable.filePath("bin/vorn-player"),
+         {"--report", results},
+         vorn::kExitFault,
+         {},
+         QStringLiteral("vorn-player: програмата за отчети %1 не може да се стартира: ")
+             .arg(QFileInfo(notExecutable).canonicalFilePath())},
         {alone.filePath("bin/vorn-player"),
          {"--report", results, "--report-format", "pdf"},
          vorn::kExitUsage,
