@@ -30,3 +30,21 @@ function(vorn_layer name)
     target_link_libraries(vorn-${name} PUBLIC vorn-${lower})
   endforeach()
 endfunction()
+
+# vorn_layer_apart(NAME PART FILE...): the named files of src/NAME/ leave
+# vorn-NAME for a library of their own, vorn-NAME-PART, which uses vorn-NAME
+# and sees what it sees. For code that only some programs need: the others
+# then neither link nor load the libraries it brings.
+function(vorn_layer_apart name part)
+  list(TRANSFORM ARGN PREPEND ${PROJECT_SOURCE_DIR}/src/${name}/ OUTPUT_VARIABLE files)
+  get_target_property(sources vorn-${name} SOURCES)
+  foreach(file ${files})
+    if(NOT file IN_LIST sources)
+      message(FATAL_ERROR "vorn_layer_apart: ${file} is not a source of vorn-${name}")
+    endif()
+  endforeach()
+  list(REMOVE_ITEM sources ${files})
+  set_property(TARGET vorn-${name} PROPERTY SOURCES ${sources})
+  add_library(vorn-${name}-${part} STATIC ${files})
+  target_link_libraries(vorn-${name}-${part} PUBLIC vorn-${name})
+endfunction()

@@ -1,12 +1,15 @@
 // The real program's commands that need no display: help, version, usage
-// errors, checking a bank, and refusing to play one that cannot be played,
-// all with no display and without waiting on anything.
+// errors, checking a bank, refusing to play one that cannot be played, and
+// the report, made by the report's program the player starts, all with no
+// display and without waiting on anything.
 
 #include "platform/exit_status.h"
 
 #include "support/private_environment.h"
-#include <QFile>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -18,18 +21,22 @@ struct Ran {
     QString out, err;
 };
 
-Ran RunPlayer(const QStringList& arguments) {
+Ran RunProgram(const QString& program, const QStringList& arguments) {
     QProcessEnvironment env = vorn::test::PrivateEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
     QProcess player;
     player.setProcessEnvironment(env);
-    player.start(QStringLiteral(VORN_PLAYER_PATH), arguments);
+    player.start(program, arguments);
     EXPECT_TRUE(player.waitForFinished(20000)) << arguments.join(' ').toStdString();
     EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
     return {player.exitCode(), QString::fromUtf8(player.readAllStandardOutput()),
             QString::fromUtf8(player.readAllStandardError())};
+}
+
+Ran RunPlayer(const QStringList& arguments) {
+    return RunProgram(QStringLiteral(VORN_PLAYER_PATH), arguments);
 }
 
 // A GIFT bank whose third question (line 5) has an answer block left open at
@@ -41,11 +48,27 @@ const char* kSkippingGift = "Q1 {=a ~b}\n\nQ2 {T}\n\nQ3 {=a ~b}\n\nQ4 {=c ~d}\n"
 // Sound, but its fourth question (line 7) has the same option twice: a warning.
 const char* kWarnedGift = "Q1 {=a ~b}\n\nQ2 {=a ~b}\n\nQ3 {=a ~b ####x}\n\nQ4 {=c ~d ~d}\n";
 
+// One graded attempt at a one-question test "T".
+const char* kOneRecord =
+    R"({"format":"vorn-results","version":1,"time":"2024-05-14T09:00:00Z","user":"u",)"
+    R"("host":"h","program":"1.0","bank":{"title":"T","sha256":")"
+    "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef"
+    R"("},"seed":1,"score":1,"total":1,"percent":100,"verdict":null,)"
+    R"("questions":[{"number":1,"chosen":"a","key":"a","right":true}],"check":null})"
+    "\n";
+
 QString Write(const QTemporaryDir& dir, const QString& name, const char* text) {
     QFile file(dir.filePath(name));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text);
     return file.fileName();
+}
+
+// A copy of the built program at `path` under `root`, as an installation has it.
+void Install(const QString& program, const QTemporaryDir& root, const QString& path) {
+    const QString target = root.filePath(path);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(target).path()));
+    ASSERT_TRUE(QFile::copy(program, target)) << target.toStdString();
 }
 
 } // namespace
@@ -129,14 +152,7 @@ TEST(PlayerCommands, ABankThatCannotBePlayedIsRefusedBeforeAnyWindow) {
 
 TEST(PlayerCommands, ReportNeedsNoDisplay) {
     QTemporaryDir dir;
-    const QString results =
-        Write(dir, "8a.jsonl",
-              R"({"format":"vorn-results","version":1,"time":"2024-05-14T09:00:00Z","user":"u",)"
-              R"("host":"h","program":"1.0","bank":{"title":"T","sha256":")"
-              "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef"
-              R"("},"seed":1,"score":1,"total":1,"percent":100,"verdict":null,)"
-              R"("questions":[{"number":1,"chosen":"a","key":"a","right":true}],"check":null})"
-              "\n");
+    const QString results = Write(dir, "8a.jsonl", kOneRecord);
     const Ran text = RunPlayer({"--report", results});
     EXPECT_EQ(text.status, vorn::kExitOk) << text.err.toStdString();
     EXPECT_TRUE(text.out.startsWith(QStringLiteral("Тест „T“\n"))) << text.out.toStdString();
@@ -170,4 +186,66 @@ TEST(PlayerCommands, TheCheckersLinesAreOneLineEachWithNoControlAndNoFormatFromD
         RunPlayer({"--bank", gift, "-platform", "offscreen", "--quit-after-first-frame"});
     EXPECT_TRUE(played.err.contains(QStringLiteral("\\x1b[2J"))) << played.err.toStdString();
     EXPECT_EQ(played.err.count(u'\x1b'), 0);
+}
+
+// Faults caught: the installed player looking for the report's program
+// anywhere but the package's libexec folder; a missing report's program, or
+// one that cannot be run, passing unnoticed, or told in English or with a
+// usage status; the command
+// line checked only by the report's program (a wrong line must be told by the
+// player, even without it); the report's program doing something else.
+TEST(PlayerCommands, TheReportIsMadeByTheInstalledReportProgramOrItsAbsenceIsTold) {
+    QTemporaryDir dir, installed, alone, unrunnable;
+    const QString results = Write(dir, "8a.jsonl", kOneRecord);
+    for (const QTemporaryDir* root : {&installed, &alone, &unrunnable})
+        Install(QStringLiteral(VORN_PLAYER_PATH), *root, "bin/vorn-player");
+    for (const QTemporaryDir* root : {&installed, &unrunnable})
+        Install(QStringLiteral(VORN_REPORT_PROGRAM_PATH), *root, "libexec/vorn-player/vorn-report");
+    const QString notExecutable = unrunnable.filePath("libexec/vorn-player/vorn-report");
+    ASSERT_TRUE(QFile::setPermissions(notExecutable, QFileDevice::ReadOwner));
+    // The places as the player sees itself: with no symbolic link in them.
+    const QString aloneRoot = QFileInfo(alone.path()).canonicalFilePath();
+    const QString missing =
+        QStringLiteral("vorn-player: отчетът не може да се направи: липсва програмата за отчети "
+                       "vorn-report (търсена в %1/libexec/vorn-player/vorn-report, "
+                       "%1/bin/vorn-report); инсталирайте vorn-player отново.\n")
+            .arg(aloneRoot);
+    struct Row {
+        QString program;
+        QStringList arguments;
+        int status;
+        QString outStart, errStart;
+    };
+    const Row rows[] = {
+        {installed.filePath("bin/vorn-player"),
+         {"--report", results},
+         vorn::kExitOk,
+         QStringLiteral("Тест „T“\n"),
+         {}},
+        {alone.filePath("bin/vorn-player"), {"--report", results}, vorn::kExitFault, {}, missing},
+        {unrunnable.filePath("bin/vorn-player"),
+         {"--report", results},
+         vorn::kExitFault,
+         {},
+         QStringLiteral("vorn-player: програмата за отчети %1 не може да се стартира: ")
+             .arg(QFileInfo(notExecutable).canonicalFilePath())},
+        {alone.filePath("bin/vorn-player"),
+         {"--report", results, "--report-format", "pdf"},
+         vorn::kExitUsage,
+         {},
+         QStringLiteral("vorn-player: „--report-format“ иска „text“, „csv“, „html“ или „xlsx“")},
+        {installed.filePath("libexec/vorn-player/vorn-report"),
+         {"--check-bank", results},
+         vorn::kExitUsage,
+         {},
+         QStringLiteral("vorn-player: тази програма прави само отчети; стартирайте "
+                        "vorn-player --report.\n")},
+    };
+    for (const Row& row : rows) {
+        const Ran ran = RunProgram(row.program, row.arguments);
+        const std::string shown = (row.program + ' ' + row.arguments.join(' ')).toStdString();
+        EXPECT_EQ(ran.status, row.status) << shown << '\n' << ran.err.toStdString();
+        EXPECT_TRUE(ran.out.startsWith(row.outStart)) << shown << '\n' << ran.out.toStdString();
+        EXPECT_TRUE(ran.err.startsWith(row.errStart)) << shown << '\n' << ran.err.toStdString();
+    }
 }
