@@ -306,55 +306,87 @@ std::optional<qsizetype> RawControlInText(const QByteArray& json) {
 
 } // namespace
 
+namespace {
+
+// What the parser would accept or misname: a file saved as UTF-16, and a raw
+// control character (a tab, a line break) inside a text, which JSON allows
+// only written as an escape.
+std::optional<BankIssue> EncodingProblem(const QByteArray& json) {
+    if (const std::optional<QString> encoding = Utf16Name(json))
+        return BankIssue{.line = 1,
+                         .column = 1,
+                         .message = QStringLiteral("текстът не е в UTF-8, а в %1; "
+                                                   "запишете файла като UTF-8.")
+                                        .arg(*encoding)};
+    if (const std::optional<qsizetype> raw = RawControlInText(json)) {
+        const auto [line, column] = PlaceOf(json, *raw);
+        return BankIssue{.line = line,
+                         .column = column,
+                         .message = QStringLiteral("управляващ знак в текст: нов ред се пише \\n, "
+                                                   "а табулация \\t.")};
+    }
+    return std::nullopt;
+}
+
+// Where the parser stopped, said as an author would look for it.
+BankIssue SyntaxProblem(const QByteArray& json, const QJsonParseError& parsed) {
+    if (!json.isEmpty())
+        if (const std::optional<BankIssue> hint = SyntaxHint(json, parsed)) return *hint;
+    // The parser reports the place after the token it could not take; the
+    // author wants the token itself. At the end of the text every error means
+    // the same: something was left open.
+    const bool atEnd = parsed.offset >= json.size();
+    const bool tokenTaken = parsed.error == QJsonParseError::UnterminatedObject ||
+                            parsed.error == QJsonParseError::UnterminatedArray ||
+                            parsed.error == QJsonParseError::MissingNameSeparator ||
+                            parsed.error == QJsonParseError::MissingValueSeparator;
+    const auto [line, column] =
+        PlaceOf(json, atEnd || !tokenTaken ? parsed.offset : parsed.offset - 1);
+    const QString reason = atEnd ? QStringLiteral("текстът свършва преждевременно: остава "
+                                                  "незатворена скоба или кавичка")
+                                 : ParseErrorText(parsed.error);
+    return {.line = line, .column = column, .message = reason + QStringLiteral(".")};
+}
+
+// The format's name and a version this program reads; false, with the error
+// told, for anything else.
+bool ReadFormatAndVersion(Reader& read, const QJsonObject& root) {
+    if (root.value(QStringLiteral("format")).toString() != kFormatName) {
+        read.error(
+            0,
+            QStringLiteral("това не е банка: полето „format“ трябва да е „%1“.").arg(kFormatName));
+        return false;
+    }
+    const auto number = WholeNumber(root.value(QStringLiteral("version")), 1, 1000000);
+    if (!number) {
+        read.error(0, QStringLiteral("полето „version“ трябва да е цяло число, например %1.")
+                          .arg(kBankFormatVersion));
+        return false;
+    }
+    if (*number > kBankFormatVersion) {
+        read.error(0, QStringLiteral("банката е във версия %1 на формата, а програмата чете до "
+                                     "версия %2: обновете програмата.")
+                          .arg(static_cast<int>(*number))
+                          .arg(kBankFormatVersion));
+        return false;
+    }
+    read.version = static_cast<int>(*number);
+    return true;
+}
+
+} // namespace
+
 LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
     LoadedBank bank;
     Reader read(bank, pictures, json);
-
-    // What the parser would accept or misname: a file saved as UTF-16, and a
-    // raw control character (a tab, a line break) inside a text, which JSON
-    // allows only written as an escape.
-    if (const std::optional<QString> encoding = Utf16Name(json)) {
-        bank.issues.push_back({.line = 1,
-                               .column = 1,
-                               .message = QStringLiteral("текстът не е в UTF-8, а в %1; "
-                                                         "запишете файла като UTF-8.")
-                                              .arg(*encoding)});
+    if (const std::optional<BankIssue> problem = EncodingProblem(json)) {
+        bank.issues.push_back(*problem);
         return bank;
     }
-    if (const std::optional<qsizetype> raw = RawControlInText(json)) {
-        const auto [line, column] = PlaceOf(json, *raw);
-        bank.issues.push_back(
-            {.line = line,
-             .column = column,
-             .message = QStringLiteral("управляващ знак в текст: нов ред се пише \\n, "
-                                       "а табулация \\t.")});
-        return bank;
-    }
-
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parsed);
-    if (parsed.error != QJsonParseError::NoError && !json.isEmpty()) {
-        if (const std::optional<BankIssue> hint = SyntaxHint(json, parsed)) {
-            bank.issues.push_back(*hint);
-            return bank;
-        }
-    }
     if (parsed.error != QJsonParseError::NoError) {
-        // The parser reports the place after the token it could not take; the
-        // author wants the token itself. At the end of the text every error
-        // means the same: something was left open.
-        const bool atEnd = parsed.offset >= json.size();
-        const bool tokenTaken = parsed.error == QJsonParseError::UnterminatedObject ||
-                                parsed.error == QJsonParseError::UnterminatedArray ||
-                                parsed.error == QJsonParseError::MissingNameSeparator ||
-                                parsed.error == QJsonParseError::MissingValueSeparator;
-        const auto [line, column] =
-            PlaceOf(json, atEnd || !tokenTaken ? parsed.offset : parsed.offset - 1);
-        const QString reason = atEnd ? QStringLiteral("текстът свършва преждевременно: остава "
-                                                      "незатворена скоба или кавичка")
-                                     : ParseErrorText(parsed.error);
-        bank.issues.push_back(
-            {.line = line, .column = column, .message = reason + QStringLiteral(".")});
+        bank.issues.push_back(SyntaxProblem(json, parsed));
         return bank;
     }
     if (!document.isObject()) {
@@ -362,27 +394,7 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
         return bank;
     }
     const QJsonObject root = document.object();
-    if (root.value(QStringLiteral("format")).toString() != kFormatName) {
-        read.error(
-            0,
-            QStringLiteral("това не е банка: полето „format“ трябва да е „%1“.").arg(kFormatName));
-        return bank;
-    }
-    const QJsonValue version = root.value(QStringLiteral("version"));
-    const auto number = WholeNumber(version, 1, 1000000);
-    if (!number) {
-        read.error(0, QStringLiteral("полето „version“ трябва да е цяло число, например %1.")
-                          .arg(kBankFormatVersion));
-        return bank;
-    }
-    if (*number > kBankFormatVersion) {
-        read.error(0, QStringLiteral("банката е във версия %1 на формата, а програмата чете до "
-                                     "версия %2: обновете програмата.")
-                          .arg(static_cast<int>(*number))
-                          .arg(kBankFormatVersion));
-        return bank;
-    }
-    read.version = static_cast<int>(*number);
+    if (!ReadFormatAndVersion(read, root)) return bank;
     if (read.version == 1) {
         read.knownFields(root, {"format", "version", "settings", "authorNote", "questions"}, 0);
         ReadSettingsItems(read, root, bank.content);
