@@ -10,8 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -318,6 +320,18 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// How many positions the journal in `folder` holds an answer for; -1 with no
+// journal yet.
+int AnswersInJournal(const QString& folder) {
+    const QFileInfoList journals = QDir(folder).entryInfoList({"*.journal"}, QDir::Files);
+    if (journals.isEmpty()) return -1;
+    const QJsonObject journal =
+        QJsonDocument::fromJson(Contents(journals.first().filePath())).object();
+    const QJsonArray chosen = journal.value("run").toObject().value("chosen").toArray();
+    return static_cast<int>(std::count_if(chosen.begin(), chosen.end(),
+                                          [](const QJsonValue& slot) { return !slot.isNull(); }));
+}
+
 // The seconds left that the caption ends with ("… 9:57"); -1 without.
 int SecondsLeft(const QString& title) {
     const QStringList parts = title.section(u' ', -1).split(u':');
@@ -423,8 +437,17 @@ TEST(RealWindowExam, AKilledPlayerGoesOnWithTheSameRunAndAGradedAttemptIsNotRepe
         GiveStudent(server, player);
         for (const char* keys : {"1", "Next", "2", "Next", "1"})
             ASSERT_TRUE(player.key(QString::fromLatin1(keys)));
-        QThread::msleep(300);
-        before = player.screenshot();
+        // Killed only once the journal holds the three answers and the window
+        // shows the last of them (two screenshots alike).
+        ASSERT_TRUE(PollUntil([&] { return AnswersInJournal(dir.path()) == 3; }, kLimit));
+        ASSERT_TRUE(PollUntil(
+            [&] {
+                const QImage shot = player.screenshot();
+                const bool settled = !shot.isNull() && shot == before;
+                before = shot;
+                return settled;
+            },
+            kLimit));
         leftBefore = SecondsLeft(player.title());
         player.killHard();
     }
@@ -433,8 +456,8 @@ TEST(RealWindowExam, AKilledPlayerGoesOnWithTheSameRunAndAGradedAttemptIsNotRepe
 
     PlayerWindow again(server, arguments);
     GiveStudent(server, again);
-    const QImage after = again.screenshot();
-    EXPECT_TRUE(after == before) << "the same question, answers and counters";
+    EXPECT_TRUE(PollUntil([&] { return again.screenshot() == before; }, kLimit))
+        << "the same question, answers and counters";
     const int leftAfter = SecondsLeft(again.title());
     EXPECT_TRUE(leftAfter <= leftBefore && leftAfter >= leftBefore - 5)
         << leftBefore << " then " << again.title().toStdString();
