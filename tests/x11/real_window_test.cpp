@@ -303,6 +303,10 @@ void TypeStudent(const XServer& server, PlayerWindow& player,
                  const QString& name = QStringLiteral("Мария Иванова"),
                  const QString& className = QStringLiteral("8а")) {
     ASSERT_FALSE(player.waitForDialog(kLimit).isEmpty()) << player.error().toStdString();
+    // With the Bulgarian layout every letter typed has a key of its own: xdotool
+    // otherwise lends a spare key to each Cyrillic letter and takes it back,
+    // and a player slow to read the key (a loaded machine) then drops letters.
+    ASSERT_EQ(server.run(QStringLiteral("setxkbmap"), {"-layout", "bg"}).status, 0);
     for (const QStringList& keys :
          {QStringList{"type", "--delay", "20", name}, QStringList{"key", "Return"},
           QStringList{"type", "--delay", "20", className}, QStringList{"key", "Return"},
