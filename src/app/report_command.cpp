@@ -112,6 +112,22 @@ std::variant<ReportSettings, QString> Settings(const ReportRequest& request) {
     return settings;
 }
 
+// What --class found nothing for, the classes there are instead, and the one
+// it was surely meant to be where only Latin look-alikes of Cyrillic letters
+// tell them apart ("8a" typed for "8а").
+QString NoRecordOfClass(const QString& asked, const QStringList& seen) {
+    QString message =
+        QStringLiteral("няма нито един запис от клас „%1“; ").arg(Printable(asked)) +
+        (seen.isEmpty() ? QStringLiteral("записите не назовават клас.")
+                        : QStringLiteral("в записите има: %1.").arg(Printable(seen.join(", "))));
+    for (const QString& group : seen)
+        if (group != asked && WithCyrillicLookAlikes(group) == WithCyrillicLookAlikes(asked))
+            message += QStringLiteral(" „%1“ е написан с латински букви, които приличат на "
+                                      "кирилски; вероятно е „%2“: --class %2")
+                           .arg(Printable(asked), Printable(group));
+    return message;
+}
+
 } // namespace
 
 int ReportCommand(const ReportRequest& request, QTextStream& out, QTextStream& err) {
@@ -129,10 +145,7 @@ int ReportCommand(const ReportRequest& request, QTextStream& out, QTextStream& e
         return kExitRefused;
     }
     if (tally.counted() == 0) {
-        err << "vorn-player: "
-            << QStringLiteral("няма нито един запис от клас „%1“.")
-                   .arg(Printable(request.className))
-            << '\n';
+        err << "vorn-player: " << NoRecordOfClass(request.className, tally.classesSeen()) << '\n';
         return kExitRefused;
     }
     if (!request.bank.isEmpty() && !tally.bankMatched())

@@ -81,4 +81,13 @@ long RoundHalfEven(double x) {
     return std::lrint(x);
 }
 
+QString WithCyrillicLookAlikes(const QString& text) {
+    static const QString latin = QStringLiteral("aeopcxyABEHKMOPCTX");
+    static const QString cyrillic = QStringLiteral("аеорсхуАВЕНКМОРСТХ");
+    QString result = text;
+    for (QChar& c : result)
+        if (const qsizetype i = latin.indexOf(c); i >= 0) c = cyrillic[i];
+    return result;
+}
+
 } // namespace vorn

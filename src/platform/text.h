@@ -28,6 +28,11 @@ QString Mid(const QString& text, int start, int count);
 // that quotes "\d" from a bank reads as the author wrote it.
 QString Printable(const QString& text);
 
+// The text with every Latin letter that looks like a Cyrillic one ("a", "e",
+// "o", "p", "c", "x", "y" and the capitals A B E H K M O P C T X) written as
+// that Cyrillic letter: "8a" typed on a Latin keyboard reads as "8а".
+QString WithCyrillicLookAlikes(const QString& text);
+
 // The integer nearest to x, a tie going to the even neighbour.
 long RoundHalfEven(double x);
 

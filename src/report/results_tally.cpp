@@ -188,6 +188,8 @@ ResultsTally::Bank& ResultsTally::bankOf(const ResultRecord& record) {
 }
 
 void ResultsTally::add(const ResultRecord& record) {
+    if (record.student && classesSeen_.size() < kMaxClassesSeen)
+        classesSeen_.insert(record.student->className);
     if (!settings_.className.isEmpty() &&
         (!record.student || record.student->className != settings_.className))
         return;
@@ -294,6 +296,16 @@ BankFigures ResultsTally::Bank::figures(const QCollator& collator) const {
     addPercentFigures(f);
     addQuestionFigures(addStudentFigures(collator, f), f);
     return f;
+}
+
+QStringList ResultsTally::classesSeen() const {
+    QCollator collator{QLocale(QLocale::Bulgarian, QLocale::Bulgaria)};
+    collator.setNumericMode(true);
+    QStringList classes(classesSeen_.begin(), classesSeen_.end());
+    std::sort(classes.begin(), classes.end(), [&collator](const QString& a, const QString& b) {
+        return collator.compare(a, b) < 0;
+    });
+    return classes;
 }
 
 std::vector<BankFigures> ResultsTally::figures() const {

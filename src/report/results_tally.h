@@ -11,9 +11,10 @@
 // Moodle takes finished attempts only. Questions are joined by their id.
 
 #include "bank/bank_content.h"
-#include "run/marks.h"
 #include "results_figures.h"
+#include "run/marks.h"
 
+#include <QSet>
 #include <memory>
 #include <vector>
 
@@ -39,6 +40,10 @@ public:
     qint64 counted() const { return counted_; }
     // Whether the bank given in the settings was among the records'.
     bool bankMatched() const;
+    // The classes the records name, whichever class was asked for, in the
+    // order of a Bulgarian class list; at most kMaxClassesSeen of them.
+    QStringList classesSeen() const;
+    static constexpr int kMaxClassesSeen = 200;
 
     // Banks in the order their first record came.
     std::vector<BankFigures> figures() const;
@@ -51,6 +56,7 @@ private:
     QString givenSha256_;
     std::vector<std::unique_ptr<Bank>> banks_;
     qint64 counted_ = 0;
+    QSet<QString> classesSeen_;
     qint64 sequence_ = 0;
 };
 

@@ -143,6 +143,28 @@ TEST_F(ResultsReport, StudentsInClassOrderWithMarksAndTheFirstFinishedAttemptInT
     EXPECT_EQ(Report({path_}, ReportFormat::Text, {}, "9в").status, kExitRefused);
 }
 
+// A class with no record names the classes there are, and points out the one
+// meant where a Latin letter stands for its Cyrillic look-alike. The fault
+// caught: a teacher who typed "8a" on a Latin keyboard was told only that
+// there was nothing, and could not see why.
+TEST_F(ResultsReport, AClassWithNoRecordNamesTheClassesFoundAndTheLookAlikeMeant) {
+    const QString found = "vorn-player: няма нито един запис от клас „%1“; в записите има: 8а, 8б.";
+    const struct {
+        const char* asked;
+        QString said;
+    } cases[] = {
+        {"9в", found.arg("9в")},
+        {"8a", found.arg("8a") + " „8a“ е написан с латински букви, които приличат на кирилски; "
+                                 "вероятно е „8а“: --class 8а"},
+        {"8Б", found.arg("8Б")}, // a capital is another class; no Latin letter in it
+    };
+    for (const auto& c : cases) {
+        const Reported r = Report({path_}, ReportFormat::Text, {}, QString::fromUtf8(c.asked));
+        EXPECT_EQ(r.status, kExitRefused) << c.asked;
+        EXPECT_EQ(r.err.trimmed(), c.said) << c.asked;
+    }
+}
+
 TEST_F(ResultsReport, CsvWritesThreeTablesWithTheirNamedColumns) {
     const QString folder = dir_.filePath("csv");
     const Reported r = Report({path_}, ReportFormat::Csv, folder);
