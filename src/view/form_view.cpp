@@ -321,10 +321,10 @@ QWidget* FormView::widgetFor(const QString& controlName) const {
 }
 
 void FormView::closeEvent(QCloseEvent* event) {
-    // Closing the window ends the program as the exit command does.
-    event->accept();
-    if (failed_) return;
-    deliver(controls().menu.exit.Caption, [this] { form_.exit(); });
+    // Closing the window ends the program as the exit command does; where the
+    // examinee answers that the test goes on, the window stays.
+    if (!failed_) deliver(controls().menu.exit.Caption, [this] { form_.exit(); });
+    event->setAccepted(failed_ || form_.closed());
 }
 
 } // namespace vorn

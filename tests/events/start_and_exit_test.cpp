@@ -1,5 +1,6 @@
 // The author notice, the exit command and the close box.
 
+#include "support/form_listeners.h"
 #include "support/test_banks.h"
 #include "view/form_view.h"
 
@@ -85,4 +86,22 @@ TEST(Exit, CloseBoxEndsTheProgramLikeTheExitCommand) {
     QTimer::singleShot(0, &view, &QWidget::close);
     QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
     EXPECT_EQ(QApplication::exec(), 0);
+}
+
+// The fault caught: the close box accepted the close before the exam's
+// question was answered, so "Не" (the test goes on) still closed the window
+// and ended the program, with no abandoned attempt written.
+TEST(Exit, TheCloseBoxLeavesTheWindowOpenWhenTheExamineeGoesOn) {
+    for (const bool leave : {false, true}) {
+        SCOPED_TRACE(leave ? "leaves" : "goes on");
+        const auto run = Started();
+        test::QuestionsOf questions;
+        questions.onLeaving = [leave] { return leave; };
+        run->form->setQuestions(&questions);
+        FormView view(*run->form);
+        view.show();
+        EXPECT_EQ(view.close(), leave);
+        EXPECT_EQ(view.isVisible(), !leave);
+        EXPECT_EQ(run->form->closed(), leave);
+    }
 }
