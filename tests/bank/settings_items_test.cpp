@@ -73,18 +73,3 @@ TEST(SettingsItems, AreWrittenInTheShippedTestsWording) {
     for (const auto& c : cases)
         EXPECT_EQ(SettingsItems(c.settings), c.items) << testing::PrintToString(c.settings);
 }
-
-// Catches a setting the items cannot carry: every combination reads back.
-TEST(SettingsItems, EverySettingReadsBackAsWritten) {
-    for (const CheckMode check : {CheckMode::Off, CheckMode::VerdictOnly, CheckMode::WithQuestion})
-        for (int switches = 0; switches < 8; ++switches) {
-            const BankSettings settings{.title = QStringLiteral("Заглавие - 7"),
-                                        .phrasePreview = (switches & 1) != 0,
-                                        .check = check,
-                                        .explanations = (switches & 2) != 0,
-                                        .reviewNavigation = (switches & 4) != 0};
-            const auto read = SettingsFromItems(SettingsItems(settings));
-            ASSERT_TRUE(std::holds_alternative<BankSettings>(read));
-            EXPECT_EQ(std::get<BankSettings>(read), settings);
-        }
-}
