@@ -13,8 +13,8 @@
 namespace vorn {
 
 struct OptionColumn {
-    Twips boxLeft, boxWidth;       // Text2(i + 1)
-    Twips buttonLeft, buttonWidth; // Option1(i), inside Frame1
+    Twips boxLeft, boxWidth;       // the option's text box
+    Twips buttonLeft, buttonWidth; // its option button, inside the frame
 };
 
 std::array<OptionColumn, 5> OptionColumns(int optionsShown);

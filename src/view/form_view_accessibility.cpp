@@ -24,12 +24,13 @@ void SetDescription(QWidget* widget, const QString& description, bool asToolTip 
 } // namespace
 
 void FormView::buildAccessibleTexts() {
-    QWidget* indicator = widgetFor(QStringLiteral("Picture1"));
-    QWidget* picture = widgetFor(QStringLiteral("Picture2"));
-    const std::array<QWidget*, 2> positionBar{widgetFor(QStringLiteral("Shape1(0)")),
-                                              widgetFor(QStringLiteral("Shape1(1)"))};
-    const std::array<QWidget*, 2> answeredBar{widgetFor(QStringLiteral("Shape2(0)")),
-                                              widgetFor(QStringLiteral("Shape2(1)"))};
+    const Progress& progress = controls().progress;
+    QWidget* indicator = widgetFor(controls().indicator.light.Name);
+    QWidget* picture = widgetFor(controls().pictureArea.Name);
+    const std::array<QWidget*, 2> positionBar{widgetFor(progress.positionBar.passed.Name),
+                                              widgetFor(progress.positionBar.rest.Name)};
+    const std::array<QWidget*, 2> answeredBar{widgetFor(progress.answeredBar.passed.Name),
+                                              widgetFor(progress.answeredBar.rest.Name)};
     SetName(frame_, QStringLiteral("Отговори"));
     SetName(textBoxes_[6], QStringLiteral("Фразата с избрания отговор"));
     SetName(info_, QStringLiteral("Помощ и обяснения"));
