@@ -38,42 +38,44 @@ PlayerWindow::~PlayerWindow() {
 bool PlayerWindow::waitForWindow(milliseconds limit) {
     if (group_ <= 0) return false;
     const QString pid = QString::number(group_);
-    const bool found = PollUntil(
-        [&] {
-            const ToolResult r =
-                server_.run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid", pid});
-            window_ = QString::fromLatin1(r.out).trimmed();
-            return r.status == 0 && !window_.isEmpty() && !window_.contains(u'\n');
-        },
-        limit);
-    if (!found) {
+    ToolResult geometry;
+    int x = 0, y = 0, height = 0;
+    // The one visible window must be the test window: right after the
+    // student's dialog closes, the dialog may still be found and then be gone
+    // before its geometry is read, so both are read again until they agree.
+    const auto testWindowShown = [&] {
+        const ToolResult r =
+            server_.run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid", pid});
+        window_ = QString::fromLatin1(r.out).trimmed();
+        if (r.status != 0 || window_.isEmpty() || window_.contains(u'\n')) return false;
+        geometry =
+            server_.run(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", window_});
+        x = y = height = 0;
+        for (const QByteArray& line : geometry.out.split('\n')) {
+            const QList<QByteArray> pair = line.split('=');
+            if (pair.size() != 2) continue;
+            if (pair[0] == "X") x = pair[1].toInt();
+            if (pair[0] == "Y") y = pair[1].toInt();
+            if (pair[0] == "HEIGHT") height = pair[1].toInt();
+        }
+        return geometry.status == 0 && height >= kClientHeight;
+    };
+    if (!PollUntil(testWindowShown, limit)) {
         const ToolResult all = server_.run(QStringLiteral("xdotool"), {"search", "--pid", pid});
         const bool ended = player_.waitForFinished(100);
-        error_ = QStringLiteral("no window of the player appeared (%1; its windows: %2)")
+        error_ = QStringLiteral("no test window of the player appeared (%1; its windows: %2; "
+                                "last geometry: %3 %4)")
                      .arg(!ended ? QStringLiteral("still running")
                           : player_.exitStatus() == QProcess::CrashExit
                               ? QStringLiteral("it crashed")
                               : QStringLiteral("it ended with status %1").arg(player_.exitCode()),
-                          QString::fromLatin1(all.out).simplified());
+                          QString::fromLatin1(all.out).simplified(),
+                          QString::fromLatin1(geometry.out).simplified(), geometry.error);
         return false;
     }
     // As a window manager gives a new window the keyboard: without it the
     // window is never active, and its shortcuts never fire.
     server_.run(QStringLiteral("xdotool"), {"windowfocus", "--sync", window_});
-    const ToolResult geometry =
-        server_.run(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", window_});
-    int x = 0, y = 0, height = 0;
-    for (const QByteArray& line : geometry.out.split('\n')) {
-        const QList<QByteArray> pair = line.split('=');
-        if (pair.size() != 2) continue;
-        if (pair[0] == "X") x = pair[1].toInt();
-        if (pair[0] == "Y") y = pair[1].toInt();
-        if (pair[0] == "HEIGHT") height = pair[1].toInt();
-    }
-    if (geometry.status != 0 || height < kClientHeight) {
-        error_ = QStringLiteral("no geometry for window %1: %2").arg(window_, geometry.error);
-        return false;
-    }
     client_ = QRect(x, y + height - kClientHeight, kClientWidth, kClientHeight);
     return true;
 }
