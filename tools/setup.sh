@@ -9,7 +9,10 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fontconfig qt6-translations-l10n
+  # The window's fonts: Liberation 1 (metric twins of Times New Roman and
+  # Arial); the tests paint and measure with exactly these and DejaVu
+  # (tests/fonts/pinned-fonts.conf.in), whatever else is installed.
+  fonts-liberation fonts-dejavu-core fontconfig qt6-translations-l10n
   clang-format
   xvfb xdotool x11-apps x11-xkb-utils libx11-dev libxtst-dev dbus-x11
   clang libclang-rt-14-dev libfuzzer-14-dev
