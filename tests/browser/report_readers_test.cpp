@@ -55,12 +55,13 @@ const struct Sitting {
     {"Емил Димов", "6", 2, "RRR1RRRR", false},
 };
 
-// Each student's row: the first attempt's mark, 2 + 4 × score / 8.
+// Each student's row: the first attempt's mark, 2 + 4 × score / 8; Емил's
+// first attempt was abandoned and has none.
 const struct {
     const char *name, *mark;
 } kMarks[] = {{"Ана Иванова", "6,00</b> Отличен"}, {"Борис Петров", "5,00</b> Много добър"},
               {"Вера Николова", "4,00</b> Добър"}, {"Георги Стоянов", "3,00</b> Среден"},
-              {"Дария Колева", "2,50</b> Слаб"},   {"Емил Димов", "2,50</b> Слаб"}};
+              {"Дария Колева", "2,50</b> Слаб"},   {"Емил Димов", "без оценка"}};
 
 // Right answers per question over the first finished attempts (Емил's
 // second), of 6.
