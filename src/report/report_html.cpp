@@ -65,7 +65,21 @@ StudentColumns ColumnsOf(const std::vector<StudentFigures>& students) {
     return columns;
 }
 
-QString AttemptCells(const AttemptFigures& a, bool near, const StudentColumns& columns) {
+QString BoldMark(const Mark& mark) {
+    return QStringLiteral("<b>%1</b> %2").arg(MarkText(mark, u','), mark.word);
+}
+
+// The mark the class's figures take: the first attempt's, or, when that was
+// abandoned, the first finished one's beside "без оценка".
+QString MarkCell(const StudentFigures& s) {
+    QString cell = s.first.mark ? BoldMark(*s.first.mark) : MarkOrNone(s.first.mark, u',');
+    if (!s.first.mark && s.marked && s.marked->mark)
+        cell += QStringLiteral("<br>завършен опит: ") + BoldMark(*s.marked->mark);
+    return cell + (s.nearBoundary ? QStringLiteral("<br>близо до границата") : QString());
+}
+
+QString AttemptCells(const StudentFigures& s, const StudentColumns& columns) {
+    const AttemptFigures& a = s.first;
     QString time;
     if (a.time)
         time = QStringLiteral("%1:%2%3")
@@ -74,14 +88,10 @@ QString AttemptCells(const AttemptFigures& a, bool near, const StudentColumns& c
                    .arg(a.time->up ? QStringLiteral(" (изтече)") : QString());
     QString check;
     if (a.checkAgrees) check = *a.checkAgrees ? QStringLiteral("същият") : QStringLiteral("друг");
-    const QString mark =
-        a.mark ? QStringLiteral("<b>%1</b> %2").arg(MarkText(*a.mark, u','), a.mark->word)
-               : MarkOrNone(a.mark, u',');
     QStringList rest{time + (a.abandoned ? QStringLiteral(" прекъснат") : QString())};
     if (columns.check) rest.append(check);
     return Cells({QStringLiteral("%1/%2").arg(a.grade.score).arg(a.grade.total),
-                  QString::number(a.grade.percent) + QStringLiteral(" %"),
-                  mark + (near ? QStringLiteral("<br>близо до границата") : QString())},
+                  QString::number(a.grade.percent) + QStringLiteral(" %"), MarkCell(s)},
                  "td", QStringLiteral("n")) +
            Cells(rest, "td");
 }
@@ -110,8 +120,7 @@ QString StudentsTable(const std::vector<StudentFigures>& students) {
         html +=
             QStringLiteral("<tr>") +
             Cells({HtmlText(s.who.className), HtmlText(s.who.number), HtmlText(s.who.name)}, "td") +
-            Cells({attempts}, "td", QStringLiteral("n")) +
-            AttemptCells(s.first, s.nearBoundary, columns) +
+            Cells({attempts}, "td", QStringLiteral("n")) + AttemptCells(s, columns) +
             (columns.last ? Cells({last}, "td") : QString()) + QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</tbody></table>\n");
