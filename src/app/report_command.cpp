@@ -132,6 +132,19 @@ QString NoRecordOfClass(const QString& asked, const QStringList& seen) {
     return message;
 }
 
+// Why the records cannot be marked again as asked. A corrected bank that
+// fits no records' bank would leave the marks of the wrong key standing:
+// nothing is reported then.
+std::optional<QString> RemarkingRefused(const ReportRequest& request, const ResultsTally& tally) {
+    if (const auto why = tally.refusal())
+        return QStringLiteral("опитите не могат да се оценят наново: %1.").arg(Printable(*why));
+    if (!request.bank.isEmpty() && !tally.bankMatched())
+        return QStringLiteral("банката %1 не е тази на записите, нито тяхна поправка: %2.")
+            .arg(Printable(request.bank),
+                 Printable(tally.bankMismatches().join(QStringLiteral("; "))));
+    return std::nullopt;
+}
+
 // Questions --void named that no record holds: a mistyped number voids nothing.
 void TellVoidedUnseen(QTextStream& err, const QStringList& voided,
                       const std::vector<BankFigures>& banks) {
@@ -171,20 +184,8 @@ int ReportCommand(const ReportRequest& request, QTextStream& out, QTextStream& e
         err << "vorn-player: " << NoRecordOfClass(request.className, tally.classesSeen()) << '\n';
         return kExitRefused;
     }
-    if (const auto why = tally.refusal()) {
-        err << "vorn-player: "
-            << QStringLiteral("опитите не могат да се оценят наново: %1.").arg(Printable(*why))
-            << '\n';
-        return kExitRefused;
-    }
-    // A corrected bank that fits no records' bank would leave the marks of
-    // the wrong key standing: nothing is reported.
-    if (!request.bank.isEmpty() && !tally.bankMatched()) {
-        err << "vorn-player: "
-            << QStringLiteral("банката %1 не е тази на записите, нито тяхна поправка: %2.")
-                   .arg(Printable(request.bank),
-                        Printable(tally.bankMismatches().join(QStringLiteral("; "))))
-            << '\n';
+    if (const auto why = RemarkingRefused(request, tally)) {
+        err << "vorn-player: " << *why << '\n';
         return kExitRefused;
     }
     const std::vector<BankFigures> banks = tally.figures();

@@ -4,6 +4,7 @@
 // tests/report/moodle_statistics.py ("ten questions").
 
 #include "report/class_marks.h"
+#include "report/report_charts.h"
 #include "report/results_report.h"
 #include "report/results_tally.h"
 
@@ -188,4 +189,20 @@ TEST(ClassFigures, StudentsWithinOneStandardErrorOfABoundaryAreMarked) {
     EXPECT_EQ(MarkBoundaries(*ParseMarkScale("50,60,75,90")),
               (std::array<double, 4>{50, 60, 75, 90}));
     EXPECT_EQ(MarkBoundaries({}), (std::array<double, 4>{25, 37.5, 62.5, 87.5}));
+}
+
+// The faults caught: a question's line break shown as a literal "\r\n" on the
+// page, and columns nothing fills ("Тото", "Последен опит") left empty.
+TEST(ClassFigures, ThePageKeepsLineBreaksAndLeavesOutEmptyColumns) {
+    EXPECT_EQ(HtmlLines("a\r\nb<c\nd\re"), "a<br>b&lt;c<br>d<br>e");
+    const QString key = "AAAA";
+    const auto page = [](const BankFigures& f) { return QString::fromUtf8(ReportHtml({f})); };
+    const QString once = page(Figures({Record("Ана", "8а", 1, key, "AAAA")}));
+    EXPECT_FALSE(once.contains("<th>Тото</th>"));
+    EXPECT_FALSE(once.contains("<th>Последен опит</th>"));
+    ResultRecord checked = Record("Ана", "8а", 1, key, "AAAA");
+    checked.check = checked.questions.front();
+    const QString twice = page(Figures({checked, Record("Ана", "8а", 2, key, "AAAB")}));
+    EXPECT_TRUE(twice.contains("<th>Тото</th>"));
+    EXPECT_TRUE(twice.contains("<th>Последен опит</th>"));
 }
