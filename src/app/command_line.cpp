@@ -46,6 +46,8 @@ struct Options {
     QCommandLineOption output{"output", QString(), "ПЪТ"};
     QCommandLineOption marks{"marks", QString(), "P3,P4,P5,P6"};
     QCommandLineOption className{"class", QString(), "КЛАС"};
+    QCommandLineOption voided{"void", QString(), "N[,M...]"};
+    QCommandLineOption countAbandoned{"count-abandoned"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
@@ -53,13 +55,14 @@ struct Options {
         return {
             help,    version,   bank,         checkBank, strict, exportBank, seed,
             results, report,    reportFormat, output,    marks,  className,  quitAfterFirstFrame,
-            askName, timeLimit, exam,         attempts,  review};
+            askName, timeLimit, exam,         attempts,  review, voided,     countAbandoned};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank,      &strict, &seed,      &results, &reportFormat,
-                &output,    &marks,  &className, &askName, &quitAfterFirstFrame,
-                &timeLimit, &exam,   &attempts,  &review};
+        return {&bank,          &strict, &seed,      &results, &reportFormat,
+                &output,        &marks,  &className, &askName, &quitAfterFirstFrame,
+                &timeLimit,     &exam,   &attempts,  &review,  &voided,
+                &countAbandoned};
     }
 };
 
@@ -136,6 +139,12 @@ std::optional<UsageError> ReadReportOptions(const QCommandLineParser& parser, co
         report.marks = *marks;
     }
     report.className = parser.value(o.className).trimmed();
+    for (const QString& question : parser.value(o.voided).split(u',', Qt::SkipEmptyParts))
+        report.voided.append(question.trimmed());
+    if (parser.isSet(o.voided) && report.voided.isEmpty())
+        return UsageError{QStringLiteral("„--void“ иска номера или имена на въпроси, "
+                                         "разделени със запетая: --void 3,7.")};
+    report.countAbandoned = parser.isSet(o.countAbandoned);
     return std::nullopt;
 }
 
@@ -195,7 +204,8 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
         {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
         {CommandLine::Command::Report,
          &o.report,
-         {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank}},
+         {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank, &o.voided,
+          &o.countAbandoned}},
     };
     const Command play{CommandLine::Command::Play,
                        nullptr,
@@ -336,7 +346,7 @@ QString CommandLineUsage() {
         "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
         "          vorn-player --report ФАЙЛ... [--report-format text|csv|html|xlsx]\n"
         "                      [--output ПЪТ] [--bank ФАЙЛ] [--marks P3,P4,P5,P6]\n"
-        "                      [--class КЛАС]\n"
+        "                      [--class КЛАС] [--void N[,M...]] [--count-abandoned]\n"
         "          vorn-player --help | --version\n");
 }
 
@@ -352,7 +362,8 @@ QString CommandLineHelp() {
                "                      Moodle GIFT (.gift), Moodle XML (.xml) или Moodle Aiken\n"
                "                      (.aiken, .txt); с --report: банката на записите, за\n"
                "                      текстовете на въпросите и отговорите, които никой не е\n"
-               "                      избрал\n"
+               "                      избрал, или поправената ѝ версия: всички опити се\n"
+               "                      оценяват наново по новите ключове\n"
                "  --seed N            еднакъв ред на въпросите и отговорите при едно и също N\n"
                "                      (цяло число от 0 до 4294967295)\n"
                "  --results ФАЙЛ      след оценяването добавя записа на резултата като ред\n"
@@ -390,6 +401,10 @@ QString CommandLineHelp() {
                "  --marks P3,P4,P5,P6 с --report: най-ниските проценти за 3, 4, 5 и 6 вместо\n"
                "                      оценка 2 + 4 × верни / общо\n"
                "  --class КЛАС        с --report: само учениците от този клас\n"
+               "  --void N[,M...]     с --report: въпросите (номера или имена) не влизат в\n"
+               "                      резултатите, оценките и статистиката\n"
+               "  --count-abandoned   с --report: прекъснатите опити получават оценка и се\n"
+               "                      броят като завършени\n"
                "  -h, --help          тази помощ\n"
                "  -v, --version       версията на програмата\n"
                "\n"

@@ -21,10 +21,12 @@ enum class ReportFormat { Text, Csv, Html, Xlsx };
 struct ReportRequest {
     QStringList files;                        // --report and the files named after it
     ReportFormat format = ReportFormat::Text; // --report-format
-    QString output;    // --output: the file (text, html, xlsx) or folder (csv); text: stdout
-    QString bank;      // --bank: the bank the records are of, for its questions' texts
-    MarkScale marks;   // --marks
-    QString className; // --class: only this class
+    QString output;     // --output: the file (text, html, xlsx) or folder (csv); text: stdout
+    QString bank;       // --bank: the bank the records are of, for its questions' texts
+    MarkScale marks;    // --marks
+    QString className;  // --class: only this class
+    QStringList voided; // --void: questions (ids or numbers) left out of every figure
+    bool countAbandoned = false; // --count-abandoned: abandoned attempts marked and counted
 };
 
 struct CommandLine {

@@ -102,7 +102,11 @@ std::variant<std::vector<OutputFile>, QString> Outputs(const ReportRequest& requ
 
 // The settings of the figures: the marks, the class and the bank's texts.
 std::variant<ReportSettings, QString> Settings(const ReportRequest& request) {
-    ReportSettings settings{.marks = request.marks, .className = request.className, .bank = {}};
+    ReportSettings settings{.marks = request.marks,
+                            .className = request.className,
+                            .bank = {},
+                            .voided = request.voided,
+                            .countAbandoned = request.countAbandoned};
     if (request.bank.isEmpty()) return settings;
     LoadedBank bank = LoadBankFile(request.bank);
     if (bank.hasErrors() || bank.content.questions.empty())
@@ -128,6 +132,38 @@ QString NoRecordOfClass(const QString& asked, const QStringList& seen) {
     return message;
 }
 
+// Why the records cannot be marked again as asked. A corrected bank that
+// fits no records' bank would leave the marks of the wrong key standing:
+// nothing is reported then.
+std::optional<QString> RemarkingRefused(const ReportRequest& request, const ResultsTally& tally) {
+    if (const auto why = tally.refusal())
+        return QStringLiteral("опитите не могат да се оценят наново: %1.").arg(Printable(*why));
+    if (!request.bank.isEmpty() && !tally.bankMatched())
+        return QStringLiteral("банката %1 не е тази на записите, нито тяхна поправка: %2.")
+            .arg(Printable(request.bank),
+                 Printable(tally.bankMismatches().join(QStringLiteral("; "))));
+    return std::nullopt;
+}
+
+// Questions --void named that no record holds: a mistyped number voids nothing.
+void TellVoidedUnseen(QTextStream& err, const QStringList& voided,
+                      const std::vector<BankFigures>& banks) {
+    QStringList unseen;
+    for (const QString& question : voided) {
+        const bool seen = std::any_of(banks.begin(), banks.end(), [&](const BankFigures& bank) {
+            return std::any_of(bank.voided.begin(), bank.voided.end(), [&](const auto& q) {
+                return q.id == question || QString::number(q.number) == question;
+            });
+        });
+        if (!seen) unseen.append(question);
+    }
+    if (!unseen.isEmpty())
+        err << "vorn-player: "
+            << QStringLiteral("--void: въпроси, каквито в записите няма: %1.")
+                   .arg(Printable(unseen.join(QStringLiteral(", "))))
+            << '\n';
+}
+
 } // namespace
 
 int ReportCommand(const ReportRequest& request, QTextStream& out, QTextStream& err) {
@@ -148,14 +184,14 @@ int ReportCommand(const ReportRequest& request, QTextStream& out, QTextStream& e
         err << "vorn-player: " << NoRecordOfClass(request.className, tally.classesSeen()) << '\n';
         return kExitRefused;
     }
-    if (!request.bank.isEmpty() && !tally.bankMatched())
-        err << "vorn-player: "
-            << QStringLiteral("банката %1 не е тази на записите; текстовете на въпросите липсват.")
-                   .arg(Printable(request.bank))
-            << '\n';
+    if (const auto why = RemarkingRefused(request, tally)) {
+        err << "vorn-player: " << *why << '\n';
+        return kExitRefused;
+    }
+    const std::vector<BankFigures> banks = tally.figures();
+    TellVoidedUnseen(err, request.voided, banks);
     err.flush();
 
-    const std::vector<BankFigures> banks = tally.figures();
     if (request.format == ReportFormat::Text && request.output.isEmpty()) {
         out << ReportText(banks);
         out.flush();

@@ -49,6 +49,7 @@ ItemStatistics ItemFigures(const ItemScores& scores) {
     item.facility = 100 * Mean(scores.marks);
     if (item.students < 2) return item;
     item.sd = 100 * std::sqrt(Covariance(scores.marks, scores.marks));
+    item.facilityError = *item.sd / std::sqrt(item.students);
     item.discrimination = Correlation(scores.marks, scores.others);
     const double largest = Covariance(Sorted(scores.marks), Sorted(scores.others));
     if (largest != 0) item.efficiency = 100 * Covariance(scores.marks, scores.others) / largest;
@@ -98,6 +99,7 @@ TestStatistics TestFigures(const std::vector<double>& totals, double positionVar
     }
     const double sd = std::sqrt(power2 / (s - 1));
     test.sd = percent(sd);
+    test.meanError = percent(sd / std::sqrt(s));
     if (s < 3) return test;
     const double m2 = power2 / s, m3 = power3 / s, m4 = power4 / s;
     const double k2 = s * m2 / (s - 1), k3 = s * s * m3 / ((s - 1) * (s - 2));

@@ -26,6 +26,18 @@ namespace vorn {
 
 inline constexpr int kUnanswered = -1;
 
+// Below this many attempts a correlation is noise: over n attempts with no
+// relation at all it still swings by about 1 / sqrt(n - 1), ±0.50 over five
+// students and ±0.19 over thirty. Thirty is the usual rule of thumb of
+// statistics textbooks for a sample large enough to judge by (the normal
+// approximation's n >= 30); the discrimination, the efficiency and the
+// options' correlations over fewer are shown as a small sample, and nothing
+// is concluded from them.
+inline constexpr int kSmallSample = 30;
+inline bool SmallSample(int attempts) {
+    return attempts < kSmallSample;
+}
+
 struct ScoredAnswer {
     int question = 0;         // an index into the bank's questions
     int option = kUnanswered; // an index into that question's options
@@ -38,6 +50,7 @@ struct ItemStatistics {
     int students = 0;                     // attempts that asked it
     int unanswered = 0;                   // of those, left open
     std::optional<double> facility;       // percent
+    std::optional<double> facilityError;  // its standard error, sd / sqrt(n), percent
     std::optional<double> sd;             // percent
     std::optional<double> discrimination; // correlation with the rest × 100
     std::optional<double> efficiency;     // percent
@@ -53,6 +66,7 @@ struct TestStatistics {
     int students = 0;
     int positions = 0;                        // questions per attempt
     std::optional<double> mean, median, sd;   // percent of the positions
+    std::optional<double> meanError;          // sd / sqrt(n), percent of the positions
     std::optional<double> skewness, kurtosis; // k-statistics
     std::optional<double> consistency;        // Cronbach's alpha × 100
     std::optional<double> errorRatio;         // percent

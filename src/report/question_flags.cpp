@@ -6,7 +6,8 @@ std::vector<QuestionFlag> FlagsOf(const QuestionFigures& question, bool optionsK
     std::vector<QuestionFlag> flags;
     const ItemStatistics& item = question.statistics;
     if (item.students == 0) return flags;
-    if (item.discrimination && *item.discrimination < 0)
+    // Over a small sample a negative discrimination says nothing about the key.
+    if (item.discrimination && *item.discrimination < 0 && !SmallSample(item.students))
         flags.push_back({FlagKind::NegativeDiscrimination, {}});
     if (item.facility == 100.0) flags.push_back({FlagKind::EveryoneRight, {}});
     if (item.facility == 0.0) flags.push_back({FlagKind::NobodyRight, {}});

@@ -2,6 +2,7 @@
 
 #include "platform/text.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -49,10 +50,16 @@ QString HtmlText(const QString& text) {
     return Printable(text).toHtmlEscaped();
 }
 
-QString MarksHistogram(const std::vector<StudentFigures>& students) {
-    std::array<int, 5> counts{};
-    for (const StudentFigures& s : students)
-        ++counts[static_cast<std::size_t>(s.first.mark.whole - 2)];
+QString HtmlLines(const QString& text) {
+    static const QRegularExpression kLineBreak(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = text.split(kLineBreak);
+    for (QString& line : lines)
+        line = HtmlText(line);
+    return lines.join(QStringLiteral("<br>"));
+}
+
+QString MarksHistogram(const MarkSummary& marks) {
+    const std::array<int, 5>& counts = marks.counts;
     const int most = std::max(1, *std::max_element(counts.begin(), counts.end()));
     constexpr double kLeft = 20, kBottom = 190, kTall = 150, kStep = 100, kBar = 60;
     QString body = Line(kLeft - 5, kBottom, kLeft + 5 * kStep, kBottom, QStringLiteral("axis"));
@@ -65,7 +72,7 @@ QString MarksHistogram(const std::vector<StudentFigures>& students) {
         body += Text(x + kBar / 2, kBottom + 18,
                      MarkWord(mark) + QStringLiteral(" ") + QString::number(mark), "middle");
     }
-    return Svg(540, 220, QStringLiteral("Брой ученици по оценка от първия опит"), body);
+    return Svg(540, 220, QStringLiteral("Брой ученици по оценка от първия завършен опит"), body);
 }
 
 QString FacilityDiscriminationChart(const std::vector<QuestionFigures>& questions) {

@@ -12,8 +12,11 @@ namespace vorn {
 // shows them, then &, <, > and quotes as entities.
 QString HtmlText(const QString& text);
 
-// How many students had each mark (2 to 6) on their first attempt.
-QString MarksHistogram(const std::vector<StudentFigures>& students);
+// Text for HTML with its line breaks kept as lines (<br>), not escaped.
+QString HtmlLines(const QString& text);
+
+// How many students had each mark (2 to 6) on their first finished attempt.
+QString MarksHistogram(const MarkSummary& marks);
 
 // Each question as a point: facility across, discrimination up, labelled with
 // its number. Questions without a discrimination index are not drawn.

@@ -50,7 +50,36 @@ QString Cells(const QStringList& cells, const char* tag, const QString& css = {}
     return row;
 }
 
-QString AttemptCells(const AttemptFigures& a) {
+// Which of the students' columns have anything to show.
+struct StudentColumns {
+    bool check = false; // "Тото"
+    bool last = false;  // "Последен опит"
+};
+
+StudentColumns ColumnsOf(const std::vector<StudentFigures>& students) {
+    StudentColumns columns;
+    for (const StudentFigures& s : students) {
+        columns.check = columns.check || s.first.checkAgrees.has_value();
+        columns.last = columns.last || s.last.has_value();
+    }
+    return columns;
+}
+
+QString BoldMark(const Mark& mark) {
+    return QStringLiteral("<b>%1</b> %2").arg(MarkText(mark, u','), mark.word);
+}
+
+// The mark the class's figures take: the first attempt's, or, when that was
+// abandoned, the first finished one's beside "без оценка".
+QString MarkCell(const StudentFigures& s) {
+    QString cell = s.first.mark ? BoldMark(*s.first.mark) : MarkOrNone(s.first.mark, u',');
+    if (!s.first.mark && s.marked && s.marked->mark)
+        cell += QStringLiteral("<br>завършен опит: ") + BoldMark(*s.marked->mark);
+    return cell + (s.nearBoundary ? QStringLiteral("<br>близо до границата") : QString());
+}
+
+QString AttemptCells(const StudentFigures& s, const StudentColumns& columns) {
+    const AttemptFigures& a = s.first;
     QString time;
     if (a.time)
         time = QStringLiteral("%1:%2%3")
@@ -59,35 +88,64 @@ QString AttemptCells(const AttemptFigures& a) {
                    .arg(a.time->up ? QStringLiteral(" (изтече)") : QString());
     QString check;
     if (a.checkAgrees) check = *a.checkAgrees ? QStringLiteral("същият") : QStringLiteral("друг");
+    QStringList rest{time + (a.abandoned ? QStringLiteral(" прекъснат") : QString())};
+    if (columns.check) rest.append(check);
     return Cells({QStringLiteral("%1/%2").arg(a.grade.score).arg(a.grade.total),
-                  QString::number(a.grade.percent) + QStringLiteral(" %"),
-                  QStringLiteral("<b>%1</b> %2").arg(MarkText(a.mark, u','), a.mark.word)},
+                  QString::number(a.grade.percent) + QStringLiteral(" %"), MarkCell(s)},
                  "td", QStringLiteral("n")) +
-           Cells({time + (a.abandoned ? QStringLiteral(" прекъснат") : QString()), check}, "td");
+           Cells(rest, "td");
 }
 
 QString StudentsTable(const std::vector<StudentFigures>& students) {
-    QString html =
-        QStringLiteral("<table class=\"students\"><thead><tr>") +
-        Cells({QStringLiteral("Клас"), QStringLiteral("№"), QStringLiteral("Име"),
-               QStringLiteral("Опити"), QStringLiteral("Резултат"), QStringLiteral("Процент"),
-               QStringLiteral("Оценка"), QStringLiteral("Време"), QStringLiteral("Тото"),
-               QStringLiteral("Последен опит")},
-              "th") +
-        QStringLiteral("</tr></thead><tbody>\n");
+    const StudentColumns columns = ColumnsOf(students);
+    QStringList heads{QStringLiteral("Клас"),     QStringLiteral("№"),
+                      QStringLiteral("Име"),      QStringLiteral("Опити"),
+                      QStringLiteral("Резултат"), QStringLiteral("Процент"),
+                      QStringLiteral("Оценка"),   QStringLiteral("Време")};
+    if (columns.check) heads.append(QStringLiteral("Тото"));
+    if (columns.last) heads.append(QStringLiteral("Последен опит"));
+    QString html = QStringLiteral("<table class=\"students\"><thead><tr>") + Cells(heads, "th") +
+                   QStringLiteral("</tr></thead><tbody>\n");
     for (const StudentFigures& s : students) {
         const QString last =
-            s.last ? QStringLiteral("%1/%2, %3 %4")
+            s.last ? QStringLiteral("%1/%2, %3")
                              .arg(s.last->grade.score)
                              .arg(s.last->grade.total)
-                             .arg(MarkText(s.last->mark, u','), s.last->mark.word) +
+                             .arg(MarkOrNone(s.last->mark, u',')) +
                          (s.last->abandoned ? QStringLiteral(", прекъснат") : QString())
                    : QString();
+        const QString attempts =
+            QString::number(s.attempts) +
+            (s.abandoned ? QStringLiteral(" (прекъснати %1)").arg(s.abandoned) : QString());
         html +=
             QStringLiteral("<tr>") +
             Cells({HtmlText(s.who.className), HtmlText(s.who.number), HtmlText(s.who.name)}, "td") +
-            Cells({QString::number(s.attempts)}, "td", QStringLiteral("n")) +
-            AttemptCells(s.first) + Cells({last}, "td") + QStringLiteral("</tr>\n");
+            Cells({attempts}, "td", QStringLiteral("n")) + AttemptCells(s, columns) +
+            (columns.last ? Cells({last}, "td") : QString()) + QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</tbody></table>\n");
+}
+
+// The average mark and the marks' distribution: everyone's, then a line per class.
+QString MarksTable(const BankFigures& bank) {
+    QStringList heads{QStringLiteral("Клас"), QStringLiteral("Ученици с оценка"),
+                      QStringLiteral("Среден успех")};
+    for (int mark = 2; mark <= 6; ++mark)
+        heads.append(QStringLiteral("%1 %2").arg(MarkWord(mark)).arg(mark));
+    QString html = QStringLiteral("<table class=\"marks\"><thead><tr>") + Cells(heads, "th") +
+                   QStringLiteral("</tr></thead><tbody>\n");
+    std::vector<MarkSummary> rows = bank.classes;
+    rows.push_back(bank.marks);
+    for (const MarkSummary& m : rows) {
+        QStringList cells{QString::number(m.students),
+                          m.average ? QStringLiteral("<b>%1</b>").arg(MarkOrNone(m.average, u','))
+                                    : QStringLiteral("-")};
+        for (const int count : m.counts)
+            cells.append(QString::number(count));
+        html += QStringLiteral("<tr>") +
+                Cells({m.className.isEmpty() ? QStringLiteral("всички") : HtmlText(m.className)},
+                      m.className.isEmpty() ? "th" : "td") +
+                Cells(cells, "td", QStringLiteral("n")) + QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</tbody></table>\n");
 }
@@ -96,6 +154,7 @@ QString TestTable(const TestStatistics& t) {
     const std::pair<const char*, QString> rows[] = {
         {"Ученици (първи завършени опити)", QString::number(t.students)},
         {"Среден резултат", Figure(t.mean, " %")},
+        {"Стандартна грешка на средния резултат", Figure(t.meanError, " %")},
         {"Медиана", Figure(t.median, " %")},
         {"Стандартно отклонение", Figure(t.sd, " %")},
         {"Асиметрия", Figure(t.skewness)},
@@ -128,8 +187,12 @@ QString QuestionsTable(const std::vector<QuestionFigures>& questions) {
     for (const QuestionFigures& q : questions) {
         const ItemStatistics& s = q.statistics;
         html += QStringLiteral("<tr>") + Cells({QuestionName(q), HtmlText(q.key)}, "td") +
-                Cells({QString::number(s.students), Figure(s.facility, " %"), Figure(s.sd, " %"),
-                       Figure(s.discrimination), Figure(s.efficiency, " %"),
+                Cells({QString::number(s.students),
+                       Figure(s.facility, " %") +
+                           (s.facilityError ? QStringLiteral(" ± ") + Figure(s.facilityError)
+                                            : QString()),
+                       Figure(s.sd, " %"), Figure(s.discrimination) + SampleNote(s.students),
+                       Figure(s.efficiency, " %") + SampleNote(s.students),
                        Figure(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
                                          : std::nullopt,
                               " %")},
@@ -142,15 +205,16 @@ QString QuestionsTable(const std::vector<QuestionFigures>& questions) {
 QString QuestionSection(const QuestionFigures& q) {
     QString html =
         QStringLiteral("<section class=\"question\"><h4>Въпрос %1</h4>\n").arg(QuestionName(q));
-    if (!q.text.isEmpty()) html += QStringLiteral("<p>%1</p>\n").arg(HtmlText(q.text));
+    if (!q.text.isEmpty()) html += QStringLiteral("<p>%1</p>\n").arg(HtmlLines(q.text));
     html += QStringLiteral("<figure>%1<figcaption>Лекота %2, дискриминация %3; корелация на "
                            "отговорите: ")
                 .arg(OptionBars(q), Figure(q.statistics.facility, " %"),
-                     Figure(q.statistics.discrimination));
+                     Figure(q.statistics.discrimination) + SampleNote(q.statistics.students));
     QStringList correlations;
     for (const OptionFigures& o : q.options)
         correlations.append(
-            QStringLiteral("„%1“ %2").arg(HtmlText(o.text), Figure(o.statistics.correlation)));
+            QStringLiteral("„%1“ %2").arg(HtmlLines(o.text), Figure(o.statistics.correlation)));
+    if (SmallSample(q.statistics.students)) correlations.append(QStringLiteral("малка извадка"));
     html += correlations.join(QStringLiteral("; ")) + QStringLiteral("</figcaption></figure>\n");
     if (!q.flags.empty()) {
         html += QStringLiteral("<ul class=\"flags\">");
@@ -162,15 +226,28 @@ QString QuestionSection(const QuestionFigures& q) {
 }
 
 QString BankSection(const BankFigures& bank) {
-    QString html = QStringLiteral("<section class=\"bank\">\n<h2>Тест „%1“</h2>\n"
-                                  "<p class=\"sha\">SHA-256 %2</p>\n"
-                                  "<p>Опити: %3; ученици: %4; среден процент %5, медиана %6.</p>\n")
-                       .arg(HtmlText(bank.title), bank.sha256, QString::number(bank.attempts),
-                            QString::number(bank.students.size()),
-                            TenthsText(bank.meanTenths, u','), TenthsText(bank.medianTenths, u','));
+    const QString abandoned =
+        bank.abandoned == 0 ? QString()
+        : bank.abandonedCounted
+            ? QStringLiteral(" (с %1 прекъснати, броени като завършени)").arg(bank.abandoned)
+            : QStringLiteral("; прекъснати: %1 (без оценка, не се броят)").arg(bank.abandoned);
+    QString html =
+        QStringLiteral("<section class=\"bank\">\n<h2>Тест „%1“</h2>\n"
+                       "<p class=\"sha\">SHA-256 %2</p>\n"
+                       "<p class=\"headline\">Среден успех <b>%7</b>; ученици: %4; завършени "
+                       "опити: %3%8; среден процент %5, медиана %6.</p>\n")
+            .arg(HtmlText(bank.title), bank.sha256, QString::number(bank.attempts),
+                 QString::number(bank.students.size()), TenthsText(bank.meanTenths, u','),
+                 TenthsText(bank.medianTenths, u','),
+                 bank.marks.average ? MarkOrNone(bank.marks.average, u',') : QStringLiteral("-"),
+                 abandoned);
+    for (const QString& note : RemarkingNotes(bank))
+        html += QStringLiteral("<p class=\"notice\"><b>%1</b></p>\n").arg(HtmlText(note));
+    html += QStringLiteral("<h3>Оценки</h3>\n") + MarksTable(bank);
+    html += QStringLiteral("<figure>%1<figcaption>Оценки от първия завършен опит</figcaption>"
+                           "</figure>\n")
+                .arg(MarksHistogram(bank.marks));
     html += QStringLiteral("<h3>Ученици и оценки</h3>\n") + StudentsTable(bank.students);
-    html += QStringLiteral("<figure>%1<figcaption>Оценки от първия опит</figcaption></figure>\n")
-                .arg(MarksHistogram(bank.students));
     html += QStringLiteral("<h3>Тестът, както го изчислява Moodle</h3>\n") + TestTable(bank.test);
     html += QStringLiteral("<h3>Лекота и дискриминация</h3>\n<figure>%1<figcaption>Всяка точка "
                            "е въпрос с номера си; под нулата по-слабите отговарят по-добре."

@@ -47,8 +47,8 @@ std::vector<Cell> AttemptCells(const std::optional<AttemptFigures>& a) {
     return {Whole(a->grade.score),
             Whole(a->grade.total),
             Whole(a->grade.percent),
-            Figure(a->mark.hundredths / 100.0),
-            Text(a->mark.word),
+            Figure(a->mark ? std::optional<double>(a->mark->hundredths / 100.0) : std::nullopt),
+            Text(a->mark ? a->mark->word : QString()),
             Whole(time ? std::optional<double>(time->used) : std::nullopt),
             Yes(time ? std::optional<bool>(time->up) : std::nullopt),
             Yes(a->abandoned),
@@ -74,12 +74,14 @@ Table Students(const std::vector<BankFigures>& banks) {
                            {"attempts", QStringLiteral("Опити"), 7}});
     Append(table.columns, AttemptColumns({}, {}));
     Append(table.columns, AttemptColumns("last_", QStringLiteral("последен: ")));
+    table.columns.push_back({"near_boundary", QStringLiteral("Близо до границата"), 10});
     for (const BankFigures& bank : banks)
         for (const StudentFigures& s : bank.students) {
             std::vector<Cell> row{Text(bank.title),      Text(bank.sha256),  Text(s.who.name),
                                   Text(s.who.className), Text(s.who.number), Whole(s.attempts)};
             Append(row, AttemptCells(s.first));
             Append(row, AttemptCells(s.last));
+            row.push_back(Yes(s.marked ? std::optional<bool>(s.nearBoundary) : std::nullopt));
             table.rows.push_back(std::move(row));
         }
     return table;
@@ -100,7 +102,9 @@ Table Questions(const std::vector<BankFigures>& banks) {
                            {"discrimination", QStringLiteral("Дискриминация"), 12},
                            {"efficiency", QStringLiteral("Дискриминативна ефективност %"), 12},
                            {"unanswered", QStringLiteral("Без отговор %"), 9},
-                           {"flags", QStringLiteral("Внимание"), 40}});
+                           {"flags", QStringLiteral("Внимание"), 40},
+                           {"facility_se", QStringLiteral("Стандартна грешка на лекотата"), 12},
+                           {"small_sample", QStringLiteral("Малка извадка"), 8}});
     for (const BankFigures& bank : banks)
         for (const QuestionFigures& q : bank.questions) {
             const ItemStatistics& s = q.statistics;
@@ -113,7 +117,8 @@ Table Questions(const std::vector<BankFigures>& banks) {
                  Figure(s.discrimination), Figure(s.efficiency),
                  Figure(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
                                    : std::nullopt),
-                 Text(flags.join(QStringLiteral("; ")))});
+                 Text(flags.join(QStringLiteral("; "))), Figure(s.facilityError),
+                 Yes(s.students ? std::optional<bool>(SmallSample(s.students)) : std::nullopt)});
         }
     return table;
 }
@@ -139,10 +144,24 @@ Table Options(const std::vector<BankFigures>& banks) {
     return table;
 }
 
+// What was marked otherwise than the records say, first, where there is any.
+Table Notes(const std::vector<BankFigures>& banks) {
+    Table table{
+        .name = "notes", .sheet = QStringLiteral("Бележки"), .columns = BankColumns(), .rows = {}};
+    table.columns.push_back({"note", QStringLiteral("Бележка"), 80});
+    for (const BankFigures& bank : banks)
+        for (const QString& note : RemarkingNotes(bank))
+            table.rows.push_back({Text(bank.title), Text(bank.sha256), Text(note)});
+    return table;
+}
+
 } // namespace
 
 std::vector<Table> ReportTables(const std::vector<BankFigures>& banks) {
-    return {Students(banks), Questions(banks), Options(banks)};
+    std::vector<Table> tables{Students(banks), Questions(banks), Options(banks)};
+    Table notes = Notes(banks);
+    if (!notes.rows.empty()) tables.insert(tables.begin(), std::move(notes));
+    return tables;
 }
 
 } // namespace vorn

@@ -30,7 +30,8 @@ struct Table {
     std::vector<std::vector<Cell>> rows;
 };
 
-// Students, questions, options.
+// Students, questions, options; before them the notes (questions voided,
+// keys corrected) when there are any.
 std::vector<Table> ReportTables(const std::vector<BankFigures>& banks);
 
 } // namespace vorn

@@ -23,8 +23,8 @@ QString Quoted(const QString& text) {
 }
 
 QString AttemptText(const AttemptFigures& a) {
-    QString text = QStringLiteral("%1, оценка %2 %3")
-                       .arg(ScoreText(a.grade), MarkText(a.mark, u','), a.mark.word);
+    QString text = ScoreText(a.grade) + QStringLiteral(", ") +
+                   (a.mark ? QStringLiteral("оценка ") : QString()) + MarkOrNone(a.mark, u',');
     if (a.time)
         text += QStringLiteral(", време %1:%2%3")
                     .arg(a.time->used / 60)
@@ -43,22 +43,26 @@ QString StudentLine(const StudentFigures& s) {
     if (!s.who.number.isEmpty()) who.append(QStringLiteral("№ ") + Printable(s.who.number));
     who.append(Printable(s.who.name));
     QString line =
-        QStringLiteral("  %1: опити %2; %3")
-            .arg(who.join(QStringLiteral(", ")), QString::number(s.attempts), AttemptText(s.first));
+        QStringLiteral("  %1: опити %2%3; %4")
+            .arg(who.join(QStringLiteral(", ")), QString::number(s.attempts),
+                 s.abandoned ? QStringLiteral(" (прекъснати %1)").arg(s.abandoned) : QString(),
+                 AttemptText(s.first));
     if (s.last) line += QStringLiteral("; последен: ") + AttemptText(*s.last);
+    if (s.nearBoundary) line += QStringLiteral("; близо до границата");
     return line + u'\n';
 }
 
 QString TestText(const TestStatistics& t) {
     return QStringLiteral("Тестът по първите завършени опити на %1 ученици (както в Moodle):\n"
                           "  среден резултат %2, медиана %3, стандартно отклонение %4\n"
+                          "  стандартна грешка на средния резултат %10\n"
                           "  асиметрия %5, ексцес %6\n"
                           "  вътрешна съгласуваност %7, отношение на грешката %8, "
                           "стандартна грешка %9\n")
         .arg(QString::number(t.students), Figure(t.mean, " %"), Figure(t.median, " %"),
              Figure(t.sd, " %"), Figure(t.skewness), Figure(t.kurtosis),
-             Figure(t.consistency, " %"), Figure(t.errorRatio, " %"),
-             Figure(t.standardError, " %"));
+             Figure(t.consistency, " %"), Figure(t.errorRatio, " %"), Figure(t.standardError, " %"),
+             Figure(t.meanError, " %"));
 }
 
 QString QuestionText(const QuestionFigures& q) {
@@ -69,8 +73,12 @@ QString QuestionText(const QuestionFigures& q) {
     QString text =
         QStringLiteral("  въпрос %1 (%2): лекота %3, стандартно отклонение %4, "
                        "дискриминация %5, ефективност %6, без отговор %7 (ученици %8)\n")
-            .arg(name, Quoted(q.key), Figure(s.facility, " %"), Figure(s.sd, " %"),
-                 Figure(s.discrimination), Figure(s.efficiency, " %"),
+            .arg(name, Quoted(q.key),
+                 Figure(s.facility, " %") + (s.facilityError
+                                                 ? QStringLiteral(" ± ") + Figure(s.facilityError)
+                                                 : QString()),
+                 Figure(s.sd, " %"), Figure(s.discrimination) + SampleNote(s.students),
+                 Figure(s.efficiency, " %") + SampleNote(s.students),
                  Figure(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
                                    : std::nullopt,
                         " %"),
@@ -78,15 +86,55 @@ QString QuestionText(const QuestionFigures& q) {
     for (const OptionFigures& o : q.options)
         text += QStringLiteral("    %1%2: %3, корелация %4\n")
                     .arg(o.key ? QStringLiteral("ключ ") : QString(), Quoted(o.text),
-                         Figure(o.statistics.share, " %"), Figure(o.statistics.correlation));
+                         Figure(o.statistics.share, " %"),
+                         Figure(o.statistics.correlation) +
+                             (o.statistics.correlation ? SampleNote(s.students) : QString()));
     for (const QuestionFlag& flag : q.flags)
         text += QStringLiteral("    внимание: ") + Printable(FlagText(flag)) + u'\n';
     return text;
 }
 
+// "Слаб 2: 1, Среден 3: 0, ..."
+QString MarkCounts(const MarkSummary& m) {
+    QStringList counts;
+    for (int mark = 2; mark <= 6; ++mark)
+        counts.append(QStringLiteral("%1 %2: %3")
+                          .arg(MarkWord(mark))
+                          .arg(mark)
+                          .arg(m.counts[static_cast<std::size_t>(mark - 2)]));
+    return counts.join(QStringLiteral(", "));
+}
+
+QString AverageText(const MarkSummary& m) {
+    return m.average ? MarkOrNone(m.average, u',') : QStringLiteral("-");
+}
+
+QString MarksText(const BankFigures& bank) {
+    QString text = QStringLiteral("Среден успех: %1 (ученици с оценка: %2)\nОценки: %3\n")
+                       .arg(AverageText(bank.marks), QString::number(bank.marks.students),
+                            MarkCounts(bank.marks));
+    for (const MarkSummary& c : bank.classes)
+        text += QStringLiteral("  %1: среден успех %2, ученици %3; %4\n")
+                    .arg(Printable(c.className), AverageText(c), QString::number(c.students),
+                         MarkCounts(c));
+    return text;
+}
+
+QString AttemptsText(const BankFigures& bank) {
+    if (bank.abandoned == 0) return QStringLiteral("Опити: %1\n").arg(bank.attempts);
+    return (bank.abandonedCounted
+                ? QStringLiteral("Опити: %1 (прекъснатите %2 се броят като завършени)\n")
+                : QStringLiteral("Опити: %1 завършени; прекъснати: %2 (без оценка, не се броят)\n"))
+        .arg(bank.attempts)
+        .arg(bank.abandoned);
+}
+
 QString BankText(const BankFigures& bank) {
-    QString text = QStringLiteral("Тест „%1“\nSHA-256 %2\nОпити: %3\n")
-                       .arg(Printable(bank.title), bank.sha256, QString::number(bank.attempts));
+    QString text =
+        QStringLiteral("Тест „%1“\nSHA-256 %2\n").arg(Printable(bank.title), bank.sha256);
+    for (const QString& note : RemarkingNotes(bank))
+        text += Printable(note) + u'\n';
+    text += AttemptsText(bank) + MarksText(bank);
     text += QStringLiteral("Процент: среден %1, медиана %2\nРазпределение на процентите:\n")
                 .arg(TenthsText(bank.meanTenths, u','), TenthsText(bank.medianTenths, u','));
     for (int band = 0; band < kPercentBands; ++band)

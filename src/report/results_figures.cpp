@@ -22,6 +22,45 @@ QString FigureText(std::optional<double> figure, QChar point) {
     return text;
 }
 
+QString MarkOrNone(const std::optional<Mark>& mark, QChar point) {
+    return mark ? MarkText(*mark, point) + u' ' + mark->word : QStringLiteral("без оценка");
+}
+
+QString SampleNote(int attempts) {
+    return SmallSample(attempts) ? QStringLiteral(" (малка извадка)") : QString();
+}
+
+namespace {
+
+QString QuestionName(int number, const QString& id) {
+    return id == QString::number(number) ? id : QStringLiteral("%1 [%2]").arg(number).arg(id);
+}
+
+} // namespace
+
+QStringList RemarkingNotes(const BankFigures& bank) {
+    QStringList notes;
+    if (!bank.voided.empty()) {
+        QStringList names;
+        for (const VoidedQuestion& q : bank.voided)
+            names.append(QuestionName(q.number, q.id));
+        notes.append(QStringLiteral("Изключени въпроси (--void): %1; не влизат в резултатите, "
+                                    "оценките и статистиката.")
+                         .arg(names.join(QStringLiteral(", "))));
+    }
+    if (bank.remarked && bank.keyChanges.empty())
+        notes.append(QStringLiteral("Оценено наново по поправената банка; ключовете са същите."));
+    if (bank.remarked && !bank.keyChanges.empty()) {
+        QStringList changes;
+        for (const KeyChange& change : bank.keyChanges)
+            changes.append(QStringLiteral("въпрос %1: „%2“ → „%3“")
+                               .arg(QString::number(change.number), change.was, change.now));
+        notes.append(QStringLiteral("Оценено наново по поправената банка; сменени ключове: %1.")
+                         .arg(changes.join(QStringLiteral("; "))));
+    }
+    return notes;
+}
+
 QString BandName(int band) {
     return band == kPercentBands - 1 ? QStringLiteral("100")
                                      : QStringLiteral("%1–%2").arg(band * 10).arg(band * 10 + 9);

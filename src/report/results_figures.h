@@ -1,14 +1,18 @@
 #pragma once
 // The figures of a report, per bank (by its fingerprint), computed once and
-// written by every format: over all records the attempts and the
-// percentage's mean, median and distribution; per student the first attempt
-// and the last with their marks; over each student's first finished attempt
-// the test's and every question's statistics (item_statistics.h), the
-// options' shares and the questions' flags.
+// written by every format: over the finished attempts the percentage's mean,
+// median and distribution, the abandoned ones counted apart; per student the
+// first attempt and the last, a finished one with its mark; the class's
+// average mark and the marks' distribution, per class where there are
+// several; over each student's first finished attempt the test's and every
+// question's statistics (item_statistics.h), the options' shares and the
+// questions' flags. With abandoned attempts counted, an abandoned attempt is
+// marked and counts as a finished one does.
 
 #include "item_statistics.h"
-#include "run/marks.h"
 #include "record/result_record.h"
+#include "remarking.h"
+#include "run/marks.h"
 
 #include <array>
 #include <optional>
@@ -20,8 +24,8 @@ inline constexpr int kPercentBands = 11; // 0–9, 10–19, ..., 90–99, 100
 
 // One attempt as a student's row tells it.
 struct AttemptFigures {
-    GradeResult grade; // as the window showed it, the check question included
-    Mark mark;
+    GradeResult grade;        // as the window showed it, the check question included
+    std::optional<Mark> mark; // none for an abandoned attempt
     std::optional<ResultRecord::Time> time;
     bool abandoned = false;
     std::optional<bool> checkAgrees; // both answers to the check question the same
@@ -32,6 +36,21 @@ struct StudentFigures {
     int attempts = 0;
     AttemptFigures first;
     std::optional<AttemptFigures> last; // when there is more than one attempt
+    int abandoned = 0;                  // of the attempts
+    // The first finished attempt: the one the statistics and the class's
+    // marks take; none when every attempt was abandoned.
+    std::optional<AttemptFigures> marked;
+    // Its percentage lies within one standard error of measurement of where
+    // a mark starts: another sitting could well give the next mark.
+    bool nearBoundary = false;
+};
+
+// The marks of a class (or of everyone), from each student's marked attempt.
+struct MarkSummary {
+    QString className;           // empty: everyone in the report
+    int students = 0;            // with a mark
+    std::optional<Mark> average; // среден успех
+    std::array<int, 5> counts{}; // students with 2, 3, 4, 5, 6
 };
 
 struct OptionFigures {
@@ -66,11 +85,18 @@ struct QuestionFigures {
 struct BankFigures {
     QString title;
     QString sha256;
-    int attempts = 0;     // records, abandoned ones included
-    int meanTenths = 0;   // of the percentage, over all attempts
-    int medianTenths = 0; // of the percentage, over all attempts
+    int attempts = 0;                   // finished ones (every one, when abandoned ones count)
+    int abandoned = 0;                  // records of abandoned attempts
+    bool abandonedCounted = false;      // they are among the attempts, marked
+    bool remarked = false;              // marked again against a corrected bank's keys
+    std::vector<KeyChange> keyChanges;  // the keys it changed
+    std::vector<VoidedQuestion> voided; // questions left out of every figure
+    int meanTenths = 0;                 // of the percentage, over the attempts counted
+    int medianTenths = 0;               // of the percentage, over the attempts counted
     std::array<int, kPercentBands> bands{};
     std::vector<StudentFigures> students;   // by class, number and name
+    MarkSummary marks;                      // everyone's
+    std::vector<MarkSummary> classes;       // one per class, when there are several
     TestStatistics test;                    // over the first finished attempts
     std::vector<QuestionFigures> questions; // the hardest (lowest facility) first
 };
@@ -81,6 +107,15 @@ int ShareTenths(int count, int attempts);
 QString TenthsText(int tenths, QChar point);
 // A figure with two decimals after `point`; "" for none.
 QString FigureText(std::optional<double> figure, QChar point);
+// The mark as "4,17 Добър"; "без оценка" for an attempt without one.
+QString MarkOrNone(const std::optional<Mark>& mark, QChar point);
+// "малка извадка" after a correlation over fewer than kSmallSample attempts:
+// " (малка извадка)", else "".
+QString SampleNote(int attempts);
+// What the report was told to do otherwise than the records say, in
+// Bulgarian sentences for the top of every format: the questions voided and
+// the keys corrected. None when the records stand as they are.
+QStringList RemarkingNotes(const BankFigures& bank);
 // The name of a band of the distribution: "0–9", "10–19", ..., "100".
 QString BandName(int band);
 

@@ -1,7 +1,9 @@
 #include "results_tally.h"
 
 #include "bank/bank_fingerprint.h"
+#include "class_marks.h"
 #include "question_flags.h"
+#include "remarking.h"
 
 #include <QCollator>
 #include <QHash>
@@ -28,10 +30,14 @@ struct AttemptOrder {
 struct StudentState {
     Student who;
     int attempts = 0;
+    int abandoned = 0;
     AttemptOrder firstOrder, lastOrder;
     AttemptFigures first, last;
+    // The first finished attempt: its answers for the statistics, its figures
+    // for the marks.
     std::optional<AttemptOrder> finishedOrder;
     ScoredAttempt finished;
+    AttemptFigures finishedFigures;
 };
 
 constexpr qsizetype kScannedOptions = 8;
@@ -86,9 +92,12 @@ std::optional<bool> CheckAgrees(const ResultRecord& record) {
     return std::nullopt;
 }
 
-AttemptFigures AttemptOf(const ResultRecord& record, const MarkScale& marks) {
+AttemptFigures AttemptOf(const ResultRecord& record, const ReportSettings& settings) {
+    const bool marked = !record.abandoned || settings.countAbandoned;
     return {.grade = record.grade,
-            .mark = MarkOf(record.grade.score, record.grade.total, marks),
+            .mark = marked ? std::optional<Mark>(
+                                 MarkOf(record.grade.score, record.grade.total, settings.marks))
+                           : std::nullopt,
             .time = record.time,
             .abandoned = record.abandoned,
             .checkAgrees = CheckAgrees(record)};
@@ -108,7 +117,12 @@ int NthPercent(const std::array<int, 101>& counts, int k) {
 struct ResultsTally::Bank {
     QString title, sha256;
     bool known = false; // the settings' bank: its questions and options are all known
-    int attempts = 0;
+    bool countAbandoned = false;
+    // Scores the records again: a corrected bank's keys, voided questions.
+    std::optional<Remarking> remarking;
+    QString mismatch; // why the settings' bank is not this one's correction
+    int attempts = 0; // counted: finished, or every one when abandoned ones count
+    int abandoned = 0;
     std::array<int, 101> percents{};
     QHash<QString, StudentState> students;
     std::vector<QuestionState> questions;
@@ -116,7 +130,7 @@ struct ResultsTally::Bank {
 
     // What the report shows of this bank: the spread of percentages, the
     // students in class order, and the questions, the hardest first.
-    BankFigures figures(const QCollator& collator) const;
+    BankFigures figures(const QCollator& collator, const MarkScale& marks) const;
     void addPercentFigures(BankFigures& f) const;
     // The students' lines; the first finished attempt of each, for the items.
     std::vector<ScoredAttempt> addStudentFigures(const QCollator& collator, BankFigures& f) const;
@@ -131,7 +145,14 @@ struct ResultsTally::Bank {
         const auto index = byNumber[n] = static_cast<int>(questions.size());
         questions.push_back(
             {.number = number, .id = id, .text = {}, .options = {}, .optionIndex = {}});
-        questions.back().optionOf(key);
+        QuestionState& q = questions.back();
+        q.optionOf(key);
+        // A corrected bank gives the question's text and every option.
+        if (const Question* corrected = remarking ? remarking->questionOf(number) : nullptr) {
+            q.text = corrected->text;
+            for (const QString& option : corrected->options)
+                q.optionOf(option);
+        }
         return index;
     }
 
@@ -160,6 +181,13 @@ ResultsTally::ResultsTally(ReportSettings settings) : settings_(std::move(settin
 
 ResultsTally::~ResultsTally() = default;
 
+QStringList ResultsTally::bankMismatches() const {
+    QStringList reasons;
+    for (const std::unique_ptr<Bank>& bank : banks_)
+        if (!bank->mismatch.isEmpty()) reasons.append(bank->mismatch);
+    return reasons;
+}
+
 bool ResultsTally::bankMatched() const {
     return std::any_of(banks_.begin(), banks_.end(),
                        [](const std::unique_ptr<Bank>& bank) { return bank->known; });
@@ -171,11 +199,25 @@ ResultsTally::Bank& ResultsTally::bankOf(const ResultRecord& record) {
     auto bank = std::make_unique<Bank>();
     bank->title = record.bankTitle;
     bank->sha256 = record.run.bankSha256;
-    if (settings_.bank && bank->sha256 == givenSha256_) {
+    bank->countAbandoned = settings_.countAbandoned;
+    const bool given = settings_.bank && bank->sha256 == givenSha256_;
+    if (settings_.bank && !given) {
+        auto remarking = Remarking::Of(record, &*settings_.bank, settings_.voided);
+        if (auto* why = std::get_if<QString>(&remarking)) {
+            bank->mismatch = *why;
+        } else {
+            bank->remarking = std::move(std::get<Remarking>(remarking));
+            bank->known = true;
+        }
+    }
+    if (!bank->remarking && !settings_.voided.isEmpty())
+        bank->remarking = std::get<Remarking>(Remarking::Of(record, nullptr, settings_.voided));
+    if (given) {
         bank->known = true;
         int number = 0;
         for (const Question& question : settings_.bank->questions) {
             ++number;
+            if (bank->remarking && bank->remarking->voids(question.id, number)) continue;
             QuestionState& q = bank->questions[static_cast<std::size_t>(
                 bank->questionOf(QuestionIdOr(question.id, number), number, question.key))];
             q.text = question.text;
@@ -195,28 +237,44 @@ void ResultsTally::add(const ResultRecord& record) {
         return;
     ++counted_;
     Bank& bank = bankOf(record);
-    ++bank.attempts;
-    ++bank.percents[static_cast<std::size_t>(std::clamp(record.grade.percent, 0, 100))];
+    if (!bank.remarking) return addTo(bank, record);
+    auto remarked = bank.remarking->applied(record);
+    if (const auto* why = std::get_if<QString>(&remarked)) {
+        if (!refusal_) refusal_ = *why;
+        return;
+    }
+    addTo(bank, std::get<ResultRecord>(remarked));
+}
+
+void ResultsTally::addTo(Bank& bank, const ResultRecord& record) {
+    const bool counts = !record.abandoned || settings_.countAbandoned;
+    bank.abandoned += record.abandoned ? 1 : 0;
+    if (counts) {
+        ++bank.attempts;
+        ++bank.percents[static_cast<std::size_t>(std::clamp(record.grade.percent, 0, 100))];
+    }
 
     const AttemptOrder order{record.attempt, record.run.time, sequence_++};
     StudentState& student = bank.students[StudentKey(record)];
     const bool firstSeen = student.attempts++ == 0;
+    student.abandoned += record.abandoned ? 1 : 0;
     if (firstSeen) student.who = WhoOf(record);
     if (firstSeen || order.before(student.firstOrder)) {
         student.firstOrder = order;
-        student.first = AttemptOf(record, settings_.marks);
+        student.first = AttemptOf(record, settings_);
     }
     if (firstSeen || student.lastOrder.before(order)) {
         student.lastOrder = order;
-        student.last = AttemptOf(record, settings_.marks);
+        student.last = AttemptOf(record, settings_);
     }
     // Every record names its questions and chosen options, finished or not.
     const bool firstFinished =
-        !record.abandoned && (!student.finishedOrder || order.before(*student.finishedOrder));
+        counts && (!student.finishedOrder || order.before(*student.finishedOrder));
     ScoredAttempt scored = bank.scored(record, firstFinished);
     if (firstFinished) {
         student.finishedOrder = order;
         student.finished = std::move(scored);
+        student.finishedFigures = AttemptOf(record, settings_);
     }
 }
 
@@ -227,6 +285,7 @@ void ResultsTally::Bank::addPercentFigures(BankFigures& f) const {
         sum += 1LL * percent * count;
         f.bands[static_cast<std::size_t>(std::min(percent / 10, 10))] += count;
     }
+    if (attempts == 0) return; // every attempt abandoned
     // sum / attempts in tenths: the share of sum in 100 × attempts.
     f.meanTenths = ShareTenths(static_cast<int>(sum), 100 * attempts);
     f.medianTenths =
@@ -245,12 +304,17 @@ std::vector<ScoredAttempt> ResultsTally::Bank::addStudentFigures(const QCollator
     });
     std::vector<ScoredAttempt> finished;
     for (const StudentState* student : ordered) {
-        f.students.push_back({.who = student->who,
-                              .attempts = student->attempts,
-                              .first = student->first,
-                              .last = student->attempts > 1
-                                          ? std::optional<AttemptFigures>(student->last)
-                                          : std::nullopt});
+        f.students.push_back(
+            {.who = student->who,
+             .attempts = student->attempts,
+             .first = student->first,
+             .last = student->attempts > 1 ? std::optional<AttemptFigures>(student->last)
+                                           : std::nullopt,
+             .abandoned = student->abandoned,
+             .marked = student->finishedOrder
+                           ? std::optional<AttemptFigures>(student->finishedFigures)
+                           : std::nullopt,
+             .nearBoundary = false});
         if (student->finishedOrder) finished.push_back(student->finished);
     }
     return finished;
@@ -288,13 +352,38 @@ void ResultsTally::Bank::addQuestionFigures(const std::vector<ScoredAttempt>& fi
     });
 }
 
-BankFigures ResultsTally::Bank::figures(const QCollator& collator) const {
+namespace {
+
+// Students whose marked percentage is within the test's standard error of
+// measurement of where a mark starts.
+void MarkNearBoundaries(const MarkScale& marks, BankFigures& f) {
+    if (!f.test.standardError) return;
+    const std::array<double, 4> boundaries = MarkBoundaries(marks);
+    for (StudentFigures& s : f.students)
+        if (s.marked && s.marked->grade.total > 0)
+            s.nearBoundary = NearBoundary(100.0 * s.marked->grade.score / s.marked->grade.total,
+                                          *f.test.standardError, boundaries);
+}
+
+} // namespace
+
+BankFigures ResultsTally::Bank::figures(const QCollator& collator, const MarkScale& marks) const {
     BankFigures f;
     f.title = title;
     f.sha256 = sha256;
     f.attempts = attempts;
+    f.abandoned = abandoned;
+    f.abandonedCounted = countAbandoned;
+    if (remarking) {
+        f.remarked = remarking->corrects();
+        f.keyChanges = remarking->keyChanges();
+        f.voided = remarking->voidedSeen();
+    }
     addPercentFigures(f);
     addQuestionFigures(addStudentFigures(collator, f), f);
+    MarkNearBoundaries(marks, f);
+    f.marks = SummaryOf(f.students);
+    f.classes = ClassSummaries(f.students);
     return f;
 }
 
@@ -313,7 +402,7 @@ std::vector<BankFigures> ResultsTally::figures() const {
     collator.setNumericMode(true);
     std::vector<BankFigures> figures;
     for (const std::unique_ptr<Bank>& bank : banks_)
-        figures.push_back(bank->figures(collator));
+        figures.push_back(bank->figures(collator, settings_.marks));
     return figures;
 }
 

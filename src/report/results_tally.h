@@ -6,9 +6,11 @@
 //
 // A student is the record's "student" (class, name and number), else its
 // login. A student's attempts on a bank are ordered by their "attempt"
-// numbers, else by time, else as read. An abandoned attempt counts and is
-// listed, but the statistics take each student's first finished attempt, as
-// Moodle takes finished attempts only. Questions are joined by their id.
+// numbers, else by time, else as read. An abandoned attempt is counted apart
+// and listed, but has no mark and stays out of the percentages, the marks and
+// the statistics, which take each student's first finished attempt, as Moodle
+// takes finished attempts only; with `countAbandoned` it counts as finished.
+// Questions are joined by their id.
 
 #include "bank/bank_content.h"
 #include "results_figures.h"
@@ -24,8 +26,11 @@ struct ReportSettings {
     MarkScale marks;
     QString className; // only this class; empty: everyone
     // The bank the records were taken on, for its questions' texts and
-    // options; records of other banks get neither.
+    // options, or a correction of it (remarking.h), against whose keys every
+    // attempt is marked again; records of other banks get neither.
     std::optional<BankContent> bank;
+    QStringList voided;          // questions (ids or numbers) left out of every figure
+    bool countAbandoned = false; // abandoned attempts marked and counted as finished
 };
 
 class ResultsTally {
@@ -38,8 +43,15 @@ public:
     void add(const ResultRecord& record);
     // Records counted (of the class asked for).
     qint64 counted() const { return counted_; }
-    // Whether the bank given in the settings was among the records'.
+    // Whether the bank given in the settings was among the records', or a
+    // correction of one of them.
     bool bankMatched() const;
+    // Why the bank given is a correction of none of the records' banks, one
+    // reason per bank of the records.
+    QStringList bankMismatches() const;
+    // Why no report can be made: a record of a corrected bank that cannot be
+    // marked again, or an attempt with every question voided.
+    std::optional<QString> refusal() const { return refusal_; }
     // The classes the records name, whichever class was asked for, in the
     // order of a Bulgarian class list; at most kMaxClassesSeen of them.
     QStringList classesSeen() const;
@@ -51,6 +63,7 @@ public:
 private:
     struct Bank;
     Bank& bankOf(const ResultRecord& record);
+    void addTo(Bank& bank, const ResultRecord& record);
 
     ReportSettings settings_;
     QString givenSha256_;
@@ -58,6 +71,7 @@ private:
     qint64 counted_ = 0;
     QSet<QString> classesSeen_;
     qint64 sequence_ = 0;
+    std::optional<QString> refusal_;
 };
 
 } // namespace vorn

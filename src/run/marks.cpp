@@ -16,11 +16,13 @@ std::optional<int> PercentHundredths(const QString& text) {
     return hundredths;
 }
 
+// Where the regulations' bands of the marks 3 to 6 start, in hundredths.
+constexpr std::array<int, 4> kBandStarts{300, 350, 450, 550};
+
 // The whole mark of a rounded mark in hundredths, by the regulations' bands.
 int WholeOf(int hundredths) {
-    constexpr std::array<int, 4> starts{300, 350, 450, 550};
     int whole = 2;
-    for (const int start : starts)
+    for (const int start : kBandStarts)
         whole += hundredths >= start ? 1 : 0;
     return whole;
 }
@@ -53,6 +55,25 @@ Mark MarkOf(int score, int total, const MarkScale& scale) {
     }
     mark.word = MarkWord(mark.whole);
     return mark;
+}
+
+Mark MarkOfHundredths(int hundredths) {
+    const int whole = WholeOf(hundredths);
+    return {.hundredths = hundredths, .whole = whole, .word = MarkWord(whole)};
+}
+
+std::optional<Mark> AverageMark(long long hundredthsSum, int count) {
+    if (count <= 0) return std::nullopt;
+    // Half up, as a single mark is rounded: (2 sum + n) / 2n.
+    return MarkOfHundredths(static_cast<int>((2 * hundredthsSum + count) / (2LL * count)));
+}
+
+std::array<double, 4> MarkBoundaries(const MarkScale& scale) {
+    std::array<double, 4> boundaries{};
+    for (std::size_t i = 0; i < boundaries.size(); ++i)
+        // The default mark is 200 + 4 × percent, in hundredths.
+        boundaries[i] = scale.lowest ? (*scale.lowest)[i] / 100.0 : (kBandStarts[i] - 200) / 4.0;
+    return boundaries;
 }
 
 QString MarkText(const Mark& mark, QChar point) {

@@ -32,6 +32,17 @@ Mark MarkOf(int score, int total, const MarkScale& scale);
 // The mark's number with two decimals after `point`: "4,17".
 QString MarkText(const Mark& mark, QChar point);
 
+// A mark already in hundredths (an average of marks), its whole mark and
+// word by the regulations' bands.
+Mark MarkOfHundredths(int hundredths);
+
+// The mean of marks in hundredths, half up to hundredths, as a mark: the
+// class's average (среден успех). None for no marks.
+std::optional<Mark> AverageMark(long long hundredthsSum, int count);
+
+// The percentages from which the marks 3, 4, 5 and 6 start on `scale`.
+std::array<double, 4> MarkBoundaries(const MarkScale& scale);
+
 // "Слаб", "Среден", "Добър", "Много добър", "Отличен" for 2 to 6.
 QString MarkWord(int whole);
 

@@ -124,6 +124,14 @@ TEST(CommandLine, ResultsWhilePlayingAndAReportOverFiles) {
         EXPECT_EQ(line->report.bank, c.bank);
         EXPECT_EQ(line->report.className, c.className);
     }
+    // Off unless asked: nothing voided, abandoned attempts apart.
+    const auto plain = std::get<CommandLine>(Parse({"--report", "a.jsonl"}));
+    EXPECT_TRUE(plain.report.voided.isEmpty());
+    EXPECT_FALSE(plain.report.countAbandoned);
+    const auto remarked = std::get<CommandLine>(
+        Parse({"--report", "a.jsonl", "--void", "3, q7", "--count-abandoned"}));
+    EXPECT_EQ(remarked.report.voided, QStringList({"3", "q7"}));
+    EXPECT_TRUE(remarked.report.countAbandoned);
 }
 
 TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
@@ -152,6 +160,8 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--report", "a", "--report-format", "xlsx"}, "„--report-format xlsx“ иска „--output“"},
         {{"--report", "a", "--marks", "50,40,75,88"}, "„--marks“ иска четири растящи процента"},
         {{"--output", "r.html"}, "„--output“ се използва само с „--report“"},
+        {{"--report", "a", "--void", ","}, "„--void“ иска номера или имена на въпроси"},
+        {{"--count-abandoned"}, "„--count-abandoned“ се използва само с „--report“"},
         {{"--report", "a", "--results", "b"}, "„--results“ не се използва с „--report“"},
         {{"--report", "a", "--check-bank", "b"}, "не се дават заедно"},
         {{"--exam"}, "„--exam“ иска и „--results ФАЙЛ“"},

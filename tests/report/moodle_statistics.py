@@ -3,6 +3,11 @@
 program, the way Moodle's quiz statistics report computes them (two passes
 over the attempts, sample variances, k-statistics). Standard library only.
 
+Beyond Moodle: the standard error of a facility and of the test's mean (the
+sample sd over sqrt(n)), and the students whose percentage lies within one
+standard error of measurement of where a mark starts (25, 37.5, 62.5 and
+87.5 % on the default scale).
+
 Each case is a key (one letter per bank question) and one string per
 student's first finished attempt: the letter chosen, '-' for unanswered, '.'
 for a question the run did not draw. Run it and copy its lines into the test.
@@ -14,7 +19,11 @@ CASES = {
     "equal totals": ("AAAA", ["AAAB", "AABA", "ABAA", "AAAB"]),
     "drawn from a pool": ("AAAAA", ["AAB..", "A.AB.", ".AAA.", "B..AA", "..BAA", "AB..A", ".BBB.",
                                     "A.A.B"]),
+    "ten questions": ("AAAAAAAAAA", ["AAAAAAAAAA", "AAAAAAAAAB", "AAAAAAABBB", "AAAAABBBBB",
+                                     "AAAABBBBBB", "AAABBBBBBB", "ABABABABAB", "BBBBBBBBBB",
+                                     "AAAAAAAABB", "AAAAAABBBA"]),
 }
+BOUNDARIES = (25, 37.5, 62.5, 87.5)
 
 
 def sample_variance(xs):
@@ -55,7 +64,8 @@ def item(key, attempts, q):
     for letter in sorted(set(key[q]) | {a[q] for a in had if a[q] not in "-."}):
         chose = [1 if a[q] == letter else 0 for a in had]
         options[letter] = (100 * sum(chose) / s, correlation(chose, others))
-    return s, facility, sd, di, de, options
+    se = sd / math.sqrt(s) if sd is not None else None
+    return s, facility, sd, di, de, options, se
 
 
 def test(key, attempts):
@@ -83,14 +93,26 @@ def test(key, attempts):
         er = 100 * math.sqrt(1 - cic / 100)
         se = er * sd / 100
     pct = lambda x: None if x is None else 100 * x / p
-    return s, pct(mean), pct(median), pct(sd), skew, kurt, cic, er, pct(se)
+    return s, pct(mean), pct(median), pct(sd), skew, kurt, cic, er, pct(se), pct(sd / math.sqrt(s))
+
+
+def near_boundaries(key, attempts, sem):
+    """Per student (in the case's order) whether the percentage is near a boundary."""
+    near = []
+    for a in attempts:
+        asked = [c for c in a if c != "."]
+        percent = 100 * sum(1 for i, c in enumerate(a) if c == key[i]) / len(asked)
+        near.append(sem is not None and any(abs(percent - b) <= sem for b in BOUNDARIES))
+    return near
 
 
 for name, (key, attempts) in CASES.items():
     print(f"== {name}")
-    print("test:", " ".join(fmt(x) for x in test(key, attempts)[1:]), f"(students {len(attempts)})")
+    figures = test(key, attempts)
+    print("test:", " ".join(fmt(x) for x in figures[1:]), f"(students {len(attempts)})")
+    print("near a boundary:", "".join("1" if n else "0" for n in near_boundaries(key, attempts, figures[8])))
     for q in range(len(key)):
-        s, facility, sd, di, de, options = item(key, attempts, q)
-        print(f"q{q + 1}: students {s} facility {fmt(facility)} sd {fmt(sd)} di {fmt(di)} de {fmt(de)}")
+        s, facility, sd, di, de, options, se = item(key, attempts, q)
+        print(f"q{q + 1}: students {s} facility {fmt(facility)} ± {fmt(se)} sd {fmt(sd)} di {fmt(di)} de {fmt(de)}")
         for letter, (share, r) in options.items():
             print(f"    {letter}{'*' if letter == key[q] else ''} share {fmt(share)} r {fmt(r)}")
