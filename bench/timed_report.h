@@ -23,13 +23,10 @@ inline TimedReport RunTextReport(const QString& path) {
     QTextStream outStream(&report.out), errStream(&report.err);
     QElapsedTimer timer;
     timer.start();
-    report.status = ReportCommand({.files = {path},
-                                   .format = ReportFormat::Text,
-                                   .output = {},
-                                   .bank = {},
-                                   .marks = {},
-                                   .className = {}},
-                                  outStream, errStream);
+    ReportRequest request; // every other option as the command line leaves it
+    request.files = {path};
+    request.format = ReportFormat::Text;
+    report.status = ReportCommand(request, outStream, errStream);
     report.ms = timer.elapsed();
     getrusage(RUSAGE_SELF, &report.usage);
     return report;
