@@ -210,7 +210,7 @@ TEST_F(ResultsReport, AnOutputThatCannotBeWrittenFailsAndLeavesNothing) {
         {ReportFormat::Html, dir_.filePath("none/r.html"), "r.html"},
         {ReportFormat::Html, fifo, "не е обикновен файл"},
         {ReportFormat::Xlsx, dir_.filePath("none/r.xlsx"), "r.xlsx"},
-        {ReportFormat::Csv, path_ + "/csv", "папката не може да се създаде"},
+        {ReportFormat::Csv, path_ + "/csv", "част от пътя не е папка"},
     };
     for (const auto& c : cases) {
         const Reported r = Report({path_}, c.format, c.output);
