@@ -33,6 +33,10 @@ void TellRead(QTextStream& err, const ReadResults& read) {
         err << "vorn-player: " << unreadable << '\n';
     TellSkipped(err, QStringLiteral("пропуснати редове, които не са записи на резултати"),
                 read.notRecords, QStringLiteral(", "));
+    TellSkipped(err,
+                QStringLiteral("пропуснати незавършени последни редове (без нов ред в края на "
+                               "файла: запис, прекъснат при писане, или чужд текст)"),
+                read.unfinished, QStringLiteral(", "));
     TellSkipped(err, QStringLiteral("пропуснати записи от непозната версия"), read.unknownVersions,
                 QStringLiteral("; "));
     TellSkipped(err,

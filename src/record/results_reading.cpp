@@ -65,6 +65,7 @@ constexpr qsizetype kBatchBytes = 16 * 1024 * 1024;
 struct PendingLine {
     qint64 number = 0;
     std::optional<QByteArray> text; // none when too long
+    bool unfinished = false;
     std::optional<ResultRecord> record;
     std::optional<QString> inconsistency; // of the record with itself
 };
@@ -103,6 +104,8 @@ void HandOn(std::vector<PendingLine>& batch, std::size_t used, const QString& na
         } else if (!line.record) {
             if (const auto version = UnknownVersion(*line.text))
                 read.unknownVersions.add(where() + QStringLiteral(": ") + *version);
+            else if (line.unfinished)
+                read.unfinished.add(where());
             else
                 read.notRecords.add(where());
         } else {
@@ -137,6 +140,7 @@ void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read
         bytes += line->text ? line->text->size() : 0;
         if (used == batch.size()) batch.emplace_back();
         batch[used].number = line->number;
+        batch[used].unfinished = line->unfinished;
         batch[used++].text = std::move(line->text);
         if (used == kBatchLines || bytes >= kBatchBytes) {
             HandOn(batch, used, name, read, take);
