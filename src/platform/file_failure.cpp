@@ -40,6 +40,18 @@ QString SystemReason(int error) {
     }
 }
 
+QString ReadReason(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("няма права за четене");
+    case ENOENT:
+        return QStringLiteral("файлът не съществува");
+    default:
+        return SystemReason(error);
+    }
+}
+
 FileFailure FailureOf(const QString& path, int error) {
     return {path, error, SystemReason(error)};
 }

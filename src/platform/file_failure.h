@@ -20,6 +20,8 @@ struct FileFailure {
 // rare ones.
 QString SystemReason(int error);
 FileFailure FailureOf(const QString& path, int error);
+// The same for a file that could not be read.
+QString ReadReason(int error);
 // The program's own refusals.
 FileFailure LinkRefused(const QString& path);
 FileFailure NotARegularFile(const QString& path);

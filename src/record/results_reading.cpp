@@ -1,6 +1,7 @@
 #include "results_reading.h"
 
 #include "line_reader.h"
+#include "platform/file_failure.h"
 #include "platform/regular_file.h"
 #include "platform/text.h"
 #include "record_consistency.h"
@@ -17,7 +18,7 @@ namespace vorn {
 
 namespace {
 
-QString WhyUnreadable(OpenOutcome outcome) {
+QString WhyUnreadable(OpenOutcome outcome, int error) {
     switch (outcome) {
     case OpenOutcome::Missing:
         return QStringLiteral("файлът не съществува.");
@@ -29,7 +30,7 @@ QString WhyUnreadable(OpenOutcome outcome) {
     case OpenOutcome::Unreadable:
         break;
     }
-    return QStringLiteral("файлът не може да се прочете.");
+    return QStringLiteral("файлът не може да се прочете: %1.").arg(ReadReason(error));
 }
 
 // Records of one fingerprint come from one bank and so hold as many questions,
@@ -158,11 +159,13 @@ ReadResults ReadResultsFiles(const QStringList& paths, const RecordSink& take) {
     ReadResults read;
     for (const QString& path : paths) {
         QFile file;
-        const OpenOutcome outcome = OpenRegularFile(file, path);
+        int error = 0;
+        const OpenOutcome outcome = OpenRegularFile(file, path, &error);
         if (outcome == OpenOutcome::Opened)
             ReadResultsDevice(file, path, read, take);
         else
-            read.unreadable.append(Printable(path) + QStringLiteral(": ") + WhyUnreadable(outcome));
+            read.unreadable.append(Printable(path) + QStringLiteral(": ") +
+                                   WhyUnreadable(outcome, error));
     }
     return read;
 }

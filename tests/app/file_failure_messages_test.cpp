@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -77,6 +78,22 @@ TEST(FileFailureMessages, ARecordNotWrittenSaysWhyWhereItWentAndWhatToDo) {
                                 ". Запазен е във файла „" + fallback + "“. Повикайте учителя.");
         EXPECT_EQ(Lines(fallback), "{\"record\":1}\n");
     }
+}
+
+TEST(FileFailureMessages, AResultsFileTheReportMayNotReadIsNamedWithWhy) {
+    QTemporaryDir dir;
+    OpenToAll(dir.path());
+    QFile results(dir.filePath("8а.jsonl"));
+    ASSERT_TRUE(results.open(QIODevice::WriteOnly));
+    results.close();
+    ASSERT_TRUE(results.setPermissions(QFileDevice::WriteOwner)); // no one else reads it
+    const Finished told =
+        RunCommand(AsAnotherUser({VORN_REPORT_PROGRAM_PATH, "--report", results.fileName()}));
+    // The program's own lines: the toolkit may warn of nobody's runtime folder.
+    const QStringList said = told.err.split('\n').filter(QRegularExpression("^vorn-player: "));
+    EXPECT_EQ(said.join('\n') + '\n', "vorn-player: " + results.fileName() +
+                                          ": файлът не може да се прочете: няма права за четене.\n"
+                                          "vorn-player: няма нито един запис на резултат.\n");
 }
 
 TEST(FileFailureMessages, TheRecordsFallbackIsInAFolderAStudentSees) {
