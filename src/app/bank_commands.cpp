@@ -79,7 +79,11 @@ int ExportBankCommand(const QString& bankPath, const QString& path, QTextStream&
         return kExitRefused;
     }
     if (const auto failed = ExportBank(bank.content, path)) {
-        err << "vorn-player: записът не успя: " << *failed << '\n';
+        err << "vorn-player: "
+            << QStringLiteral("банката не е записана: %1. %2")
+                   .arg(Printable(failed->said()),
+                        TeacherStep(*failed, QStringLiteral("друг файл след --export-bank")))
+            << '\n';
         return kExitRefused;
     }
     return kExitOk;

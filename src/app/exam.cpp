@@ -2,24 +2,31 @@
 
 #include "events/main_form.h"
 #include "exam/exam_questions.h"
+#include "platform/file_failure.h"
 #include "view/messages.h"
 
 #include <QDir>
 
 namespace vorn {
 
+QString LockRefusal(const HeldLock& lock, const QString& lockPath, const Student& student) {
+    if (lock.busy())
+        return QStringLiteral("Тестът вече е отворен за %1 в друг прозорец или на друг компютър. "
+                              "Затворете другия прозорец; ако няма такъв, %2")
+            .arg(StudentCaption(student), StudentStep().toLower());
+    const FileFailure failure = FailureOf(lockPath, lock.error());
+    return QStringLiteral("Дневникът на изпита не може да се пази до файла с резултатите: "
+                          "%1 не може да се създаде: %2. %3 (За учителя: %4)")
+        .arg(QDir::toNativeSeparators(lockPath), failure.reason, StudentStep(),
+             TeacherStep(failure, QStringLiteral("друг файл с --results")));
+}
+
 std::optional<ExamSession> StartExam(const QString& journalPath, const BankContent& bank,
                                      const ExamFacts& facts, const QString& title) {
-    auto lock = std::make_unique<HeldLock>(journalPath + QStringLiteral(".lock"));
+    const QString lockPath = journalPath + QStringLiteral(".lock");
+    auto lock = std::make_unique<HeldLock>(lockPath);
     if (!lock->held()) {
-        ShowErrorAndWait(title, lock->busy()
-                                    ? QStringLiteral("Тестът вече е отворен за %1 в друг прозорец "
-                                                     "или на друг компютър.")
-                                          .arg(StudentCaption(facts.student))
-                                    : QStringLiteral("Дневникът на изпита не може да се пази до "
-                                                     "файла с резултатите: %1.lock не може да се "
-                                                     "създаде.")
-                                          .arg(QDir::toNativeSeparators(journalPath)));
+        ShowErrorAndWait(title, LockRefusal(*lock, lockPath, facts.student));
         return std::nullopt;
     }
     const JournalRead read = ReadJournal(journalPath);
@@ -46,8 +53,8 @@ std::optional<ExamSession> StartExam(const QString& journalPath, const BankConte
         if (!aside) {
             ShowErrorAndWait(title, QStringLiteral("Дневникът %1 не може да се премести "
                                                    "настрана; тестът не започва, за да не се "
-                                                   "загуби.")
-                                        .arg(where));
+                                                   "загуби. %2")
+                                        .arg(where, StudentStep()));
             return std::nullopt;
         }
         SayOnStandardError(QStringLiteral("старият дневник е запазен като %1.")
@@ -97,8 +104,8 @@ void ExamJournalKeeper::write() {
     told_ = true; // once: the test goes on, and the results file may still take the record
     ShowWarning(parent_, form_.controls().window.Caption,
                 QStringLiteral("Дневникът на изпита не може да се запише (%1). Тестът продължава, "
-                               "но при срив отговорите ще се загубят.")
-                    .arg(*problem));
+                               "но при срив отговорите ще се загубят. %2")
+                    .arg(*problem, StudentStep()));
 }
 
 bool ExamQuestionsAsked::confirmGrading(const std::vector<int>& open) {

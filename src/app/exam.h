@@ -31,6 +31,10 @@ struct ExamSession {
     std::unique_ptr<HeldLock> lock;
 };
 
+// Why the exam's lock at `lockPath` was not had, and what to do: for the
+// student and, where the file failed, for the teacher who comes.
+QString LockRefusal(const HeldLock& lock, const QString& lockPath, const Student& student);
+
 // Where the student's exam starts. None when it may not: the reason has been
 // told (standard error, and a box where one can be seen).
 std::optional<ExamSession> StartExam(const QString& journalPath, const BankContent& bank,

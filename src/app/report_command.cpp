@@ -3,15 +3,14 @@
 #include "bank/bank_file.h"
 #include "platform/exit_status.h"
 #include "platform/text.h"
+#include "platform/whole_file.h"
 #include "record/results_reading.h"
 #include "report/results_report.h"
 #include "report/results_tally.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <memory>
-#include <sys/stat.h>
+#include <cerrno>
 
 namespace vorn {
 
@@ -34,6 +33,10 @@ void TellRead(QTextStream& err, const ReadResults& read) {
         err << "vorn-player: " << unreadable << '\n';
     TellSkipped(err, QStringLiteral("пропуснати редове, които не са записи на резултати"),
                 read.notRecords, QStringLiteral(", "));
+    TellSkipped(err,
+                QStringLiteral("пропуснати незавършени последни редове (без нов ред в края на "
+                               "файла: запис, прекъснат при писане, или чужд текст)"),
+                read.unfinished, QStringLiteral(", "));
     TellSkipped(err, QStringLiteral("пропуснати записи от непозната версия"), read.unknownVersions,
                 QStringLiteral("; "));
     TellSkipped(err,
@@ -46,58 +49,76 @@ void TellRead(QTextStream& err, const ReadResults& read) {
 
 // A file of the report, written in full before it replaces anything.
 struct OutputFile {
-    QString path;
+    OutputFolder folder;
+    QString name;
     QByteArray bytes;
 };
 
+// What failed and what the teacher does about it.
+QString Told(const FileFailure& failure) {
+    return QStringLiteral("%1. %2").arg(
+        Printable(failure.said()), TeacherStep(failure, QStringLiteral("друго място с --output")));
+}
+
 // Writes every file or none: all are written aside first, and only then put
-// in place. Something that is not a regular file at a path (a FIFO, a
-// device) is refused: putting a file in its place would replace it.
+// in place. A link, a FIFO or a device at a path is refused, not followed or
+// replaced.
 std::optional<QString> WriteAll(const std::vector<OutputFile>& files) {
-    std::vector<std::unique_ptr<QSaveFile>> saves;
+    std::vector<AsideFile> written;
     for (const OutputFile& file : files) {
-        const QString name = Printable(QDir::toNativeSeparators(file.path));
-        struct stat status {};
-        if (::stat(QFile::encodeName(file.path).constData(), &status) == 0 &&
-            !S_ISREG(status.st_mode))
-            return QStringLiteral("%1: това не е обикновен файл.").arg(name);
-        auto& save = saves.emplace_back(std::make_unique<QSaveFile>(file.path));
-        // Unbuffered, so that a short write is seen here, not hidden by commit().
-        if (!save->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return QStringLiteral("%1: %2").arg(name, save->errorString());
-        if (save->write(file.bytes) != file.bytes.size())
-            return QStringLiteral("%1: записът прекъсна (няма ли място на диска?)").arg(name);
+        auto aside = WriteAside(file.folder, file.name, file.bytes);
+        if (const auto* failed = std::get_if<FileFailure>(&aside)) return Told(*failed);
+        written.push_back(std::move(std::get<AsideFile>(aside)));
     }
-    for (const auto& save : saves)
-        if (!save->commit())
-            return QStringLiteral("%1: %2").arg(Printable(save->fileName()), save->errorString());
+    for (AsideFile& file : written)
+        if (const auto failed = file.putInPlace()) return Told(*failed);
     return std::nullopt;
 }
 
+using Outcome = std::variant<std::vector<OutputFile>, QString>;
+
+// The one file at `path`.
+Outcome OneFile(const QString& path, QByteArray bytes) {
+    const QString name = QFileInfo(path).fileName();
+    if (name.isEmpty()) return Told(FailureOf(path, EISDIR));
+    auto folder = OutputFolder::Holding(path);
+    if (const auto* failed = std::get_if<FileFailure>(&folder)) return Told(*failed);
+    return std::vector<OutputFile>{{std::get<OutputFolder>(folder), name, std::move(bytes)}};
+}
+
+// The tables, one file each in the folder `path` (made when missing; never
+// through a link).
+Outcome Tables(const QString& path, const std::vector<BankFigures>& banks) {
+    const QString cleaned = QDir::cleanPath(path);
+    QDir().mkpath(QFileInfo(cleaned).path()); // what fails there is told below
+    auto parent = OutputFolder::Holding(cleaned);
+    if (const auto* failed = std::get_if<FileFailure>(&parent)) return Told(*failed);
+    bool made = false;
+    auto folder = std::get<OutputFolder>(parent).folder(QFileInfo(cleaned).fileName(), made);
+    if (const auto* failed = std::get_if<FileFailure>(&folder)) return Told(*failed);
+    std::vector<OutputFile> files;
+    for (const Table& table : ReportTables(banks))
+        files.push_back(
+            {std::get<OutputFolder>(folder), table.name + QStringLiteral(".csv"), TableCsv(table)});
+    return files;
+}
+
 // The files the report is written to, or why it cannot be.
-std::variant<std::vector<OutputFile>, QString> Outputs(const ReportRequest& request,
-                                                       const std::vector<BankFigures>& banks) {
+Outcome Outputs(const ReportRequest& request, const std::vector<BankFigures>& banks) {
     switch (request.format) {
     case ReportFormat::Text:
-        return std::vector<OutputFile>{{request.output, ReportText(banks).toUtf8()}};
+        return OneFile(request.output, ReportText(banks).toUtf8());
     case ReportFormat::Html:
-        return std::vector<OutputFile>{{request.output, ReportHtml(banks)}};
+        return OneFile(request.output, ReportHtml(banks));
     case ReportFormat::Xlsx: {
         auto workbook = ReportWorkbook(ReportTables(banks));
         if (const auto* why = std::get_if<QString>(&workbook)) return *why;
-        return std::vector<OutputFile>{{request.output, std::get<QByteArray>(workbook)}};
+        return OneFile(request.output, std::get<QByteArray>(workbook));
     }
     case ReportFormat::Csv:
         break;
     }
-    if (!QDir().mkpath(request.output))
-        return QStringLiteral("%1: папката не може да се създаде.")
-            .arg(Printable(QDir::toNativeSeparators(request.output)));
-    std::vector<OutputFile> files;
-    for (const Table& table : ReportTables(banks))
-        files.push_back(
-            {QDir(request.output).filePath(table.name + QStringLiteral(".csv")), TableCsv(table)});
-    return files;
+    return Tables(request.output, banks);
 }
 
 // The settings of the figures: the marks, the class and the bank's texts.
@@ -209,8 +230,8 @@ int ReportCommand(const ReportRequest& request, QTextStream& out, QTextStream& e
     }
     for (const OutputFile& file : std::get<std::vector<OutputFile>>(outputs))
         out << QStringLiteral("Отчетът е записан в %1\n")
-                   .arg(Printable(
-                       QDir::toNativeSeparators(QFileInfo(file.path).absoluteFilePath())));
+                   .arg(Printable(QDir::toNativeSeparators(
+                       QFileInfo(file.folder.pathOf(file.name)).absoluteFilePath())));
     out.flush();
     return kExitOk;
 }

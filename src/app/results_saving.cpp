@@ -1,5 +1,6 @@
 #include "results_saving.h"
 
+#include "platform/file_failure.h"
 #include "view/messages.h"
 
 #include <QDir>
@@ -30,8 +31,11 @@ std::optional<QString> AppendToFallback(const QByteArray& line, const ResultsPla
 } // namespace
 
 QString FallbackResultsPath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("results.jsonl"));
+    // The documents folder ("Документи" on a Bulgarian desktop): a student
+    // finds it in any file manager and can copy the file for the teacher, which
+    // a hidden folder under ~/.local/share hides from both.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .filePath(QStringLiteral("резултати-от-тестове.jsonl"));
 }
 
 RunFacts FactsOfThisRun(const QString& bankSha256, std::uint32_t seed) {
@@ -46,19 +50,21 @@ RunFacts FactsOfThisRun(const QString& bankSha256, std::uint32_t seed) {
 std::optional<QString> KeepRecord(const QByteArray& line, const ResultsPlace& place) {
     const auto failed = AppendRecordLine(place.path, line, place.lockWait);
     if (!failed) return std::nullopt;
-    const QString notSaved =
-        QStringLiteral("Резултатът не е записан в „%1“: %2").arg(place.path, *failed);
+    const QString notSaved = QStringLiteral("Резултатът не е записан в „%1“: %2")
+                                 .arg(QDir::toNativeSeparators(place.path), *failed);
+    const QString fallback = QDir::toNativeSeparators(place.fallbackPath);
     const auto fallbackFailed = AppendToFallback(line, place);
     if (!fallbackFailed) {
         const QString message =
             notSaved +
-            QStringLiteral(". Запазен е в „%1“; предайте го на учителя.").arg(place.fallbackPath);
+            QStringLiteral(". Запазен е във файла „%1“. %2").arg(fallback, StudentStep());
         SayOnStandardError(message);
         return message;
     }
-    const QString message =
-        notSaved + QStringLiteral(", нито в „%1“: %2. Записът следва на стандартната грешка.")
-                       .arg(place.fallbackPath, *fallbackFailed);
+    const QString message = notSaved + QStringLiteral(", нито в „%1“: %2. Не затваряйте "
+                                                      "прозореца с резултата. %3 Записът следва "
+                                                      "на стандартната грешка.")
+                                           .arg(fallback, *fallbackFailed, StudentStep());
     SayOnStandardError(message);
     // The record as it is, not folded like a message, so that it can be copied.
     std::fprintf(stderr, "vorn-player: %s", line.constData());

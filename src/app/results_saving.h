@@ -2,8 +2,8 @@
 // Keeping the record of a graded run (--results). It is appended to the
 // teacher's results file; where that fails, the examinee is told (standard
 // error and a box that does not block), and the record is kept in a fallback
-// file in the user's data folder, or, if even that fails, written to standard
-// error. The result on screen is never touched.
+// file in the user's documents folder, where a student finds it, or, if even
+// that fails, written to standard error. The result on screen is never touched.
 
 #include "record/result_record.h"
 #include "record/results_file.h"
@@ -22,7 +22,7 @@ struct ResultsPlace {
     std::chrono::milliseconds lockWait = kResultsLockWait;
 };
 
-// "results.jsonl" in the user's data folder of the application.
+// "резултати-от-тестове.jsonl" in the user's documents folder.
 QString FallbackResultsPath();
 
 // Now, this login and host, this program, with the bank's fingerprint and the

@@ -4,42 +4,34 @@
 #include "bank_pictures.h"
 #include "platform/whole_file.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 #include <map>
-#include <sys/stat.h>
 #include <vector>
 
 namespace vorn {
 
 namespace {
 
-enum class Kind { Absent, File, Folder, Other };
-
-// What stands at a path, links followed: a link to a device is a device.
-Kind KindAt(const QString& path) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return Kind::Absent;
-    if (S_ISREG(status.st_mode)) return Kind::File;
-    return S_ISDIR(status.st_mode) ? Kind::Folder : Kind::Other;
+// The pictures, each written beside its name in `folder`.
+std::variant<std::vector<AsideFile>, FileFailure>
+WritePicturesAside(const OutputFolder& folder, const std::vector<Picture>& pictures,
+                   const std::map<const PictureData*, QString>& names) {
+    std::vector<AsideFile> written;
+    for (const Picture& picture : pictures) {
+        auto aside =
+            WriteAside(folder, QFileInfo(names.at(picture.get())).fileName(), picture->encoded);
+        if (auto* failed = std::get_if<FileFailure>(&aside)) return *failed;
+        written.push_back(std::move(std::get<AsideFile>(aside)));
+    }
+    return written;
 }
 
-// What an export created, removed again when it fails: nothing of a failed
-// export is left behind. Files it replaced stay replaced.
-class Created {
-public:
-    void add(const QString& path) { paths_.push_back(path); }
-    void removeAll() {
-        for (auto it = paths_.rbegin(); it != paths_.rend(); ++it)
-            QFileInfo(*it).isDir() ? QDir().rmdir(*it) : QFile::remove(*it);
-        paths_.clear();
-    }
-
-private:
-    std::vector<QString> paths_;
-};
+// The pictures put in place, then the bank's file.
+std::optional<FileFailure> PutInPlace(std::vector<AsideFile>& pictures, AsideFile& bank) {
+    for (AsideFile& file : pictures)
+        if (auto failed = file.putInPlace()) return failed;
+    return bank.putInPlace();
+}
 
 } // namespace
 
@@ -53,10 +45,12 @@ QString PictureFolderName(const QString& path) {
     return name + QStringLiteral("-pictures");
 }
 
-std::optional<QString> ExportBank(const BankContent& content, const QString& path) {
-    if (QFileInfo(path).fileName().isEmpty())
-        return QStringLiteral("„%1“: няма име на файл.").arg(QDir::toNativeSeparators(path));
-    const QFileInfo info(path);
+std::optional<FileFailure> ExportBank(const BankContent& content, const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    if (name.isEmpty()) return FileFailure{path, 0, QStringLiteral("няма име на файл")};
+    auto holding = OutputFolder::Holding(path);
+    if (auto* failed = std::get_if<FileFailure>(&holding)) return *failed;
+    const OutputFolder& folder = std::get<OutputFolder>(holding);
     const QString folderName = PictureFolderName(path);
     // One file per picture object, in the order the questions first show them.
     std::map<const PictureData*, QString> names;
@@ -72,46 +66,28 @@ std::optional<QString> ExportBank(const BankContent& content, const QString& pat
                      PictureExtension(question.picture->encoded));
         pictures.push_back(question.picture);
     }
+    // The bank's file first: what stands in its way is refused before any
+    // folder is made.
+    auto bank = WriteAside(folder, name, WriteBankJson(content, [&names](const Picture& picture) {
+                               return names.at(picture.get());
+                           }));
+    if (auto* failed = std::get_if<FileFailure>(&bank)) return *failed;
+    if (pictures.empty()) return std::get<AsideFile>(bank).putInPlace();
 
-    // Every target is looked at before anything is written: a FIFO, a device
-    // or a folder in the way is refused, not replaced.
-    const QString folder = info.dir().filePath(folderName);
-    const auto notAFile = [](const QString& target) {
-        return QStringLiteral("„%1“ не е обикновен файл: банката не се записва върху него.")
-            .arg(QDir::toNativeSeparators(target));
-    };
-    if (const Kind kind = KindAt(path); kind != Kind::Absent && kind != Kind::File)
-        return notAFile(path);
-    if (!pictures.empty()) {
-        if (const Kind kind = KindAt(folder); kind != Kind::Absent && kind != Kind::Folder)
-            return QStringLiteral("„%1“ не е папка: картинките не могат да се запишат там.")
-                .arg(QDir::toNativeSeparators(folder));
-        for (const Picture& picture : pictures)
-            if (const QString target = info.dir().filePath(names.at(picture.get()));
-                KindAt(target) != Kind::Absent && KindAt(target) != Kind::File)
-                return notAFile(target);
-    }
-
-    Created created;
-    const auto failing = [&created](std::optional<QString> failure) {
-        if (failure) created.removeAll();
-        return failure;
-    };
-    if (!pictures.empty() && KindAt(folder) == Kind::Absent) {
-        if (!info.dir().mkpath(folderName))
-            return QStringLiteral("%1: папката не може да се създаде.")
-                .arg(QDir::toNativeSeparators(folder));
-        created.add(folder);
-    }
-    for (const Picture& picture : pictures) {
-        const QString target = info.dir().filePath(names.at(picture.get()));
-        if (KindAt(target) == Kind::Absent) created.add(target);
-        if (auto failed = WriteWhole(target, picture->encoded)) return failing(failed);
-    }
-    if (KindAt(path) == Kind::Absent) created.add(path);
-    return failing(WriteWhole(path, WriteBankJson(content, [&names](const Picture& picture) {
-                                  return names.at(picture.get());
-                              })));
+    // A link planted as the pictures' folder is refused, not followed.
+    bool made = false;
+    auto pictureFolder = folder.folder(folderName, made);
+    if (auto* failed = std::get_if<FileFailure>(&pictureFolder)) return *failed;
+    auto written = WritePicturesAside(std::get<OutputFolder>(pictureFolder), pictures, names);
+    std::optional<FileFailure> failed;
+    if (auto* refused = std::get_if<FileFailure>(&written))
+        failed = *refused;
+    else
+        failed = PutInPlace(std::get<std::vector<AsideFile>>(written), std::get<AsideFile>(bank));
+    written = std::vector<AsideFile>(); // the files not put in place go first
+    // A failed export leaves nothing of its own behind.
+    if (failed && made) folder.remove(folderName);
+    return failed;
 }
 
 } // namespace vorn

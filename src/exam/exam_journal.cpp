@@ -1,6 +1,7 @@
 #include "exam_journal.h"
 #include "platform/json_number.h"
 
+#include "platform/file_failure.h"
 #include "platform/regular_file.h"
 #include "platform/whole_file.h"
 
@@ -59,7 +60,8 @@ QByteArray JournalBytes(const Journal& journal) {
 
 std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& path) {
     QFile file;
-    switch (OpenRegularFile(file, path)) {
+    int error = 0;
+    switch (OpenRegularFile(file, path, &error)) {
     case OpenOutcome::Missing:
         return NoJournal{};
     case OpenOutcome::Opened:
@@ -68,7 +70,7 @@ std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& p
     case OpenOutcome::NotRegular:
         return UnreadableJournal{QStringLiteral("не е обикновен файл")};
     case OpenOutcome::Unreadable:
-        return UnreadableJournal{file.errorString()};
+        return UnreadableJournal{ReadReason(error)}; // the file was never opened
     }
     if (file.size() > kMaxJournalBytes)
         return UnreadableJournal{QStringLiteral("файлът е твърде голям за дневник")};

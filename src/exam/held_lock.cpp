@@ -12,9 +12,12 @@ HeldLock::HeldLock(const QString& path) {
     // Never through a link: in a shared folder it could point anywhere.
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
-    if (fd < 0) return;
+    if (fd < 0) {
+        error_ = errno;
+        return;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        busy_ = errno == EWOULDBLOCK;
+        error_ = errno;
         ::close(fd);
         return;
     }

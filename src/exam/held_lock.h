@@ -4,6 +4,7 @@
 // that it never goes stale. The file stays; only the lock goes.
 
 #include <QString>
+#include <cerrno>
 
 namespace vorn {
 
@@ -18,11 +19,13 @@ public:
 
     bool held() const { return fd_ >= 0; }
     // Not held because another holds it (rather than the file failing).
-    bool busy() const { return busy_; }
+    bool busy() const { return error_ == EWOULDBLOCK; }
+    // Why it is not held: errno, EWOULDBLOCK when another holds it.
+    int error() const { return error_; }
 
 private:
     int fd_ = -1;
-    bool busy_ = false;
+    int error_ = 0;
 };
 
 } // namespace vorn

@@ -7,13 +7,15 @@
 
 namespace vorn {
 
-OpenOutcome OpenRegularFile(QFile& file, const QString& path) {
+OpenOutcome OpenRegularFile(QFile& file, const QString& path, int* error) {
     // O_NONBLOCK so that opening a FIFO without a writer returns at once; the
     // type is then asked of what was opened, not of the name, which another
     // process could change in between. Regular files ignore O_NONBLOCK.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        if (error) *error = errno;
         return errno == ENOENT || errno == ENOTDIR ? OpenOutcome::Missing : OpenOutcome::Unreadable;
+    }
     struct stat status {};
     const bool known = ::fstat(fd, &status) == 0;
     const OpenOutcome outcome = !known                     ? OpenOutcome::Unreadable

@@ -11,6 +11,7 @@ namespace vorn {
 enum class OpenOutcome { Opened, Missing, Folder, NotRegular, Unreadable };
 
 // On Opened, `file` is open read-only on `path`; otherwise it stays closed.
-OpenOutcome OpenRegularFile(QFile& file, const QString& path);
+// On Unreadable, `error` (when given) is the system's errno.
+OpenOutcome OpenRegularFile(QFile& file, const QString& path, int* error = nullptr);
 
 } // namespace vorn

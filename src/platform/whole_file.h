@@ -1,15 +1,72 @@
 #pragma once
-// Writing a file whole or not at all: the bytes go to a temporary file beside
-// it, are synced to disk and then take the file's name in one step, so that a
-// crash or a full disk never leaves half a file where the old one was.
+// Writing a file whole or not at all, and never through a symbolic link. The
+// bytes go to a new file beside the target, created exclusively and without
+// following links, are synced to disk and then take the target's name in one
+// step, so that a crash or a full disk never leaves half a file where the old
+// one was. A link at the target (dangling or not), a FIFO, a device or a
+// folder is refused: in a shared folder a planted link would send the output
+// to any file the writer may write. A replaced file keeps its permissions.
+
+#include "descriptor.h"
+#include "file_failure.h"
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <optional>
+#include <variant>
 
 namespace vorn {
 
-// The problem, in Bulgarian and naming the file, when it could not be written.
+// An open folder that files are written into by name, so that the folder
+// cannot be swapped for a link between looking at it and writing.
+class OutputFolder {
+public:
+    // The folder that holds `path`, as the user named it (links on the way
+    // to it are the user's own and are followed).
+    static std::variant<OutputFolder, FileFailure> Holding(const QString& path);
+    // The folder `name` inside this one, made when missing (then `made` is
+    // set); a link or anything but a folder there is refused.
+    std::variant<OutputFolder, FileFailure> folder(const QString& name, bool& made) const;
+    // Takes away the file or empty folder `name` (what a failed write made).
+    void remove(const QString& name) const;
+
+    QString path() const { return path_; }
+    QString pathOf(const QString& name) const;
+    int descriptor() const { return fd_->get(); }
+
+private:
+    OutputFolder(std::shared_ptr<const Descriptor> fd, QString path);
+    std::shared_ptr<const Descriptor> fd_; // closed with the last copy
+    QString path_;
+};
+
+// A file written beside its target, not yet in place; taken away when it goes
+// without having been put in place.
+class AsideFile {
+public:
+    AsideFile(OutputFolder folder, QString name, QString asideName);
+    AsideFile(AsideFile&& other) noexcept;
+    AsideFile& operator=(AsideFile&&) = delete;
+    AsideFile(const AsideFile&) = delete;
+    AsideFile& operator=(const AsideFile&) = delete;
+    ~AsideFile();
+
+    std::optional<FileFailure> putInPlace();
+
+private:
+    OutputFolder folder_;
+    QString name_;
+    QString asideName_; // empty once in place
+};
+
+std::variant<AsideFile, FileFailure> WriteAside(const OutputFolder& folder, const QString& name,
+                                                const QByteArray& bytes);
+std::optional<FileFailure> WriteWholeIn(const OutputFolder& folder, const QString& name,
+                                        const QByteArray& bytes);
+std::optional<FileFailure> WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// The same, the problem said in Bulgarian and naming the file.
 std::optional<QString> WriteWhole(const QString& path, const QByteArray& bytes);
 
 } // namespace vorn

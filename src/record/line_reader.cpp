@@ -27,6 +27,7 @@ std::optional<ReadLine> LineReader::next() {
     QByteArray text;
     bool tooLong = false;
     bool started = false;
+    bool ended = false;
     while (position_ < filled_ || refill()) {
         started = true;
         const char* start = chunk_.data() + position_;
@@ -42,12 +43,14 @@ std::optional<ReadLine> LineReader::next() {
         position_ += length;
         if (newline) {
             ++position_;
+            ended = true;
             break;
         }
     }
     if (!started) return std::nullopt;
     return ReadLine{.number = ++number_,
-                    .text = tooLong ? std::nullopt : std::optional<QByteArray>(std::move(text))};
+                    .text = tooLong ? std::nullopt : std::optional<QByteArray>(std::move(text)),
+                    .unfinished = !ended};
 }
 
 } // namespace vorn

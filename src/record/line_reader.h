@@ -14,6 +14,7 @@ namespace vorn {
 struct ReadLine {
     qint64 number = 0;              // 1-based
     std::optional<QByteArray> text; // none when longer than the limit
+    bool unfinished = false;        // the last line, without its newline
 };
 
 class LineReader {

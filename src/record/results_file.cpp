@@ -1,5 +1,7 @@
 #include "results_file.h"
 
+#include "platform/file_failure.h"
+
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,27 +20,6 @@
 namespace vorn {
 
 namespace {
-
-QString SystemReason(int error) {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("няма място на диска");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("няма права за запис");
-    case ENOENT:
-        return QStringLiteral("папката не съществува");
-    case ENOTDIR:
-        return QStringLiteral("част от пътя не е папка");
-    case EISDIR:
-        return QStringLiteral("това е папка, а не файл");
-    case EROFS:
-        return QStringLiteral("файловата система е само за четене");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
-    }
-}
 
 class Descriptor {
 public:
@@ -108,9 +89,7 @@ std::optional<QString> AppendRecordLine(const QString& path, QByteArray line,
                                         std::chrono::milliseconds lockWait) {
     bool readable = false;
     Descriptor file(OpenForAppend(QFile::encodeName(path), readable));
-    if (file.get() < 0)
-        return errno == ELOOP ? QStringLiteral("пътят е символна връзка, а не файл")
-                              : SystemReason(errno);
+    if (file.get() < 0) return SystemReason(errno);
     // Only a regular file takes records: what the descriptor is, not what the
     // name was a moment ago.
     struct stat status {};
@@ -123,7 +102,10 @@ std::optional<QString> AppendRecordLine(const QString& path, QByteArray line,
             .arg(QLocale(QLocale::Bulgarian).toString(lockWait.count() / 1000.0));
     if (::fstat(file.get(), &status) != 0) return SystemReason(errno);
     const off_t before = status.st_size;
-    if (before > 0 && readable && !EndsInNewline(file.get(), before)) line.prepend('\n');
+    // Where the file may not be read (appending only, as a teacher may allow),
+    // its last line cannot be checked: a new line in any case, as a blank
+    // line costs a reader nothing and a record glued to a fragment is lost.
+    if (before > 0 && (!readable || !EndsInNewline(file.get(), before))) line.prepend('\n');
 
     const ssize_t written = ::write(file.get(), line.constData(), std::size_t(line.size()));
     const int writeError = errno;

@@ -4,7 +4,8 @@
 // under the kernel's lock on the file itself (which every writer can take
 // and which goes with a writer that died), as one write of the complete line,
 // flushed to disk before success is told. A line left unfinished by a writer
-// that crashed is not continued: the record starts on a new line. A short
+// that crashed is not continued: the record starts on a new line, and always
+// so where the file may be appended to but not read. A short
 // write is cut back to the size the file had; earlier records are never
 // touched. Only a regular file is written: a symbolic link, a FIFO or a
 // device at the path is refused.

@@ -1,6 +1,7 @@
 #include "results_reading.h"
 
 #include "line_reader.h"
+#include "platform/file_failure.h"
 #include "platform/regular_file.h"
 #include "platform/text.h"
 #include "record_consistency.h"
@@ -17,7 +18,7 @@ namespace vorn {
 
 namespace {
 
-QString WhyUnreadable(OpenOutcome outcome) {
+QString WhyUnreadable(OpenOutcome outcome, int error) {
     switch (outcome) {
     case OpenOutcome::Missing:
         return QStringLiteral("файлът не съществува.");
@@ -29,7 +30,7 @@ QString WhyUnreadable(OpenOutcome outcome) {
     case OpenOutcome::Unreadable:
         break;
     }
-    return QStringLiteral("файлът не може да се прочете.");
+    return QStringLiteral("файлът не може да се прочете: %1.").arg(ReadReason(error));
 }
 
 // Records of one fingerprint come from one bank and so hold as many questions,
@@ -65,6 +66,7 @@ constexpr qsizetype kBatchBytes = 16 * 1024 * 1024;
 struct PendingLine {
     qint64 number = 0;
     std::optional<QByteArray> text; // none when too long
+    bool unfinished = false;
     std::optional<ResultRecord> record;
     std::optional<QString> inconsistency; // of the record with itself
 };
@@ -103,6 +105,8 @@ void HandOn(std::vector<PendingLine>& batch, std::size_t used, const QString& na
         } else if (!line.record) {
             if (const auto version = UnknownVersion(*line.text))
                 read.unknownVersions.add(where() + QStringLiteral(": ") + *version);
+            else if (line.unfinished)
+                read.unfinished.add(where());
             else
                 read.notRecords.add(where());
         } else {
@@ -137,6 +141,7 @@ void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read
         bytes += line->text ? line->text->size() : 0;
         if (used == batch.size()) batch.emplace_back();
         batch[used].number = line->number;
+        batch[used].unfinished = line->unfinished;
         batch[used++].text = std::move(line->text);
         if (used == kBatchLines || bytes >= kBatchBytes) {
             HandOn(batch, used, name, read, take);
@@ -154,11 +159,13 @@ ReadResults ReadResultsFiles(const QStringList& paths, const RecordSink& take) {
     ReadResults read;
     for (const QString& path : paths) {
         QFile file;
-        const OpenOutcome outcome = OpenRegularFile(file, path);
+        int error = 0;
+        const OpenOutcome outcome = OpenRegularFile(file, path, &error);
         if (outcome == OpenOutcome::Opened)
             ReadResultsDevice(file, path, read, take);
         else
-            read.unreadable.append(Printable(path) + QStringLiteral(": ") + WhyUnreadable(outcome));
+            read.unreadable.append(Printable(path) + QStringLiteral(": ") +
+                                   WhyUnreadable(outcome, error));
     }
     return read;
 }

@@ -2,8 +2,8 @@
 // Reading results files for a report: every line that is a record agreeing
 // with itself counts; a line that is not (a fragment, another program's text,
 // a later version), a record that contradicts itself or a line too long to be
-// a record is skipped and named; blank lines are passed over. A file that
-// cannot be read, or is not a regular file, is named and the others still
+// a record is skipped and named, an unfinished last line apart from the rest; blank lines are
+// passed over. A file that cannot be read, or is not a regular file, is named and the others still
 // count. Each record is handed on as it is read and none is kept, so memory
 // stays bounded whatever the files hold. Lines are parsed a batch at a time
 // on every core; records are handed on in the order of the files.
@@ -34,6 +34,7 @@ struct SkippedLines {
 struct ReadResults {
     qint64 records = 0; // handed on
     SkippedLines notRecords;
+    SkippedLines unfinished;      // a last line without its newline that is no record
     SkippedLines unknownVersions; // "path:line: версия N"
     SkippedLines tooLong;
     SkippedLines inconsistent; // "path:line: why"

@@ -91,7 +91,7 @@ TEST(ResultsSaving, AFailedWriteIsToldAndTheRecordKeptInTheFallbackFile) {
         QFile::remove(fallback);
         const Graded graded = GradeInWindow({c.path, fallback, 100ms});
         const QString message = "Резултатът не е записан в „" + c.path + "“: " + c.reason +
-                                ". Запазен е в „" + fallback + "“; предайте го на учителя.";
+                                ". Запазен е във файла „" + fallback + "“. Повикайте учителя.";
         EXPECT_EQ(graded.said, QString("vorn-player: " + message + "\n"));
         EXPECT_EQ(graded.box, message);
         EXPECT_EQ(graded.caption, QStringLiteral("Резултат: 2/4 = 50%"));
@@ -113,7 +113,8 @@ TEST(ResultsSaving, WhenTheFallbackFailsTooTheRecordGoesToStandardError) {
     ASSERT_EQ(lines.size(), 3) << graded.said.toStdString(); // two, and the last newline
     EXPECT_EQ(lines[0], "vorn-player: Резултатът не е записан в „" + place.path +
                             "“: част от пътя не е папка, нито в „" + place.fallbackPath +
-                            "“: част от пътя не е папка. Записът следва на стандартната грешка.");
+                            "“: част от пътя не е папка. Не затваряйте прозореца с резултата. "
+                            "Повикайте учителя. Записът следва на стандартната грешка.");
     ASSERT_TRUE(lines[1].startsWith("vorn-player: {"));
     EXPECT_EQ(QJsonDocument::fromJson(lines[1].mid(13).toUtf8()).object()["seed"], 7);
     EXPECT_EQ(graded.caption, QStringLiteral("Резултат: 2/4 = 50%"));

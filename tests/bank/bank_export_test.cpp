@@ -67,7 +67,8 @@ TEST(BankExport, AFailureNamesTheFile) {
     const auto failed =
         ExportBank(test::MakeBank({.questions = 3}), dir.filePath("file/b.vorn.json"));
     ASSERT_TRUE(failed);
-    EXPECT_TRUE(failed->contains(dir.filePath("file/b"))) << failed->toStdString();
+    EXPECT_EQ(failed->said(),
+              "„" + dir.filePath("file/b.vorn.json") + "“: част от пътя не е папка");
 }
 
 // A target that is not a regular file is refused before anything is written,
@@ -85,7 +86,7 @@ TEST(BankExport, WhatIsInTheWayIsRefusedAndAFailureLeavesNothing) {
     } cases[] = {
         {dir.filePath("fifo.vorn.json"), "не е обикновен файл"},
         {QStringLiteral("/dev/null"), "не е обикновен файл"},
-        {dir.filePath("folder.vorn.json"), "не е обикновен файл"},
+        {dir.filePath("folder.vorn.json"), "това е папка, а не файл"},
         {dir.filePath("blocked.vorn.json"), "не е папка"},
         {QString(), "няма име на файл"},
         {dir.filePath("sub") + u'/', "няма име на файл"},
@@ -93,7 +94,7 @@ TEST(BankExport, WhatIsInTheWayIsRefusedAndAFailureLeavesNothing) {
     for (const auto& c : cases) {
         const auto failed = ExportBank(bank, c.path);
         ASSERT_TRUE(failed) << c.path.toStdString();
-        EXPECT_TRUE(failed->contains(c.error)) << failed->toStdString();
+        EXPECT_TRUE(failed->said().contains(c.error)) << failed->said().toStdString();
     }
     // The picture is written, then the bank file cannot be: files may grow to
     // 150 bytes only, more than a picture, less than the bank.

@@ -2,10 +2,13 @@
 // left unfinished is not continued, and a write cut short is taken back.
 
 #include "record/results_file.h"
+#include "support/confined_run.h"
 #include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -47,6 +50,34 @@ TEST(ResultsFile, AppendsAfterEarlierRecordsOnANewLine) {
         EXPECT_EQ(AppendRecordLine(path, "{\"r\":3}\n"), std::nullopt);
         EXPECT_EQ(Contents(path), QByteArray(c.after));
         EXPECT_FALSE(QFile::exists(path + ".lock")) << "no lock file";
+    }
+}
+
+// A teacher may let students append to the file but not read it (0662): the
+// last byte cannot be looked at, and a record glued to an unfinished line
+// would be lost with it.
+TEST(ResultsFile, WhereTheFileMayOnlyBeAppendedToTheRecordStillStartsOnANewLine) {
+    for (const QByteArray before : {"{\"r\":1}\n", "{\"r\":"}) {
+        SCOPED_TRACE(before.toStdString());
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755));
+        const QString path = dir.filePath("results.jsonl");
+        Write(path, before);
+        // Root reads whatever the mode; it runs the writer as nobody, for whom
+        // 0662 allows appending only.
+        QFile::setPermissions(path, QFileDevice::Permissions(::geteuid() == 0 ? 0x6662 : 0x2000));
+        const test::Finished wrote = test::RunCommand(
+            test::AsAnotherUser({VORN_APPEND_RECORDS_PATH, path, "w", "1", "200"}));
+        EXPECT_EQ(wrote.status, 0) << wrote.err.toStdString();
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const QByteArray after = Contents(path);
+        // A newline first in any case: a blank line where the last one was
+        // finished, which a reader passes over.
+        ASSERT_TRUE(after.startsWith(before + '\n')) << after.constData();
+        const QList<QByteArray> added = after.mid(before.size() + 1).split('\n');
+        ASSERT_EQ(added.size(), 2) << "the record on one line, and its newline";
+        const QByteArray& record = added[0];
+        EXPECT_EQ(QJsonDocument::fromJson(record).object()["format"], "vorn-results");
     }
 }
 

@@ -217,7 +217,7 @@ TEST_F(ResultsReport, AnOutputThatCannotBeWrittenFailsAndLeavesNothing) {
         {ReportFormat::Html, dir_.filePath("none/r.html"), "r.html"},
         {ReportFormat::Html, fifo, "не е обикновен файл"},
         {ReportFormat::Xlsx, dir_.filePath("none/r.xlsx"), "r.xlsx"},
-        {ReportFormat::Csv, path_ + "/csv", "папката не може да се създаде"},
+        {ReportFormat::Csv, path_ + "/csv", "част от пътя не е папка"},
     };
     for (const auto& c : cases) {
         const Reported r = Report({path_}, c.format, c.output);
@@ -252,6 +252,9 @@ TEST(ResultsReading, WhatIsSkippedIsToldOnOneLinePerKind) {
         {"a line over 1 MiB", record + over + '\n' + record,
          "пропуснати редове, по-дълги от 1 MiB: 1 (F:2).\n"},
         {"a blank line of 1 MiB", blank + '\n' + record, ""},
+        {"an unfinished last line", record + R"({"format":"vorn-res)",
+         "пропуснати незавършени последни редове (без нов ред в края на файла: запис, прекъснат "
+         "при писане, или чужд текст): 1 (F:2).\n"},
         {"25 lines of text", QByteArray("x\n").repeated(25) + record,
          "пропуснати редове, които не са записи на резултати: 25 (F:1, F:2, F:3, F:4, F:5, F:6, "
          "F:7, F:8, F:9, F:10, F:11, F:12, F:13, F:14, F:15, F:16, F:17, F:18, F:19, F:20 и още "
