@@ -3,6 +3,8 @@
 #include "bank_title.h"
 
 #include "gift_question.h"
+#include "html_cost.h"
+
 #include <set>
 
 namespace vorn {
@@ -16,6 +18,13 @@ QString TitleOf(const QString& comment) {
     return body.startsWith(tag, Qt::CaseInsensitive) ? body.mid(tag.size()).trimmed() : QString();
 }
 
+QStringList LinesOf(const std::vector<gift::SourceLine>& lines) {
+    QStringList texts;
+    for (const gift::SourceLine& line : lines)
+        texts.append(line.text);
+    return texts;
+}
+
 } // namespace
 
 LoadedBank ImportGift(const QString& text, const QString& fileName) {
@@ -25,10 +34,16 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
     int number = 0;
     std::vector<gift::SourceLine> question;
     std::set<QString> names;
+    HtmlBudget budget;
 
     const auto finishQuestion = [&] {
         if (question.empty()) return;
         ++number;
+        if (!budget.take(LinesOf(question))) {
+            bank.issues.push_back({BankIssue::Severity::Warning, question.front().number, 0, number,
+                                   HtmlBudget::skipped()});
+            return question.clear();
+        }
         auto read = gift::ReadGiftQuestion(question);
         if (auto* issue = std::get_if<BankIssue>(&read)) {
             issue->question = number;

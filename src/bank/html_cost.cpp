@@ -14,6 +14,22 @@ bool IsLetter(QChar c) {
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
 }
 
+bool OpensTag(const QString& html, qsizetype i) {
+    return html[i] == u'<' && i + 1 < html.size() && IsLetter(html[i + 1]);
+}
+
+bool ClosesTag(const QString& html, qsizetype i) {
+    return html[i] == u'<' && i + 2 < html.size() && html[i + 1] == u'/' && IsLetter(html[i + 2]);
+}
+
+// The start tags of html that are read: none when it has more than one text may.
+int ReadTags(const QString& html) {
+    int tags = 0;
+    for (qsizetype i = 0; i < html.size() && tags <= kMaxHtmlElements; ++i)
+        if (OpensTag(html, i)) ++tags;
+    return tags > kMaxHtmlElements ? 0 : tags;
+}
+
 // Elements that never hold anything, and those a start tag of their own
 // kind closes ("<p>a<p>b" is two paragraphs, not one inside the other).
 bool IsVoid(const QString& name) {
@@ -108,21 +124,32 @@ private:
 
 } // namespace
 
+bool HtmlBudget::take(const QStringList& texts) {
+    qint64 tags = 0;
+    for (const QString& text : texts)
+        tags += ReadTags(text);
+    if (used_ + tags > kMaxBankHtmlTags) return false;
+    used_ += tags;
+    return true;
+}
+
+QString HtmlBudget::skipped() {
+    return QStringLiteral("въпросът е пропуснат: текстовете на банката имат над %1 HTML тага общо.")
+        .arg(kMaxBankHtmlTags);
+}
+
 BoundedHtml BoundHtmlCost(const QString& html) {
     Bounder bounder;
     QString kept;
-    kept.reserve(html.size());
     int elements = 0;
     QStringList dropped;
     std::set<QString> seen;
     for (qsizetype i = 0; i < html.size();) {
-        const bool opens = html[i] == u'<' && i + 1 < html.size();
-        if (opens && html.mid(i, 4) == u"<!--") {
+        if (QStringView(html).mid(i, 4) == u"<!--") {
             const qsizetype end = EndOfComment(html, i);
             kept += QStringView(html).mid(i, end - i);
             i = end;
-        } else if (opens && (IsLetter(html[i + 1]) || (html[i + 1] == u'/' && i + 2 < html.size() &&
-                                                       IsLetter(html[i + 2])))) {
+        } else if (OpensTag(html, i) || ClosesTag(html, i)) {
             const bool closing = html[i + 1] == u'/';
             const QString name = NameAt(html, i + (closing ? 2 : 1));
             const qsizetype end = EndOfTag(html, i);

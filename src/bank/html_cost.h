@@ -24,4 +24,20 @@ struct BoundedHtml {
 
 BoundedHtml BoundHtmlCost(const QString& html);
 
+// The tags all the texts of one bank may hold together, the few seconds Qt's
+// reader takes for them; a question that would pass them is skipped.
+constexpr int kMaxBankHtmlTags = 200000;
+
+class HtmlBudget {
+public:
+    // Whether the texts of one question may still be read; if so, their tags
+    // (as many as are read of each) are taken from what is left.
+    bool take(const QStringList& texts);
+    // Why a question is skipped when it may not.
+    static QString skipped();
+
+private:
+    qint64 used_ = 0;
+};
+
 } // namespace vorn

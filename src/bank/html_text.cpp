@@ -133,22 +133,28 @@ HtmlText TextOf(const SealedDocument& document) {
     return read;
 }
 
-} // namespace
+enum class Markup { Html, Markdown };
 
-HtmlText ReadHtml(const QString& html) {
-    const BoundedHtml bounded = BoundHtmlCost(html);
+// HTML in Markdown is read by the same reader, at the same cost. Markdown's
+// code spans may show tags as text, so only HTML names the tags it drops.
+HtmlText Read(const QString& text, Markup markup) {
+    const BoundedHtml bounded = BoundHtmlCost(text);
+    HtmlText read;
     if (bounded.tooManyElements) {
-        HtmlText unread;
-        unread.unread = QStringLiteral("текстът има повече от %1 HTML тага и не се чете.")
-                            .arg(kMaxHtmlElements);
-        return unread;
+        read.unread = QStringLiteral("текстът има повече от %1 HTML тага и не се чете.")
+                          .arg(kMaxHtmlElements);
+        return read;
     }
     SealedDocument document;
-    document.setHtml(EscapeBareLessThan(bounded.html));
-    HtmlText read = TextOf(document);
-    for (const QString& tag : bounded.droppedTags)
-        read.losses.append(
-            QStringLiteral("тагът <%1> е пропуснат; остава само текстът в него.").arg(tag));
+    if (markup == Markup::Html)
+        document.setHtml(EscapeBareLessThan(bounded.html));
+    else
+        document.setMarkdown(bounded.html);
+    read = TextOf(document);
+    if (markup == Markup::Html)
+        for (const QString& tag : bounded.droppedTags)
+            read.losses.append(
+                QStringLiteral("тагът <%1> е пропуснат; остава само текстът в него.").arg(tag));
     if (bounded.depthCut)
         read.losses.append(QStringLiteral("HTML таговете, вложени по-дълбоко от %1 нива, са "
                                           "пропуснати; текстът им е запазен.")
@@ -156,10 +162,14 @@ HtmlText ReadHtml(const QString& html) {
     return read;
 }
 
+} // namespace
+
+HtmlText ReadHtml(const QString& html) {
+    return Read(html, Markup::Html);
+}
+
 HtmlText ReadMarkdown(const QString& markdown) {
-    SealedDocument document;
-    document.setMarkdown(markdown);
-    return TextOf(document);
+    return Read(markdown, Markup::Markdown);
 }
 
 QStringList PlainLines(const QString& text) {
