@@ -5,9 +5,14 @@
 // dropped or half-read, which changes the formula instead of keeping it; a
 // hostile formula that costs the stack or time with the square of its size.
 
+#include "bank/bank_fingerprint.h"
+#include "bank/bank_json.h"
 #include "bank/tex_text.h"
 #include "support/qt_printers.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 using namespace vorn;
@@ -75,4 +80,41 @@ TEST(TexText, ManyOpeningsWithoutAnEndAreReadInOnePass) {
     // minutes; one search per kind of delimiter takes milliseconds.
     const QString text = QString("\\(").repeated(200000) + "$$";
     EXPECT_EQ(ReplaceFormulas(text).text, text);
+}
+
+// The faults caught: a bank of our own format changing its texts without
+// being asked (its key then no longer the text its results hold); with the
+// setting on, the key read otherwise than its option, so that no answer is
+// right; the fingerprint not telling the two readings apart.
+TEST(TexText, OurOwnFormatReadsFormulasOnlyWhenTheBankSaysSo) {
+    const auto read = [](const QJsonValue& setting) {
+        QJsonObject bank{{"format", "vorn-bank"}, {"version", 2}, {"title", "T"}};
+        if (!setting.isUndefined()) bank.insert("formulasAsText", setting);
+        const QJsonObject question{{"text", R"(\(\sqrt{49}\) = ?)"},
+                                   {"options", QJsonArray{"7", R"(\(\sqrt{7}\))", R"(\(\int x\))"}},
+                                   {"key", R"(\(\sqrt{7}\))"}};
+        bank.insert("questions", QJsonArray{question, question, question});
+        return ReadBankJson(QJsonDocument(bank).toJson(),
+                            [](const QString&) { return PictureResult(QString("-")); });
+    };
+    const LoadedBank asWritten = read(QJsonValue::Undefined);
+    ASSERT_TRUE(asWritten.issues.empty());
+    EXPECT_EQ(asWritten.content.questions[0].text, R"(\(\sqrt{49}\) = ?)");
+    EXPECT_TRUE(read(false).content.questions == asWritten.content.questions);
+
+    const LoadedBank shown = read(true);
+    ASSERT_EQ(shown.content.questions.size(), 3u);
+    const Question& q = shown.content.questions[0];
+    EXPECT_EQ(q.text, "√49 = ?");
+    EXPECT_EQ(q.options, QStringList({"7", "√7", R"(\(\int x\))"}));
+    EXPECT_EQ(q.key, "√7");
+    ASSERT_EQ(shown.issues.size(), 3u); // one per question, not one per text
+    EXPECT_TRUE(shown.issues[0].isWarning());
+    EXPECT_EQ(shown.issues[0].question, 1);
+    EXPECT_EQ(shown.issues[0].message, R"(формулата не може да се покаже като текст: \(\int x\))");
+    EXPECT_NE(BankSha256(shown.content), BankSha256(asWritten.content));
+
+    const LoadedBank wrong = read("yes");
+    ASSERT_FALSE(wrong.issues.empty());
+    EXPECT_TRUE(wrong.issues[0].isError());
 }
