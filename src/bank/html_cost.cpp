@@ -89,9 +89,11 @@ QString NameAt(const QString& html, qsizetype from) {
     return html.mid(from, end - from).toLower();
 }
 
+// The elements open where the text is read, and the start tags cut, so that
+// their end tags go too.
 class Bounder {
 public:
-    // Whether the tag html[from, to) is kept; `closing` for "</name".
+    // Whether a start tag is kept: not when it would open one level too many.
     bool keepStart(const QString& name, bool selfClosing) {
         if (IsVoid(name) || selfClosing) return true;
         if (ClosesItsOwnKind(name) && !open_.empty() && open_.back() == name) open_.pop_back();
@@ -103,6 +105,7 @@ public:
         return true;
     }
 
+    // Whether an end tag is kept: not when it ends an element that was cut.
     bool keepEnd(const QString& name) {
         for (auto i = open_.size(); i-- > 0;) {
             if (open_[i] != name) continue;
