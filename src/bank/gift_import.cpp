@@ -18,11 +18,17 @@ QString TitleOf(const QString& comment) {
     return body.startsWith(tag, Qt::CaseInsensitive) ? body.mid(tag.size()).trimmed() : QString();
 }
 
-QStringList LinesOf(const std::vector<gift::SourceLine>& lines) {
+// The question, or why it is not played: a skip or a refusal of its own, or
+// the bank's texts having spent the tags they may hold together.
+std::variant<gift::ReadQuestion, BankIssue> ReadWithin(HtmlBudget& budget,
+                                                       const std::vector<gift::SourceLine>& lines) {
     QStringList texts;
     for (const gift::SourceLine& line : lines)
         texts.append(line.text);
-    return texts;
+    if (!budget.take(texts))
+        return BankIssue{BankIssue::Severity::Warning, lines.front().number, 0, 0,
+                         HtmlBudget::skipped()};
+    return gift::ReadGiftQuestion(lines);
 }
 
 } // namespace
@@ -39,12 +45,7 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
     const auto finishQuestion = [&] {
         if (question.empty()) return;
         ++number;
-        if (!budget.take(LinesOf(question))) {
-            bank.issues.push_back({BankIssue::Severity::Warning, question.front().number, 0, number,
-                                   HtmlBudget::skipped()});
-            return question.clear();
-        }
-        auto read = gift::ReadGiftQuestion(question);
+        auto read = ReadWithin(budget, question);
         if (auto* issue = std::get_if<BankIssue>(&read)) {
             issue->question = number;
             bank.issues.push_back(*issue);
