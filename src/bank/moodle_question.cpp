@@ -52,8 +52,9 @@ std::optional<QString> AnswersProblem(const XmlQuestion& read) {
         if (weight == 100.0) {
             ++right;
         } else if (!weight || !(*weight <= 0.0)) { // a penalty (below 0) is not a weight
-            return QStringLiteral("въпрос с частична тежест на отговор (fraction=\"%1\") е "
-                                  "пропуснат; верният отговор е със 100, грешните с 0.")
+            return QStringLiteral(
+                       "въпрос с частична тежест на отговор (fraction=\"%1\") е "
+                       "пропуснат; верният отговор е със 100, грешните с 0 или по-малко.")
                 .arg(answer.fraction);
         }
     }
