@@ -40,8 +40,7 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
     int number = 0;
     std::vector<gift::SourceLine> question;
     std::set<QString> names;
-    HtmlBudget budget;
-
+    HtmlBudget budget; // of tags, for all the questions' texts
     const auto finishQuestion = [&] {
         if (question.empty()) return;
         ++number;
