@@ -2,6 +2,7 @@
 #include "platform/json_number.h"
 
 #include "settings_items.h"
+#include "tex_text.h"
 #include "text_place.h"
 
 #include <QJsonArray>
@@ -61,6 +62,7 @@ public:
         : bank_(bank), pictures_(pictures), json_(json) {}
 
     int version = 1;
+    bool formulasAsText = false; // TeX in the texts shown as text (tex_text.h)
 
     void error(int question, const QString& message) {
         bank_.issues.push_back({.question = question, .message = message});
@@ -194,6 +196,7 @@ public:
         question.options = *options;
         question.key = *key;
         question.explanation = *explanation;
+        if (formulasAsText) showFormulas(question, q);
         if (!picture->isEmpty()) {
             PictureResult read = pictures_(*picture);
             if (const auto* problem = std::get_if<QString>(&read)) {
@@ -207,6 +210,20 @@ public:
     }
 
 private:
+    // The key goes the same way as its option, so that the two still match.
+    void showFormulas(Question& question, int q) {
+        QStringList kept;
+        question.text = WithFormulasAsText(question.text, kept);
+        for (QString& option : question.options)
+            option = WithFormulasAsText(option, kept);
+        question.key = WithFormulasAsText(question.key, kept);
+        for (QString& line : question.explanation)
+            line = WithFormulasAsText(line, kept);
+        kept.removeDuplicates();
+        for (const QString& message : kept)
+            warning(q, message);
+    }
+
     LoadedBank& bank_;
     const PictureReader& pictures_;
     const QByteArray& json_;
@@ -402,9 +419,11 @@ LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
         read.knownFields(root,
                          {"format", "version", "title", "phraseMode", "checkQuestion",
                           "checkVerdict", "explanations", "reviewNavigation", "publisher", "draw",
-                          "authorNote", "questions"},
+                          "formulasAsText", "authorNote", "questions"},
                          0);
         ReadNamedSettings(read, root, bank.content);
+        read.formulasAsText =
+            read.flag(root, QStringLiteral("formulasAsText"), false).value_or(false);
     }
     if (const auto note = read.text(root, QStringLiteral("authorNote"), 0, false))
         bank.content.authorNote = *note;

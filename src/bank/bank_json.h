@@ -14,6 +14,9 @@
 //     "explanations": true,        (optional, true: explanations in review)
 //     "reviewNavigation": true,    (optional, true: paging through the review)
 //     "publisher": "https://...",  (optional: the address before the window's caption)
+//     "formulasAsText": false,     (optional: TeX between \( \), \[ \] or $$ $$ in the
+//                                   texts shown as text, tex_text.h; a bank written
+//                                   back holds the texts so shown)
 //     "authorNote": "...",         (optional)
 //     "questions": [
 //       { "id": "...",                           (optional, unique: a stable name)

@@ -3,6 +3,8 @@
 #include "bank_title.h"
 
 #include "gift_question.h"
+#include "html_cost.h"
+
 #include <set>
 
 namespace vorn {
@@ -16,6 +18,19 @@ QString TitleOf(const QString& comment) {
     return body.startsWith(tag, Qt::CaseInsensitive) ? body.mid(tag.size()).trimmed() : QString();
 }
 
+// The question, or why it is not played: a skip or a refusal of its own, or
+// the bank's texts having spent the tags they may hold together.
+std::variant<gift::ReadQuestion, BankIssue> ReadWithin(HtmlBudget& budget,
+                                                       const std::vector<gift::SourceLine>& lines) {
+    QStringList texts;
+    for (const gift::SourceLine& line : lines)
+        texts.append(line.text);
+    if (!budget.take(texts))
+        return BankIssue{BankIssue::Severity::Warning, lines.front().number, 0, 0,
+                         HtmlBudget::skipped()};
+    return gift::ReadGiftQuestion(lines);
+}
+
 } // namespace
 
 LoadedBank ImportGift(const QString& text, const QString& fileName) {
@@ -25,11 +40,11 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
     int number = 0;
     std::vector<gift::SourceLine> question;
     std::set<QString> names;
-
+    HtmlBudget budget; // of tags, for all the questions' texts
     const auto finishQuestion = [&] {
         if (question.empty()) return;
         ++number;
-        auto read = gift::ReadGiftQuestion(question);
+        auto read = ReadWithin(budget, question);
         if (auto* issue = std::get_if<BankIssue>(&read)) {
             issue->question = number;
             bank.issues.push_back(*issue);

@@ -2,6 +2,7 @@
 
 #include "bank_limits.h"
 #include "marked_text.h"
+#include "tex_text.h"
 
 #include <optional>
 
@@ -207,6 +208,11 @@ public:
 private:
     PlainText read(const MarkedText& marked, const GiftChar& at) {
         PlainText plain = PlainOf(marked);
+        if (marked.format == TextFormat::Html || marked.format == TextFormat::Markdown)
+            plain.text = WithFormulasAsText(plain.text, plain.losses);
+        if (plain.unread) warnings.push_back(Refuse(at, *plain.unread));
+        for (const QString& loss : plain.losses)
+            warnings.push_back(Skip(at.line, at.column, loss));
         for (const QString& image : plain.images)
             warnings.push_back(Skip(at.line, at.column,
                                     QStringLiteral("картинката „%1“ е пропусната: GIFT не носи "

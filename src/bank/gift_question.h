@@ -14,8 +14,10 @@ namespace vorn::gift {
 
 struct ReadQuestion {
     Question question;
-    bool missingWord = false;        // text follows the answer block
-    std::vector<BankIssue> warnings; // unknown escapes, the question still read
+    bool missingWord = false; // text follows the answer block
+    // Unknown escapes, pictures left out and what a text loses, the question
+    // still read; an error for a text too costly to read.
+    std::vector<BankIssue> warnings;
 };
 
 // lines: not empty, the first is where the question starts. A skip or a

@@ -14,8 +14,14 @@ bool LooksLikeHtml(const QString& text) {
     return text.contains(html);
 }
 
+PlainText AsWritten(const QString& text) {
+    PlainText plain;
+    plain.text = text;
+    return plain;
+}
+
 PlainText Joined(const HtmlText& read) {
-    return {read.lines.join(u'\n'), read.images};
+    return {read.lines.join(u'\n'), read.images, read.losses, read.unread};
 }
 
 } // namespace
@@ -37,16 +43,16 @@ MarkedText SplitMarker(const QString& text, TextFormat fallback) {
 PlainText PlainOf(const MarkedText& text) {
     switch (text.format) {
     case TextFormat::Plain:
-        return {text.text, {}};
+        return AsWritten(text.text);
     case TextFormat::Moodle:
-        if (!LooksLikeHtml(text.text)) return {text.text, {}};
+        if (!LooksLikeHtml(text.text)) return AsWritten(text.text);
         [[fallthrough]];
     case TextFormat::Html:
         return Joined(ReadHtml(text.text));
     case TextFormat::Markdown:
         return Joined(ReadMarkdown(text.text));
     }
-    return {text.text, {}};
+    return AsWritten(text.text);
 }
 
 } // namespace vorn

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace vorn {
 
@@ -23,7 +24,9 @@ MarkedText SplitMarker(const QString& text, TextFormat fallback);
 // A text as the player shows it, and the pictures it named, which it leaves out.
 struct PlainText {
     QString text;
-    QStringList images; // the src of each picture, in the order written
+    QStringList images;            // the src of each picture, in the order written
+    QStringList losses;            // what the text leaves out of what was written
+    std::optional<QString> unread; // why the text was not read (text is empty then)
 };
 
 // The text as plain text, lines separated by '\n'. HTML (and a Moodle text

@@ -3,6 +3,7 @@
 #include "bank_limits.h"
 #include "html_text.h"
 #include "moodle_picture.h"
+#include "tex_text.h"
 
 #include <QUrl>
 
@@ -50,9 +51,10 @@ std::optional<QString> AnswersProblem(const XmlQuestion& read) {
         const auto weight = WeightOf(answer.fraction);
         if (weight == 100.0) {
             ++right;
-        } else if (weight != 0.0) {
-            return QStringLiteral("въпрос с частична тежест на отговор (fraction=\"%1\") е "
-                                  "пропуснат; верният отговор е със 100, грешните с 0.")
+        } else if (!weight || !(*weight <= 0.0)) { // a penalty (below 0) is not a weight
+            return QStringLiteral(
+                       "въпрос с частична тежест на отговор (fraction=\"%1\") е "
+                       "пропуснат; верният отговор е със 100, грешните с 0 или по-малко.")
                 .arg(answer.fraction);
         }
     }
@@ -65,13 +67,33 @@ std::optional<QString> AnswersProblem(const XmlQuestion& read) {
     return std::nullopt;
 }
 
+// Penalties for wrong answers are not applied: a wrong answer scores 0.
+std::optional<BankIssue> PenaltiesIgnored(const XmlQuestion& read) {
+    for (const Answer& answer : read.answers) {
+        const auto weight = WeightOf(answer.fraction);
+        if (weight && *weight < 0.0)
+            return Issue(BankIssue::Severity::Warning, read,
+                         QStringLiteral("отрицателните точки за грешен отговор (fraction=\"%1\") "
+                                        "не се прилагат: грешният отговор носи 0 точки.")
+                             .arg(answer.fraction.trimmed()));
+    }
+    return std::nullopt;
+}
+
 // A text read in its format; a missing format is the question text's.
 HtmlText Read(const RichText& rich, const QString& questionFormat) {
     const QString format = rich.format.isEmpty() ? questionFormat : rich.format;
-    if (format == u"plain_text" || format == u"markdown") return {PlainLines(rich.text), {}};
-    if (format == u"moodle_auto_format") // HTML in which a line break is a line break
-        return ReadHtml(QString(rich.text).replace(u'\n', QStringLiteral("<br>")));
-    return ReadHtml(rich.text);
+    HtmlText read;
+    if (format == u"plain_text" || format == u"markdown")
+        read.lines = PlainLines(rich.text);
+    else if (format == u"moodle_auto_format") // HTML in which a line break is a line break
+        read = ReadHtml(QString(rich.text).replace(u'\n', QStringLiteral("<br>")));
+    else
+        read = ReadHtml(rich.text);
+    // Moodle shows TeX in every format.
+    for (QString& line : read.lines)
+        line = WithFormulasAsText(line, read.losses);
+    return read;
 }
 
 QString Joined(const QStringList& lines) {
@@ -120,6 +142,27 @@ ShownPicture PictureOf(const XmlQuestion& read, const QStringList& images) {
     return {std::get<Picture>(picture), std::nullopt};
 }
 
+// What the texts of a question leave out, gathered as they are read.
+struct TextsRead {
+    QString format;      // the question text's, which the others take when they name none
+    QStringList leftOut; // pictures
+    QStringList losses;
+    std::optional<QString> unread;
+
+    void note(const HtmlText& html) {
+        for (const QString& loss : html.losses)
+            if (!losses.contains(loss)) losses.append(loss);
+        if (html.unread && !unread) unread = html.unread;
+    }
+
+    QStringList lines(const RichText& rich) {
+        const HtmlText html = Read(rich, format);
+        leftOut += html.images;
+        note(html);
+        return html.lines;
+    }
+};
+
 } // namespace
 
 MadeQuestion MakeQuestion(const XmlQuestion& read) {
@@ -136,36 +179,39 @@ MadeQuestion MakeQuestion(const XmlQuestion& read) {
     const QString format =
         read.questionText.format.isEmpty() ? QStringLiteral("html") : read.questionText.format;
     const HtmlText text = Read(read.questionText, format);
-    QStringList leftOut = text.images.mid(1); // a question shows one picture
-    const auto lines = [&](const RichText& rich) {
-        const HtmlText html = Read(rich, format);
-        leftOut += html.images;
-        return html.lines;
-    };
+    TextsRead texts;
+    texts.format = format;
+    texts.leftOut = text.images.mid(1); // a question shows one picture
+    texts.note(text);
     Question question;
     question.text = Joined(text.lines);
-    question.explanation = lines(read.generalFeedback);
+    question.explanation = texts.lines(read.generalFeedback);
     for (const Answer& answer : read.answers) {
-        const QString option = Joined(lines(answer.text));
+        const QString option = Joined(texts.lines(answer.text));
         question.options.append(option);
         if (WeightOf(answer.fraction) == 100.0) question.key = option;
-        const QStringList feedback = lines(answer.feedback);
+        const QStringList feedback = texts.lines(answer.feedback);
         if (feedback.isEmpty()) continue;
         question.explanation.append(
             QString(option).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) +
             QStringLiteral(" – ") + feedback.front());
         question.explanation.append(feedback.mid(1));
     }
+    if (texts.unread)
+        return Skipped(read, QStringLiteral("въпросът е пропуснат: %1").arg(*texts.unread));
     ShownPicture shown = PictureOf(read, text.images);
     if (shown.issue && shown.issue->isError()) return {std::nullopt, {*shown.issue}};
     question.picture = std::move(shown.picture);
     MadeQuestion made{std::move(question), {}};
     if (shown.issue) made.issues.push_back(*shown.issue);
-    for (const QString& image : leftOut)
+    if (const auto penalties = PenaltiesIgnored(read)) made.issues.push_back(*penalties);
+    for (const QString& image : texts.leftOut)
         made.issues.push_back(Issue(BankIssue::Severity::Warning, read,
                                     QStringLiteral("картинката „%1“ е пропусната: въпросът "
                                                    "показва една картинка, първата в текста си.")
                                         .arg(NameOf(image))));
+    for (const QString& loss : texts.losses)
+        made.issues.push_back(Issue(BankIssue::Severity::Warning, read, loss));
     return made;
 }
 

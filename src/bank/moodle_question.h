@@ -2,9 +2,9 @@
 // One <question> of a Moodle XML file as read, and the question it makes.
 // Only multiple choice with one right answer is played: the other types,
 // several right answers, partial weights and more than five answers are
-// skipped with a warning. A picture that cannot be shown stops the bank; the
-// question shows the first picture of its text, and any other picture of its
-// texts is left out with a warning.
+// skipped with a warning; penalties for wrong answers are ignored with one. A picture that cannot
+// be shown stops the bank; the question shows the first picture of its text, and any other picture
+// of its texts is left out with a warning.
 
 #include "bank_content.h"
 #include "bank_issue.h"

@@ -1,6 +1,7 @@
 #include "moodle_xml_import.h"
 
 #include "bank_title.h"
+#include "html_cost.h"
 #include "moodle_question.h"
 #include "text_place.h"
 
@@ -40,6 +41,13 @@ std::optional<BankIssue> NotUtf8(const QByteArray& xml) {
         return std::nullopt;
     const std::optional<qsizetype> bad = FirstInvalidUtf8(xml);
     return bad ? std::optional(NotUtf8At(xml, *bad)) : std::nullopt;
+}
+
+QStringList TextsOf(const XmlQuestion& read) {
+    QStringList texts{read.questionText.text, read.generalFeedback.text};
+    for (const moodle::Answer& answer : read.answers)
+        texts << answer.text.text << answer.feedback.text;
+    return texts;
 }
 
 class Reader {
@@ -120,6 +128,13 @@ private:
             return;
         }
         ++number_;
+        if (read.type == u"multichoice" && !budget_.take(TextsOf(read))) {
+            bank_.issues.push_back({.severity = BankIssue::Severity::Warning,
+                                    .line = read.line,
+                                    .question = number_,
+                                    .message = HtmlBudget::skipped()});
+            return;
+        }
         moodle::MadeQuestion made = moodle::MakeQuestion(read);
         for (BankIssue& issue : made.issues) {
             issue.question = number_;
@@ -173,6 +188,7 @@ private:
     LoadedBank bank_;
     QString title_;
     int number_ = 0; // of the questions read, categories left out
+    HtmlBudget budget_;
 };
 
 } // namespace

@@ -4,7 +4,8 @@
 // - A multichoice question with one right answer (<single> true, which is
 //   also Moodle's default) becomes a question: its <questiontext> as plain
 //   text (html_text.h), its answers as the options in file order, the key the
-//   one answer with fraction 100 (the others must be 0). The explanation is
+//   one answer with fraction 100 (the others must be 0, or negative: those
+//   penalties are not applied, with a warning). The explanation is
 //   the <generalfeedback>'s lines, then "<answer> – <feedback>" for each
 //   answer with feedback, as the GIFT import writes it.
 // - The picture is the first <img> of the text: "@@PLUGINFILE@@/name" with
@@ -12,6 +13,9 @@
 //   <image> and <image_base64> of old exports. A picture that cannot be shown
 //   is an error; an image from outside the file is left out with a warning,
 //   and so is every other picture of the question's texts.
+// - <sup>/<sub> become raised or lowered characters; nesting too deep is
+//   cut and a text with too many tags skips its question (html_text.h), each
+//   with a warning.
 // - Other question types, several right answers, partial weights and fewer
 //   than 2 or more than 5 answers are skipped, each with a warning naming
 //   the line of its <question>; the rest is played.

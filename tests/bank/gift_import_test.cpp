@@ -325,3 +325,45 @@ TEST(GiftImport, APictureIsLeftOutOfTheTextWithAWarningAtThatText) {
         EXPECT_EQ(bank.issues[0].message, c.warning);
     }
 }
+
+// The faults caught: powers in [html] read as digits; TeX in [html] or
+// [markdown] shown raw, or read in [plain], which shows what is written; a
+// formula kept raw or a table flattened with no warning at its text.
+TEST(GiftImport, MathsInHtmlAndMarkdownReadsAsTextAndWhatCannotIsWarnedAtItsText) {
+    const struct {
+        QString gift, text;
+        QStringList options;
+        QString warning; // at the text, 1:1
+    } cases[] = {
+        {"[html]Колко е a<sup>3</sup>·a<sup>4</sup>? {=a<sup>7</sup> ~a<sup>12</sup>}",
+         "Колко е a³·a⁴?",
+         {"a⁷", "a¹²"},
+         {}},
+        {"[html]\\\\(\\\\sqrt\\{49\\}\\\\) = ? {=7 ~\\\\(\\\\frac\\{49\\}\\{2\\}\\\\)}",
+         "√49 = ?",
+         {"7", "49/2"},
+         {}},
+        {"[markdown]Ъгълът $$60^\\\\circ$$ е {=остър ~тъп}", "Ъгълът 60° е", {"остър", "тъп"}, {}},
+        {"[plain]\\\\(a^2\\\\) {=a ~b}", "\\(a^2\\)", {"a", "b"}, {}},
+        {"[html]Въпрос\n\\\\(\\\\sum x\\\\) {=a ~b}",
+         "Въпрос \\(\\sum x\\)",
+         {"a", "b"},
+         "формулата не може да се покаже като текст: \\(\\sum x\\)"},
+        {"[html]<table><tr><td>1</td><td>2</td></tr></table> {=a ~b}",
+         "1 | 2",
+         {"a", "b"},
+         "таблицата е показана ред по ред, с „ | “ между клетките; колоните не са подравнени."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gift.toStdString());
+        const LoadedBank bank = Import(c.gift);
+        ASSERT_EQ(bank.content.questions.size(), 1u);
+        EXPECT_EQ(bank.content.questions[0].text, c.text);
+        EXPECT_EQ(bank.content.questions[0].options, c.options);
+        ASSERT_EQ(bank.issues.size(), c.warning.isEmpty() ? 0u : 1u);
+        if (c.warning.isEmpty()) continue;
+        EXPECT_TRUE(bank.issues[0].isWarning());
+        EXPECT_EQ(std::make_pair(bank.issues[0].line, bank.issues[0].column), std::make_pair(1, 1));
+        EXPECT_EQ(bank.issues[0].message, c.warning);
+    }
+}

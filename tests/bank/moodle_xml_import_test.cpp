@@ -36,6 +36,7 @@ QString Choice(const QString& text, const QString& answers, const QString& more 
 }
 
 const QString kAnswers = Answer("100", "a") + Answer("0", "b") + Answer("0", "c");
+const QStringList kAnswerTexts{"a", "b", "c"};
 
 LoadedBank Import(const QString& questions) {
     return ImportMoodleXml((kHead + questions + "</quiz>\n").toUtf8(), "/banks/глаголи.xml");
@@ -114,7 +115,7 @@ TEST(MoodleXmlImport, OtherTypesAndChoicesThatCannotBePlayedAreSkippedWithAWarni
         {29, 5, "въпрос с 2 верни отговора е пропуснат; верният отговор е точно един."},
         {37, 6,
          "въпрос с частична тежест на отговор (fraction=\"50\") е пропуснат; верният "
-         "отговор е със 100, грешните с 0."},
+         "отговор е със 100, грешните с 0 или по-малко."},
         {45, 7, "въпрос с 6 отговора е пропуснат; отговорите са от 2 до 5."},
     };
     ASSERT_EQ(bank.issues.size(), std::size(expected));
@@ -362,4 +363,75 @@ TEST(MoodleXmlImport, AnXmlFileHasACapOfItsOwn) {
         ASSERT_EQ(bank.issues.size(), 1u);
         EXPECT_EQ(bank.issues[0].message == "файлът е по-голям от 64 MiB.", refused) << size;
     }
+}
+
+// The faults caught: powers read as digits ("a3·a4"), TeX shown raw, a question
+// with penalties for wrong answers skipped, and a formula left raw, nesting cut
+// or a question skipped for its cost without a word at its line.
+TEST(MoodleXmlImport, MathsPenaltiesAndCostAsMoodleWritesThem) {
+    const QString depth = QStringLiteral("HTML таговете, вложени по-дълбоко от 100 нива, са "
+                                         "пропуснати; текстът им е запазен.");
+    const auto nested = [](int levels) {
+        return QString("<div>").repeated(levels) + "a" + QString("</div>").repeated(levels);
+    };
+    const struct {
+        QString question;
+        QString answers;
+        QString text;
+        QStringList options;
+        QString key;
+        QString warning; // at the question's line, 3
+    } cases[] = {
+        {"<p>Колко е a<sup>3</sup>·a<sup>4</sup>?</p>",
+         Answer("100", "a<sup>7</sup>") + Answer("0", "a<sup>12</sup>") +
+             Answer("0", "2a<sup>7</sup>"),
+         "Колко е a³·a⁴?",
+         {"a⁷", "a¹²", "2a⁷"},
+         "a⁷",
+         {}},
+        {"<p>Формулата на водата е H<sub>2</sub>O, а 6<sup>2</sup>+8<sup>2</sup> = ?</p>",
+         kAnswers,
+         "Формулата на водата е H₂O, а 6²+8² = ?",
+         {"a", "b", "c"},
+         "a",
+         {}},
+        {"<p>\\(\\sqrt{49}\\) = ?</p>",
+         Answer("0", "\\(\\sqrt{7}\\)") + Answer("100", "7") + Answer("0", "$$\\frac{49}{2}$$"),
+         "√49 = ?",
+         {"√7", "7", "49/2"},
+         "7",
+         {}},
+        {"<p>Q</p>", Answer("100", "a") + Answer("-25", "b") + Answer("-33.33333", "c"), "Q",
+         kAnswerTexts, "a",
+         "отрицателните точки за грешен отговор (fraction=\"-25\") не се прилагат: грешният "
+         "отговор носи 0 точки."},
+        {"<p>\\(\\sum_{i=1}^n i\\)</p>", kAnswers, "\\(\\sum_{i=1}^n i\\)", kAnswerTexts, "a",
+         "формулата не може да се покаже като текст: \\(\\sum_{i=1}^n i\\)"},
+        {"<p>Q</p>", Answer("100", nested(150)) + Answer("0", "b"), "Q", {"a", "b"}, "a", depth},
+    };
+    for (const auto& c : cases) {
+        const LoadedBank bank = Import(Choice(c.question, c.answers));
+        ASSERT_EQ(bank.content.questions.size(), 1u) << c.question.toStdString();
+        const Question& q = bank.content.questions.front();
+        EXPECT_EQ(q.text, c.text);
+        EXPECT_EQ(q.options, c.options) << c.question.toStdString();
+        EXPECT_EQ(q.key, c.key) << c.question.toStdString();
+        ASSERT_EQ(bank.issues.size(), c.warning.isEmpty() ? 0u : 1u) << c.question.toStdString();
+        if (c.warning.isEmpty()) continue;
+        EXPECT_TRUE(bank.issues[0].isWarning());
+        EXPECT_EQ(bank.issues[0].line, 3);
+        EXPECT_EQ(bank.issues[0].message, c.warning);
+    }
+}
+
+TEST(MoodleXmlImport, AQuestionOf100000NestedDivsIsSkippedAtItsLineAtOnce) {
+    const QString nested =
+        QString("<div>").repeated(100000) + "x" + QString("</div>").repeated(100000);
+    const LoadedBank bank = Import(Choice("a", kAnswers) + Choice(nested, kAnswers));
+    ASSERT_EQ(bank.content.questions.size(), 1u);
+    ASSERT_EQ(bank.issues.size(), 1u);
+    EXPECT_TRUE(bank.issues[0].isWarning());
+    EXPECT_EQ(bank.issues[0].line, 12);
+    EXPECT_EQ(bank.issues[0].message,
+              "въпросът е пропуснат: текстът има повече от 5000 HTML тага и не се чете.");
 }
