@@ -63,6 +63,7 @@ EnlargedPicture* OpenEnlargedPicture(const QImage& image, QWidget* parent) {
         view->move(screen.center() - view->rect().center());
     }
     view->open();
+    view->activateWindow(); // a frameless window may not be given the keys otherwise
     return view;
 }
 
