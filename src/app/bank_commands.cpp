@@ -46,7 +46,10 @@ QString RefusalMessage(const QString& path, const std::vector<BankIssue>& issues
 
 int CheckBankCommand(const QString& path, bool strict, QTextStream& out) {
     const LoadedBank bank = LoadBankFile(path);
-    const std::vector<BankIssue> issues = AllIssues(bank);
+    std::vector<BankIssue> issues = AllIssues(bank);
+    if (!bank.hasErrors())
+        for (BankIssue& issue : PictureDecodingIssues(bank))
+            issues.push_back(std::move(issue));
     for (const BankIssue& issue : issues)
         out << FormatIssue(path, issue) << '\n';
     const int errors = ErrorCount(issues);

@@ -37,6 +37,7 @@ struct Options {
     QCommandLineOption seed{"seed", QString(), "N"};
     QCommandLineOption results{"results", QString(), "ФАЙЛ"};
     QCommandLineOption askName{"ask-name"};
+    QCommandLineOption largePictures{"large-pictures"};
     QCommandLineOption timeLimit{"time-limit", QString(), "М"};
     QCommandLineOption exam{"exam"};
     QCommandLineOption attempts{"attempts", QString(), "K"};
@@ -52,17 +53,24 @@ struct Options {
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
     QList<QCommandLineOption> own() const {
-        return {
-            help,    version,   bank,         checkBank, strict, exportBank, seed,
-            results, report,    reportFormat, output,    marks,  className,  quitAfterFirstFrame,
-            askName, timeLimit, exam,         attempts,  review, voided,     countAbandoned};
+        return {help,           version,
+                bank,           checkBank,
+                strict,         exportBank,
+                seed,           results,
+                report,         reportFormat,
+                output,         marks,
+                className,      quitAfterFirstFrame,
+                askName,        timeLimit,
+                exam,           attempts,
+                review,         voided,
+                countAbandoned, largePictures};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank,          &strict, &seed,      &results, &reportFormat,
-                &output,        &marks,  &className, &askName, &quitAfterFirstFrame,
-                &timeLimit,     &exam,   &attempts,  &review,  &voided,
-                &countAbandoned};
+        return {&bank,           &strict,       &seed,      &results, &reportFormat,
+                &output,         &marks,        &className, &askName, &quitAfterFirstFrame,
+                &timeLimit,      &exam,         &attempts,  &review,  &voided,
+                &countAbandoned, &largePictures};
     }
 };
 
@@ -210,7 +218,7 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
     const Command play{CommandLine::Command::Play,
                        nullptr,
                        {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName,
-                        &o.timeLimit, &o.exam, &o.attempts, &o.review}};
+                        &o.timeLimit, &o.exam, &o.attempts, &o.review, &o.largePictures}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -316,6 +324,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.exportBank = parser.value(o.exportBank);
     line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
     line.results = parser.value(o.results);
+    line.largePictures = parser.isSet(o.largePictures);
     if (auto error = ReadExamOptions(parser, o, line)) return *error;
     if (parser.isSet(o.report)) {
         line.report.files = parser.values(o.report) + parser.positionalArguments();
@@ -341,6 +350,7 @@ QString CommandLineUsage() {
     return QStringLiteral(
         "Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ] "
         "[--ask-name] [--time-limit М]\n"
+        "                      [--large-pictures]\n"
         "                      [--exam [--attempts K] [--review none|score|full]]\n"
         "          vorn-player --check-bank ФАЙЛ [--strict]\n"
         "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
@@ -372,6 +382,9 @@ QString CommandLineHelp() {
                "                      на прозореца и в записа на резултата\n"
                "  --time-limit М      време за теста: М минути (1 до 300) или м:сс; оставащото\n"
                "                      стои в заглавието, а при нула тестът се оценява сам\n"
+               "  --large-pictures    картинката на въпроса става бутон: щракване, Enter или\n"
+               "                      интервал я отваря на целия екран, Esc, Enter или\n"
+               "                      щракване я затваря; времето тече\n"
                "  --exam              изпит в компютърния кабинет (иска --results): пита за\n"
                "                      име и клас, пита преди оценяване с въпроси без\n"
                "                      отговор и преди изход без оценяване (и тогава записва\n"

@@ -40,6 +40,7 @@ struct CommandLine {
     QString results;                   // --results: where the record of a graded run goes
     bool askName = false;              // --ask-name: who is answering, before the test
     std::optional<int> timeLimit;      // --time-limit, in seconds
+    bool largePictures = false;        // --large-pictures: the picture opens large
     bool exam = false;                 // --exam: confirmations, the journal, attempts
     int attempts = 1;                  // --attempts: graded attempts a student may make
     ReviewShows review = ReviewShows::Everything; // --review; an exam's default is the score

@@ -66,6 +66,7 @@ void PlaySession::buildWindow() {
     QApplication::setFont(QFont(look.FontName, look.FontSize));
     view_ = std::make_unique<FormView>(form_);
     if (line_.quitAfterFirstFrame) QuitAfterFirstFrame(view_->canvas());
+    if (line_.largePictures) view_->letPicturesOpenLarge();
 
     Followers followers{.recordOf = [this](const Attempt& a) { return recordOf(a); }};
     if (!line_.results.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "bank_pictures.h"
 
 #include <QSet>
+#include <map>
 
 namespace vorn {
 
@@ -45,7 +46,7 @@ public:
                                       "допълнената фраза ще е текстът и отговорът след него."));
         if (question.picture) {
             // The header's size is enough: decoding every picture here cost a sixth of
-            // the player's start. Pictures from files were decoded once, when read.
+            // the player's start.
             const QSize s = DeclaredSize(question.picture->encoded);
             const int width = static_cast<int>(kPictureAreaWidth) / kTwipsPerPixel;
             const int height = static_cast<int>(kPictureAreaHeight) / kTwipsPerPixel;
@@ -88,6 +89,28 @@ std::vector<BankIssue> AllIssues(const LoadedBank& bank) {
     for (BankIssue& issue : CheckBank(bank))
         all.push_back(std::move(issue));
     return all;
+}
+
+std::vector<BankIssue> PictureDecodingIssues(const LoadedBank& bank) {
+    std::vector<BankIssue> issues;
+    std::map<const PictureData*, std::optional<QString>> decoded; // by shared picture
+    int q = 0;
+    for (const Question& question : bank.content.questions) {
+        ++q;
+        if (!question.picture) continue;
+        auto [known, first] = decoded.try_emplace(question.picture.get());
+        if (first) {
+            auto result = DecodePicture(question.picture->encoded); // freed at once
+            if (const auto* problem = std::get_if<QString>(&result)) known->second = *problem;
+        }
+        if (known->second)
+            issues.push_back(
+                {.line = bank.lineOf(q),
+                 .question = q,
+                 .message =
+                     QStringLiteral("картинката не може да се покаже: %1").arg(*known->second)});
+    }
+    return issues;
 }
 
 } // namespace vorn

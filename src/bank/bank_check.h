@@ -23,4 +23,10 @@ std::vector<BankIssue> CheckBank(const LoadedBank& bank);
 // All the problems: those found while reading, then those of CheckBank.
 std::vector<BankIssue> AllIssues(const LoadedBank& bank);
 
+// Every picture decoded, one at a time and each once, as the window decodes it
+// when it is shown: an error for each question whose picture does not decode
+// although its header was sound. Too slow for a start with many pictures, so
+// for the checker.
+std::vector<BankIssue> PictureDecodingIssues(const LoadedBank& bank);
+
 } // namespace vorn

@@ -77,7 +77,7 @@ LoadedBank LoadBankFile(const QString& path) {
     const bool gift = IsGiftFile(path);
     LoadedBank bank;
     if (!gift && !IsAikenFile(path, utf8)) {
-        PictureFolder folder(info.absolutePath());
+        PictureFolder folder(info.absolutePath(), BankMemory(utf8.size()));
         bank = ReadBankJson(utf8, [&folder](const QString& name) { return folder.read(name); });
     } else if (auto refused = NotUtf8(utf8)) {
         return std::move(*refused);

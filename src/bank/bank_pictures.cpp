@@ -9,11 +9,14 @@
 
 namespace vorn {
 
-PictureFolder::PictureFolder(const QString& folder)
-    : folder_(QFileInfo(folder).canonicalFilePath()) {}
+PictureFolder::PictureFolder(const QString& folder, BankMemory memory)
+    : folder_(QFileInfo(folder).canonicalFilePath()), memory_(memory) {}
 
 PictureResult PictureFolder::read(const QString& name) {
     if (const auto known = read_.find(name); known != read_.end()) return known->second;
+    // Once one picture is refused for the budget, the bank cannot be played:
+    // the rest are not read, and not told again.
+    if (overBudget_) return Picture();
 
     // Resolved with links followed, so that neither "../" nor a link leads out.
     if (QDir::isAbsolutePath(name) || name.contains(u'\\'))
@@ -35,9 +38,14 @@ PictureResult PictureFolder::read(const QString& name) {
         return QStringLiteral("картинката „%1“ не може да се прочете: %2.")
             .arg(name, input.errorString());
     const QByteArray bytes = input.read(kMaxPictureFileBytes + 1);
-    const auto decoded = DecodedSize(bytes);
-    if (const auto* problem = std::get_if<QString>(&decoded))
+    // Only the header is read here: a picture is decoded when it is shown.
+    const auto declared = InspectPicture(bytes);
+    if (const auto* problem = std::get_if<QString>(&declared))
         return QStringLiteral("картинката „%1“ не може да се покаже: %2").arg(name, *problem);
+    if (!memory_.hold(bytes.size(), std::get<QSize>(declared))) {
+        overBudget_ = true;
+        return OverMemoryBudget(name, memory_);
+    }
     const Picture picture = MakePicture(bytes);
     read_[name] = picture;
     return picture;
@@ -58,13 +66,9 @@ bool Fits(const QSize& size) {
     return size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide;
 }
 
-} // namespace
-
-std::variant<QImage, QString> DecodePicture(const QByteArray& encoded) {
-    QBuffer buffer;
-    buffer.setData(encoded);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer); // no name: the format comes from the content
+// The size the reader's header declares, once its format and size are
+// accepted, or why not.
+std::variant<QSize, QString> Inspected(QImageReader& reader) {
     const QByteArray format = reader.format().toLower();
     if (format.isEmpty())
         return QStringLiteral("непознат или повреден формат; ") + kAccepted + u'.';
@@ -75,6 +79,26 @@ std::variant<QImage, QString> DecodePicture(const QByteArray& encoded) {
     const QSize declared = reader.size();
     if (!declared.isValid()) return QStringLiteral("повреден файл.");
     if (!Fits(declared)) return TooLarge(declared);
+    return declared;
+}
+
+} // namespace
+
+std::variant<QSize, QString> InspectPicture(const QByteArray& encoded) {
+    QBuffer buffer;
+    buffer.setData(encoded);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer); // no name: the format comes from the content
+    return Inspected(reader);
+}
+
+std::variant<QImage, QString> DecodePicture(const QByteArray& encoded) {
+    QBuffer buffer;
+    buffer.setData(encoded);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer); // no name: the format comes from the content
+    if (auto inspected = Inspected(reader); auto* problem = std::get_if<QString>(&inspected))
+        return std::move(*problem);
     // The largest picture the caps allow, in 32-bit pixels, and no more.
     reader.setAllocationLimit(kMaxPictureSide * kMaxPictureSide * 4 / (1024 * 1024) + 1);
     QImage image = reader.read();

@@ -7,6 +7,7 @@
 // draw, and a container such as ICO can declare a small size around a huge
 // image.
 
+#include "bank_memory.h"
 #include "platform/picture.h"
 
 #include <QImage>
@@ -26,15 +27,24 @@ using PictureResult = std::variant<Picture, QString>;
 using PictureReader = std::function<PictureResult(const QString& name)>;
 
 // Reads pictures from one folder; the same name gives the same shared picture.
+// A picture is read whole but only its header is checked: it is decoded when
+// shown. Pictures are held only within the bank's memory budget; once one is
+// refused for it, the rest read as no picture.
 class PictureFolder {
 public:
-    explicit PictureFolder(const QString& folder);
+    PictureFolder(const QString& folder, BankMemory memory);
     PictureResult read(const QString& name);
 
 private:
     QString folder_; // canonical, without a trailing slash
+    BankMemory memory_;
+    bool overBudget_ = false;
     std::map<QString, Picture> read_;
 };
+
+// The size a picture declares once its format and that size are accepted,
+// read from its header without decoding it, or why not.
+std::variant<QSize, QString> InspectPicture(const QByteArray& encoded);
 
 // The picture decoded, within the caps and with memory bounded while it is,
 // or why not. The window draws only what this gives.

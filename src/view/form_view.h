@@ -21,6 +21,7 @@ namespace vorn {
 class FlatOptionButton;
 class OptionFrame;
 class PictureCache;
+class PictureOpener;
 
 class FormView : public QMainWindow {
 public:
@@ -31,6 +32,10 @@ public:
     void refresh();
     // The time limit ran out: the form's TimeUp, as any event is delivered.
     void timeUp();
+    // A click, Enter or Space on the picture area opens its picture large
+    // (form_view_pictures.cpp); off unless asked for. The opener belongs to
+    // the area.
+    PictureOpener* letPicturesOpenLarge();
 
     // The widget that draws a control, by the control's name; null if none.
     QWidget* widgetFor(const QString& controlName) const;
@@ -71,6 +76,7 @@ private:
     std::vector<std::pair<int, QWidget*>> tabStops_;
     std::unique_ptr<PictureCache> pictures_;
     bool failed_ = false; // after a fault no event reaches the model
+    bool picturesOpenLarge_ = false;
 
     // Widgets the keys and the accessible texts work on.
     std::array<QWidget*, 7> textBoxes_{}; // the question, five options, the phrase

@@ -5,6 +5,7 @@
 #include "form_view.h"
 #include "option_frame.h"
 #include "painted_buttons.h"
+#include "picture_opener.h"
 
 namespace vorn {
 
@@ -59,9 +60,10 @@ void FormView::buildAccessibleTexts() {
         for (QWidget* segment : answeredBar)
             SetName(segment, AnsweredText(form_));
         SetName(picture, QStringLiteral("Картинка към въпроса"));
-        SetDescription(picture, controls().pictureArea.Picture
-                                    ? QString()
-                                    : QStringLiteral("Въпросът няма картинка."));
+        SetDescription(picture, !controls().pictureArea.Picture
+                                    ? QStringLiteral("Въпросът няма картинка.")
+                                : picturesOpenLarge_ ? OpensLargeDescription()
+                                                     : QString());
     });
 }
 

@@ -50,6 +50,13 @@ TEST(CommandLine, OptionsSayWhatToDo) {
     const auto quick = Parse({"--quit-after-first-frame"});
     ASSERT_TRUE(std::holds_alternative<CommandLine>(quick));
     EXPECT_TRUE(std::get<CommandLine>(quick).quitAfterFirstFrame);
+    // Opening pictures large is asked for, and only for a play.
+    const auto large = Parse({"--large-pictures"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(large));
+    EXPECT_TRUE(std::get<CommandLine>(large).largePictures);
+    EXPECT_FALSE(std::get<CommandLine>(Parse({})).largePictures);
+    EXPECT_TRUE(
+        std::holds_alternative<UsageError>(Parse({"--check-bank", "a", "--large-pictures"})));
     for (const auto& c : cases) {
         const auto parsed = Parse(c.arguments);
         const auto* line = std::get_if<CommandLine>(&parsed);
