@@ -41,6 +41,7 @@ struct Options {
     QCommandLineOption exam{"exam"};
     QCommandLineOption attempts{"attempts", QString(), "K"};
     QCommandLineOption review{"review", QString(), "ВИД"};
+    QCommandLineOption fullScreen{"full-screen"};
     QCommandLineOption report{"report", QString(), "ФАЙЛ"};
     QCommandLineOption reportFormat{"report-format", QString(), "ВИД"};
     QCommandLineOption output{"output", QString(), "ПЪТ"};
@@ -53,13 +54,13 @@ struct Options {
         return {
             help,    version,   bank,         checkBank, strict, exportBank, seed,
             results, report,    reportFormat, output,    marks,  className,  quitAfterFirstFrame,
-            askName, timeLimit, exam,         attempts,  review};
+            askName, timeLimit, exam,         attempts,  review, fullScreen};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
         return {&bank,      &strict, &seed,      &results, &reportFormat,
                 &output,    &marks,  &className, &askName, &quitAfterFirstFrame,
-                &timeLimit, &exam,   &attempts,  &review};
+                &timeLimit, &exam,   &attempts,  &review,  &fullScreen};
     }
 };
 
@@ -200,7 +201,7 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
     const Command play{CommandLine::Command::Play,
                        nullptr,
                        {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName,
-                        &o.timeLimit, &o.exam, &o.attempts, &o.review}};
+                        &o.timeLimit, &o.exam, &o.attempts, &o.review, &o.fullScreen}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -305,6 +306,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.strict = parser.isSet(o.strict);
     line.exportBank = parser.value(o.exportBank);
     line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
+    line.fullScreen = parser.isSet(o.fullScreen);
     line.results = parser.value(o.results);
     if (auto error = ReadExamOptions(parser, o, line)) return *error;
     if (parser.isSet(o.report)) {
@@ -332,6 +334,7 @@ QString CommandLineUsage() {
         "Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ] "
         "[--ask-name] [--time-limit М]\n"
         "                      [--exam [--attempts K] [--review none|score|full]]\n"
+        "                      [--full-screen]\n"
         "          vorn-player --check-bank ФАЙЛ [--strict]\n"
         "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
         "          vorn-player --report ФАЙЛ... [--report-format text|csv|html|xlsx]\n"
@@ -373,6 +376,8 @@ QString CommandLineHelp() {
                "                      верни, без верните отговори и обясненията), none (само\n"
                "                      че тестът е предаден) или full (всичко, както при\n"
                "                      упражнение)\n"
+               "  --full-screen       прозорецът на теста заема целия екран и всичко в него\n"
+               "                      расте в същите пропорции; също при увеличен прозорец\n"
                "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
                "                      без да отваря прозорец\n"
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"

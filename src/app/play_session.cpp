@@ -9,6 +9,7 @@
 #include "view/student_dialog.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace vorn {
 
@@ -64,7 +65,8 @@ void PlaySession::buildWindow() {
     // default face only for that.
     const WindowLook& look = form_.controls().window;
     QApplication::setFont(QFont(look.FontName, look.FontSize));
-    view_ = std::make_unique<FormView>(form_);
+    view_ = std::make_unique<FormView>(form_,
+                                       line_.fullScreen ? WindowSize::Sizable : WindowSize::Fixed);
     if (line_.quitAfterFirstFrame) QuitAfterFirstFrame(view_->canvas());
 
     Followers followers{.recordOf = [this](const Attempt& a) { return recordOf(a); }};
@@ -88,7 +90,12 @@ void PlaySession::buildWindow() {
     followers_ = std::make_unique<AttemptFollowers>(std::move(followers));
     form_.setListener(followers_.get());
 
-    view_->show();
+    if (line_.fullScreen) {
+        // The screen's size also where no window manager makes it full screen.
+        view_->setGeometry(view_->screen()->geometry());
+        view_->showFullScreen();
+    } else
+        view_->show();
     opened_.start();
     if (clock_) clock_->start(); // the time counts while the test window is open
     if (journal_) journal_->start();
