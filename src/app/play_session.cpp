@@ -32,6 +32,7 @@ std::optional<int> PlaySession::open() {
     if (student_) form_.showExaminee(StudentCaption(*student_));
     timeLimit_ = line_.timeLimit;
     if (line_.exam && !takeUpExam()) return kExitRefused;
+    if (line_.exam) form_.nameButtonsAsLabelled();
     buildWindow();
     return std::nullopt;
 }

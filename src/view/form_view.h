@@ -10,6 +10,7 @@
 #include "events/main_form.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <vector>
@@ -33,10 +34,12 @@ public:
     explicit FormView(MainForm& form, WindowSize size = WindowSize::Fixed);
     ~FormView() override;
 
-    // Brings every widget up to date from the model.
+    // Brings every widget up to date from the model; not while a message that
+    // comes before what the model now holds is open.
     void refresh();
-    // The time limit ran out: the form's TimeUp, as any event is delivered.
-    void timeUp();
+    // The time limit ran out: the form's TimeUp, as any event is delivered,
+    // at once; the window shows the result once `message` has been read.
+    void timeUp(const QString& message);
 
     // The widget that draws a control, by the control's name; null if none.
     QWidget* widgetFor(const QString& controlName) const;
@@ -58,6 +61,7 @@ private:
     QWidget* addTextBox(const TextBox& box);
     void addCommand(const CommandButton& button, std::function<void()> event);
     void addSolid(const Control& control);
+    void addTimeLeft();
     void buildTabOrder();
     void buildAccessibleTexts(); // form_view_accessibility.cpp
     void buildKeys();            // form_view_keys.cpp
@@ -83,6 +87,7 @@ private:
     std::vector<std::pair<int, QWidget*>> tabStops_;
     std::unique_ptr<PictureCache> pictures_;
     bool failed_ = false;      // after a fault no event reaches the model
+    QPointer<QWidget> heldBy_; // the message the screen waits for
 
     // Widgets the keys and the accessible texts work on.
     std::array<QWidget*, 7> textBoxes_{}; // the question, five options, the phrase
