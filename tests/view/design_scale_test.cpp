@@ -41,18 +41,6 @@ TEST(DesignScale, TheLargestFactorAtWhichTheDesignFitsCentredAndNeverBelowOne) {
     }
 }
 
-TEST(DesignScale, AControlsRectangleGrowsByTheFactorFromTheDesignsCorner) {
-    const DesignScale scale = DesignScale::Fitting(kWidth, kHeight, {1280, 1001});
-    // Option1(4) inside Frame1: 9960, 120, 600 × 285 twips; × 1280 / 727 / 15:
-    // 1169.1 → 1169, 14.1 → 14; right edge 10560 → 1239.5 → 1240; bottom 405 → 47.5 → 48.
-    EXPECT_EQ(scale.placedWithin(9960, 120, 600, 285), QRect(1169, 14, 1240 - 1169, 48 - 14));
-    // Frame1 on the canvas: 120, 2400, 10695 × 495, moved down by the margin of 93.
-    EXPECT_EQ(scale.placed(120, 2400, 10695, 495),
-              QRect(14, 282 + 93, 1269 - 14, 340 - 282)); // 14.1, 281.7, 1269.4, 339.8
-    // At the design's size, twips / 15 as ever.
-    EXPECT_EQ(DesignScale().placed(9960, 120, 600, 285), QRect(664, 8, 40, 19));
-}
-
 namespace {
 
 QImage Checker(int width, int height) { // one-pixel black and white squares
