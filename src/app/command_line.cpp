@@ -42,6 +42,7 @@ struct Options {
     QCommandLineOption exam{"exam"};
     QCommandLineOption attempts{"attempts", QString(), "K"};
     QCommandLineOption review{"review", QString(), "ВИД"};
+    QCommandLineOption fullScreen{"full-screen"};
     QCommandLineOption report{"report", QString(), "ФАЙЛ"};
     QCommandLineOption reportFormat{"report-format", QString(), "ВИД"};
     QCommandLineOption output{"output", QString(), "ПЪТ"};
@@ -63,14 +64,15 @@ struct Options {
                 askName,        timeLimit,
                 exam,           attempts,
                 review,         voided,
-                countAbandoned, largePictures};
+                countAbandoned, largePictures,
+                fullScreen};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank,           &strict,       &seed,      &results, &reportFormat,
-                &output,         &marks,        &className, &askName, &quitAfterFirstFrame,
-                &timeLimit,      &exam,         &attempts,  &review,  &voided,
-                &countAbandoned, &largePictures};
+        return {&bank,           &strict,        &seed,      &results, &reportFormat,
+                &output,         &marks,         &className, &askName, &quitAfterFirstFrame,
+                &timeLimit,      &exam,          &attempts,  &review,  &voided,
+                &countAbandoned, &largePictures, &fullScreen};
     }
 };
 
@@ -218,7 +220,8 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
     const Command play{CommandLine::Command::Play,
                        nullptr,
                        {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName,
-                        &o.timeLimit, &o.exam, &o.attempts, &o.review, &o.largePictures}};
+                        &o.timeLimit, &o.exam, &o.attempts, &o.review, &o.largePictures,
+                        &o.fullScreen}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -323,6 +326,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.strict = parser.isSet(o.strict);
     line.exportBank = parser.value(o.exportBank);
     line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
+    line.fullScreen = parser.isSet(o.fullScreen);
     line.results = parser.value(o.results);
     line.largePictures = parser.isSet(o.largePictures);
     if (auto error = ReadExamOptions(parser, o, line)) return *error;
@@ -352,6 +356,7 @@ QString CommandLineUsage() {
         "[--ask-name] [--time-limit М]\n"
         "                      [--large-pictures]\n"
         "                      [--exam [--attempts K] [--review none|score|full]]\n"
+        "                      [--full-screen]\n"
         "          vorn-player --check-bank ФАЙЛ [--strict]\n"
         "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
         "          vorn-player --report ФАЙЛ... [--report-format text|csv|html|xlsx]\n"
@@ -381,7 +386,9 @@ QString CommandLineHelp() {
                "  --ask-name          преди теста пита за име, клас и номер; стоят в заглавието\n"
                "                      на прозореца и в записа на резултата\n"
                "  --time-limit М      време за теста: М минути (1 до 300) или м:сс; оставащото\n"
-               "                      стои в заглавието, а при нула тестът се оценява сам\n"
+               "                      стои в заглавието и едро в прозореца, 5 и 1 минута\n"
+               "                      преди края се появява предупреждение, а при нула\n"
+               "                      тестът се оценява сам след съобщение\n"
                "  --large-pictures    картинката на въпроса става бутон: щракване, Enter или\n"
                "                      интервал я отваря на целия екран, Esc, Enter или\n"
                "                      щракване я затваря; времето тече\n"
@@ -397,6 +404,8 @@ QString CommandLineHelp() {
                "                      верни, без верните отговори и обясненията), none (само\n"
                "                      че тестът е предаден) или full (всичко, както при\n"
                "                      упражнение)\n"
+               "  --full-screen       прозорецът на теста заема целия екран и всичко в него\n"
+               "                      расте в същите пропорции; също при увеличен прозорец\n"
                "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
                "                      без да отваря прозорец\n"
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"

@@ -44,8 +44,9 @@ struct CommandLine {
     bool exam = false;                 // --exam: confirmations, the journal, attempts
     int attempts = 1;                  // --attempts: graded attempts a student may make
     ReviewShows review = ReviewShows::Everything; // --review; an exam's default is the score
-    ReportRequest report;                         // --report
-    bool quitAfterFirstFrame = false;             // for the start-up benchmark; not in the help
+    bool fullScreen = false; // --full-screen: the window fills the screen, the design grown
+    ReportRequest report;    // --report
+    bool quitAfterFirstFrame = false; // for the start-up benchmark; not in the help
 };
 
 struct UsageError {

@@ -9,6 +9,7 @@
 #include "view/student_dialog.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace vorn {
 
@@ -31,6 +32,7 @@ std::optional<int> PlaySession::open() {
     if (student_) form_.showExaminee(StudentCaption(*student_));
     timeLimit_ = line_.timeLimit;
     if (line_.exam && !takeUpExam()) return kExitRefused;
+    if (line_.exam) form_.nameButtonsAsLabelled();
     buildWindow();
     return std::nullopt;
 }
@@ -64,7 +66,8 @@ void PlaySession::buildWindow() {
     // default face only for that.
     const WindowLook& look = form_.controls().window;
     QApplication::setFont(QFont(look.FontName, look.FontSize));
-    view_ = std::make_unique<FormView>(form_);
+    view_ = std::make_unique<FormView>(form_,
+                                       line_.fullScreen ? WindowSize::Sizable : WindowSize::Fixed);
     if (line_.quitAfterFirstFrame) QuitAfterFirstFrame(view_->canvas());
     if (line_.largePictures) view_->letPicturesOpenLarge();
 
@@ -89,7 +92,12 @@ void PlaySession::buildWindow() {
     followers_ = std::make_unique<AttemptFollowers>(std::move(followers));
     form_.setListener(followers_.get());
 
-    view_->show();
+    if (line_.fullScreen) {
+        // The screen's size also where no window manager makes it full screen.
+        view_->setGeometry(view_->screen()->geometry());
+        view_->showFullScreen();
+    } else
+        view_->show();
     opened_.start();
     if (clock_) clock_->start(); // the time counts while the test window is open
     if (journal_) journal_->start();

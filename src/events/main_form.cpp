@@ -33,8 +33,18 @@ void MainForm::showExaminee(const QString& who) {
     caption_ = controls_.window.Caption = WindowCaption(who);
 }
 
-void MainForm::showTimeLeft(const QString& left) {
-    controls_.window.Caption = left.isEmpty() ? caption_ : caption_ + QStringLiteral("    ") + left;
+void MainForm::showTimeLeft(const QString& left, const QString& note) {
+    const QString shown = note.isEmpty() ? left : left + QStringLiteral(" – ") + note;
+    controls_.window.Caption =
+        left.isEmpty() ? caption_ : caption_ + QStringLiteral("    ") + shown;
+    controls_.timeLeft.Caption = left;
+    controls_.timeLeft.Visible = !left.isEmpty();
+}
+
+void MainForm::nameButtonsAsLabelled() {
+    // Only while the help is on show: the author notice and explanations stay.
+    if (controls_.infoBox.Text == HelpText())
+        controls_.infoBox.Text = HelpText(controls_.gradeButton.Caption);
 }
 
 void MainForm::start() {

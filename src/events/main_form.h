@@ -34,9 +34,12 @@ public:
     // Names the examinee in the caption, where the publisher's address stands
     // otherwise ("Иван Петров, 7б    ВОРН - Сорвелин").
     void showExaminee(const QString& who);
-    // The time left, after the caption ("    12:34"), with a note when it is
-    // short; an empty text takes it away.
-    void showTimeLeft(const QString& left);
+    // The time left, after the caption ("    12:34") with a note when it is
+    // short, and large in the window; an empty text takes it away.
+    void showTimeLeft(const QString& left, const QString& note = {});
+    // The help calls the grade button by its caption, "Оценяване", where the
+    // shipped text says "Резултат".
+    void nameButtonsAsLabelled();
 
     // ---- events ----
     void start();              // draws a new attempt and shows it

@@ -148,6 +148,15 @@ void DesignLower(FormControls& f) {
     f.hiddenNote.Visible = false;
 }
 
+// The time left, hidden until a time limit shows it: between the review's
+// "Напред" (to 1935) and the title (from 3000), above the question (480).
+void DesignTimeLeft(FormControls& f) {
+    Name(f.timeLeft, "TimeLeft");
+    Place(f.timeLeft, 1965, 30, 1005, 420);
+    f.timeLeft.BackColor = kLabelBack;
+    f.timeLeft.Visible = false;
+}
+
 // Tab order; labels and shapes keep theirs although they take no focus. The
 // gaps are the state lists of old, which the run now holds as values.
 void DesignTabOrder(FormControls& f) {
@@ -189,6 +198,7 @@ FormControls::FormControls() {
     DesignQuestion(*this);
     DesignProgress(*this);
     DesignLower(*this);
+    DesignTimeLeft(*this);
     DesignTabOrder(*this);
 }
 

@@ -85,6 +85,9 @@ struct FormControls {
     PictureBox pictureArea;
     TextBox infoBox; // help, the author notice, in review the explanation
     TextBox hiddenNote;
+    // Not of the old design: the time left of a time limit, in the free band
+    // between the "Напред" buttons and the title; hidden without a limit.
+    Label timeLeft;
 };
 
 // The window's caption: the publisher's web address (or the examinee) and four
@@ -94,8 +97,10 @@ QString WindowCaption(const QString& before);
 // where the bank names no publisher.
 QString AuthorNotice(const QString& publisher);
 
-// The texts of the information boxes at start.
-QString HelpText();
+// The texts of the information boxes at start. The help names the grade
+// button `gradeButton`: "Резултат" as the shipped text always did, or the
+// button's caption where the window names its buttons as labelled.
+QString HelpText(const QString& gradeButton = QStringLiteral("Резултат"));
 QString HiddenNote();
 
 } // namespace vorn

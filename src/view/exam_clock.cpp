@@ -2,9 +2,11 @@
 
 #include "events/main_form.h"
 #include "form_view.h"
+#include "messages.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMessageBox>
 
 namespace vorn {
 
@@ -12,21 +14,25 @@ QString MinutesSeconds(int seconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-ExamClock::ExamClock(MainForm& form, FormView& view, int limitSeconds, int alreadyUsed)
-    : form_(form), view_(view), limit_(limitSeconds), alreadyUsed_(alreadyUsed) {
+ExamClock::ExamClock(MainForm& form, FormView& view, int limitSeconds, int alreadyUsed,
+                     ElapsedMilliseconds elapsed)
+    : form_(form), view_(view), limit_(limitSeconds), alreadyUsed_(alreadyUsed),
+      elapsed_(std::move(elapsed)) {
+    if (!elapsed_) elapsed_ = [this] { return machineClock_.elapsed(); };
     timer_.setInterval(1000);
-    connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+    connect(&timer_, &QTimer::timeout, this, [this] { update(); });
 }
 
 void ExamClock::start() {
-    elapsed_.start();
+    machineClock_.start();
+    started_ = true;
     timer_.start();
-    tick();
+    update();
 }
 
 int ExamClock::usedSeconds() const {
     if (usedAtGrading_ >= 0) return usedAtGrading_;
-    const int now = elapsed_.isValid() ? static_cast<int>(elapsed_.elapsed() / 1000) : 0;
+    const int now = started_ ? static_cast<int>(elapsed_() / 1000) : 0;
     return std::min(limit_, alreadyUsed_ + now);
 }
 
@@ -35,9 +41,9 @@ void ExamClock::stop() {
     timer_.stop();
 }
 
-void ExamClock::tick() {
-    const int left =
-        std::max(0, limit_ - alreadyUsed_ - static_cast<int>(elapsed_.elapsed() / 1000));
+void ExamClock::update() {
+    if (usedAtGrading_ >= 0) return; // graded, or already run out
+    const int left = std::max(0, limit_ - alreadyUsed_ - static_cast<int>(elapsed_() / 1000));
     // Told once each, and only when there was more time than that at the start.
     const struct {
         int at;
@@ -49,23 +55,32 @@ void ExamClock::tick() {
             note = QString::fromUtf8(warnings[i].note);
             if (told_ == i) {
                 told_ = i + 1;
-                view_.setAccessibleDescription(QStringLiteral("Внимание: ") + note + u'.');
-                QAccessibleEvent alert(&view_, QAccessible::Alert);
-                QAccessible::updateAccessibility(&alert);
+                warn(note);
             }
         }
-    form_.showTimeLeft(MinutesSeconds(left) +
-                       (note.isEmpty() ? QString() : QStringLiteral(" – ") + note));
+    form_.showTimeLeft(MinutesSeconds(left), note);
     view_.refresh();
-    if (left == 0) {
-        ranOut_ = true;
-        usedAtGrading_ = limit_;
-        timer_.stop();
-        // A question still open (grade? leave?) has lost its point: it is
-        // answered "Не" and the test graded.
-        if (QWidget* question = QApplication::activeModalWidget()) question->close();
-        view_.timeUp();
-    }
+    if (left == 0) runOut();
+}
+
+void ExamClock::warn(const QString& note) {
+    const QString text = QStringLiteral("Внимание: ") + note + u'.';
+    view_.setAccessibleDescription(text);
+    QAccessibleEvent alert(&view_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    if (warning_) warning_->close();
+    warning_ = ShowNotice(&view_, view_.windowTitle(), text);
+}
+
+void ExamClock::runOut() {
+    ranOut_ = true;
+    usedAtGrading_ = limit_;
+    timer_.stop();
+    if (warning_) warning_->close();
+    // A question still open (grade? leave?) has lost its point: it is
+    // answered "Не" and the test graded.
+    if (QWidget* question = QApplication::activeModalWidget()) question->close();
+    view_.timeUp(QStringLiteral("Времето изтече. Тестът е предаден с отговорите, дадени дотук."));
 }
 
 } // namespace vorn

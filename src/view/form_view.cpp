@@ -8,6 +8,7 @@
 #include "option_frame.h"
 #include "painted_buttons.h"
 #include "picture_area.h"
+#include "picture_at_scale.h"
 #include "platform/exit_status.h"
 #include "read_only_text_box.h"
 
@@ -17,8 +18,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -56,62 +59,97 @@ void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 
 } // namespace
 
-// A picture larger than the area is shown whole, smaller, its shape kept; one
-// that fits is shown as it is, from the area's corner.
-static QImage FittedInto(const QImage& image, const QSize& area) {
-    if (image.width() <= area.width() && image.height() <= area.height()) return image;
-    return image.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
-// Decoded pictures, kept while the model still shares them.
+// Decoded pictures, kept while the model still shares them, each made for
+// the area's size of the moment.
 class PictureCache {
 public:
-    explicit PictureCache(QSize area) : area_(area) {}
-    QPixmap pixmap(const Picture& picture) {
+    explicit PictureCache(QSize designArea) : designArea_(designArea) {}
+    QPixmap pixmap(const Picture& picture, QSize shownArea, double factor) {
         if (!picture) return {};
-        if (picture != last_) {
+        if (picture != last_ || shownArea != shownArea_) {
             last_ = picture;
+            shownArea_ = shownArea;
             // Decoded only as a bank's picture may be: the accepted formats,
             // within the caps; anything else shows nothing.
             const auto decoded = DecodePicture(picture->encoded);
             const auto* image = std::get_if<QImage>(&decoded);
-            pixmap_ = image ? QPixmap::fromImage(FittedInto(*image, area_)) : QPixmap();
+            pixmap_ =
+                image ? QPixmap::fromImage(PictureAtScale(*image, designArea_, shownArea, factor))
+                      : QPixmap();
         }
         return pixmap_;
     }
 
 private:
-    QSize area_; // pixels
+    QSize designArea_; // pixels
+    QSize shownArea_;
     Picture last_;
     QPixmap pixmap_;
+};
+
+// The client area; tells when its size changes.
+class Canvas : public QWidget {
+public:
+    Canvas(QWidget* parent, std::function<void()> resized)
+        : QWidget(parent), resized_(std::move(resized)) {}
+
+protected:
+    void resizeEvent(QResizeEvent* /*event*/) override { resized_(); }
+
+private:
+    std::function<void()> resized_;
 };
 
 int FormView::Px(Twips twips) {
     return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
 }
 
-FormView::FormView(MainForm& form)
+FormView::FormView(MainForm& form, WindowSize size)
     : form_(form),
       pictures_(std::make_unique<PictureCache>(
           QSize(Px(form.controls().pictureArea.Width), Px(form.controls().pictureArea.Height)))) {
-    // A fixed layout: no maximise box.
+    // A fixed layout: no maximise box, unless the design grows with the window.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowCloseButtonHint |
+                   (size == WindowSize::Sizable ? Qt::WindowMaximizeButtonHint : Qt::Widget));
     setFont(QFont(controls().window.FontName, controls().window.FontSize));
     setWindowIcon(WindowIcon());
     buildMenu();
-    canvas_ = new QWidget(this);
-    canvas_->setObjectName(QStringLiteral("MainForm"));
-    canvas_->setFixedSize(Px(controls().window.ScaleWidth), Px(controls().window.ScaleHeight));
-    canvas_->setAutoFillBackground(true);
-    setCentralWidget(canvas_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    buildCanvas(size);
     InstallAccessibleRoles();
     buildControls();
     buildTabOrder();
     buildAccessibleTexts();
     buildKeys();
+    refresh();
+}
+
+void FormView::buildCanvas(WindowSize size) {
+    canvas_ = new Canvas(this, [this] { fitDesign(); });
+    canvas_->setObjectName(QStringLiteral("MainForm"));
+    const QSize design(Px(controls().window.ScaleWidth), Px(controls().window.ScaleHeight));
+    if (size == WindowSize::Fixed)
+        canvas_->setFixedSize(design);
+    else
+        canvas_->setMinimumSize(design);
+    canvas_->setAutoFillBackground(true);
+    setCentralWidget(canvas_);
+    if (size == WindowSize::Fixed) layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FormView::fitDesign() {
+    const DesignScale fitted = DesignScale::Fitting(controls().window.ScaleWidth,
+                                                    controls().window.ScaleHeight, canvas_->size());
+    if (fitted == scale_) return;
+    const bool newFactor = fitted.factor() != scale_.factor();
+    scale_ = fitted;
+    if (newFactor) {
+        QFont font(controls().window.FontName);
+        font.setPointSizeF(controls().window.FontSize * scale_.factor());
+        // At the design's size the canvas takes the window's font, as ever.
+        canvas_->setFont(scale_.factor() == 1.0 ? QFont() : font);
+    }
     refresh();
 }
 
@@ -178,11 +216,11 @@ void FormView::buildMenu() {
 template <typename W> W* FormView::place(W* widget, const Control& control) {
     widget->setObjectName(control.Name);
     const Control* c = &control;
-    refreshers_.push_back([widget, c] {
-        const int left = Px(c->Left);
-        const int top = Px(c->Top);
+    refreshers_.push_back([this, widget, c] {
         // Edges rounded separately, so neighbouring segments meet exactly.
-        const QRect rect(left, top, Px(c->Left + c->Width) - left, Px(c->Top + c->Height) - top);
+        const QRect rect = widget->parentWidget() == canvas_
+                               ? scale_.placed(c->Left, c->Top, c->Width, c->Height)
+                               : scale_.placedWithin(c->Left, c->Top, c->Width, c->Height);
         if (widget->geometry() != rect) widget->setGeometry(rect);
         widget->setHidden(!c->Visible);
         widget->setEnabled(c->Enabled);
@@ -285,17 +323,32 @@ void FormView::buildControls() {
 
     auto* picture = place(new PictureArea(canvas_), controls().pictureArea);
     refreshers_.push_back([this, picture] {
-        picture->setPixmap(pictures_->pixmap(controls().pictureArea.Picture));
+        picture->setPixmap(
+            pictures_->pixmap(controls().pictureArea.Picture, picture->size(), scale_.factor()));
         SetBackground(picture, QPalette::Window,
                       SystemFallback(controls().pictureArea.BackColor, palette()));
     });
     info_ = addTextBox(controls().infoBox);
     addTextBox(controls().hiddenNote);
+    addTimeLeft();
 
     refreshers_.push_back([this] {
         setWindowTitle(controls().window.Caption);
         SetBackground(canvas_, QPalette::Window,
                       SystemFallback(controls().window.BackColor, palette()));
+    });
+}
+
+void FormView::addTimeLeft() {
+    QLabel* time = addLabel(controls().timeLeft);
+    time->setAlignment(Qt::AlignCenter);
+    // Read at a glance: bold and a third larger than the window's text, at
+    // any size of the design.
+    refreshers_.push_back([this, time] {
+        QFont large = canvas_->font();
+        large.setPointSizeF(large.pointSizeF() * 4 / 3);
+        large.setBold(true);
+        if (time->font() != large) time->setFont(large);
     });
 }
 
@@ -306,11 +359,18 @@ void FormView::buildTabOrder() {
         QWidget::setTabOrder(tabStops_[i - 1].second, tabStops_[i].second);
 }
 
-void FormView::timeUp() {
+void FormView::timeUp(const QString& message) {
+    // Graded now, so that the result is kept whatever comes; seen once the
+    // examinee knows why the test ended.
+    heldBy_ = ShowNotice(this, windowTitle(), message, [this] {
+        heldBy_ = nullptr;
+        refresh();
+    });
     deliver(QStringLiteral("Времето изтече"), [this] { form_.timeUp(); });
 }
 
 void FormView::refresh() {
+    if (heldBy_) return;
     for (const auto& refresher : refreshers_)
         refresher();
 }

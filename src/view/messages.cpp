@@ -74,6 +74,14 @@ bool AskYesNo(QWidget* parent, const QString& title, const QString& question) {
     return box.clickedButton() == yes;
 }
 
+QMessageBox* ShowNotice(QWidget* parent, const QString& title, const QString& text,
+                        const std::function<void()>& then) {
+    SayOnStandardError(text);
+    QMessageBox* box = OpenBox(parent, QMessageBox::Warning, title, text);
+    if (then) QObject::connect(box, &QMessageBox::finished, box, [then] { then(); });
+    return box;
+}
+
 void ShowWarning(QWidget* parent, const QString& title, const QString& text) {
     SayOnStandardError(text);
     ShowWarningBox(parent, title, text);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+class QMessageBox;
 class QWidget;
 
 namespace vorn {
@@ -32,6 +33,13 @@ void ShowErrorThen(QWidget* parent, const QString& title, const QString& text,
 // A question with "Да" and "Не", "Не" the default (Enter and Esc); true for
 // "Да". Where no one can see it, said on standard error and answered "Не".
 bool AskYesNo(QWidget* parent, const QString& title, const QString& question);
+
+// A notice over `parent` that stays until the person closes it (standard
+// error too); `then`, if given, runs once it is closed. The window under it
+// takes no input meanwhile, but nothing waits for it: the program goes on,
+// timers included, on every platform.
+QMessageBox* ShowNotice(QWidget* parent, const QString& title, const QString& text,
+                        const std::function<void()>& then = {});
 
 // A notice that does not stop the program (standard error and a box).
 void ShowWarning(QWidget* parent, const QString& title, const QString& text);

@@ -18,8 +18,9 @@ void OptionFrame::setMarks(const std::array<Mark, 5>& marks,
 QRect OptionFrame::markRect(int index) const {
     const QWidget* button = buttons_.at(static_cast<std::size_t>(index));
     if (!button) return {};
-    // In the gap left of the button: the gaps are 24 to 40 pixels wide.
-    const int side = qMin(button->height(), 16);
+    // In the gap left of the button: the gaps are 24 to 40 pixels wide at the
+    // design's size, where the button is 19 high and the mark 16 wide.
+    const int side = qRound(button->height() * 16 / 19.0);
     return QRect(button->x() - side - 3, button->y() + (button->height() - side) / 2, side, side);
 }
 

@@ -40,7 +40,9 @@ void FlatButton::paintEvent(QPaintEvent* /*event*/) {
 }
 
 QRect FlatOptionButton::markRect() const {
-    const int size = qMin(13, height() - 4);
+    // 13 pixels on a button of the design's height (19), in proportion on a
+    // larger one.
+    const int size = qMin(qRound(height() * 13 / 19.0), height() - 4);
     return QRect(2, (height() - size) / 2, size, size);
 }
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace vorn {
 
@@ -37,6 +38,9 @@ StudentDialog::StudentDialog(QWidget* parent) : QDialog(parent) {
     auto* hint = new QLabel(QStringLiteral("Enter: напред. Esc: изход без тест."));
     hint->setTextFormat(Qt::PlainText);
     form->addRow(hint);
+    auto* forward = new QPushButton(QStringLiteral("Напред"));
+    connect(forward, &QPushButton::clicked, this, [this] { goOn(); });
+    form->addRow(forward);
 }
 
 Student StudentDialog::student() const {
@@ -60,6 +64,10 @@ void StudentDialog::next() {
         number_->setFocus();
         return;
     }
+    goOn();
+}
+
+void StudentDialog::goOn() {
     if (const auto problem = StudentProblem(student())) {
         problem_->setText(*problem);
         problem_->setAccessibleName(*problem);

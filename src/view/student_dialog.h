@@ -1,8 +1,9 @@
 #pragma once
 // The small window before the test that asks who is answering: "Име и
 // фамилия", "Клас" and "Номер в класа". Enter moves to the next field and,
-// on the last, goes on; Esc or the close box ends it without a student. What
-// is wrong is said in the window itself, as plain text.
+// on the last, goes on, as the button "Напред" does from anywhere; Esc or the
+// close box ends it without a student. What is wrong is said in the window
+// itself, as plain text.
 
 #include "record/student.h"
 
@@ -24,6 +25,7 @@ protected:
 
 private:
     void next(); // Enter
+    void goOn(); // "Напред", or Enter on the last field
     QLineEdit* name_;
     QLineEdit* className_;
     QLineEdit* number_;

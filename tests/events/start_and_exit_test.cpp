@@ -105,3 +105,26 @@ TEST(Exit, TheCloseBoxLeavesTheWindowOpenWhenTheExamineeGoesOn) {
         EXPECT_EQ(run->form->closed(), leave);
     }
 }
+
+TEST(HelpText, SaysResultAsShippedAndNamesTheGradeButtonAsLabelledWhenAsked) {
+    const auto run = Started();
+    MainForm& f = *run->form;
+    const QString shipped = f.controls().infoBox.Text;
+    EXPECT_TRUE(shipped.contains(QStringLiteral("Бутон Резултат извежда резултатите")));
+    EXPECT_FALSE(shipped.contains(QStringLiteral("Оценяване")));
+
+    f.nameButtonsAsLabelled();
+    const QString labelled = f.controls().infoBox.Text;
+    EXPECT_TRUE(labelled.contains(QStringLiteral("Бутон Оценяване извежда резултатите")));
+    EXPECT_FALSE(labelled.contains(QStringLiteral("Резултат")));
+    EXPECT_EQ(QString(labelled).replace(QStringLiteral("Оценяване"), QStringLiteral("Резултат")),
+              shipped)
+        << "one word changed, nothing else";
+
+    // The author notice, once shown, is not replaced by the help.
+    const auto other = Started();
+    other->form->showAuthor();
+    const QString notice = other->form->controls().infoBox.Text;
+    other->form->nameButtonsAsLabelled();
+    EXPECT_EQ(other->form->controls().infoBox.Text, notice);
+}

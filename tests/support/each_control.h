@@ -10,7 +10,9 @@ template <typename... Visits> struct Overloaded : Visits... { using Visits::oper
 template <typename... Visits> Overloaded(Visits...) -> Overloaded<Visits...>;
 
 // Labels, buttons, text boxes, the frame, option buttons, pictures and bar
-// segments, in the design's order; menu commands are not controls.
+// segments, in the design's order; menu commands are not controls, and the
+// label of the time left, which only a time limit shows, is not among them
+// (the golden traces, recorded before it, list exactly these).
 template <typename Visit> void EachControl(const FormControls& f, Visit&& visit) {
     visit(f.titleLabel);
     for (const CommandButton* button : {&f.moves.forward, &f.moves.back, &f.moves.reviewForward,

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -52,4 +53,23 @@ TEST(StudentDialog, EnterMovesOnAndTheLastEnterGoesOnWhenNameAndClassAreGiven) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(again.result(), QDialog::Rejected);
+}
+
+TEST(StudentDialog, TheButtonNapredGoesOnOnceNameAndClassAreGiven) {
+    StudentDialog dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QPushButton* forward = nullptr;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("Напред")) forward = button;
+    ASSERT_NE(forward, nullptr);
+    Type(dialog, QStringLiteral("Мария Иванова"), Qt::Key_Tab);
+    QTest::mouseClick(forward, Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible()) << "not without a class";
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(), QStringLiteral("Клас"));
+    Type(dialog, QStringLiteral("8а"), Qt::Key_Tab); // the number left empty
+    QTest::mouseClick(forward, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.student(), (Student{"Мария Иванова", "8а", ""}));
 }

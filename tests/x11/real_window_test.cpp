@@ -371,7 +371,8 @@ TEST(RealWindowStudent, TheNameTypedBeforeTheTestIsInTheCaptionAndTheRecord) {
 }
 
 // A short time limit: the time left stands in the caption, and at zero the
-// test grades itself and the record says the time ran out.
+// test grades itself, the record says the time ran out and a message says so
+// until the student closes it.
 TEST(RealWindowTime, AShortLimitGradesByItselfAndTheRecordSaysSo) {
     XServer server;
     ASSERT_FALSE(server.display().isEmpty()) << server.error().toStdString();
@@ -391,6 +392,9 @@ TEST(RealWindowTime, AShortLimitGradesByItselfAndTheRecordSaysSo) {
                 record.contains(R"("timeUsed":3)"))
         << record.toStdString();
     EXPECT_TRUE(player.title().endsWith(QStringLiteral("0:00"))) << player.title().toStdString();
+    ASSERT_TRUE(player.waitForQuestion(kLimit)) << "the message: " << player.error().toStdString();
+    ASSERT_TRUE(player.key("Return"));
+    ASSERT_TRUE(player.waitForQuestionGone(kLimit));
     ASSERT_TRUE(player.requestClose());
     EXPECT_EQ(player.waitForExit(kLimit), 0);
 }
