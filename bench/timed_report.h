@@ -18,7 +18,8 @@ struct TimedReport {
     QString out, err;
 };
 
-inline TimedReport RunTextReport(const QString& path) {
+// `examSecret`: the key file that opens sealed records; empty: none.
+inline TimedReport RunTextReport(const QString& path, const QString& examSecret = {}) {
     TimedReport report;
     QTextStream outStream(&report.out), errStream(&report.err);
     QElapsedTimer timer;
@@ -28,7 +29,8 @@ inline TimedReport RunTextReport(const QString& path) {
                                    .output = {},
                                    .bank = {},
                                    .marks = {},
-                                   .className = {}},
+                                   .className = {},
+                                   .examSecret = examSecret},
                                   outStream, errStream);
     report.ms = timer.elapsed();
     getrusage(RUSAGE_SELF, &report.usage);
