@@ -2,8 +2,8 @@
 // sealed to another key, cut short or moved is named, never counted silently,
 // and the chain of the file shows a line removed, changed or reordered.
 
+#include "app/results_saving.h"
 #include "record/exam_keys.h"
-#include "record/results_file.h"
 #include "record/results_reading.h"
 #include "record/sealed_line.h"
 
@@ -50,16 +50,10 @@ std::unique_ptr<Keys> NewKeys() {
     return keys;
 }
 
-// Appends the record sealed to `key` as a player does, chained under the lock.
+// Appends the record sealed to `key` as the player keeps it.
 void AppendSealed(const QString& path, const ResultRecord& record, const ExamPublicKey& key) {
-    QByteArray json = RecordLine(record);
-    json.chop(1);
-    const QByteArray tag = StudentTagOf(key, record);
-    ASSERT_EQ(AppendRecordLine(path,
-                               [&](const std::optional<QByteArray>& last) {
-                                   return SealedLine(json, key, tag, ChainLink(last)) + '\n';
-                               }),
-              std::nullopt);
+    const ResultsPlace place{.path = path, .fallbackPath = path + ".fallback", .sealTo = key};
+    ASSERT_EQ(KeepRecord(RecordLineFor(record, place), place), std::nullopt);
 }
 
 QList<QByteArray> Lines(const QString& path) {
