@@ -18,7 +18,8 @@ struct TimedReport {
     QString out, err;
 };
 
-inline TimedReport RunTextReport(const QString& path) {
+// `examSecret`: the key file that opens sealed records; empty: none.
+inline TimedReport RunTextReport(const QString& path, const QString& examSecret = {}) {
     TimedReport report;
     QTextStream outStream(&report.out), errStream(&report.err);
     QElapsedTimer timer;
@@ -26,6 +27,7 @@ inline TimedReport RunTextReport(const QString& path) {
     ReportRequest request; // every other option as the command line leaves it
     request.files = {path};
     request.format = ReportFormat::Text;
+    request.examSecret = examSecret;
     report.status = ReportCommand(request, outStream, errStream);
     report.ms = timer.elapsed();
     getrusage(RUSAGE_SELF, &report.usage);

@@ -18,12 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const auto read = vorn::JournalFromBytes(bytes);
     if (const auto* journal = std::get_if<vorn::Journal>(&read)) {
-        const vorn::ExamFacts facts{.program = journal->program,
-                                    .bankSha256 = journal->bankSha256,
-                                    .student = journal->student,
-                                    .attempts = 2};
-        for (const vorn::BankContent* bank : {&shipped, &pool})
-            (void)vorn::DecideExamStart(*journal, *bank, facts);
+        for (const auto counted : {vorn::AttemptsCounted::All, vorn::AttemptsCounted::Graded}) {
+            const vorn::ExamFacts facts{.program = journal->program,
+                                        .bankSha256 = journal->bankSha256,
+                                        .student = journal->student,
+                                        .attempts = 2,
+                                        .counted = counted};
+            for (const vorn::BankContent* bank : {&shipped, &pool})
+                (void)vorn::DecideExamStart(*journal, *bank, facts);
+        }
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "app/bank_commands.h"
 #include "app/command_arguments.h"
+#include "app/exam_keys_command.h"
 #include "app/guarded_main.h"
 #include "app/play.h"
 #include "app/report_program.h"
@@ -35,6 +36,8 @@ int Run(int& argc, char** argv) {
     }
     case vorn::CommandLine::Command::Report:
         return vorn::RunReportProgram(argv, err);
+    case vorn::CommandLine::Command::MakeExamKeys:
+        return vorn::MakeExamKeysCommand(line->makeExamKeys, out, err);
     case vorn::CommandLine::Command::Play:
         break;
     }

@@ -41,6 +41,7 @@ struct Options {
     QCommandLineOption timeLimit{"time-limit", QString(), "М"};
     QCommandLineOption exam{"exam"};
     QCommandLineOption attempts{"attempts", QString(), "K"};
+    QCommandLineOption attemptsCount{"attempts-count", QString(), "КОИ"};
     QCommandLineOption review{"review", QString(), "ВИД"};
     QCommandLineOption fullScreen{"full-screen"};
     QCommandLineOption report{"report", QString(), "ФАЙЛ"};
@@ -50,6 +51,9 @@ struct Options {
     QCommandLineOption className{"class", QString(), "КЛАС"};
     QCommandLineOption voided{"void", QString(), "N[,M...]"};
     QCommandLineOption countAbandoned{"count-abandoned"};
+    QCommandLineOption makeExamKeys{"make-exam-keys", QString(), "ПАПКА"};
+    QCommandLineOption resultsKey{"results-key", QString(), "ФАЙЛ"};
+    QCommandLineOption examSecret{"exam-secret", QString(), "ФАЙЛ"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
@@ -65,14 +69,16 @@ struct Options {
                 exam,           attempts,
                 review,         voided,
                 countAbandoned, largePictures,
-                fullScreen};
+                fullScreen,     attemptsCount,
+                makeExamKeys,   resultsKey,
+                examSecret};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank,           &strict,        &seed,      &results, &reportFormat,
-                &output,         &marks,         &className, &askName, &quitAfterFirstFrame,
-                &timeLimit,      &exam,          &attempts,  &review,  &voided,
-                &countAbandoned, &largePictures, &fullScreen};
+        return {&bank,           &strict,        &seed,       &results,      &reportFormat,
+                &output,         &marks,         &className,  &askName,      &quitAfterFirstFrame,
+                &timeLimit,      &exam,          &attempts,   &review,       &voided,
+                &countAbandoned, &largePictures, &fullScreen, &attemptsCount};
     }
 };
 
@@ -214,14 +220,15 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
         {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
         {CommandLine::Command::Report,
          &o.report,
-         {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank, &o.voided,
-          &o.countAbandoned}},
+         {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank, &o.voided, &o.countAbandoned,
+          &o.examSecret}},
+        {CommandLine::Command::MakeExamKeys, &o.makeExamKeys, {}},
     };
     const Command play{CommandLine::Command::Play,
                        nullptr,
                        {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName,
                         &o.timeLimit, &o.exam, &o.attempts, &o.review, &o.largePictures,
-                        &o.fullScreen}};
+                        &o.fullScreen, &o.attemptsCount, &o.resultsKey}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -271,6 +278,16 @@ std::optional<UsageError> ReadExamOptions(const QCommandLineParser& parser, cons
         if (!line.exam)
             return UsageError{QStringLiteral("„--review“ се използва само с „--exam“.")};
         line.review = *shows;
+    }
+    if (parser.isSet(o.attemptsCount)) {
+        const QString counted = parser.value(o.attemptsCount);
+        if (counted != QLatin1String("all") && counted != QLatin1String("graded"))
+            return UsageError{
+                QStringLiteral("„--attempts-count“ иска all или graded, а не „%1“.").arg(counted)};
+        if (!line.exam)
+            return UsageError{QStringLiteral("„--attempts-count“ се използва само с „--exam“.")};
+        line.attemptsCounted =
+            counted == QLatin1String("all") ? AttemptsCounted::All : AttemptsCounted::Graded;
     }
     if (!parser.isSet(o.attempts)) return std::nullopt;
     bool whole = false;
@@ -329,10 +346,15 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.fullScreen = parser.isSet(o.fullScreen);
     line.results = parser.value(o.results);
     line.largePictures = parser.isSet(o.largePictures);
+    line.makeExamKeys = parser.value(o.makeExamKeys);
+    line.resultsKey = parser.value(o.resultsKey);
+    if (!line.resultsKey.isEmpty() && line.results.isEmpty())
+        return UsageError{QStringLiteral("„--results-key“ иска и „--results ФАЙЛ“.")};
     if (auto error = ReadExamOptions(parser, o, line)) return *error;
     if (parser.isSet(o.report)) {
         line.report.files = parser.values(o.report) + parser.positionalArguments();
         line.report.bank = line.bank;
+        line.report.examSecret = parser.value(o.examSecret);
         if (auto error = ReadReportOptions(parser, o, line.report)) return *error;
     }
     if (auto error = ReadPlayNumbers(parser, o, line)) return *error;
@@ -354,14 +376,17 @@ QString CommandLineUsage() {
     return QStringLiteral(
         "Употреба: vorn-player [--bank ФАЙЛ] [--seed N] [--results ФАЙЛ] "
         "[--ask-name] [--time-limit М]\n"
-        "                      [--large-pictures]\n"
-        "                      [--exam [--attempts K] [--review none|score|full]]\n"
-        "                      [--full-screen]\n"
+        "                      [--large-pictures] [--full-screen]\n"
+        "                      [--results-key exam.pub]\n"
+        "                      [--exam [--attempts K] [--attempts-count all|graded]\n"
+        "                              [--review none|score|full]]\n"
         "          vorn-player --check-bank ФАЙЛ [--strict]\n"
         "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
         "          vorn-player --report ФАЙЛ... [--report-format text|csv|html|xlsx]\n"
         "                      [--output ПЪТ] [--bank ФАЙЛ] [--marks P3,P4,P5,P6]\n"
         "                      [--class КЛАС] [--void N[,M...]] [--count-abandoned]\n"
+        "                      [--exam-secret exam.secret]\n"
+        "          vorn-player --make-exam-keys ПАПКА\n"
         "          vorn-player --help | --version\n");
 }
 
@@ -383,6 +408,9 @@ QString CommandLineHelp() {
                "                      (цяло число от 0 до 4294967295)\n"
                "  --results ФАЙЛ      след оценяването добавя записа на резултата като ред\n"
                "                      във файла (JSON Lines), за да ги събере учителят\n"
+               "  --results-key ФАЙЛ  с --results: всеки запис се запечатва с публичния ключ\n"
+               "                      на изпита (exam.pub); отваря го само учителят с\n"
+               "                      тайния ключ (--exam-secret)\n"
                "  --ask-name          преди теста пита за име, клас и номер; стоят в заглавието\n"
                "                      на прозореца и в записа на резултата\n"
                "  --time-limit М      време за теста: М минути (1 до 300) или м:сс; оставащото\n"
@@ -399,6 +427,10 @@ QString CommandLineHelp() {
                "                      файла с резултатите и след срив продължава същия опит\n"
                "  --attempts K        с --exam: колко пъти ученик може да реши теста\n"
                "                      (1 до 100; по подразбиране 1)\n"
+               "  --attempts-count КОИ с --exam: кои опити се броят: all (по подразбиране:\n"
+               "                      и прекъснатите) или graded (само оценените; тогава\n"
+               "                      прекъснатият опит продължава със същите въпроси,\n"
+               "                      отговори и използвано време)\n"
                "  --review ВИД        с --exam: какво показва прегледът след оценяване: score\n"
                "                      (по подразбиране: резултатът, оценката и кои въпроси са\n"
                "                      верни, без верните отговори и обясненията), none (само\n"
@@ -427,6 +459,11 @@ QString CommandLineHelp() {
                "                      резултатите, оценките и статистиката\n"
                "  --count-abandoned   с --report: прекъснатите опити получават оценка и се\n"
                "                      броят като завършени\n"
+               "  --exam-secret ФАЙЛ  с --report: тайният ключ на изпита (exam.secret), който\n"
+               "                      отваря запечатаните записи\n"
+               "  --make-exam-keys ПАПКА записва двойка ключове за изпита: exam.pub за\n"
+               "                      кабинета и exam.secret само за учителя (права 0600);\n"
+               "                      съществуващи ключове не се презаписват\n"
                "  -h, --help          тази помощ\n"
                "  -v, --version       версията на програмата\n"
                "\n"

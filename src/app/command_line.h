@@ -4,6 +4,7 @@
 // and messages are Bulgarian, as the window is. The toolkit's own options
 // (-platform, -display, ...) are accepted and left to it.
 
+#include "exam/exam_start.h"
 #include "present/present.h"
 #include "run/marks.h"
 
@@ -27,10 +28,11 @@ struct ReportRequest {
     QString className;  // --class: only this class
     QStringList voided; // --void: questions (ids or numbers) left out of every figure
     bool countAbandoned = false; // --count-abandoned: abandoned attempts marked and counted
+    QString examSecret; // --exam-secret: the key that opens sealed records
 };
 
 struct CommandLine {
-    enum class Command { Play, CheckBank, ExportBank, Report, Help, Version };
+    enum class Command { Play, CheckBank, ExportBank, Report, MakeExamKeys, Help, Version };
     Command command = Command::Play;
     QString bank;                      // --bank: play (or export) this bank file
     QString checkBank;                 // --check-bank
@@ -38,11 +40,14 @@ struct CommandLine {
     QString exportBank;                // --export-bank
     std::optional<std::uint32_t> seed; // --seed
     QString results;                   // --results: where the record of a graded run goes
+    QString resultsKey;                // --results-key: records sealed to this public key
+    QString makeExamKeys;              // --make-exam-keys: the folder of the new key pair
     bool askName = false;              // --ask-name: who is answering, before the test
     std::optional<int> timeLimit;      // --time-limit, in seconds
     bool largePictures = false;        // --large-pictures: the picture opens large
     bool exam = false;                 // --exam: confirmations, the journal, attempts
-    int attempts = 1;                  // --attempts: graded attempts a student may make
+    int attempts = 1;                  // --attempts: attempts a student may make
+    AttemptsCounted attemptsCounted = AttemptsCounted::All; // --attempts-count
     ReviewShows review = ReviewShows::Everything; // --review; an exam's default is the score
     bool fullScreen = false; // --full-screen: the window fills the screen, the design grown
     ReportRequest report;    // --report

@@ -26,6 +26,17 @@ std::optional<int> PlaySession::open() {
         return kExitRefused;
     }
     seed_ = random_.seed();
+    // A key that cannot be read stops the test before anyone answers: the
+    // records would go out unsealed or not at all.
+    if (!line_.resultsKey.isEmpty()) {
+        auto key = ReadExamPublicKey(line_.resultsKey);
+        if (const auto* problem = std::get_if<QString>(&key)) {
+            ShowErrorAndWait(form_.controls().window.Caption,
+                             QStringLiteral("Тестът не може да започне: ") + *problem);
+            return kExitRefused;
+        }
+        sealTo_ = std::get<ExamPublicKey>(key);
+    }
     // Who is answering, once the test can start and before its window; Esc
     // ends the program with nothing written.
     if (line_.askName && !(student_ = AskStudent())) return kExitOk;
@@ -37,15 +48,16 @@ std::optional<int> PlaySession::open() {
     return std::nullopt;
 }
 
-// The exam goes on from its journal: the same attempt after a crash, with the
-// limit it started with and the time it had used.
+// The exam goes on from its journal: the same attempt after a crash or a
+// pause, with the limit it started with and the time it had used.
 bool PlaySession::takeUpExam() {
     journalPath_ = JournalPath(line_.results, sha256_, *student_);
     exam_ = StartExam(journalPath_, form_.bank(),
                       {.program = QStringLiteral(VORN_VERSION),
                        .bankSha256 = sha256_,
                        .student = *student_,
-                       .attempts = line_.attempts},
+                       .attempts = line_.attempts,
+                       .counted = line_.attemptsCounted},
                       form_.controls().window.Caption);
     if (!exam_) return false;
     Journal& journal = exam_->start.journal;
@@ -73,7 +85,9 @@ void PlaySession::buildWindow() {
 
     Followers followers{.recordOf = [this](const Attempt& a) { return recordOf(a); }};
     if (!line_.results.isEmpty()) {
-        results_.emplace(ResultsPlace{.path = line_.results, .fallbackPath = FallbackResultsPath()},
+        results_.emplace(ResultsPlace{.path = line_.results,
+                                      .fallbackPath = FallbackResultsPath(),
+                                      .sealTo = sealTo_},
                          view_.get(), look.Caption);
         followers.results = &*results_;
     }

@@ -49,6 +49,7 @@ private:
     std::uint32_t seed_ = 0;
     int usedBefore_ = 0; // seconds of the same attempt before a crash
     std::optional<int> timeLimit_;
+    std::optional<ExamPublicKey> sealTo_; // --results-key
     QElapsedTimer opened_;
 
     std::unique_ptr<FormView> view_;

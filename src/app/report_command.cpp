@@ -28,6 +28,25 @@ void TellSkipped(QTextStream& err, const QString& what, const SkippedLines& skip
         << QStringLiteral("%1: %2 (%3).").arg(what, QString::number(skipped.count), listed) << '\n';
 }
 
+// Sealed records that were not opened, and breaks in a file's chain.
+void TellSealed(QTextStream& err, const ReadResults& read) {
+    if (read.sealedWithoutKey > 0)
+        err << "vorn-player: "
+            << QStringLiteral("запечатани записи: %1; отварят се само с тайния ключ на изпита "
+                              "(--exam-secret exam.secret).")
+                   .arg(read.sealedWithoutKey)
+            << '\n';
+    TellSkipped(err, QStringLiteral("пропуснати записи, запечатани с друг ключ"), read.anotherKey,
+                QStringLiteral("; "));
+    TellSkipped(err,
+                QStringLiteral("пропуснати запечатани записи, които са повредени или отрязани"),
+                read.damagedSeals, QStringLiteral(", "));
+    TellSkipped(err,
+                QStringLiteral("записи, пред които веригата на файла е прекъсната (запис е "
+                               "изтрит, променен или преместен)"),
+                read.chainBreaks, QStringLiteral(", "));
+}
+
 void TellRead(QTextStream& err, const ReadResults& read) {
     for (const QString& unreadable : read.unreadable)
         err << "vorn-player: " << unreadable << '\n';
@@ -45,6 +64,7 @@ void TellRead(QTextStream& err, const ReadResults& read) {
                 read.tooLong, QStringLiteral(", "));
     TellSkipped(err, QStringLiteral("пропуснати записи, които си противоречат"), read.inconsistent,
                 QStringLiteral("; "));
+    TellSealed(err, read);
 }
 
 // A file of the report, written in full before it replaces anything.
@@ -193,9 +213,19 @@ int ReportCommand(const ReportRequest& request, QTextStream& out, QTextStream& e
         err << "vorn-player: " << *why << '\n';
         return kExitRefused;
     }
+    std::optional<ExamSecretKey> secret;
+    if (!request.examSecret.isEmpty()) {
+        auto key = ReadExamSecretKey(request.examSecret);
+        if (const auto* why = std::get_if<QString>(&key)) {
+            err << "vorn-player: " << Printable(*why) << '\n';
+            return kExitRefused;
+        }
+        secret = std::get<ExamSecretKey>(key);
+    }
     ResultsTally tally(std::move(std::get<ReportSettings>(settings)));
     const ReadResults read = ReadResultsFiles(
-        request.files, [&tally](const ResultRecord& record) { tally.add(record); });
+        request.files, [&tally](const ResultRecord& record) { tally.add(record); },
+        secret ? &*secret : nullptr);
     TellRead(err, read);
     if (read.records == 0) {
         err << "vorn-player: " << QStringLiteral("няма нито един запис на резултат.") << '\n';

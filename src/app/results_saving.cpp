@@ -1,6 +1,7 @@
 #include "results_saving.h"
 
 #include "platform/file_failure.h"
+#include "record/sealed_line.h"
 #include "view/messages.h"
 
 #include <QDir>
@@ -23,7 +24,7 @@ QString LoginName() {
     return qEnvironmentVariable("LOGNAME", qEnvironmentVariable("USER"));
 }
 
-std::optional<QString> AppendToFallback(const QByteArray& line, const ResultsPlace& place) {
+std::optional<QString> AppendToFallback(const LineAfter& line, const ResultsPlace& place) {
     QDir().mkpath(QFileInfo(place.fallbackPath).absolutePath());
     return AppendRecordLine(place.fallbackPath, line, place.lockWait);
 }
@@ -47,7 +48,17 @@ RunFacts FactsOfThisRun(const QString& bankSha256, std::uint32_t seed) {
             .seed = seed};
 }
 
-std::optional<QString> KeepRecord(const QByteArray& line, const ResultsPlace& place) {
+LineAfter RecordLineFor(const ResultRecord& record, const ResultsPlace& place) {
+    QByteArray line = RecordLine(record);
+    if (!place.sealTo) return [line](const std::optional<QByteArray>&) { return line; };
+    line.chop(1); // the newline
+    return [json = line, key = *place.sealTo,
+            tag = StudentTagOf(*place.sealTo, record)](const std::optional<QByteArray>& last) {
+        return SealedLine(json, key, tag, ChainLink(last)) + '\n';
+    };
+}
+
+std::optional<QString> KeepRecord(const LineAfter& line, const ResultsPlace& place) {
     const auto failed = AppendRecordLine(place.path, line, place.lockWait);
     if (!failed) return std::nullopt;
     const QString notSaved = QStringLiteral("Резултатът не е записан в „%1“: %2")
@@ -67,14 +78,14 @@ std::optional<QString> KeepRecord(const QByteArray& line, const ResultsPlace& pl
                                            .arg(fallback, *fallbackFailed, StudentStep());
     SayOnStandardError(message);
     // The record as it is, not folded like a message, so that it can be copied.
-    std::fprintf(stderr, "vorn-player: %s", line.constData());
+    std::fprintf(stderr, "vorn-player: %s", line(std::nullopt).constData());
     std::fflush(stderr);
     return message;
 }
 
 void SaveResults(const ResultRecord& record, const ResultsPlace& place, QWidget* parent,
                  const QString& title) {
-    if (const auto problem = KeepRecord(RecordLine(record), place))
+    if (const auto problem = KeepRecord(RecordLineFor(record, place), place))
         ShowWarningBox(parent, title, *problem);
 }
 
@@ -91,7 +102,7 @@ void ResultsKeeper::wait() {
 
 void ResultsKeeper::keep(const ResultRecord& record) {
     wait(); // one record at a time, in order
-    worker_ = std::thread([this, line = RecordLine(record)] {
+    worker_ = std::thread([this, line = RecordLineFor(record, place_)] {
         const auto problem = KeepRecord(line, place_);
         if (!problem || !parent_) return;
         // The box belongs to the window's thread.

@@ -5,6 +5,7 @@
 // file in the user's documents folder, where a student finds it, or, if even
 // that fails, written to standard error. The result on screen is never touched.
 
+#include "record/exam_keys.h"
 #include "record/result_record.h"
 #include "record/results_file.h"
 
@@ -20,6 +21,7 @@ struct ResultsPlace {
     QString path;         // the teacher's results file
     QString fallbackPath; // FallbackResultsPath() when playing
     std::chrono::milliseconds lockWait = kResultsLockWait;
+    std::optional<ExamPublicKey> sealTo; // --results-key: records sealed to the teacher
 };
 
 // "резултати-от-тестове.jsonl" in the user's documents folder.
@@ -33,7 +35,11 @@ RunFacts FactsOfThisRun(const QString& bankSha256, std::uint32_t seed);
 // (already said on standard error, with the record where no file took it).
 // File work only: it may wait for another writer's lock, so it runs off the
 // window's thread.
-std::optional<QString> KeepRecord(const QByteArray& line, const ResultsPlace& place);
+std::optional<QString> KeepRecord(const LineAfter& line, const ResultsPlace& place);
+
+// The record's line as the place takes it: as it is, or sealed to the
+// teacher and chained to the line before it.
+LineAfter RecordLineFor(const ResultRecord& record, const ResultsPlace& place);
 
 // Keeps the record and shows what went wrong in a box over `parent` (titled
 // `title`), all at once.

@@ -16,7 +16,8 @@ namespace vorn {
 namespace {
 
 const QString kFormat = QStringLiteral("vorn-journal");
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
+constexpr int kVersionWithJudgements = 1; // read, never written
 // A journal holds one run: far less than this.
 constexpr qint64 kMaxJournalBytes = 4 * 1024 * 1024;
 
@@ -31,11 +32,9 @@ QString Hex12(const QByteArray& bytes) {
 } // namespace
 
 QString JournalPath(const QString& resultsPath, const QString& bankSha256, const Student& student) {
-    // Class and name as typed: the same student starting again types them
-    // again, and a lab keeps one spelling on its list.
-    const QString who = student.className + u'\n' + student.name;
-    return resultsPath + u'.' + bankSha256.left(12) + u'-' + Hex12(who.toUtf8()) +
-           QStringLiteral(".journal");
+    // Whatever the spelling of the day: "8А" and "8а" find one journal.
+    return resultsPath + u'.' + bankSha256.left(12) + u'-' +
+           Hex12(StudentIdentity(student).toUtf8()) + QStringLiteral(".journal");
 }
 
 QByteArray JournalBytes(const Journal& journal) {
@@ -84,7 +83,7 @@ std::variant<Journal, UnreadableJournal> JournalFromBytes(const QByteArray& byte
     const QJsonObject o = document.object();
     if (!document.isObject() || o.value("format") != kFormat)
         return UnreadableJournal{QStringLiteral("не е дневник на изпит")};
-    if (o.value("version") != kVersion)
+    if (o.value("version") != kVersion && o.value("version") != kVersionWithJudgements)
         return UnreadableJournal{QStringLiteral("дневникът е от друга версия на формата")};
 
     Journal journal;

@@ -6,7 +6,13 @@
 // seconds. Starting again with the same bank and student finds it and goes on
 // with the same run; once graded it stays as the count of attempts.
 //
-//   {"format":"vorn-journal","version":1,"program":"1.0",
+// It holds only what a resumed run needs: the draws, the chosen options, the
+// position and the time. No key, no judgement and no score: students can
+// read the folder it is in, and the judgements are worked out again from the
+// bank when the run is taken up. Version 1 also held the judgements; it is
+// still read, and the next write replaces it with version 2.
+//
+//   {"format":"vorn-journal","version":2,"program":"1.0",
 //    "bank":"<sha256>","student":{"name","class","number"},
 //    "attempt":1,"graded":0,"state":"open"|"graded"|"abandoned",
 //    "seed":42,"timeLimit":2400|null,"timeUsed":75,"run":{...}}
@@ -39,9 +45,9 @@ struct Journal {
     bool operator==(const Journal&) const = default;
 };
 
-// "<results file>.<12 hex of the bank>-<12 hex of class and name>.journal":
-// beside the results file, one per bank and student, a name safe on any file
-// system whatever the student typed.
+// "<results file>.<12 hex of the bank>-<12 hex of the student>.journal":
+// beside the results file, one per bank and student (StudentIdentity), a name
+// safe on any file system whatever the student typed.
 QString JournalPath(const QString& resultsPath, const QString& bankSha256, const Student& student);
 
 QByteArray JournalBytes(const Journal& journal);

@@ -17,14 +17,54 @@ Journal NewAttempt(const ExamFacts& facts, int attempt, int graded) {
 // A journal found under this bank's and student's name that is not theirs.
 std::optional<QString> NotTheirs(const Journal& journal, const ExamFacts& facts) {
     if (journal.bankSha256 != facts.bankSha256) return QStringLiteral("Дневникът е от друг тест.");
-    if (journal.student.name != facts.student.name ||
-        journal.student.className != facts.student.className)
+    if (StudentIdentity(journal.student) != StudentIdentity(facts.student))
         return QStringLiteral("Дневникът е на %1.").arg(StudentCaption(journal.student));
     return std::nullopt;
 }
 
 QString Times(int n) {
     return n == 1 ? QStringLiteral("1 път") : QStringLiteral("%1 пъти").arg(n);
+}
+
+// The run left open (after a crash) or paused (left before grading, where
+// that does not count), taken up again with the time it had used.
+std::variant<ExamStart, ExamRefusal> Resumed(const Journal& journal, const BankContent& bank,
+                                             const ExamFacts& facts) {
+    // A run is taken up again only by the program that wrote it.
+    if (journal.program != facts.program)
+        return ExamRefusal{
+            QStringLiteral("Започнатият опит е записан от версия %1 на програмата, а тази е %2.")
+                .arg(journal.program, facts.program),
+            true};
+    QString error;
+    if (auto run = Attempt::fromJson(journal.run, bank, &error)) {
+        Journal resumed = journal;
+        resumed.state = Journal::State::Open;
+        resumed.student.number = facts.student.number;
+        return ExamStart{resumed, std::move(run), false, {}};
+    }
+    return ExamRefusal{QStringLiteral("Започнатият опит не пасва на теста: %1.").arg(error), true};
+}
+
+// The attempts used up, when they are all there may be: every attempt made
+// before the next one was graded or left.
+std::optional<ExamRefusal> UsedUp(const Journal& journal, const ExamFacts& facts) {
+    const bool all = facts.counted == AttemptsCounted::All;
+    const int used = all ? journal.attempt : journal.graded;
+    if (used < facts.attempts) return std::nullopt;
+    const int left = journal.attempt - journal.graded;
+    if (!all || left == 0)
+        return ExamRefusal{QStringLiteral("Този тест вече е оценен %1 за %2, а разрешените "
+                                          "опити са %3.")
+                               .arg(Times(journal.graded), StudentCaption(facts.student))
+                               .arg(facts.attempts),
+                           false};
+    return ExamRefusal{
+        QStringLiteral("Този тест вече е решаван %1 за %2 (оценен %3, прекъснат "
+                       "%4), а разрешените опити са %5.")
+            .arg(Times(used), StudentCaption(facts.student), Times(journal.graded), Times(left))
+            .arg(facts.attempts),
+        false};
 }
 
 } // namespace
@@ -43,29 +83,10 @@ DecideExamStart(const JournalRead& read, const BankContent& bank, const ExamFact
     const Journal& journal = std::get<Journal>(read);
     if (const auto why = NotTheirs(journal, facts)) return ExamRefusal{*why, true};
 
-    if (journal.state == Journal::State::Open) {
-        // A run is taken up again only by the program that wrote it.
-        if (journal.program != facts.program)
-            return ExamRefusal{
-                QStringLiteral(
-                    "Започнатият опит е записан от версия %1 на програмата, а тази е %2.")
-                    .arg(journal.program, facts.program),
-                true};
-        QString error;
-        if (auto run = Attempt::fromJson(journal.run, bank, &error)) {
-            Journal resumed = journal;
-            resumed.student.number = facts.student.number;
-            return ExamStart{resumed, std::move(run), false, {}};
-        }
-        return ExamRefusal{QStringLiteral("Започнатият опит не пасва на теста: %1.").arg(error),
-                           true};
-    }
-    if (journal.graded >= facts.attempts)
-        return ExamRefusal{QStringLiteral("Този тест вече е оценен %1 за %2, а разрешените "
-                                          "опити са %3.")
-                               .arg(Times(journal.graded), StudentCaption(facts.student))
-                               .arg(facts.attempts),
-                           false};
+    const bool paused =
+        journal.state == Journal::State::Abandoned && facts.counted == AttemptsCounted::Graded;
+    if (journal.state == Journal::State::Open || paused) return Resumed(journal, bank, facts);
+    if (auto refusal = UsedUp(journal, facts)) return *refusal;
     return ExamStart{
         NewAttempt(facts, journal.attempt + 1, journal.graded), std::nullopt, false, {}};
 }

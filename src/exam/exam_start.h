@@ -1,7 +1,7 @@
 #pragma once
 // How an exam starts, from what its journal says: a first attempt, the same
-// run again after a crash, the next attempt, or no start at all when the
-// attempts are used up or the journal belongs to something else.
+// run again after a crash or a pause, the next attempt, or no start at all
+// when the attempts are used up or the journal belongs to something else.
 
 #include "bank/bank_content.h"
 #include "exam_journal.h"
@@ -25,11 +25,18 @@ struct ExamRefusal {
     bool mayStartAfresh = false; // the student may choose a new attempt instead
 };
 
+// Which attempts count toward the attempts allowed. All: an attempt left
+// before grading is used up like a graded one. Graded: leaving is a pause,
+// and the next start goes on with the same questions, answers and time used.
+// Either way leaving never gives a fresh run for nothing.
+enum class AttemptsCounted { All, Graded };
+
 struct ExamFacts {
     QString program;
     QString bankSha256;
     Student student;
-    int attempts = 1; // graded attempts allowed
+    int attempts = 1; // attempts allowed
+    AttemptsCounted counted = AttemptsCounted::All;
 };
 
 using JournalRead = std::variant<NoJournal, Journal, UnreadableJournal>;

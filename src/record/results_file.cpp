@@ -1,6 +1,7 @@
 #include "results_file.h"
 
 #include "platform/file_failure.h"
+#include "results_reading.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -10,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -83,9 +85,38 @@ void SyncFolder(const QString& path) {
     ::close(fd);
 }
 
+// The last line of the file that is not blank, read back from the end a
+// chunk at a time; none when it is longer than any record can be.
+std::optional<QByteArray> LastLine(int fd, off_t size) {
+    constexpr off_t kChunk = 64 * 1024;
+    QByteArray tail; // the end of the file, as far as it is read
+    for (off_t from = size;;) {
+        const QList<QByteArray> lines = tail.split('\n');
+        for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+            if (lines[i].trimmed().isEmpty()) continue;
+            if (i > 0 || from == 0) return lines[i];
+            break; // it may begin before what has been read
+        }
+        if (from == 0) return QByteArray();
+        if (tail.size() > kMaxRecordLineBytes) return std::nullopt;
+        const off_t start = std::max<off_t>(0, from - kChunk);
+        QByteArray chunk(qsizetype(from - start), Qt::Uninitialized);
+        if (::pread(fd, chunk.data(), std::size_t(chunk.size()), start) != chunk.size())
+            return std::nullopt;
+        tail.prepend(chunk);
+        from = start;
+    }
+}
+
 } // namespace
 
 std::optional<QString> AppendRecordLine(const QString& path, QByteArray line,
+                                        std::chrono::milliseconds lockWait) {
+    return AppendRecordLine(
+        path, [&line](const std::optional<QByteArray>&) { return line; }, lockWait);
+}
+
+std::optional<QString> AppendRecordLine(const QString& path, const LineAfter& makeLine,
                                         std::chrono::milliseconds lockWait) {
     bool readable = false;
     Descriptor file(OpenForAppend(QFile::encodeName(path), readable));
@@ -102,6 +133,7 @@ std::optional<QString> AppendRecordLine(const QString& path, QByteArray line,
             .arg(QLocale(QLocale::Bulgarian).toString(lockWait.count() / 1000.0));
     if (::fstat(file.get(), &status) != 0) return SystemReason(errno);
     const off_t before = status.st_size;
+    QByteArray line = makeLine(readable ? LastLine(file.get(), before) : std::nullopt);
     // Where the file may not be read (appending only, as a teacher may allow),
     // its last line cannot be checked: a new line in any case, as a blank
     // line costs a reader nothing and a record glued to a fragment is lost.

@@ -13,6 +13,7 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <optional>
 
 namespace vorn {
@@ -22,6 +23,13 @@ inline constexpr std::chrono::milliseconds kResultsLockWait{10'000};
 
 // None when the line is on disk; otherwise why not, as a Bulgarian phrase.
 std::optional<QString> AppendRecordLine(const QString& path, QByteArray line,
+                                        std::chrono::milliseconds lockWait = kResultsLockWait);
+
+// The line to append (with its newline), made under the lock from the last
+// line of the file that is not blank: empty when the file has none, none when
+// the file cannot be read back (a folder students may only write to).
+using LineAfter = std::function<QByteArray(const std::optional<QByteArray>& lastLine)>;
+std::optional<QString> AppendRecordLine(const QString& path, const LineAfter& line,
                                         std::chrono::milliseconds lockWait = kResultsLockWait);
 
 } // namespace vorn

@@ -5,6 +5,7 @@
 #include "platform/regular_file.h"
 #include "platform/text.h"
 #include "record_consistency.h"
+#include "sealed_line.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -67,19 +68,39 @@ struct PendingLine {
     qint64 number = 0;
     std::optional<QByteArray> text; // none when too long
     bool unfinished = false;
+    OpenedLine opened; // the text as a record's JSON
+    QByteArray hash;   // its chain link, where a sealed line follows; else empty
     std::optional<ResultRecord> record;
     std::optional<QString> inconsistency; // of the record with itself
 };
 
+// Whether a line's hash is needed: the line after it is sealed, or may be
+// (the last of the batch).
+bool HashNeeded(const std::vector<PendingLine>& batch, std::size_t i, std::size_t used) {
+    return i + 1 == used || (batch[i + 1].text && IsSealedLine(*batch[i + 1].text));
+}
+
+// Opens a sealed line, parses the JSON and checks the record.
+void ReadPending(PendingLine& line, const ExamSecretKey* secret) {
+    line.opened = line.text ? OpenRecordLine(*line.text, secret) : OpenedLine{};
+    const bool json = line.text && (line.opened.kind == OpenedLine::Kind::Plain ||
+                                    line.opened.kind == OpenedLine::Kind::Opened);
+    line.record = json ? ParseRecordLine(line.opened.json) : std::nullopt;
+    line.inconsistency = line.record ? RecordInconsistency(*line.record) : std::optional<QString>();
+    // The tag in clear must be the one of the record sealed with it.
+    if (line.record && !line.inconsistency && line.opened.kind == OpenedLine::Kind::Opened &&
+        StudentTagOf(secret->publicKey, *line.record) != line.opened.tag)
+        line.inconsistency = QStringLiteral("метката на ученика не е тази от записа");
+}
+
 // Parses and checks the first `used` lines of the batch, a slice per core. A
 // slot's earlier record is freed there too, by the core that replaces it.
-void ParseBatch(std::vector<PendingLine>& batch, std::size_t used) {
-    const auto parse = [&batch](std::size_t from, std::size_t to) {
+void ParseBatch(std::vector<PendingLine>& batch, std::size_t used, const ExamSecretKey* secret) {
+    const auto parse = [&batch, used, secret](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             PendingLine& line = batch[i];
-            line.record = line.text ? ParseRecordLine(*line.text) : std::nullopt;
-            line.inconsistency =
-                line.record ? RecordInconsistency(*line.record) : std::optional<QString>();
+            ReadPending(line, secret);
+            line.hash = HashNeeded(batch, i, used) ? ChainLink(line.text) : QByteArray();
         }
     };
     const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
@@ -92,18 +113,51 @@ void ParseBatch(std::vector<PendingLine>& batch, std::size_t used) {
         other.get();
 }
 
+// A sealed line that is not a record to count: told, and true.
+bool TellSealed(const PendingLine& line, const QString& where, const QByteArray& linkBefore,
+                ReadResults& read) {
+    switch (line.opened.kind) {
+    case OpenedLine::Kind::Plain:
+        return false;
+    case OpenedLine::Kind::NeedsKey:
+        ++read.sealedWithoutKey;
+        return true;
+    case OpenedLine::Kind::AnotherKey:
+        read.anotherKey.add(where + QStringLiteral(": ключ ") +
+                            Printable(QString::fromLatin1(line.opened.keyId)));
+        return true;
+    case OpenedLine::Kind::Damaged:
+        read.damagedSeals.add(where);
+        return true;
+    case OpenedLine::Kind::Opened:
+        break;
+    }
+    // Counted all the same: the break is the teacher's to look into.
+    if (line.opened.link != linkBefore || linkBefore == ChainLink(std::nullopt))
+        read.chainBreaks.add(line.opened.link == ChainLink(std::nullopt)
+                                 ? where + QStringLiteral(" (записан без право на четене)")
+                                 : where);
+    return false;
+}
+
 void HandOn(std::vector<PendingLine>& batch, std::size_t used, const QString& name,
-            ReadResults& read, const RecordSink& take) {
-    ParseBatch(batch, used);
+            ReadResults& read, const RecordSink& take, const ExamSecretKey* secret,
+            QByteArray& linkBefore) {
+    ParseBatch(batch, used, secret);
     for (std::size_t i = 0; i < used; ++i) {
         const PendingLine& line = batch[i];
         const auto where = [&] {
             return QStringLiteral("%1:%2").arg(name, QString::number(line.number));
         };
-        if (!line.text) {
+        const bool told = line.opened.kind != OpenedLine::Kind::Plain &&
+                          TellSealed(line, where(), linkBefore, read);
+        linkBefore = line.hash;
+        if (told) {
+            continue;
+        } else if (!line.text) {
             read.tooLong.add(where());
         } else if (!line.record) {
-            if (const auto version = UnknownVersion(*line.text))
+            if (const auto version = UnknownVersion(line.opened.json))
                 read.unknownVersions.add(where() + QStringLiteral(": ") + *version);
             else if (line.unfinished)
                 read.unfinished.add(where());
@@ -130,8 +184,9 @@ void SkippedLines::add(const QString& where) {
 }
 
 void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read,
-                       const RecordSink& take) {
+                       const RecordSink& take, const ExamSecretKey* secret) {
     const QString name = Printable(path);
+    QByteArray linkBefore = ChainLink(QByteArray()); // the start of the file
     LineReader lines(device, kMaxRecordLineBytes);
     std::vector<PendingLine> batch; // its slots are used again, batch after batch
     std::size_t used = 0;
@@ -144,25 +199,26 @@ void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read
         batch[used].unfinished = line->unfinished;
         batch[used++].text = std::move(line->text);
         if (used == kBatchLines || bytes >= kBatchBytes) {
-            HandOn(batch, used, name, read, take);
+            HandOn(batch, used, name, read, take, secret, linkBefore);
             used = 0;
             bytes = 0;
         }
     }
-    HandOn(batch, used, name, read, take);
+    HandOn(batch, used, name, read, take, secret, linkBefore);
     if (lines.failed())
         read.unreadable.append(
             name + QStringLiteral(": грешка при четене; отчетено е само прочетеното преди нея."));
 }
 
-ReadResults ReadResultsFiles(const QStringList& paths, const RecordSink& take) {
+ReadResults ReadResultsFiles(const QStringList& paths, const RecordSink& take,
+                             const ExamSecretKey* secret) {
     ReadResults read;
     for (const QString& path : paths) {
         QFile file;
         int error = 0;
         const OpenOutcome outcome = OpenRegularFile(file, path, &error);
         if (outcome == OpenOutcome::Opened)
-            ReadResultsDevice(file, path, read, take);
+            ReadResultsDevice(file, path, read, take, secret);
         else
             read.unreadable.append(Printable(path) + QStringLiteral(": ") +
                                    WhyUnreadable(outcome, error));

@@ -7,7 +7,13 @@
 // count. Each record is handed on as it is read and none is kept, so memory
 // stays bounded whatever the files hold. Lines are parsed a batch at a time
 // on every core; records are handed on in the order of the files.
+//
+// Records sealed to the teacher (sealed_line.h) are opened with the exam's
+// secret key: without it they are only counted; one sealed to another key, or
+// cut short, is named. The chain of a file is checked at every sealed record:
+// one whose link does not match the line before it is named.
 
+#include "exam_keys.h"
 #include "result_record.h"
 
 #include <QIODevice>
@@ -39,16 +45,22 @@ struct ReadResults {
     SkippedLines tooLong;
     SkippedLines inconsistent; // "path:line: why"
     QStringList unreadable;    // "path: why", Bulgarian, printable
+    qint64 sealedWithoutKey = 0;
+    SkippedLines anotherKey;   // "path:line: ключ <id>"
+    SkippedLines damagedSeals; // sealed to this key, but cut short or changed
+    SkippedLines chainBreaks;  // "path:line", a sealed record whose link does not match
     std::map<QString, int>
         bankSizes; // questions (the pool's, when drawn) per fingerprint, from its first record
 };
 
 using RecordSink = std::function<void(const ResultRecord&)>;
 
-ReadResults ReadResultsFiles(const QStringList& paths, const RecordSink& take);
+// `secret`: the exam's secret key, to open sealed records; none: they are counted.
+ReadResults ReadResultsFiles(const QStringList& paths, const RecordSink& take,
+                             const ExamSecretKey* secret = nullptr);
 
 // The lines of one open device, named `path` in what is skipped, added to `read`.
 void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read,
-                       const RecordSink& take);
+                       const RecordSink& take, const ExamSecretKey* secret = nullptr);
 
 } // namespace vorn

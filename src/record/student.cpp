@@ -1,5 +1,7 @@
 #include "student.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 
 namespace vorn {
@@ -30,6 +32,13 @@ std::optional<QString> StudentProblem(const Student& student) {
             return QStringLiteral("%1 съдържа управляващ знак.").arg(label);
     }
     return std::nullopt;
+}
+
+QString StudentIdentity(const Student& student) {
+    const auto folded = [](const QString& text) {
+        return WithCyrillicLookAlikes(text.simplified()).toCaseFolded();
+    };
+    return folded(student.className) + u'\n' + folded(student.name);
 }
 
 QString StudentCaption(const Student& student) {

@@ -25,6 +25,13 @@ Student Trimmed(Student student);
 // control characters.
 std::optional<QString> StudentProblem(const Student& student);
 
+// Who the student is, whatever the spelling of the day: class and name with
+// blanks trimmed and runs of blanks made one, case folded, and Latin letters
+// that look like Cyrillic ones read as those ("8А", " 8a" and "8а" are one
+// class). The number is left out: it may be left empty one time and not the
+// next. Two students with one name in one class are one here.
+QString StudentIdentity(const Student& student);
+
 // "Иван Петров, 7б" and " № 12" where the number is given: how the window's
 // caption names the examinee.
 QString StudentCaption(const Student& student);

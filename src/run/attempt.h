@@ -88,6 +88,8 @@ public:
     void gradeNow();
 
     // ---- kept and restored ----
+    // The draws, the choices, the position and the mode: no judgement and no
+    // grade, which are worked out again on reading.
     QJsonObject toJson() const;
     // A run written by toJson, over the same bank; none, with the reason in
     // `error`, when it does not fit that bank.

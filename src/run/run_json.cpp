@@ -1,7 +1,9 @@
-// A run as JSON and back. What follows from the choices (judgements, the
-// answered count, the check answers, the grade) is written for readers and,
-// on reading, worked out again from the choices: a file whose parts disagree
-// is refused rather than trusted.
+// A run as JSON and back: the draws, the choices, the position and the mode,
+// and nothing that follows from them. What follows (judgements, the answered
+// count, the check answers, the grade) is worked out again from the bank on
+// reading: a file a student can open then holds no judgement of an answer
+// and no score. The first version wrote those too; it is still read, and
+// refused when they disagree with what the choices give.
 
 #include "attempt.h"
 #include "platform/json_number.h"
@@ -14,7 +16,8 @@ namespace vorn {
 namespace {
 
 const QString kFormat = QStringLiteral("vorn-run");
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
+constexpr int kVersionWithJudgements = 1;
 
 QString JudgementName(Judgement j) {
     switch (j) {
@@ -63,19 +66,11 @@ bool IsOrderOf(std::vector<int> numbers, int first, int count) {
 } // namespace
 
 QJsonObject Attempt::toJson() const {
-    QJsonArray orders, chosen, judgements;
+    QJsonArray orders, chosen;
     for (const OptionOrder& order : optionOrders_)
         orders.append(Numbers(order));
     for (const std::optional<int>& slot : chosen_)
         chosen.append(slot ? QJsonValue(*slot) : QJsonValue());
-    for (const Judgement j : judgements_)
-        judgements.append(JudgementName(j));
-    QJsonValue grade;
-    if (grade_)
-        grade = QJsonObject{{"score", grade_->score},
-                            {"total", grade_->total},
-                            {"percent", grade_->percent},
-                            {"verdict", Text(grade_->verdict)}};
     QJsonObject json{
         {"format", kFormat},
         {"version", kVersion},
@@ -83,12 +78,8 @@ QJsonObject Attempt::toJson() const {
         {"questionAt", Numbers(questionAt_)},
         {"optionOrders", orders},
         {"chosen", chosen},
-        {"judgements", judgements},
-        {"answered", answered_},
         {"current", current_},
-        {"mode", mode_ == RunMode::Review ? QStringLiteral("review") : QStringLiteral("test")},
-        {"checkAnswers", QJsonObject{{"first", Text(check_.first)}, {"last", Text(check_.last)}}},
-        {"grade", grade}};
+        {"mode", mode_ == RunMode::Review ? QStringLiteral("review") : QStringLiteral("test")}};
     if (poolSize_ > 0) {
         const auto drawn = questionCount() - (checkCopy() ? 1 : 0);
         json.insert("drawn", Numbers({bankNumbers_.begin(), bankNumbers_.begin() + drawn}));
@@ -96,13 +87,40 @@ QJsonObject Attempt::toJson() const {
     return json;
 }
 
+namespace {
+
+// The run as the first version wrote it, with what follows from the choices.
+QJsonObject WithJudgements(const Attempt& run) {
+    QJsonObject json = run.toJson();
+    QJsonArray judgements;
+    for (int p = 0; p < run.questionCount(); ++p)
+        judgements.append(JudgementName(run.judgement(p)));
+    QJsonValue grade;
+    if (const auto& g = run.grade())
+        grade = QJsonObject{{"score", g->score},
+                            {"total", g->total},
+                            {"percent", g->percent},
+                            {"verdict", Text(g->verdict)}};
+    json["version"] = kVersionWithJudgements;
+    json["judgements"] = judgements;
+    json["answered"] = run.answeredCount();
+    json["checkAnswers"] = QJsonObject{{"first", Text(run.checkAnswers().first)},
+                                       {"last", Text(run.checkAnswers().last)}};
+    json["grade"] = grade;
+    return json;
+}
+
+} // namespace
+
 std::optional<Attempt> Attempt::fromJson(const QJsonObject& json, const BankContent& bank,
                                          QString* error) {
     const auto refuse = [error](const QString& why) -> std::optional<Attempt> {
         if (error) *error = why;
         return std::nullopt;
     };
-    if (json.value("format").toString() != kFormat || json.value("version").toInt() != kVersion)
+    const int version = json.value("version").toInt();
+    if (json.value("format").toString() != kFormat ||
+        (version != kVersion && version != kVersionWithJudgements))
         return refuse(QStringLiteral("не е запис на тест от тази версия"));
 
     // The questions drawn from a pool, by their numbers in it, ascending.
@@ -160,7 +178,8 @@ std::optional<Attempt> Attempt::fromJson(const QJsonObject& json, const BankCont
         return refuse(QStringLiteral("текущата позиция е извън теста"));
     run.current_ = current;
 
-    if (run.toJson() != json) return refuse(QStringLiteral("частите на записа си противоречат"));
+    if ((version == kVersion ? run.toJson() : WithJudgements(run)) != json)
+        return refuse(QStringLiteral("частите на записа си противоречат"));
     return run;
 }
 

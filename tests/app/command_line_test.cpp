@@ -81,6 +81,11 @@ TEST(CommandLine, ResultsWhilePlayingAndAReportOverFiles) {
     ASSERT_TRUE(std::holds_alternative<CommandLine>(exam));
     const CommandLine& e = std::get<CommandLine>(exam);
     EXPECT_EQ(std::tuple(e.exam, e.askName, e.attempts), std::tuple(true, true, 3));
+    // Left attempts count unless the teacher says only graded ones do.
+    EXPECT_EQ(e.attemptsCounted, AttemptsCounted::All);
+    const auto graded = Parse({"--exam", "--results", "r", "--attempts-count", "graded"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(graded));
+    EXPECT_EQ(std::get<CommandLine>(graded).attemptsCounted, AttemptsCounted::Graded);
     // Review: everything in practice, the score in an exam unless it says otherwise.
     const struct {
         QStringList arguments;
@@ -175,6 +180,9 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--exam", "--results", "r", "--attempts", "0"}, "от 1 до 100, а не „0“"},
         {{"--results", "r", "--attempts", "2"}, "„--attempts“ се използва само с „--exam“"},
         {{"--review", "full"}, "„--review“ се използва само с „--exam“"},
+        {{"--attempts-count", "graded"}, "„--attempts-count“ се използва само с „--exam“"},
+        {{"--exam", "--results", "r", "--attempts-count", "Graded"},
+         "all или graded, а не „Graded“"},
         {{"--exam", "--results", "r", "--review", "all"}, "none, score или full, а не „all“"},
     };
     for (const auto& c : cases) {

@@ -4,6 +4,9 @@
 // display and without waiting on anything.
 
 #include "platform/exit_status.h"
+#include "record/exam_keys.h"
+#include "record/result_record.h"
+#include "record/sealed_line.h"
 
 #include "support/private_environment.h"
 
@@ -248,4 +251,37 @@ TEST(PlayerCommands, TheReportIsMadeByTheInstalledReportProgramOrItsAbsenceIsTol
         EXPECT_TRUE(ran.out.startsWith(row.outStart)) << shown << '\n' << ran.out.toStdString();
         EXPECT_TRUE(ran.err.startsWith(row.errStart)) << shown << '\n' << ran.err.toStdString();
     }
+}
+
+// The teacher's keys from the command line, then a record sealed with them:
+// the report counts it without the secret key and reads it with it.
+TEST(PlayerCommands, ExamKeysAreMadeOnceAndOnlyTheSecretOpensASealedRecord) {
+    QTemporaryDir dir;
+    const QString keys = dir.filePath("keys");
+    const Ran made = RunPlayer({"--make-exam-keys", keys});
+    ASSERT_EQ(made.status, vorn::kExitOk) << made.err.toStdString();
+    const Ran again = RunPlayer({"--make-exam-keys", keys});
+    EXPECT_EQ(again.status, vorn::kExitRefused);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("не се презаписват"))) << again.err.toStdString();
+
+    const auto key = std::get<vorn::ExamPublicKey>(vorn::ReadExamPublicKey(keys + "/exam.pub"));
+    QByteArray json(kOneRecord);
+    json.chop(1);
+    const auto record = vorn::ParseRecordLine(json);
+    ASSERT_TRUE(record);
+    const QByteArray line = vorn::SealedLine(json, key, vorn::StudentTagOf(key, *record),
+                                             vorn::ChainLink(QByteArray())) +
+                            '\n';
+    const QString results = Write(dir, "8a.jsonl", line.constData());
+
+    const Ran closed = RunPlayer({"--report", results});
+    EXPECT_EQ(closed.status, vorn::kExitRefused);
+    EXPECT_TRUE(closed.err.contains(QStringLiteral("запечатани записи: 1; отварят се само с "
+                                                   "тайния ключ на изпита")))
+        << closed.err.toStdString();
+    const Ran opened = RunPlayer({"--report", results, "--exam-secret", keys + "/exam.secret"});
+    EXPECT_EQ(opened.status, vorn::kExitOk) << opened.err.toStdString();
+    EXPECT_TRUE(opened.out.startsWith(QStringLiteral("Тест „T“\n"))) << opened.out.toStdString();
+    const Ran noKey = RunPlayer({"--report", results, "--exam-secret", keys + "/none"});
+    EXPECT_EQ(noKey.status, vorn::kExitRefused);
 }

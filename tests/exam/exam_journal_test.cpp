@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,9 +19,13 @@ namespace {
 
 const Student kIvan{"Иван Петров", "7б", "12"};
 
-ExamFacts Facts(int attempts = 1) {
-    return {
-        .program = "1.0", .bankSha256 = QString(64, u'a'), .student = kIvan, .attempts = attempts};
+ExamFacts Facts(int attempts = 1, AttemptsCounted counted = AttemptsCounted::All,
+                Student student = kIvan) {
+    return {.program = "1.0",
+            .bankSha256 = QString(64, u'a'),
+            .student = std::move(student),
+            .attempts = attempts,
+            .counted = counted};
 }
 
 Journal Kept(Journal::State state, int attempt, int graded, const QJsonObject& run) {
@@ -106,7 +112,7 @@ TEST(ExamStart, FollowsFromTheJournal) {
         {"none", NoJournal{}, 1, 1, false, false, false},
         {"open", Kept(Journal::State::Open, 1, 0, run), 1, 1, true, false, false},
         {"graded, 2 allowed", Kept(Journal::State::Graded, 1, 1, run), 2, 2, false, false, false},
-        {"abandoned does not count", Kept(Journal::State::Abandoned, 1, 0, run), 1, 2, false, false,
+        {"abandoned, 2 allowed", Kept(Journal::State::Abandoned, 1, 0, run), 2, 2, false, false,
          false},
         {"graded, 1 allowed", Kept(Journal::State::Graded, 1, 1, run), 1, std::nullopt, false,
          false, false},
@@ -140,4 +146,121 @@ TEST(ExamStart, FollowsFromTheJournal) {
     const ExamStart fresh = FreshAttemptAfter(otherProgram, Facts());
     EXPECT_EQ(std::tuple(fresh.journal.attempt, fresh.keepOldAside, fresh.run.has_value()),
               std::tuple(2, true, false));
+}
+
+// A student can open the journal: once graded, it must not tell which option
+// was the key, which answers were right, or the score.
+TEST(ExamJournal, HoldsNoKeyJudgementOrScore) {
+    BankContent bank = test::MakeBank({.questions = 4, .check = CheckMode::WithQuestion});
+    for (Question& question : bank.questions) {
+        question.key = "ключ " + question.options[0];
+        question.options[0] = question.key;
+    }
+    Attempt run = test::StartAttempt(bank, test::StepThenIdentity(0.1f, 5));
+    run.choose(0); // identity orders: slot 0 shows the key
+    run.moveForward();
+    run.choose(2);
+    run.gradeNow();
+    const QByteArray bytes = JournalBytes(Kept(Journal::State::Graded, 1, 1, run.toJson()));
+    for (const char* secret : {"ключ", "\"right\"", "\"wrong\"", "judgement", "\"score\"",
+                               "percent", "\"grade\"", "answered", "checkAnswers", "verdict"})
+        EXPECT_FALSE(bytes.contains(secret)) << secret;
+}
+
+// A journal the player wrote before it left the judgements out: a student in
+// the middle of an exam goes on with it. Its judgements must still agree with
+// the choices, or it is refused as before.
+TEST(ExamJournal, AnOldJournalWithJudgementsStillResumes) {
+    const BankContent bank = test::MakeBank({.questions = 4, .check = CheckMode::Off});
+    Attempt open = test::StartAttempt(bank, test::StepThenIdentity(0.1f, 4));
+    open.choose(0); // position 0 asks question 4; option "4-1" is its key
+    QJsonObject old = open.toJson();
+    old["version"] = 1;
+    old["judgements"] = QJsonArray{"right", "unanswered", "unanswered", "unanswered"};
+    old["answered"] = 1;
+    old["checkAnswers"] = QJsonObject{{"first", QJsonValue()}, {"last", "4-1"}};
+    old["grade"] = QJsonValue();
+    QJsonObject journal =
+        QJsonDocument::fromJson(JournalBytes(Kept(Journal::State::Open, 1, 0, old))).object();
+    journal["version"] = 1;
+
+    const auto read = JournalFromBytes(QJsonDocument(journal).toJson());
+    ASSERT_TRUE(std::holds_alternative<Journal>(read));
+    const auto resumed = DecideExamStart(std::get<Journal>(read), bank, Facts());
+    ASSERT_TRUE(std::holds_alternative<ExamStart>(resumed))
+        << std::get<ExamRefusal>(resumed).message.toStdString();
+    EXPECT_EQ(std::get<ExamStart>(resumed).run, open);
+
+    old["judgements"] = QJsonArray{"wrong", "unanswered", "unanswered", "unanswered"};
+    EXPECT_TRUE(std::holds_alternative<ExamRefusal>(
+        DecideExamStart(Kept(Journal::State::Open, 1, 0, old), bank, Facts())))
+        << "a judgement the choice does not give";
+}
+
+// Leaving before grading, retyping the class in capitals or with blanks:
+// neither gives a fresh run with new questions and the full time.
+TEST(ExamStart, LeavingOrRetypingNeverGivesAFreshRun) {
+    const BankContent bank = test::MakeBank({.questions = 4, .check = CheckMode::Off});
+    Attempt left = test::StartAttempt(bank, test::StepThenIdentity(0.1f, 4));
+    left.choose(1);
+    left.moveForward();
+    const QJsonObject run = left.toJson();
+    const Student retyped{"иван  ПЕТРОВ", "7Б", ""};
+    using S = Journal::State;
+    constexpr auto All = AttemptsCounted::All, Graded = AttemptsCounted::Graded;
+
+    const struct {
+        const char* what;
+        Journal journal;
+        ExamFacts facts;
+        const char* refusal; // empty: a start
+        int attempt;
+        bool resumed;
+    } cases[] = {
+        {"left, counted, 1 allowed", Kept(S::Abandoned, 1, 0, run), Facts(1, All),
+         "Този тест вече е решаван 1 път за Иван Петров, 7б № 12 (оценен 0 пъти, прекъснат 1 "
+         "път), а разрешените опити са 1.",
+         0, false},
+        {"left twice, counted, 3 allowed", Kept(S::Abandoned, 2, 0, run), Facts(3, All), "", 3,
+         false},
+        {"left, only graded counted", Kept(S::Abandoned, 1, 0, run), Facts(1, Graded), "", 1, true},
+        {"left after a graded one, only graded counted", Kept(S::Abandoned, 2, 1, run),
+         Facts(2, Graded), "", 2, true},
+        {"graded after a left one, only graded counted", Kept(S::Graded, 2, 1, run),
+         Facts(1, Graded),
+         "Този тест вече е оценен 1 път за Иван Петров, 7б № 12, а разрешените опити са 1.", 0,
+         false},
+        {"graded, the class in capitals and the name in lower case", Kept(S::Graded, 1, 1, run),
+         Facts(1, All, retyped),
+         "Този тест вече е оценен 1 път за иван  ПЕТРОВ, 7Б, а разрешените опити са 1.", 0, false},
+        {"open, retyped", Kept(S::Open, 1, 0, run), Facts(1, All, retyped), "", 1, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto decided = DecideExamStart(c.journal, bank, c.facts);
+        if (*c.refusal) {
+            ASSERT_TRUE(std::holds_alternative<ExamRefusal>(decided));
+            EXPECT_EQ(std::get<ExamRefusal>(decided).message, QString::fromUtf8(c.refusal));
+            EXPECT_FALSE(std::get<ExamRefusal>(decided).mayStartAfresh);
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<ExamStart>(decided))
+            << std::get<ExamRefusal>(decided).message.toStdString();
+        const ExamStart& start = std::get<ExamStart>(decided);
+        EXPECT_EQ(start.journal.attempt, c.attempt);
+        ASSERT_EQ(start.run.has_value(), c.resumed);
+        if (!c.resumed) continue;
+        EXPECT_EQ(*start.run, left) << "the same questions, options and answers";
+        EXPECT_EQ(std::tuple(start.journal.state, start.journal.timeUsed, start.journal.timeLimit),
+                  std::tuple(S::Open, 75, std::optional(600)))
+            << "the time used so far is kept";
+    }
+    // One journal, whatever the spelling of class and name.
+    const QString sha(64, u'c');
+    EXPECT_EQ(JournalPath("r", sha, kIvan), JournalPath("r", sha, retyped));
+    EXPECT_EQ(JournalPath("r", sha, {"Ана", "8а", ""}), JournalPath("r", sha, {"Ана", "8A", ""}))
+        << "a Latin capital A";
+    EXPECT_EQ(JournalPath("r", sha, {"Ана", "8а", ""}),
+              JournalPath("r", sha, {" Ана ", " 8а", ""}));
+    EXPECT_NE(JournalPath("r", sha, {"Ана", "8а", ""}), JournalPath("r", sha, {"Ана", "8б", ""}));
 }

@@ -132,3 +132,36 @@ TEST(ResultsFile, AShortWriteIsCutBackToTheOldSize) {
     EXPECT_EQ(failed, QStringLiteral("записът прекъсна след 10 от 50 байта"));
     EXPECT_EQ(Contents(path), before + '\n');
 }
+
+// A sealed record is chained to the last line of the file that is not blank,
+// as the writer finds it under the lock; the reader skips blank lines too.
+TEST(ResultsFile, TheLineMakerIsGivenTheLastLineThatIsNotBlank) {
+    const QByteArray longLine(100'000, 'x'); // more than one chunk read back
+    const struct {
+        const char* what;
+        std::optional<QByteArray> before; // none: no file yet
+        QByteArray last;
+    } cases[] = {
+        {"no file", std::nullopt, ""},
+        {"an empty file", QByteArray(""), ""},
+        {"two lines", QByteArray("a\nbb\n"), "bb"},
+        {"blank lines after", QByteArray("a\n b \n\n  \n\n"), " b "},
+        {"a line left unfinished", QByteArray("a\nfrag"), "frag"},
+        {"a long line", "a\n" + longLine + "\n", longLine},
+        {"only blanks", QByteArray("\n \n"), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.jsonl");
+        if (c.before) Write(path, *c.before);
+        std::optional<QByteArray> given;
+        EXPECT_EQ(AppendRecordLine(path,
+                                   [&given](const std::optional<QByteArray>& last) {
+                                       given = last;
+                                       return QByteArray("{}\n");
+                                   }),
+                  std::nullopt);
+        EXPECT_EQ(given, std::optional(c.last));
+    }
+}

@@ -81,7 +81,7 @@ TEST(RunJson, ARecordThatDoesNotFitTheBankOrItselfIsRefused) {
         const BankContent& bank;
     } cases[] = {
         {"another format", with("format", "vorn-results"), bank},
-        {"a later version", with("version", 2), bank},
+        {"a later version", with("version", 3), bank},
         {"a position twice", with("questionAt", QJsonArray{3, 3, 1, 0}), bank},
         {"a position no int holds", with("questionAt", QJsonArray{1e300, 3, 1, 0}), bank},
         {"an option order of 3 for 4 options",
@@ -95,7 +95,7 @@ TEST(RunJson, ARecordThatDoesNotFitTheBankOrItselfIsRefused) {
         {"a position beyond the test", with("current", 4), bank},
         {"a grade before grading",
          with("grade", QJsonObject{{"score", 1}, {"total", 4}, {"percent", 25}}), bank},
-        {"review without the grade", with("mode", "review"), bank},
+        {"a mode of its own", with("mode", "graded"), bank},
         {"a bank with an option less", good, fewer},
         {"a bank with a question more", good, more},
     };
