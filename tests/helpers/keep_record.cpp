@@ -12,8 +12,10 @@ int main(int argc, char** argv) {
     if (argc != 4) return 2;
     const ResultsPlace place{.path = QString::fromLocal8Bit(argv[1]),
                              .fallbackPath = QString::fromLocal8Bit(argv[2]),
-                             .lockWait = std::chrono::milliseconds(QByteArray(argv[3]).toInt())};
-    const auto told = KeepRecord("{\"record\":1}\n", place);
+                             .lockWait = std::chrono::milliseconds(QByteArray(argv[3]).toInt()),
+                             .sealTo = std::nullopt};
+    const auto told = KeepRecord(
+        [](const std::optional<QByteArray>&) { return QByteArray("{\"record\":1}\n"); }, place);
     std::printf("%s", told.value_or(QString()).toUtf8().constData());
     return 0;
 }
