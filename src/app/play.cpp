@@ -3,6 +3,7 @@
 #include "bank/bank_check.h"
 #include "bank_commands.h"
 #include "platform/exit_status.h"
+#include "platform/file_failure.h"
 #include "platform/headless_gui.h"
 #include "play_session.h"
 #include "view/messages.h"
@@ -59,7 +60,9 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     LoadedBank loaded;
     // A refused bank is told on standard error, then in a box.
     if (const QString refusal = ReadAndTell(line.bank, loaded); !refusal.isEmpty()) {
-        ShowErrorBoxAndWait(WindowCaption(loaded.content.publisher), refusal);
+        // A student cannot mend a bank: the box says whom to call.
+        ShowErrorBoxAndWait(WindowCaption(loaded.content.publisher),
+                            refusal + u' ' + StudentStep());
         return kExitRefused;
     }
     PlaySession session(line, std::move(loaded.content));

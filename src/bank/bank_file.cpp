@@ -4,6 +4,8 @@
 #include "bank_json.h"
 #include "gift_import.h"
 #include "moodle_xml_import.h"
+#include "platform/file_failure.h"
+#include "platform/regular_file.h"
 #include "text_place.h"
 
 #include <QFile>
@@ -62,8 +64,18 @@ LoadedBank LoadBankFile(const QString& path) {
     if (info.size() > cap)
         return Refused(QStringLiteral("файлът е по-голям от %1 MiB.").arg(cap / (1024 * 1024)));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Refused(QStringLiteral("файлът не може да се прочете: %1.").arg(file.errorString()));
+    int error = 0;
+    switch (OpenRegularFile(file, path, &error)) {
+    case OpenOutcome::Opened:
+        break;
+    case OpenOutcome::Unreadable: // the system's reason, in Bulgarian rather than Qt's English
+        return Refused(QStringLiteral("файлът не може да се прочете: %1.").arg(ReadReason(error)));
+    case OpenOutcome::Missing: // gone since it was looked at
+        return Refused(QStringLiteral("файлът не съществува."));
+    case OpenOutcome::Folder:
+    case OpenOutcome::NotRegular:
+        return Refused(QStringLiteral("това не е файл."));
+    }
     const QByteArray bytes = file.read(cap + 1);
     if (bytes.size() > cap) // grew since it was measured
         return Refused(QStringLiteral("файлът е по-голям от %1 MiB.").arg(cap / (1024 * 1024)));

@@ -96,6 +96,22 @@ TEST(FileFailureMessages, AResultsFileTheReportMayNotReadIsNamedWithWhy) {
                                           "vorn-player: няма нито един запис на резултат.\n");
 }
 
+// The bank's reason was Qt's English ("Permission denied") before.
+TEST(FileFailureMessages, ABankThePlayerMayNotReadIsNamedWithWhyInBulgarian) {
+    QTemporaryDir dir;
+    OpenToAll(dir.path());
+    QFile bank(dir.filePath("тест.gift"));
+    ASSERT_TRUE(bank.open(QIODevice::WriteOnly));
+    bank.write("::1:: 2 + 2? {=4 ~5}\n");
+    bank.close();
+    ASSERT_TRUE(bank.setPermissions(QFileDevice::WriteOwner)); // no one else reads it
+    const Finished told =
+        RunCommand(AsAnotherUser({VORN_PLAYER_PATH, "--check-bank", bank.fileName()}));
+    EXPECT_EQ(told.status, 1);
+    EXPECT_EQ(told.out.section('\n', 0, 0),
+              bank.fileName() + ": грешка: файлът не може да се прочете: няма права за четене.");
+}
+
 TEST(FileFailureMessages, TheRecordsFallbackIsInAFolderAStudentSees) {
     const QString home = QDir::homePath();
     const QString fallback = FallbackResultsPath();
