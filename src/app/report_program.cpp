@@ -1,6 +1,7 @@
 #include "report_program.h"
 
 #include "platform/exit_status.h"
+#include "platform/file_failure.h"
 #include "platform/text.h"
 
 #include <QFile>
@@ -42,7 +43,7 @@ int RunReportProgram(char** argv, QTextStream& err) {
         if (why != ENOENT) {
             err << "vorn-player: "
                 << QStringLiteral("програмата за отчети %1 не може да се стартира: %2.")
-                       .arg(Shown(place), QString::fromLocal8Bit(std::strerror(why)))
+                       .arg(Shown(place), SystemReason(why))
                 << '\n';
             return kExitFault;
         }

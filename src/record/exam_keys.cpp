@@ -1,5 +1,6 @@
 #include "exam_keys.h"
 
+#include "platform/file_failure.h"
 #include "platform/regular_file.h"
 
 #include <QDir>
@@ -40,8 +41,7 @@ std::optional<QString> WriteNew(const QString& path, const QByteArray& bytes, mo
     if (fd < 0)
         return errno == EEXIST
                    ? QStringLiteral("%1 вече съществува; ключовете не се презаписват.").arg(path)
-                   : QStringLiteral("%1 не може да се създаде: %2")
-                         .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+                   : QStringLiteral("%1 не може да се създаде: %2.").arg(path, SystemReason(errno));
     const bool written =
         ::write(fd, bytes.constData(), std::size_t(bytes.size())) == bytes.size() &&
         ::fsync(fd) == 0;
