@@ -28,7 +28,8 @@ inline TimedReport RunTextReport(const QString& path) {
                                    .output = {},
                                    .bank = {},
                                    .marks = {},
-                                   .className = {}},
+                                   .className = {},
+                                   .csvLocale = CsvLocale::C},
                                   outStream, errStream);
     report.ms = timer.elapsed();
     getrusage(RUSAGE_SELF, &report.usage);

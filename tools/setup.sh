@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev libsimdjson-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig qt6-translations-l10n
   clang-format

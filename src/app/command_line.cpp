@@ -46,6 +46,7 @@ struct Options {
     QCommandLineOption output{"output", QString(), "ПЪТ"};
     QCommandLineOption marks{"marks", QString(), "P3,P4,P5,P6"};
     QCommandLineOption className{"class", QString(), "КЛАС"};
+    QCommandLineOption csvLocale{"csv-locale", QString(), "ЕЗИК"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
@@ -53,13 +54,13 @@ struct Options {
         return {
             help,    version,   bank,         checkBank, strict, exportBank, seed,
             results, report,    reportFormat, output,    marks,  className,  quitAfterFirstFrame,
-            askName, timeLimit, exam,         attempts,  review};
+            askName, timeLimit, exam,         attempts,  review, csvLocale};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
         return {&bank,      &strict, &seed,      &results, &reportFormat,
                 &output,    &marks,  &className, &askName, &quitAfterFirstFrame,
-                &timeLimit, &exam,   &attempts,  &review};
+                &timeLimit, &exam,   &attempts,  &review,  &csvLocale};
     }
 };
 
@@ -108,7 +109,26 @@ std::optional<ReportFormat> Format(const QString& text) {
     return std::nullopt;
 }
 
-// The report's own options: its format, where it goes, the marks and the class.
+std::optional<CsvLocale> CsvLocaleOf(const QString& text) {
+    if (text == QLatin1String("bg")) return CsvLocale::Bulgarian;
+    if (text == QLatin1String("c")) return CsvLocale::C;
+    return std::nullopt;
+}
+
+// "bg" where numbers are written the Bulgarian way in the environment (as
+// the spreadsheet started from it will read them), else "c".
+QString EnvironmentCsvLocale() {
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            return value.startsWith(QLatin1String("bg")) ? QStringLiteral("bg")
+                                                         : QStringLiteral("c");
+    }
+    return QStringLiteral("c");
+}
+
+// The report's own options: its format, where it goes, the marks, the class
+// and the CSV's form.
 std::optional<UsageError> ReadReportOptions(const QCommandLineParser& parser, const Options& o,
                                             ReportRequest& report) {
     if (parser.isSet(o.reportFormat)) {
@@ -136,6 +156,12 @@ std::optional<UsageError> ReadReportOptions(const QCommandLineParser& parser, co
         report.marks = *marks;
     }
     report.className = parser.value(o.className).trimmed();
+    if (const auto locale = CsvLocaleOf(parser.isSet(o.csvLocale) ? parser.value(o.csvLocale)
+                                                                  : EnvironmentCsvLocale()))
+        report.csvLocale = *locale;
+    else
+        return UsageError{QStringLiteral("„--csv-locale“ иска „bg“ или „c“, а не „%1“.")
+                              .arg(parser.value(o.csvLocale))};
     return std::nullopt;
 }
 
@@ -195,7 +221,7 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
         {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
         {CommandLine::Command::Report,
          &o.report,
-         {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank}},
+         {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank, &o.csvLocale}},
     };
     const Command play{CommandLine::Command::Play,
                        nullptr,
@@ -336,7 +362,7 @@ QString CommandLineUsage() {
         "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
         "          vorn-player --report ФАЙЛ... [--report-format text|csv|html|xlsx]\n"
         "                      [--output ПЪТ] [--bank ФАЙЛ] [--marks P3,P4,P5,P6]\n"
-        "                      [--class КЛАС]\n"
+        "                      [--class КЛАС] [--csv-locale bg|c]\n"
         "          vorn-player --help | --version\n");
 }
 
@@ -390,6 +416,10 @@ QString CommandLineHelp() {
                "  --marks P3,P4,P5,P6 с --report: най-ниските проценти за 3, 4, 5 и 6 вместо\n"
                "                      оценка 2 + 4 × верни / общо\n"
                "  --class КЛАС        с --report: само учениците от този клас\n"
+               "  --csv-locale ЕЗИК   с --report-format csv: bg („;“, десетична запетая и\n"
+               "                      български заглавия на колоните; по подразбиране при\n"
+               "                      български език на средата) или c („,“, точка и\n"
+               "                      английски имена на колоните, за програми)\n"
                "  -h, --help          тази помощ\n"
                "  -v, --version       версията на програмата\n"
                "\n"

@@ -5,6 +5,7 @@
 // (-platform, -display, ...) are accepted and left to it.
 
 #include "present/present.h"
+#include "report/report_tables.h"
 #include "run/marks.h"
 
 #include <QString>
@@ -25,6 +26,7 @@ struct ReportRequest {
     QString bank;      // --bank: the bank the records are of, for its questions' texts
     MarkScale marks;   // --marks
     QString className; // --class: only this class
+    CsvLocale csvLocale = CsvLocale::C; // --csv-locale; Bulgarian where the environment's is
 };
 
 struct CommandLine {

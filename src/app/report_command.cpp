@@ -42,6 +42,12 @@ void TellRead(QTextStream& err, const ReadResults& read) {
                 read.tooLong, QStringLiteral(", "));
     TellSkipped(err, QStringLiteral("пропуснати записи, които си противоречат"), read.inconsistent,
                 QStringLiteral("; "));
+    TellSkipped(err,
+                QStringLiteral("пропуснати записи на тестове отвъд първите %1 (или %2 въпроса "
+                               "общо); направете отделен отчет за тях")
+                    .arg(kMaxReportTests)
+                    .arg(kMaxReportQuestions),
+                read.overCaps, QStringLiteral("; "));
 }
 
 // A file of the report, written in full before it replaces anything.
@@ -95,8 +101,8 @@ std::variant<std::vector<OutputFile>, QString> Outputs(const ReportRequest& requ
             .arg(Printable(QDir::toNativeSeparators(request.output)));
     std::vector<OutputFile> files;
     for (const Table& table : ReportTables(banks))
-        files.push_back(
-            {QDir(request.output).filePath(table.name + QStringLiteral(".csv")), TableCsv(table)});
+        files.push_back({QDir(request.output).filePath(table.name + QStringLiteral(".csv")),
+                         TableCsv(table, request.csvLocale)});
     return files;
 }
 

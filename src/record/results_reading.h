@@ -9,11 +9,11 @@
 // on every core; records are handed on in the order of the files.
 
 #include "result_record.h"
+#include "tests_seen.h"
 
 #include <QIODevice>
 #include <QStringList>
 #include <functional>
-#include <map>
 
 namespace vorn {
 
@@ -37,9 +37,9 @@ struct ReadResults {
     SkippedLines unknownVersions; // "path:line: версия N"
     SkippedLines tooLong;
     SkippedLines inconsistent; // "path:line: why"
+    SkippedLines overCaps; // "path:line: „title“ fingerprint": a record of a test past the caps
     QStringList unreadable;    // "path: why", Bulgarian, printable
-    std::map<QString, int>
-        bankSizes; // questions (the pool's, when drawn) per fingerprint, from its first record
+    TestsSeen tests;
 };
 
 using RecordSink = std::function<void(const ResultRecord&)>;

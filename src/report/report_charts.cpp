@@ -2,6 +2,8 @@
 
 #include "platform/text.h"
 
+#include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -47,6 +49,14 @@ QString Shortened(const QString& text) {
 
 QString HtmlText(const QString& text) {
     return Printable(text).toHtmlEscaped();
+}
+
+QString HtmlLines(const QString& text) {
+    static const QRegularExpression kLineBreak(QStringLiteral("\r\n|\n|\r"));
+    QStringList lines = text.split(kLineBreak);
+    for (QString& line : lines)
+        line = HtmlText(line);
+    return lines.join(QStringLiteral("<br>"));
 }
 
 QString MarksHistogram(const std::vector<StudentFigures>& students) {
