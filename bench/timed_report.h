@@ -28,6 +28,7 @@ inline TimedReport RunTextReport(const QString& path, const QString& examSecret 
     request.files = {path};
     request.format = ReportFormat::Text;
     request.examSecret = examSecret;
+    request.csvLocale = CsvLocale::C;
     report.status = ReportCommand(request, outStream, errStream);
     report.ms = timer.elapsed();
     getrusage(RUSAGE_SELF, &report.usage);

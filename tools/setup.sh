@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev libsodium-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev libsodium-dev libsimdjson-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # The window's fonts: Liberation 1 (metric twins of Times New Roman and
   # Arial); the tests paint and measure with exactly these and DejaVu

@@ -54,6 +54,7 @@ struct Options {
     QCommandLineOption makeExamKeys{"make-exam-keys", QString(), "ПАПКА"};
     QCommandLineOption resultsKey{"results-key", QString(), "ФАЙЛ"};
     QCommandLineOption examSecret{"exam-secret", QString(), "ФАЙЛ"};
+    QCommandLineOption csvLocale{"csv-locale", QString(), "ЕЗИК"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
@@ -71,14 +72,14 @@ struct Options {
                 countAbandoned, largePictures,
                 fullScreen,     attemptsCount,
                 makeExamKeys,   resultsKey,
-                examSecret};
+                examSecret,     csvLocale};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
         return {&bank,           &strict,        &seed,       &results,      &reportFormat,
                 &output,         &marks,         &className,  &askName,      &quitAfterFirstFrame,
                 &timeLimit,      &exam,          &attempts,   &review,       &voided,
-                &countAbandoned, &largePictures, &fullScreen, &attemptsCount};
+                &countAbandoned, &largePictures, &fullScreen, &attemptsCount, &csvLocale};
     }
 };
 
@@ -127,7 +128,26 @@ std::optional<ReportFormat> Format(const QString& text) {
     return std::nullopt;
 }
 
-// The report's own options: its format, where it goes, the marks and the class.
+std::optional<CsvLocale> CsvLocaleOf(const QString& text) {
+    if (text == QLatin1String("bg")) return CsvLocale::Bulgarian;
+    if (text == QLatin1String("c")) return CsvLocale::C;
+    return std::nullopt;
+}
+
+// "bg" where numbers are written the Bulgarian way in the environment (as
+// the spreadsheet started from it will read them), else "c".
+QString EnvironmentCsvLocale() {
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            return value.startsWith(QLatin1String("bg")) ? QStringLiteral("bg")
+                                                         : QStringLiteral("c");
+    }
+    return QStringLiteral("c");
+}
+
+// The report's own options: its format, where it goes, the marks, the class
+// and the CSV's form.
 std::optional<UsageError> ReadReportOptions(const QCommandLineParser& parser, const Options& o,
                                             ReportRequest& report) {
     if (parser.isSet(o.reportFormat)) {
@@ -161,6 +181,12 @@ std::optional<UsageError> ReadReportOptions(const QCommandLineParser& parser, co
         return UsageError{QStringLiteral("„--void“ иска номера или имена на въпроси, "
                                          "разделени със запетая: --void 3,7.")};
     report.countAbandoned = parser.isSet(o.countAbandoned);
+    if (const auto locale = CsvLocaleOf(parser.isSet(o.csvLocale) ? parser.value(o.csvLocale)
+                                                                  : EnvironmentCsvLocale()))
+        report.csvLocale = *locale;
+    else
+        return UsageError{QStringLiteral("„--csv-locale“ иска „bg“ или „c“, а не „%1“.")
+                              .arg(parser.value(o.csvLocale))};
     return std::nullopt;
 }
 
@@ -221,7 +247,7 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
         {CommandLine::Command::Report,
          &o.report,
          {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank, &o.voided, &o.countAbandoned,
-          &o.examSecret}},
+          &o.examSecret, &o.csvLocale}},
         {CommandLine::Command::MakeExamKeys, &o.makeExamKeys, {}},
     };
     const Command play{CommandLine::Command::Play,
@@ -385,7 +411,7 @@ QString CommandLineUsage() {
         "          vorn-player --report ФАЙЛ... [--report-format text|csv|html|xlsx]\n"
         "                      [--output ПЪТ] [--bank ФАЙЛ] [--marks P3,P4,P5,P6]\n"
         "                      [--class КЛАС] [--void N[,M...]] [--count-abandoned]\n"
-        "                      [--exam-secret exam.secret]\n"
+        "                      [--exam-secret exam.secret] [--csv-locale bg|c]\n"
         "          vorn-player --make-exam-keys ПАПКА\n"
         "          vorn-player --help | --version\n");
 }
@@ -464,6 +490,10 @@ QString CommandLineHelp() {
                "  --make-exam-keys ПАПКА записва двойка ключове за изпита: exam.pub за\n"
                "                      кабинета и exam.secret само за учителя (права 0600);\n"
                "                      съществуващи ключове не се презаписват\n"
+               "  --csv-locale ЕЗИК   с --report-format csv: bg („;“, десетична запетая и\n"
+               "                      български заглавия на колоните; по подразбиране при\n"
+               "                      български език на средата) или c („,“, точка и\n"
+               "                      английски имена на колоните, за програми)\n"
                "  -h, --help          тази помощ\n"
                "  -v, --version       версията на програмата\n"
                "\n"

@@ -6,6 +6,7 @@
 
 #include "exam/exam_start.h"
 #include "present/present.h"
+#include "report/report_tables.h"
 #include "run/marks.h"
 
 #include <QString>
@@ -29,6 +30,7 @@ struct ReportRequest {
     QStringList voided; // --void: questions (ids or numbers) left out of every figure
     bool countAbandoned = false; // --count-abandoned: abandoned attempts marked and counted
     QString examSecret; // --exam-secret: the key that opens sealed records
+    CsvLocale csvLocale = CsvLocale::C; // --csv-locale; Bulgarian where the environment's is
 };
 
 struct CommandLine {

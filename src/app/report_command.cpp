@@ -65,6 +65,12 @@ void TellRead(QTextStream& err, const ReadResults& read) {
     TellSkipped(err, QStringLiteral("пропуснати записи, които си противоречат"), read.inconsistent,
                 QStringLiteral("; "));
     TellSealed(err, read);
+    TellSkipped(err,
+                QStringLiteral("пропуснати записи на тестове отвъд първите %1 (или %2 въпроса "
+                               "общо); направете отделен отчет за тях")
+                    .arg(kMaxReportTests)
+                    .arg(kMaxReportQuestions),
+                read.overCaps, QStringLiteral("; "));
 }
 
 // A file of the report, written in full before it replaces anything.
@@ -108,7 +114,7 @@ Outcome OneFile(const QString& path, QByteArray bytes) {
 
 // The tables, one file each in the folder `path` (made when missing; never
 // through a link).
-Outcome Tables(const QString& path, const std::vector<BankFigures>& banks) {
+Outcome Tables(const QString& path, const std::vector<BankFigures>& banks, CsvLocale locale) {
     const QString cleaned = QDir::cleanPath(path);
     QDir().mkpath(QFileInfo(cleaned).path()); // what fails there is told below
     auto parent = OutputFolder::Holding(cleaned);
@@ -119,7 +125,7 @@ Outcome Tables(const QString& path, const std::vector<BankFigures>& banks) {
     std::vector<OutputFile> files;
     for (const Table& table : ReportTables(banks))
         files.push_back(
-            {std::get<OutputFolder>(folder), table.name + QStringLiteral(".csv"), TableCsv(table)});
+            {std::get<OutputFolder>(folder), table.name + QStringLiteral(".csv"), TableCsv(table, locale)});
     return files;
 }
 
@@ -138,7 +144,7 @@ Outcome Outputs(const ReportRequest& request, const std::vector<BankFigures>& ba
     case ReportFormat::Csv:
         break;
     }
-    return Tables(request.output, banks);
+    return Tables(request.output, banks, request.csvLocale);
 }
 
 // The settings of the figures: the marks, the class and the bank's texts.

@@ -9,12 +9,15 @@
 
 namespace vorn {
 
-inline std::optional<qint64> WholeNumber(const QJsonValue& value, qint64 min, qint64 max) {
-    if (!value.isDouble()) return std::nullopt;
-    const double number = value.toDouble();
+inline std::optional<qint64> WholeNumber(double number, qint64 min, qint64 max) {
     if (number != std::floor(number) || number < double(min) || number > double(max))
         return std::nullopt;
     return static_cast<qint64>(number);
+}
+
+inline std::optional<qint64> WholeNumber(const QJsonValue& value, qint64 min, qint64 max) {
+    if (!value.isDouble()) return std::nullopt;
+    return WholeNumber(value.toDouble(), min, max);
 }
 
 } // namespace vorn

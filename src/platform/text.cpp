@@ -52,13 +52,17 @@ QString Mid(const QString& text, int start, int count) {
     return text.mid(start - 1, count);
 }
 
+bool IsBidiControl(char16_t u) {
+    return (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E ||
+           u == 0x200F || u == 0x061C;
+}
+
 QString Printable(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        const bool bidi = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) ||
-                          u == 0x200E || u == 0x200F || u == 0x061C;
+        const bool bidi = IsBidiControl(u);
         if (u == u'\n') {
             out += QLatin1String("\\n");
         } else if (u == u'\r') {

@@ -28,6 +28,11 @@ QString Mid(const QString& text, int start, int count);
 // that quotes "\d" from a bank reads as the author wrote it.
 QString Printable(const QString& text);
 
+// A character that changes the direction of the text after it: embeddings,
+// overrides, isolates and marks (U+202A–U+202E, U+2066–U+2069, U+200E,
+// U+200F, U+061C).
+bool IsBidiControl(char16_t u);
+
 // The text with every Latin letter that looks like a Cyrillic one ("a", "e",
 // "o", "p", "c", "x", "y" and the capitals A B E H K M O P C T X) written as
 // that Cyrillic letter: "8a" typed on a Latin keyboard reads as "8а".

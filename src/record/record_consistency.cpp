@@ -31,10 +31,43 @@ std::optional<QString> NumbersInconsistency(const std::vector<AnswerRecord>& que
     return std::nullopt;
 }
 
+// The first text longer than a window or a bank writes, named.
+std::optional<QString> TextTooLong(const ResultRecord& record) {
+    const auto tooLong = [](const QString& what, int limit) {
+        return QStringLiteral("%1: повече от %2 знака").arg(what).arg(limit);
+    };
+    if (const auto& s = record.student) {
+        const std::pair<const QString*, const char*> fields[] = {
+            {&s->name, "името на ученика"}, {&s->className, "класът"}, {&s->number, "номерът"}};
+        for (const auto& [text, what] : fields)
+            if (text->size() > kMaxStudentText)
+                return tooLong(QString::fromUtf8(what), kMaxStudentText);
+    }
+    const std::pair<const QString*, const char*> fields[] = {
+        {&record.bankTitle, "заглавието на теста"},
+        {&record.run.user, "потребителят"},
+        {&record.run.host, "компютърът"},
+        {&record.run.program, "версията на програмата"}};
+    for (const auto& [text, what] : fields)
+        if (text->size() > kMaxRecordText) return tooLong(QString::fromUtf8(what), kMaxRecordText);
+    const auto answerTooLong = [](const AnswerRecord& answer) {
+        return answer.key.size() > kMaxRecordText || answer.id.size() > kMaxRecordText ||
+               (answer.chosen && answer.chosen->size() > kMaxRecordText);
+    };
+    for (const AnswerRecord& answer : record.questions)
+        if (answerTooLong(answer))
+            return tooLong(QStringLiteral("отговор на въпрос %1").arg(answer.number),
+                           kMaxRecordText);
+    if (record.check && answerTooLong(*record.check))
+        return tooLong(QStringLiteral("отговорът за проверка"), kMaxRecordText);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> RecordInconsistency(const ResultRecord& record) {
     if (record.questions.empty()) return QStringLiteral("няма нито един въпрос");
+    if (auto why = TextTooLong(record)) return why;
     if (auto why = NumbersInconsistency(record.questions, record.pool)) return why;
     // The check question copies the run's first question: the bank's first,
     // or the first drawn, which is the lowest number drawn.
@@ -49,13 +82,16 @@ std::optional<QString> RecordInconsistency(const ResultRecord& record) {
             .arg(first);
 
     int right = 0;
-    std::vector<AnswerRecord> positions = record.questions;
-    if (record.check) positions.push_back(*record.check);
-    for (const AnswerRecord& answer : positions) {
-        if (!JudgedAsChosen(answer))
+    std::vector<const AnswerRecord*> positions;
+    positions.reserve(record.questions.size() + 1);
+    for (const AnswerRecord& answer : record.questions)
+        positions.push_back(&answer);
+    if (record.check) positions.push_back(&*record.check);
+    for (const AnswerRecord* answer : positions) {
+        if (!JudgedAsChosen(*answer))
             return QStringLiteral("преценката на въпрос %1 не отговаря на избрания отговор")
-                .arg(answer.number);
-        right += answer.right ? 1 : 0;
+                .arg(answer->number);
+        right += answer->right ? 1 : 0;
     }
     const GradeResult& grade = record.grade;
     const auto count = static_cast<int>(positions.size());

@@ -9,7 +9,7 @@
 // The "Тото" copy, when there is one, is the run's first question again (the
 // lowest number) and counts in the total and the score like any position. An answer is right
 // exactly when the chosen text is the key. The percentage is the score's share of the total with
-// its fraction dropped.
+// its fraction dropped. No text is longer than the window or a bank makes it.
 
 #include "result_record.h"
 
@@ -17,6 +17,11 @@
 #include <optional>
 
 namespace vorn {
+
+// The longest text a record holds: a test's title, an option, a login. A
+// student's name, class and number are held to kMaxStudentText, as the
+// window takes them.
+inline constexpr int kMaxRecordText = 2000;
 
 // Why the record contradicts itself, in Bulgarian; none when it does not.
 std::optional<QString> RecordInconsistency(const ResultRecord& record);

@@ -36,6 +36,8 @@ namespace vorn {
 // A record with none of version 2's keys is written as version 1, so that
 // earlier players' reports still read it.
 inline constexpr int kResultsFormatVersion = 2;
+// The "format" of every record.
+inline constexpr QLatin1StringView kResultsFormatName{"vorn-results"};
 
 // Who took the test, when and where, with which program, bank and seed.
 struct RunFacts {
@@ -80,7 +82,6 @@ QString QuestionIdOr(const QString& authorId, int number);
 // The record as one line of compact JSON, ending in a newline.
 QByteArray RecordLine(const ResultRecord& record);
 
-// A line read back; none when it is not a whole record of a known version.
-std::optional<ResultRecord> ParseRecordLine(const QByteArray& line);
+// Read back with ParseRecordLine (record_parsing.h).
 
 } // namespace vorn

@@ -5,12 +5,15 @@
 #include "platform/regular_file.h"
 #include "platform/text.h"
 #include "record_consistency.h"
+#include "record_parsing.h"
 #include "sealed_line.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <future>
 #include <thread>
 #include <vector>
@@ -34,17 +37,6 @@ QString WhyUnreadable(OpenOutcome outcome, int error) {
     return QStringLiteral("файлът не може да се прочете: %1.").arg(ReadReason(error));
 }
 
-// Records of one fingerprint come from one bank and so hold as many questions,
-// or name the same pool.
-std::optional<QString> BankSizeInconsistency(const ResultRecord& record, ReadResults& read) {
-    const auto size = record.pool.value_or(static_cast<int>(record.questions.size()));
-    const auto [it, first] = read.bankSizes.try_emplace(record.run.bankSha256, size);
-    if (first || it->second == size) return std::nullopt;
-    return QStringLiteral("въпросите са %1, а в първия запис на същия тест са %2")
-        .arg(size)
-        .arg(it->second);
-}
-
 // A line that is a record of a version this program does not know: its
 // version, to say why it was skipped.
 std::optional<QString> UnknownVersion(const QByteArray& line) {
@@ -59,10 +51,15 @@ std::optional<QString> UnknownVersion(const QByteArray& line) {
     return QStringLiteral("версия %1").arg(Printable(text));
 }
 
+bool IsBlank(const QByteArray& line) {
+    return std::all_of(line.begin(), line.end(), [](char c) { return std::isspace(uchar(c)); });
+}
+
 // Lines are parsed in batches of at most this many lines and bytes, so that a
-// batch stays small in memory and big enough to share among the cores.
+// batch stays small in memory and big enough to share among the cores. One
+// batch is parsed while the one before it is handed on and the next is read.
 constexpr std::size_t kBatchLines = 1024;
-constexpr qsizetype kBatchBytes = 16 * 1024 * 1024;
+constexpr qsizetype kBatchBytes = 8 * 1024 * 1024;
 
 struct PendingLine {
     qint64 number = 0;
@@ -140,10 +137,15 @@ bool TellSealed(const PendingLine& line, const QString& where, const QByteArray&
     return false;
 }
 
-void HandOn(std::vector<PendingLine>& batch, std::size_t used, const QString& name,
-            ReadResults& read, const RecordSink& take, const ExamSecretKey* secret,
-            QByteArray& linkBefore) {
-    ParseBatch(batch, used, secret);
+struct Batch {
+    std::vector<PendingLine> lines; // its slots are used again, batch after batch
+    std::size_t used = 0;
+    qsizetype bytes = 0;
+};
+
+// Hands on the records of a parsed batch, in order, and tells the others.
+void HandOn(const std::vector<PendingLine>& batch, std::size_t used, const QString& name,
+            ReadResults& read, const RecordSink& take, QByteArray& linkBefore) {
     for (std::size_t i = 0; i < used; ++i) {
         const PendingLine& line = batch[i];
         const auto where = [&] {
@@ -164,8 +166,15 @@ void HandOn(std::vector<PendingLine>& batch, std::size_t used, const QString& na
             else
                 read.notRecords.add(where());
         } else {
+            const ResultRecord& record = *line.record;
             std::optional<QString> why = line.inconsistency;
-            if (!why) why = BankSizeInconsistency(*line.record, read);
+            if (!why && !read.tests.admit(record)) {
+                read.overCaps.add(QStringLiteral("%1: „%2“ %3")
+                                      .arg(where(), Printable(record.bankTitle.left(80)),
+                                           record.run.bankSha256));
+                continue;
+            }
+            if (!why) why = read.tests.disagreement(record);
             if (why) {
                 read.inconsistent.add(where() + QStringLiteral(": ") + *why);
             } else {
@@ -188,23 +197,41 @@ void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read
     const QString name = Printable(path);
     QByteArray linkBefore = ChainLink(QByteArray()); // the start of the file
     LineReader lines(device, kMaxRecordLineBytes);
-    std::vector<PendingLine> batch; // its slots are used again, batch after batch
-    std::size_t used = 0;
-    qsizetype bytes = 0;
-    while (std::optional<ReadLine> line = lines.next()) {
-        if (line->text && line->text->trimmed().isEmpty()) continue;
-        bytes += line->text ? line->text->size() : 0;
-        if (used == batch.size()) batch.emplace_back();
-        batch[used].number = line->number;
-        batch[used].unfinished = line->unfinished;
-        batch[used++].text = std::move(line->text);
-        if (used == kBatchLines || bytes >= kBatchBytes) {
-            HandOn(batch, used, name, read, take, secret, linkBefore);
-            used = 0;
-            bytes = 0;
+    std::array<Batch, 2> batches;
+    Batch* filling = &batches[0];
+    Batch* parsed = nullptr; // being parsed in `parsing`
+    std::future<void> parsing;
+    // Starts parsing the batch just filled, hands on the one parsed before
+    // it meanwhile, and fills that one next.
+    const auto flush = [&] {
+        Batch* next = filling;
+        auto started = std::async(std::launch::async,
+                                  [next, secret] { ParseBatch(next->lines, next->used, secret); });
+        filling = &batches[filling == &batches[0] ? 1 : 0];
+        if (parsed) {
+            parsing.get();
+            HandOn(parsed->lines, parsed->used, name, read, take, linkBefore);
+            parsed->used = 0;
+            parsed->bytes = 0;
         }
+        parsing = std::move(started);
+        parsed = next;
+    };
+    while (std::optional<ReadLine> line = lines.next()) {
+        if (line->text && IsBlank(*line->text)) continue;
+        Batch& batch = *filling;
+        batch.bytes += line->text ? line->text->size() : 0;
+        if (batch.used == batch.lines.size()) batch.lines.emplace_back();
+        batch.lines[batch.used].number = line->number;
+        batch.lines[batch.used].unfinished = line->unfinished;
+        batch.lines[batch.used++].text = std::move(line->text);
+        if (batch.used == kBatchLines || batch.bytes >= kBatchBytes) flush();
     }
-    HandOn(batch, used, name, read, take, secret, linkBefore);
+    if (filling->used > 0) flush();
+    if (parsed) {
+        parsing.get();
+        HandOn(parsed->lines, parsed->used, name, read, take, linkBefore);
+    }
     if (lines.failed())
         read.unreadable.append(
             name + QStringLiteral(": грешка при четене; отчетено е само прочетеното преди нея."));

@@ -15,11 +15,11 @@
 
 #include "exam_keys.h"
 #include "result_record.h"
+#include "tests_seen.h"
 
 #include <QIODevice>
 #include <QStringList>
 #include <functional>
-#include <map>
 
 namespace vorn {
 
@@ -44,13 +44,13 @@ struct ReadResults {
     SkippedLines unknownVersions; // "path:line: версия N"
     SkippedLines tooLong;
     SkippedLines inconsistent; // "path:line: why"
+    SkippedLines overCaps; // "path:line: „title“ fingerprint": a record of a test past the caps
     QStringList unreadable;    // "path: why", Bulgarian, printable
     qint64 sealedWithoutKey = 0;
     SkippedLines anotherKey;   // "path:line: ключ <id>"
     SkippedLines damagedSeals; // sealed to this key, but cut short or changed
     SkippedLines chainBreaks;  // "path:line", a sealed record whose link does not match
-    std::map<QString, int>
-        bankSizes; // questions (the pool's, when drawn) per fingerprint, from its first record
+    TestsSeen tests;
 };
 
 using RecordSink = std::function<void(const ResultRecord&)>;

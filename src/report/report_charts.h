@@ -11,6 +11,9 @@ namespace vorn {
 // Text for HTML or SVG: control characters escaped as the terminal report
 // shows them, then &, <, > and quotes as entities.
 QString HtmlText(const QString& text);
+// A text of several lines (CR LF, LF or CR between them) as HTML: each line
+// as HtmlText gives it, with a line break between them.
+QString HtmlLines(const QString& text);
 
 // Text for HTML with its line breaks kept as lines (<br>), not escaped.
 QString HtmlLines(const QString& text);

@@ -2,8 +2,9 @@
 // bank the students with their marks, a histogram of the marks, the test's
 // figures, facility against discrimination, and every question with its
 // figures, its options as bars and its flags. Bulgarian, a decimal comma,
-// laid out for A4 when printed. Every text from a record or a bank is
-// escaped.
+// laid out for A4 when printed, a heading kept on the page of what follows
+// it and a chart never split. Every text from a record or a bank is
+// escaped; a question's lines stay lines.
 
 #include "question_flags.h"
 #include "report_charts.h"
@@ -24,7 +25,8 @@ th, td { border: 1px solid #999; padding: 2px 5px; text-align: left; vertical-al
 th { background: #eee; }
 td.n { text-align: right; font-variant-numeric: tabular-nums; white-space: nowrap; }
 thead { display: table-header-group; }
-tr, figure, .question { break-inside: avoid; }
+tr, figure, svg, .question { break-inside: avoid; }
+h1, h2, h3, h4 { break-after: avoid; }
 figure { margin: 0.5em 0; }
 svg { max-width: 100%; height: auto; font-size: 12px; font-family: inherit; }
 svg .axis { stroke: #000; } svg .grid { stroke: #ccc; } svg .frame { fill: none; stroke: #999; }

@@ -11,6 +11,11 @@
 
 namespace vorn {
 
+// How a CSV file is written: for a Bulgarian spreadsheet (";" between the
+// cells, a decimal comma, the columns' Bulgarian labels) or for programs
+// ("," and a decimal point, the columns' fixed English names).
+enum class CsvLocale { C, Bulgarian };
+
 struct Cell {
     QString text;                 // the cell, when it holds no number
     std::optional<double> number; // written as a number
@@ -18,8 +23,8 @@ struct Cell {
 };
 
 struct Column {
-    QString id;     // the CSV header: a fixed English name for programs
-    QString label;  // the workbook's header, for the teacher
+    QString id;     // the CSV header for programs: a fixed English name
+    QString label;  // the header for the teacher: the workbook's, the Bulgarian CSV's
     int width = 10; // in characters, in the workbook
 };
 

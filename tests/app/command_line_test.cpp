@@ -146,6 +146,41 @@ TEST(CommandLine, ResultsWhilePlayingAndAReportOverFiles) {
     EXPECT_TRUE(remarked.report.countAbandoned);
 }
 
+// The CSV's form: as asked, else Bulgarian where the environment's numbers
+// are (LC_ALL before LC_NUMERIC before LANG).
+TEST(CommandLine, CsvLocaleAsAskedElseFromTheEnvironment) {
+    const struct {
+        QStringList arguments;
+        const char *all, *numeric, *lang;
+        CsvLocale locale;
+    } cases[] = {
+        {{"--csv-locale", "c"}, "bg_BG.UTF-8", "", "", CsvLocale::C},
+        {{"--csv-locale", "bg"}, "C.UTF-8", "", "", CsvLocale::Bulgarian},
+        {{}, "bg_BG.UTF-8", "", "", CsvLocale::Bulgarian},
+        {{}, "en_US.UTF-8", "bg_BG.UTF-8", "bg_BG.UTF-8", CsvLocale::C},
+        {{}, "", "bg_BG.UTF-8", "en_US.UTF-8", CsvLocale::Bulgarian},
+        {{}, "", "", "bg_BG.UTF-8", CsvLocale::Bulgarian},
+        {{}, "", "", "", CsvLocale::C},
+    };
+    const char* const names[] = {"LC_ALL", "LC_NUMERIC", "LANG"};
+    QByteArray saved[3];
+    for (int i = 0; i < 3; ++i)
+        saved[i] = qgetenv(names[i]);
+    for (const auto& c : cases) {
+        const char* values[] = {c.all, c.numeric, c.lang};
+        for (int i = 0; i < 3; ++i)
+            qputenv(names[i], values[i]);
+        const auto parsed = Parse(
+            QStringList{"--report", "a", "--report-format", "csv", "--output", "d"} + c.arguments);
+        ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed)) << c.all << c.lang;
+        EXPECT_EQ(std::get<CommandLine>(parsed).report.csvLocale, c.locale)
+            << c.arguments.join(' ').toStdString() << " " << c.all << "|" << c.numeric << "|"
+            << c.lang;
+    }
+    for (int i = 0; i < 3; ++i)
+        saved[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+}
+
 TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
     const struct {
         QStringList arguments;
@@ -171,6 +206,7 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--report", "a", "--report-format", "xml"}, "„html“ или „xlsx“, а не „xml“"},
         {{"--report", "a", "--report-format", "xlsx"}, "„--report-format xlsx“ иска „--output“"},
         {{"--report", "a", "--marks", "50,40,75,88"}, "„--marks“ иска четири растящи процента"},
+        {{"--report", "a", "--csv-locale", "de"}, "„--csv-locale“ иска „bg“ или „c“, а не „de“"},
         {{"--output", "r.html"}, "„--output“ се използва само с „--report“"},
         {{"--report", "a", "--void", ","}, "„--void“ иска номера или имена на въпроси"},
         {{"--count-abandoned"}, "„--count-abandoned“ се използва само с „--report“"},

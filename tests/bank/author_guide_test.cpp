@@ -6,7 +6,7 @@
 #include "bank/bank_file.h"
 #include "bank/bank_fingerprint.h"
 #include "record/record_consistency.h"
-#include "record/result_record.h"
+#include "record/record_parsing.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Reads a workbook back with openpyxl and prints, as JSON, per sheet: its
-name, its frozen cell, its header row, and each cell of its second row with
-the value and the type openpyxl gives it (numbers must come back as
-numbers)."""
+name, its frozen cell, its header row, each cell of its second row with the
+value and the type openpyxl gives it (numbers must come back as numbers),
+and its print settings."""
 import json
 import sys
 
@@ -19,5 +19,12 @@ for sheet in book.worksheets:
         "row": list(rows[1]) if len(rows) > 1 else [],
         "types": [type(v).__name__ for v in rows[1]] if len(rows) > 1 else [],
         "widths": [sheet.column_dimensions[c].width for c in ("A", "C")],
+        "orientation": sheet.page_setup.orientation,
+        "paper": sheet.page_setup.paperSize,
+        "fit": sheet.sheet_properties.pageSetUpPr.fitToPage,
+        # Absent, either is 1: the file format's default.
+        "fitWidth": int(sheet.page_setup.fitToWidth or 1),
+        "fitHeight": int(sheet.page_setup.fitToHeight if sheet.page_setup.fitToHeight is not None else 1),
+        "titleRows": sheet.print_title_rows,
     })
 print(json.dumps(sheets, ensure_ascii=False))

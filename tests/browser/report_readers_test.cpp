@@ -5,8 +5,9 @@
 //   question's facility, worked out by hand below, stand in it; its
 //   screenshot is kept as artifacts/report.png;
 // - tidy finds no error in it;
-// - openpyxl reads the workbook back: its sheets, frozen headers, and numbers
-//   as numbers.
+// - openpyxl reads the workbook back: its sheets, frozen headers, numbers as
+//   numbers (the class number and a question's id too) and the print
+//   settings.
 
 #include "bank/bank_file.h"
 #include "bank/bank_fingerprint.h"
@@ -20,6 +21,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace vorn;
@@ -170,29 +172,42 @@ TEST_F(ReportReaders, TidyFindsNoErrorInThePage) {
     EXPECT_FALSE(tidy.err.contains("Error:")) << tidy.err.toStdString();
 }
 
-TEST_F(ReportReaders, OpenpyxlReadsTheSheetsWithNumbersAsNumbers) {
+TEST_F(ReportReaders, OpenpyxlReadsTheSheetsWithNumbersAsNumbersPrintedOnePageWide) {
     const Ran read = RunProgram(VORN_PYTHON, {VORN_READ_WORKBOOK, Path("report.xlsx")});
     ASSERT_EQ(read.status, 0) << read.err.toStdString();
     const QJsonArray sheets = QJsonDocument::fromJson(read.out.toUtf8()).array();
     const struct {
-        const char *name, *third;                  // the sheet and its third header
-        int number;                                // a column that holds a number
-        double value;                              // its value in the first row
-    } expected[] = {{"Ученици", "Име", 9, 6.0},    // Ана's mark
-                    {"Въпроси", "Въпрос", 6, 6},   // students who had the hardest question
-                    {"Отговори", "Въпрос", 4, 1}}; // its key is marked 1
-    ASSERT_EQ(sheets.size(), 3) << read.out.toStdString();
-    for (int i = 0; i < 3; ++i) {
-        const QJsonObject sheet = sheets[i].toObject();
-        const auto& e = expected[i];
+        const char *name, *first;                 // the sheet and its first header
+        int number;                               // a column that holds a number
+        double value;                             // its value in the first row
+    } expected[] = {{"Ученици", "Име", 2, 1},     // Ана's number in the class
+                    {"Ученици", "Име", 7, 6.0},   // Ана's mark
+                    {"Въпроси", "Въпрос", 4, 6},  // students who had the hardest question
+                    {"Въпроси", "Въпрос", 0, 7},  // the hardest: 7 and 8 tie, 7 comes first
+                    {"Отговори", "Въпрос", 2, 1}, // its key is marked 1
+                    {"Тестове", "Тест", 0, 1}};   // the test's number
+    ASSERT_EQ(sheets.size(), 4) << read.out.toStdString();
+    for (const auto& e : expected) {
         SCOPED_TRACE(e.name);
-        EXPECT_EQ(sheet["name"].toString(), e.name);
+        const auto found = std::find_if(sheets.begin(), sheets.end(), [&e](const QJsonValue& s) {
+            return s.toObject()["name"].toString() == e.name;
+        });
+        ASSERT_NE(found, sheets.end());
+        const QJsonObject sheet = found->toObject();
         EXPECT_EQ(sheet["frozen"].toString(), "A2");
-        EXPECT_EQ(sheet["header"][2].toString(), e.third);
+        EXPECT_EQ(sheet["header"][0].toString(), e.first);
         const QString type = sheet["types"][e.number].toString();
         EXPECT_TRUE(type == "int" || type == "float") << type.toStdString();
         EXPECT_EQ(sheet["row"][e.number].toDouble(), e.value);
-        EXPECT_EQ(sheet["types"][0].toString(), "str");
-        EXPECT_GT(sheet["widths"][0].toDouble(), 20) << "the title's column is widened";
+        // A4 (9) landscape, fit to one page wide and as many long, the header
+        // row on every page.
+        EXPECT_EQ(sheet["orientation"].toString(), "landscape");
+        EXPECT_EQ(sheet["paper"].toInt(), 9);
+        EXPECT_TRUE(sheet["fit"].toBool());
+        EXPECT_EQ(sheet["fitWidth"].toInt(), 1);
+        EXPECT_EQ(sheet["fitHeight"].toInt(), 0);
+        EXPECT_EQ(sheet["titleRows"].toString(), "$1:$1");
     }
+    const QJsonObject tests = sheets[3].toObject();
+    EXPECT_EQ(tests["row"][2].toString().size(), 64) << "the fingerprint in full";
 }

@@ -91,6 +91,27 @@ TEST(RecordConsistency, ARecordIsCountedOnlyWhenItAgreesWithItself) {
              r.check.reset();
          },
          "няма нито един въпрос"},
+        // Texts no window or bank writes, which would fill the report's memory.
+        {"a name of 80 letters",
+         [](ResultRecord& r) {
+             r.student = Student{QString(80, u'я'), "7б", ""};
+         },
+         std::nullopt},
+        {"a name of 81 letters",
+         [](ResultRecord& r) {
+             r.student = Student{QString(81, u'я'), "7б", ""};
+         },
+         "името на ученика: повече от 80 знака"},
+        {"a class of 81 letters",
+         [](ResultRecord& r) {
+             r.student = Student{"Иван", QString(81, u'б'), ""};
+         },
+         "класът: повече от 80 знака"},
+        {"a title of 2001 letters", [](ResultRecord& r) { r.bankTitle = QString(2001, u'т'); },
+         "заглавието на теста: повече от 2000 знака"},
+        {"a wrong answer of 2001 letters",
+         [](ResultRecord& r) { r.questions[1].chosen = QString(2001, u'x'); },
+         "отговор на въпрос 2: повече от 2000 знака"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edit);

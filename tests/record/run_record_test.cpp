@@ -2,6 +2,7 @@
 // with known option orders (step 3 over 4 positions: questions 3, 2, 1, 0).
 
 #include "record/record_consistency.h"
+#include "record/record_parsing.h"
 #include "record/results_file.h"
 #include "record/run_record.h"
 #include "support/form_listeners.h"

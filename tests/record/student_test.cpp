@@ -2,7 +2,7 @@
 // that the record carries it and the time limit (version 2) while a record
 // with neither stays version 1.
 
-#include "record/result_record.h"
+#include "record/record_parsing.h"
 #include "record/student.h"
 
 #include <QJsonDocument>

@@ -6,6 +6,7 @@
 #include "app/report_command.h"
 #include "platform/exit_status.h"
 #include "record/results_reading.h"
+#include "report/results_report.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,7 +76,8 @@ struct Reported {
 };
 
 Reported Report(const QStringList& paths, ReportFormat format = ReportFormat::Text,
-                const QString& output = {}, const QString& className = {}) {
+                const QString& output = {}, const QString& className = {},
+                CsvLocale csvLocale = CsvLocale::C) {
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
     const int status = ReportCommand({.files = paths,
@@ -83,9 +85,21 @@ Reported Report(const QStringList& paths, ReportFormat format = ReportFormat::Te
                                       .output = output,
                                       .bank = {},
                                       .marks = {},
-                                      .className = className},
+                                      .className = className,
+                                      .csvLocale = csvLocale},
                                      outStream, errStream);
     return {status, out, err};
+}
+
+// One record for each of `tests` tests, told apart by their fingerprints
+// ("…0001", "…0002"), each of `questions` questions all right.
+QByteArray OfTests(int tests, int questions = 1) {
+    QByteArray lines;
+    for (int t = 1; t <= tests; ++t)
+        lines += Line("Т", 'a', 100, QStringList(questions, "R"))
+                     .replace(QByteArray(64, 'a'), QByteArray::number(t).rightJustified(64, '0')) +
+                 '\n';
+    return lines;
 }
 
 QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
@@ -207,6 +221,25 @@ TEST_F(ResultsReport, CsvWritesThreeTablesWithTheirNamedColumns) {
     }
 }
 
+// The same students' row as above in the form a Bulgarian spreadsheet reads.
+TEST_F(ResultsReport, BulgarianCsvHasSemicolonsDecimalCommasAndBulgarianHeaders) {
+    const QString folder = dir_.filePath("csv");
+    const Reported r = Report({path_}, ReportFormat::Csv, folder, {}, CsvLocale::Bulgarian);
+    ASSERT_EQ(r.status, kExitOk) << r.err.toStdString();
+    QFile file(QDir(folder).filePath("students.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(file.readAll().mid(3)).split("\r\n");
+    EXPECT_EQ(rows.front(),
+              "Тест;SHA-256;Име;Клас;Номер;Опити;Верни;Общо;Процент;Оценка;Словом;Време (s);"
+              "Времето изтече;Прекъснат;Тото съвпада;последен: верни;последен: общо;"
+              "последен: процент;последен: оценка;последен: словом;последен: време (s);"
+              "последен: времето изтече;последен: прекъснат;последен: Тото съвпада");
+    EXPECT_TRUE(rows.contains("Т;" + QString(64, u'a') +
+                              ";Иван Петров;8б;2;2;1;3;33;3,33;Среден;;;1;;2;3;66;4,67;Много "
+                              "добър;;;0;"))
+        << rows.join('\n').toStdString();
+}
+
 TEST_F(ResultsReport, AnOutputThatCannotBeWrittenFailsAndLeavesNothing) {
     const QString fifo = dir_.filePath("fifo.html");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -264,6 +297,20 @@ TEST(ResultsReading, WhatIsSkippedIsToldOnOneLinePerKind) {
         {"a record of another size", record + Line("Т", 'a', 100, {"R", "R", "R"}),
          "пропуснати записи, които си противоречат: 1 (F:2: въпросите са 3, а в първия запис на "
          "същия тест са 2).\n"},
+        {"a sixth distinct answer to a question",
+         Line("Т", 'a', 50, {"R", "w1"}) + '\n' + Line("Т", 'a', 50, {"R", "w2"}) + '\n' +
+             Line("Т", 'a', 50, {"R", "w3"}) + '\n' + Line("Т", 'a', 50, {"R", "w4"}) + '\n' +
+             Line("Т", 'a', 50, {"R", "w5"}) + '\n' + Line("Т", 'a', 50, {"R", "w1"}),
+         "пропуснати записи, които си противоречат: 1 (F:5: въпрос 2 има повече от 5 различни "
+         "отговора в записите на същия тест).\n"},
+        {"a 33rd test", OfTests(33),
+         "пропуснати записи на тестове отвъд първите 32 (или 5000 въпроса общо); направете "
+         "отделен отчет за тях: 1 (F:33: „Т“ " +
+             QString(62, u'0') + "33).\n"},
+        {"tests of 5001 questions", OfTests(5, 1000) + Line("Т", 'f', 0, {"x"}),
+         "пропуснати записи на тестове отвъд първите 32 (или 5000 въпроса общо); направете "
+         "отделен отчет за тях: 1 (F:6: „Т“ " +
+             QString(64, u'f') + ").\n"},
         {"a later version",
          R"({"format":"vorn-results","version":3})"
          "\n" +
@@ -361,4 +408,23 @@ TEST(ReportOfRecordTexts, StayTextInEveryFormat) {
         EXPECT_TRUE(output.contains(c.shown)) << output.toStdString();
         EXPECT_FALSE(output.contains(c.never)) << output.toStdString();
     }
+}
+
+// A question's text of several lines (a bank written on Windows has CR LF)
+// shows as lines on the page, not as "\r\n", and each line is still escaped.
+TEST(ReportOfRecordTexts, AQuestionsLinesStayLinesOnThePage) {
+    BankFigures bank;
+    bank.title = "Т";
+    bank.sha256 = QString(64, u'a');
+    QuestionFigures question;
+    question.number = 1;
+    question.id = "1";
+    question.text = "Кой е\r\nверният <b>отговор</b>?\nЕдин\rДва";
+    question.key = "а";
+    question.options = {{.text = "а", .key = true, .statistics = {}}};
+    bank.questions = {question};
+    const QString html = QString::fromUtf8(ReportHtml({bank}));
+    EXPECT_TRUE(html.contains("<p>Кой е<br>верният &lt;b&gt;отговор&lt;/b&gt;?<br>Един<br>Два</p>"))
+        << html.toStdString();
+    EXPECT_FALSE(html.contains("\\r")) << html.toStdString();
 }

@@ -1,0 +1,56 @@
+#pragma once
+// The fields of a record's JSON text as the record's rules look at them: each
+// known key's value by its kind, nothing else. Two readers fill them: a fast
+// one (simdjson) for the lines a player writes, and Qt's, which also takes
+// what JSON strictly forbids but Qt's reader has always let through (a byte
+// order mark, raw control characters or lone surrogates in a text, ".5"). A
+// key given twice counts with its last value, as in Qt's reader.
+
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace vorn {
+
+struct JsonField {
+    enum class Kind { Absent, Null, Bool, Number, Text, Other };
+    Kind kind = Kind::Absent;
+    bool yes = false;
+    double number = 0;
+    QString text;
+
+    bool isText() const { return kind == Kind::Text; }
+    bool isBool() const { return kind == Kind::Bool; }
+    bool operator==(const JsonField&) const = default;
+};
+
+struct AnswerFields {
+    bool object = false;
+    JsonField number, chosen, key, right, id;
+    bool operator==(const AnswerFields&) const = default;
+};
+
+struct RecordFields {
+    JsonField format, version, time, user, host, program, seed, score, total, percent, verdict;
+    JsonField timeLimit, timeUsed, timeUp, attempt, abandoned, pool;
+    JsonField bankTitle, bankSha256;                    // absent unless "bank" is an object
+    bool student = false;                               // the key is there, whatever its value
+    JsonField studentName, studentClass, studentNumber; // absent unless an object
+    bool questionsArray = false;
+    std::vector<AnswerFields> questions;
+    JsonField::Kind checkKind = JsonField::Kind::Absent; // Other: an object or an array
+    AnswerFields check;
+    bool operator==(const RecordFields&) const = default;
+};
+
+// The fields of a JSON object; none when the text is not JSON to simdjson
+// (which is stricter than Qt) or not an object. `json` is followed in memory
+// by nothing it needs: it is copied with the padding simdjson reads ahead.
+std::optional<RecordFields> FastRecordFields(QByteArrayView json);
+
+// The same with Qt's reader; none when Qt does not take the text as a JSON
+// object.
+std::optional<RecordFields> QtRecordFields(QByteArrayView json);
+
+} // namespace vorn

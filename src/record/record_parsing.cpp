@@ -1,0 +1,156 @@
+#include "record_parsing.h"
+
+#include "platform/json_number.h"
+#include "record_fields.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace vorn {
+
+namespace {
+
+std::optional<qint64> Whole(const JsonField& field, qint64 min, qint64 max) {
+    if (field.kind != JsonField::Kind::Number) return std::nullopt;
+    return WholeNumber(field.number, min, max);
+}
+
+// A text, or null; nothing else. The text is taken out of the field.
+std::optional<std::optional<QString>> TextOrNull(JsonField& field) {
+    if (field.kind == JsonField::Kind::Null) return std::optional<QString>();
+    if (field.isText()) return std::optional<QString>(std::move(field.text));
+    return std::nullopt;
+}
+
+// A field's text; empty when it is not a text.
+QString TextOf(const JsonField& field) {
+    return field.isText() ? field.text : QString();
+}
+
+// A question's number as its id: the same few texts in every record, made
+// once per thread.
+QString NumberId(int number) {
+    thread_local std::vector<QString> ids;
+    const auto index = static_cast<std::size_t>(number);
+    if (index >= ids.size()) ids.resize(index + 1);
+    if (ids[index].isEmpty()) ids[index] = QString::number(number);
+    return ids[index];
+}
+
+std::optional<AnswerRecord> ParseAnswer(AnswerFields& a) {
+    if (!a.object) return std::nullopt;
+    const auto number = Whole(a.number, 1, 1000);
+    const auto chosen = TextOrNull(a.chosen);
+    const QString id = TextOf(a.id);
+    if (!number || !chosen || !a.key.isText() || !a.right.isBool() ||
+        !(a.id.kind == JsonField::Kind::Absent || !id.isEmpty()))
+        return std::nullopt;
+    return AnswerRecord{.number = static_cast<int>(*number),
+                        .chosen = *chosen,
+                        .key = std::move(a.key.text),
+                        .right = a.right.yes,
+                        .id = id.isEmpty() ? NumberId(static_cast<int>(*number)) : id};
+}
+
+// 64 lower-case hexadecimal digits.
+bool IsSha256(const QString& text) {
+    return text.size() == 64 && std::all_of(text.begin(), text.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+           });
+}
+
+// What version 2 added, each field optional: the student, the time, the
+// attempt's number, whether it was abandoned, the pool's size. False for a
+// field that is there but not as written.
+bool ReadVersion2Fields(const RecordFields& f, ResultRecord& record) {
+    using Kind = JsonField::Kind;
+    if (f.student) {
+        const JsonField& number = f.studentNumber;
+        if (!f.studentName.isText() || !f.studentClass.isText() ||
+            !(number.isText() || number.kind == Kind::Absent))
+            return false;
+        record.student = Student{f.studentName.text, f.studentClass.text, TextOf(number)};
+    }
+    if (f.timeLimit.kind != Kind::Absent) {
+        const auto limit = Whole(f.timeLimit, 1, 300 * 60);
+        const auto used = Whole(f.timeUsed, 0, 1000 * 3600);
+        if (!limit || !used || !f.timeUp.isBool()) return false;
+        record.time =
+            ResultRecord::Time{static_cast<int>(*limit), static_cast<int>(*used), f.timeUp.yes};
+    }
+    if (f.attempt.kind != Kind::Absent) {
+        const auto attempt = Whole(f.attempt, 1, 1000);
+        if (!attempt) return false;
+        record.attempt = static_cast<int>(*attempt);
+    }
+    if (f.abandoned.kind != Kind::Absent) {
+        if (!f.abandoned.isBool()) return false;
+        record.abandoned = f.abandoned.yes;
+    }
+    if (f.pool.kind != Kind::Absent) {
+        const auto pool = Whole(f.pool, 1, 1000);
+        if (!pool) return false;
+        record.pool = static_cast<int>(*pool);
+    }
+    return true;
+}
+
+bool ReadAnswers(RecordFields& f, ResultRecord& record) {
+    record.questions.reserve(f.questions.size());
+    for (AnswerFields& fields : f.questions) {
+        auto answer = ParseAnswer(fields);
+        if (!answer) return false;
+        record.questions.push_back(std::move(*answer));
+    }
+    if (f.checkKind != JsonField::Kind::Null) {
+        record.check = ParseAnswer(f.check);
+        if (!record.check) return false;
+    }
+    return true;
+}
+
+std::optional<ResultRecord> RecordOf(RecordFields& f) {
+    const auto version = Whole(f.version, 1, kResultsFormatVersion);
+    if (!f.format.isText() || f.format.text != kResultsFormatName || !version) return std::nullopt;
+
+    ResultRecord record;
+    record.run.time = QDateTime::fromString(TextOf(f.time), Qt::ISODate);
+    const auto seed = Whole(f.seed, 0, 0xFFFFFFFFLL);
+    const auto total = Whole(f.total, 1, 1000);
+    const auto score = Whole(f.score, 0, total.value_or(0));
+    const auto percent = Whole(f.percent, 0, 100);
+    auto verdict = TextOrNull(f.verdict);
+    record.run.bankSha256 = TextOf(f.bankSha256);
+    if (!record.run.time.isValid() || !f.user.isText() || !f.host.isText() || !f.program.isText() ||
+        !f.bankTitle.isText() || !IsSha256(record.run.bankSha256) || !seed || !total || !score ||
+        !percent || !verdict || !f.questionsArray)
+        return std::nullopt;
+    record.run.user = std::move(f.user.text);
+    record.run.host = std::move(f.host.text);
+    record.run.program = std::move(f.program.text);
+    record.run.seed = static_cast<std::uint32_t>(*seed);
+    record.bankTitle = std::move(f.bankTitle.text);
+    record.grade = {.score = static_cast<int>(*score),
+                    .total = static_cast<int>(*total),
+                    .percent = static_cast<int>(*percent),
+                    .verdict = std::move(*verdict)};
+    if (!ReadAnswers(f, record)) return std::nullopt;
+    if (*version >= 2 && !ReadVersion2Fields(f, record)) return std::nullopt;
+    return record;
+}
+
+} // namespace
+
+std::optional<ResultRecord> ParseRecordJson(QByteArrayView json) {
+    // The fast reader takes every line a player writes; what it refuses,
+    // Qt's reader may still take, as it always has.
+    std::optional<RecordFields> fields = FastRecordFields(json);
+    if (!fields) fields = QtRecordFields(json);
+    return fields ? RecordOf(*fields) : std::nullopt;
+}
+
+std::optional<ResultRecord> ParseRecordLine(const QByteArray& line) {
+    return ParseRecordJson(line);
+}
+
+} // namespace vorn

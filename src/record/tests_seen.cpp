@@ -1,0 +1,66 @@
+#include "tests_seen.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace vorn {
+
+bool TestsSeen::Options::has(std::size_t hash) const {
+    return std::find(hashes.begin(), hashes.begin() + count, hash) != hashes.begin() + count;
+}
+
+int TestsSeen::SizeOf(const ResultRecord& record) {
+    return record.pool.value_or(static_cast<int>(record.questions.size()));
+}
+
+std::vector<std::size_t> TestsSeen::NewTexts(const Options& options, const AnswerRecord& answer) {
+    std::vector<std::size_t> added;
+    // A right answer's chosen text is its key.
+    const QString* chosen = answer.chosen && !answer.right ? &*answer.chosen : nullptr;
+    for (const QString* text : {&answer.key, chosen}) {
+        if (!text || text->isEmpty()) continue;
+        const std::size_t hash = qHash(*text);
+        if (!options.has(hash) && std::find(added.begin(), added.end(), hash) == added.end())
+            added.push_back(hash);
+    }
+    return added;
+}
+
+bool TestsSeen::admit(const ResultRecord& record) {
+    if (tests_.contains(record.run.bankSha256)) return true;
+    const int size = SizeOf(record);
+    if (static_cast<int>(tests_.size()) >= kMaxReportTests ||
+        questions_ + size > kMaxReportQuestions)
+        return false;
+    questions_ += size;
+    tests_.emplace(record.run.bankSha256,
+                   Test{.size = size, .options = std::vector<Options>(std::size_t(size) + 1)});
+    return true;
+}
+
+std::optional<QString> TestsSeen::disagreement(const ResultRecord& record) {
+    Test& test = tests_.at(record.run.bankSha256);
+    if (const int size = SizeOf(record); size != test.size)
+        return QStringLiteral("въпросите са %1, а в първия запис на същия тест са %2")
+            .arg(size)
+            .arg(test.size);
+    // The key and every answer given to a question are among its options, so
+    // a question has no more distinct ones than a bank can give it. Checked
+    // for every answer first: a record that disagrees adds none.
+    for (const AnswerRecord& answer : record.questions) {
+        const Options& options = test.options[static_cast<std::size_t>(answer.number)];
+        if (options.count + static_cast<int>(NewTexts(options, answer).size()) > kMaxOptions)
+            return QStringLiteral("въпрос %1 има повече от %2 различни отговора в записите на "
+                                  "същия тест")
+                .arg(answer.number)
+                .arg(kMaxOptions);
+    }
+    for (const AnswerRecord& answer : record.questions) {
+        Options& options = test.options[static_cast<std::size_t>(answer.number)];
+        for (const std::size_t hash : NewTexts(options, answer))
+            options.hashes[static_cast<std::size_t>(options.count++)] = hash;
+    }
+    return std::nullopt;
+}
+
+} // namespace vorn

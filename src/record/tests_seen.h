@@ -1,0 +1,52 @@
+#pragma once
+// The tests (fingerprints) a report's records come from, so that records of
+// one test agree with each other and the report's memory stays bounded
+// whatever a results file holds: at most kMaxReportTests tests with at most
+// kMaxReportQuestions questions between them, and per question no more
+// distinct answers than a bank can give it options.
+
+#include "result_record.h"
+
+#include "bank/bank_limits.h"
+
+#include <QString>
+#include <array>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace vorn {
+
+inline constexpr int kMaxReportTests = 32;
+inline constexpr int kMaxReportQuestions = 5000;
+
+class TestsSeen {
+public:
+    // Whether the record's test is one already seen or still fits within the
+    // caps (it is then seen from now on).
+    bool admit(const ResultRecord& record);
+    // Why the record disagrees with the first of its test, in Bulgarian; its
+    // answers count towards its questions' options when it does not.
+    std::optional<QString> disagreement(const ResultRecord& record);
+
+private:
+    struct Options {
+        std::array<std::size_t, kMaxOptions> hashes{}; // of their texts
+        int count = 0;
+
+        bool has(std::size_t hash) const;
+    };
+    struct Test {
+        int size = 0;                 // questions, the pool's when drawn
+        std::vector<Options> options; // by question number
+    };
+    static int SizeOf(const ResultRecord& record);
+    // The hashes of the answer's key and chosen text that its question has
+    // not had yet.
+    static std::vector<std::size_t> NewTexts(const Options& options, const AnswerRecord& answer);
+
+    std::map<QString, Test> tests_;
+    int questions_ = 0;
+};
+
+} // namespace vorn
