@@ -5,6 +5,7 @@
 
 #include "platform/exit_status.h"
 #include "record/exam_keys.h"
+#include "record/record_parsing.h"
 #include "record/result_record.h"
 #include "record/sealed_line.h"
 
