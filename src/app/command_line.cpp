@@ -76,9 +76,9 @@ struct Options {
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
-        return {&bank,           &strict,        &seed,       &results,      &reportFormat,
-                &output,         &marks,         &className,  &askName,      &quitAfterFirstFrame,
-                &timeLimit,      &exam,          &attempts,   &review,       &voided,
+        return {&bank,           &strict,        &seed,       &results,       &reportFormat,
+                &output,         &marks,         &className,  &askName,       &quitAfterFirstFrame,
+                &timeLimit,      &exam,          &attempts,   &review,        &voided,
                 &countAbandoned, &largePictures, &fullScreen, &attemptsCount, &csvLocale};
     }
 };

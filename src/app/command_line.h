@@ -28,8 +28,8 @@ struct ReportRequest {
     MarkScale marks;    // --marks
     QString className;  // --class: only this class
     QStringList voided; // --void: questions (ids or numbers) left out of every figure
-    bool countAbandoned = false; // --count-abandoned: abandoned attempts marked and counted
-    QString examSecret; // --exam-secret: the key that opens sealed records
+    bool countAbandoned = false;        // --count-abandoned: abandoned attempts marked and counted
+    QString examSecret;                 // --exam-secret: the key that opens sealed records
     CsvLocale csvLocale = CsvLocale::C; // --csv-locale; Bulgarian where the environment's is
 };
 

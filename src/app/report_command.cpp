@@ -124,8 +124,8 @@ Outcome Tables(const QString& path, const std::vector<BankFigures>& banks, CsvLo
     if (const auto* failed = std::get_if<FileFailure>(&folder)) return Told(*failed);
     std::vector<OutputFile> files;
     for (const Table& table : ReportTables(banks))
-        files.push_back(
-            {std::get<OutputFolder>(folder), table.name + QStringLiteral(".csv"), TableCsv(table, locale)});
+        files.push_back({std::get<OutputFolder>(folder), table.name + QStringLiteral(".csv"),
+                         TableCsv(table, locale)});
     return files;
 }
 

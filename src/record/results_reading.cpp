@@ -169,9 +169,9 @@ void HandOn(const std::vector<PendingLine>& batch, std::size_t used, const QStri
             const ResultRecord& record = *line.record;
             std::optional<QString> why = line.inconsistency;
             if (!why && !read.tests.admit(record)) {
-                read.overCaps.add(QStringLiteral("%1: „%2“ %3")
-                                      .arg(where(), Printable(record.bankTitle.left(80)),
-                                           record.run.bankSha256));
+                read.overCaps.add(
+                    QStringLiteral("%1: „%2“ %3")
+                        .arg(where(), Printable(record.bankTitle.left(80)), record.run.bankSha256));
                 continue;
             }
             if (!why) why = read.tests.disagreement(record);

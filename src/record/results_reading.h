@@ -45,7 +45,7 @@ struct ReadResults {
     SkippedLines tooLong;
     SkippedLines inconsistent; // "path:line: why"
     SkippedLines overCaps; // "path:line: „title“ fingerprint": a record of a test past the caps
-    QStringList unreadable;    // "path: why", Bulgarian, printable
+    QStringList unreadable; // "path: why", Bulgarian, printable
     qint64 sealedWithoutKey = 0;
     SkippedLines anotherKey;   // "path:line: ключ <id>"
     SkippedLines damagedSeals; // sealed to this key, but cut short or changed

@@ -11,8 +11,8 @@
 #include "workbook_layout.h"
 
 #include <QFile>
-#include <cstdint>
 #include <QTemporaryDir>
+#include <cstdint>
 #include <xlsxwriter.h>
 
 namespace vorn {
