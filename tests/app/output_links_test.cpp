@@ -5,6 +5,7 @@
 #include "app/bank_commands.h"
 #include "app/report_command.h"
 #include "platform/exit_status.h"
+#include "support/one_record.h"
 #include "support/qt_printers.h"
 
 #include <QDir>
@@ -18,13 +19,7 @@ using namespace vorn;
 
 namespace {
 
-const char* kRecord =
-    R"({"format":"vorn-results","version":1,"time":"2024-05-14T09:00:00Z","user":"u",)"
-    R"("host":"h","program":"1.0","bank":{"title":"T","sha256":")"
-    "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef"
-    R"("},"seed":1,"score":1,"total":1,"percent":100,"verdict":null,)"
-    R"("questions":[{"number":1,"chosen":"a","key":"a","right":true}],"check":null})"
-    "\n";
+const char* const kRecord = test::kOneRecordLine;
 
 QStringList Everything(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |

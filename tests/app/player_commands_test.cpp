@@ -8,6 +8,7 @@
 #include "record/record_parsing.h"
 #include "record/result_record.h"
 #include "record/sealed_line.h"
+#include "support/one_record.h"
 
 #include "support/private_environment.h"
 
@@ -52,14 +53,7 @@ const char* kSkippingGift = "Q1 {=a ~b}\n\nQ2 {T}\n\nQ3 {=a ~b}\n\nQ4 {=c ~d}\n"
 // Sound, but its fourth question (line 7) has the same option twice: a warning.
 const char* kWarnedGift = "Q1 {=a ~b}\n\nQ2 {=a ~b}\n\nQ3 {=a ~b ####x}\n\nQ4 {=c ~d ~d}\n";
 
-// One graded attempt at a one-question test "T".
-const char* kOneRecord =
-    R"({"format":"vorn-results","version":1,"time":"2024-05-14T09:00:00Z","user":"u",)"
-    R"("host":"h","program":"1.0","bank":{"title":"T","sha256":")"
-    "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef"
-    R"("},"seed":1,"score":1,"total":1,"percent":100,"verdict":null,)"
-    R"("questions":[{"number":1,"chosen":"a","key":"a","right":true}],"check":null})"
-    "\n";
+const char* const kOneRecord = vorn::test::kOneRecordLine;
 
 QString Write(const QTemporaryDir& dir, const QString& name, const char* text) {
     QFile file(dir.filePath(name));
