@@ -51,25 +51,3 @@ TEST(SettingsItems, AListOfAnotherLengthIsRefused) {
         EXPECT_EQ(std::get<QString>(read), message);
     }
 }
-
-// Catches wording that differs from the files already written, which would
-// change every bank's fingerprint: the shipped test's items exactly as
-// examples/parallelogram.vorn.json holds them, and the check's three digits.
-TEST(SettingsItems, AreWrittenInTheShippedTestsWording) {
-    const struct {
-        BankSettings settings;
-        QStringList items;
-    } cases[] = {
-        {{"ВОРН по Геометрия - успоредник", false, CheckMode::WithQuestion, true, false},
-         {"Настройки - последната цифра", "ЧЕО - фраза от 2 части - 0", "Проверка за Тото - 1",
-          "ВОРН по Геометрия - успоредник", "Дава описание - 1", "Дава обяснения - 0"}},
-        {{"Т 5", true, CheckMode::VerdictOnly, false, true},
-         {"Настройки - последната цифра", "ЧЕО - фраза от 2 части - 1", "Проверка за Тото - 2",
-          "Т 5", "Дава описание - 0", "Дава обяснения - 1"}},
-        {{"", false, CheckMode::Off, true, true},
-         {"Настройки - последната цифра", "ЧЕО - фраза от 2 части - 0", "Проверка за Тото - 0", "",
-          "Дава описание - 1", "Дава обяснения - 1"}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(SettingsItems(c.settings), c.items) << testing::PrintToString(c.settings);
-}
