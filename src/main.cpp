@@ -1,13 +1,13 @@
 // vorn-player: reads the command line before anything needs a display, runs
-// the command it names, or plays the test in the window. The report is made
-// by its own program (app/report_program.h).
+// the command it names, or plays the test in the window. The report and the
+// paper tests are made by programs of their own (app/companion_program.h).
 
 #include "app/bank_commands.h"
 #include "app/command_arguments.h"
+#include "app/companion_program.h"
 #include "app/exam_keys_command.h"
 #include "app/guarded_main.h"
 #include "app/play.h"
-#include "app/report_program.h"
 #include "platform/exit_status.h"
 #include "platform/headless_gui.h"
 
@@ -35,7 +35,11 @@ int Run(int& argc, char** argv) {
         return vorn::ExportBankCommand(line->bank, line->exportBank, err);
     }
     case vorn::CommandLine::Command::Report:
-        return vorn::RunReportProgram(argv, err);
+        return vorn::RunCompanionProgram(vorn::Companion::Report, argv, err);
+    case vorn::CommandLine::Command::Print:
+    case vorn::CommandLine::Command::Scan:
+    case vorn::CommandLine::Command::ScanDecide:
+        return vorn::RunCompanionProgram(vorn::Companion::Paper, argv, err);
     case vorn::CommandLine::Command::MakeExamKeys:
         return vorn::MakeExamKeysCommand(line->makeExamKeys, out, err);
     case vorn::CommandLine::Command::Play:

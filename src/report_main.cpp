@@ -1,5 +1,5 @@
 // vorn-report: the teacher's report, `vorn-player --report ...`, which the
-// player starts with its own command line (app/report_program.h). Its
+// player starts with its own command line (app/companion_program.h). Its
 // messages are the player's; it makes only the report.
 
 #include "app/command_arguments.h"

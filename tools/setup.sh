@@ -16,6 +16,7 @@ packages=(
   clang-format
   xvfb xdotool x11-apps x11-xkb-utils libx11-dev libxtst-dev dbus-x11
   clang libclang-rt-14-dev libfuzzer-14-dev
+  libzxing-dev qt6-pdf-dev libopencv-core-dev libopencv-imgproc-dev qt6-image-formats-plugins
   dpkg-dev file lintian desktop-file-utils shared-mime-info
   chromium tidy python3-openpyxl
 )

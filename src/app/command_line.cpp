@@ -55,6 +55,11 @@ struct Options {
     QCommandLineOption resultsKey{"results-key", QString(), "ФАЙЛ"};
     QCommandLineOption examSecret{"exam-secret", QString(), "ФАЙЛ"};
     QCommandLineOption csvLocale{"csv-locale", QString(), "ЕЗИК"};
+    QCommandLineOption print{"print", QString(), "ФАЙЛ"};
+    QCommandLineOption variants{"variants", QString(), "N"};
+    QCommandLineOption classList{"class-list", QString(), "ФАЙЛ"};
+    QCommandLineOption scan{"scan", QString(), "ФАЙЛ"};
+    QCommandLineOption scanDecide{"scan-decide", QString(), "ФАЙЛ"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
@@ -72,14 +77,18 @@ struct Options {
                 countAbandoned, largePictures,
                 fullScreen,     attemptsCount,
                 makeExamKeys,   resultsKey,
-                examSecret,     csvLocale};
+                examSecret,     csvLocale,
+                print,          variants,
+                classList,      scan,
+                scanDecide};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
         return {&bank,           &strict,        &seed,       &results,       &reportFormat,
                 &output,         &marks,         &className,  &askName,       &quitAfterFirstFrame,
                 &timeLimit,      &exam,          &attempts,   &review,        &voided,
-                &countAbandoned, &largePictures, &fullScreen, &attemptsCount, &csvLocale};
+                &countAbandoned, &largePictures, &fullScreen, &attemptsCount, &csvLocale,
+                &variants,       &classList};
     }
 };
 
@@ -220,8 +229,8 @@ std::optional<UsageError> Parse(QCommandLineParser& parser, const Options& o,
         parser.addOption(option);
     }
     if (!parser.parse(arguments)) return UsageError{parser.errorText()};
-    // Only a report takes more than one file.
-    if (!parser.positionalArguments().isEmpty() && !parser.isSet(o.report))
+    // Only a report and a scan take more than one file.
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(o.report) && !parser.isSet(o.scan))
         return UsageError{
             QStringLiteral("излишен аргумент „%1“.").arg(parser.positionalArguments().first())};
     for (const QCommandLineOption& option : o.own())
@@ -249,6 +258,9 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
          {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank, &o.voided, &o.countAbandoned,
           &o.examSecret, &o.csvLocale}},
         {CommandLine::Command::MakeExamKeys, &o.makeExamKeys, {}},
+        {CommandLine::Command::Print, &o.print, {&o.variants, &o.classList, &o.seed, &o.output}},
+        {CommandLine::Command::Scan, &o.scan, {&o.bank, &o.results, &o.output}},
+        {CommandLine::Command::ScanDecide, &o.scanDecide, {&o.bank, &o.results}},
     };
     const Command play{CommandLine::Command::Play,
                        nullptr,
@@ -345,6 +357,37 @@ std::optional<UsageError> ReadPlayNumbers(const QCommandLineParser& parser, cons
     return std::nullopt;
 }
 
+// --print, --scan and --scan-decide: what each needs besides its files.
+std::optional<UsageError> ReadPaperRequests(const QCommandLineParser& parser, const Options& o,
+                                            CommandLine& line) {
+    const auto needs = [](const char* command, const char* what) {
+        return UsageError{QStringLiteral("„%1“ иска и „%2“.")
+                              .arg(QLatin1String(command), QString::fromUtf8(what))};
+    };
+    if (line.command == CommandLine::Command::Print) {
+        line.print = {parser.value(o.print), 1, parser.value(o.classList), line.seed,
+                      parser.value(o.output)};
+        if (line.print.output.isEmpty()) return needs("--print", "--output ПАПКА");
+        if (!parser.isSet(o.variants)) return std::nullopt;
+        bool whole = false;
+        line.print.variants = parser.value(o.variants).toInt(&whole);
+        if (!whole || line.print.variants < 1 || line.print.variants > kMaxVariants)
+            return UsageError{QStringLiteral("„--variants“ иска цяло число от 1 до %1, а не „%2“.")
+                                  .arg(kMaxVariants)
+                                  .arg(parser.value(o.variants))};
+    } else if (line.command == CommandLine::Command::Scan) {
+        line.scan = {parser.values(o.scan) + parser.positionalArguments(), line.bank, line.results,
+                     parser.value(o.output)};
+        if (line.scan.bank.isEmpty()) return needs("--scan", "--bank ФАЙЛ");
+        if (line.scan.results.isEmpty()) return needs("--scan", "--results ФАЙЛ");
+    } else if (line.command == CommandLine::Command::ScanDecide) {
+        line.scanDecide = {parser.value(o.scanDecide), line.bank, line.results};
+        if (line.scanDecide.bank.isEmpty()) return needs("--scan-decide", "--bank ФАЙЛ");
+        if (line.scanDecide.results.isEmpty()) return needs("--scan-decide", "--results ФАЙЛ");
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& arguments) {
@@ -384,6 +427,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
         if (auto error = ReadReportOptions(parser, o, line.report)) return *error;
     }
     if (auto error = ReadPlayNumbers(parser, o, line)) return *error;
+    if (auto error = ReadPaperRequests(parser, o, line)) return *error;
     return line;
 }
 
@@ -413,6 +457,10 @@ QString CommandLineUsage() {
         "                      [--class КЛАС] [--void N[,M...]] [--count-abandoned]\n"
         "                      [--exam-secret exam.secret] [--csv-locale bg|c]\n"
         "          vorn-player --make-exam-keys ПАПКА\n"
+        "          vorn-player --print ФАЙЛ [--variants N] [--class-list ФАЙЛ] [--seed N]\n"
+        "                      --output ПАПКА\n"
+        "          vorn-player --scan ФАЙЛ... --bank ФАЙЛ --results ФАЙЛ [--output ФАЙЛ]\n"
+        "          vorn-player --scan-decide ФАЙЛ --bank ФАЙЛ --results ФАЙЛ\n"
         "          vorn-player --help | --version\n");
 }
 
@@ -494,6 +542,16 @@ QString CommandLineHelp() {
                "                      български заглавия на колоните; по подразбиране при\n"
                "                      български език на средата) или c („,“, точка и\n"
                "                      английски имена на колоните, за програми)\n"
+               "  --print ФАЙЛ        тест на хартия от банката: в папката от --output\n"
+               "                      записва variants.pdf (вариантите), sheets.pdf (листовете\n"
+               "                      за отговори) и key.pdf (ключът за учителя)\n"
+               "  --variants N        с --print: колко варианта (1 до 26; по подразбиране 1)\n"
+               "  --class-list ФАЙЛ   с --print: по един лист с името на всеки ученик от\n"
+               "                      списъка (ред „номер;име;клас“); без него празни листове\n"
+               "  --scan ФАЙЛ...      оценява сканираните листове за отговори (PNG, JPEG, TIFF,\n"
+               "                      PDF) и добавя записите им в --results; съмнителните\n"
+               "                      листове отиват за преглед\n"
+               "  --scan-decide ФАЙЛ  записва листовете от прегледа с решенията на учителя\n"
                "  -h, --help          тази помощ\n"
                "  -v, --version       версията на програмата\n"
                "\n"

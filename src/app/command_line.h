@@ -5,6 +5,7 @@
 // (-platform, -display, ...) are accepted and left to it.
 
 #include "exam/exam_start.h"
+#include "paper/paper_requests.h"
 #include "present/present.h"
 #include "report/report_tables.h"
 #include "run/marks.h"
@@ -34,7 +35,18 @@ struct ReportRequest {
 };
 
 struct CommandLine {
-    enum class Command { Play, CheckBank, ExportBank, Report, MakeExamKeys, Help, Version };
+    enum class Command {
+        Play,
+        CheckBank,
+        ExportBank,
+        Report,
+        MakeExamKeys,
+        Print,
+        Scan,
+        ScanDecide,
+        Help,
+        Version
+    };
     Command command = Command::Play;
     QString bank;                      // --bank: play (or export) this bank file
     QString checkBank;                 // --check-bank
@@ -51,8 +63,11 @@ struct CommandLine {
     int attempts = 1;                  // --attempts: attempts a student may make
     AttemptsCounted attemptsCounted = AttemptsCounted::All; // --attempts-count
     ReviewShows review = ReviewShows::Everything; // --review; an exam's default is the score
-    bool fullScreen = false; // --full-screen: the window fills the screen, the design grown
-    ReportRequest report;    // --report
+    bool fullScreen = false;      // --full-screen: the window fills the screen, the design grown
+    ReportRequest report;         // --report
+    PrintRequest print;           // --print: paper variants, answer sheets and key
+    ScanRequest scan;             // --scan: marking scanned answer sheets
+    ScanDecideRequest scanDecide; // --scan-decide: the sheets a person decided
     bool quitAfterFirstFrame = false; // for the start-up benchmark; not in the help
 };
 

@@ -1,0 +1,2 @@
+// The scanner's sources come here.
+namespace vorn {}
