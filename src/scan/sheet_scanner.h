@@ -1,0 +1,39 @@
+#pragma once
+// Reading scanned answer sheets: the pages of a scanned file, and what one
+// page says (sheet_reading.h).
+
+#include "paper/sheet_reading.h"
+
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace vorn {
+
+// The resolution PDF pages are rendered at: a copier's scan is 200-300 dpi.
+inline constexpr int kPdfPageDpi = 300;
+
+struct ScannedPage {
+    ScanSource source;
+    QImage image; // as scanned: any rotation, a few degrees of skew
+};
+
+// The pages of a PNG, JPEG, TIFF (each of its pages) or PDF file, or why
+// there are none, as a Bulgarian sentence.
+std::variant<std::vector<ScannedPage>, QString> LoadScannedPages(const QString& file);
+
+// Per row of a sheet, how many bubbles it has: the options of the
+// variant's question there. None when the code names no variant of the bank
+// being marked (another bank, a damaged seed).
+using RowsOfSheet = std::function<std::optional<std::vector<int>>(const SheetCode&)>;
+
+// Finds the corner marks and the QR code, turns the page upright and
+// measures every bubble of the rows `rows` gives for its code. A page without
+// a readable code, or with a code `rows` does not know, has no rows and says
+// why in codeProblem.
+SheetReading ReadSheet(const ScannedPage& page, const RowsOfSheet& rows);
+
+} // namespace vorn
