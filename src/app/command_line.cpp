@@ -282,10 +282,16 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
         if (chosen != &play)
             return UsageError{QStringLiteral("„%1“ не се използва с „%2“.")
                                   .arg(name, Written(chosen->option->names().last()))};
-        for (const Command& command : commands) // the command it belongs to
+        QStringList owners; // the commands it belongs to
+        for (const Command& command : commands)
             if (command.takes.contains(option))
-                return UsageError{QStringLiteral("„%1“ се използва само с „%2“.")
-                                      .arg(name, Written(command.option->names().last()))};
+                owners.append(QStringLiteral("„%1“").arg(Written(command.option->names().last())));
+        if (!owners.isEmpty()) {
+            const QString last = owners.takeLast();
+            const QString joined =
+                owners.isEmpty() ? last : owners.join(QStringLiteral(", ")) + " или " + last;
+            return UsageError{QStringLiteral("„%1“ се използва само с %2.").arg(name, joined)};
+        }
     }
     return chosen->command;
 }

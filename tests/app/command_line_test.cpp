@@ -136,6 +136,25 @@ TEST(CommandLine, ResultsWhilePlayingAndAReportOverFiles) {
         EXPECT_EQ(line->report.bank, c.bank);
         EXPECT_EQ(line->report.className, c.className);
     }
+    // Paper tests: the print's files and numbers, every scanned file.
+    const auto print =
+        std::get<CommandLine>(Parse({"--print", "b.gift", "--variants", "4", "--class-list",
+                                     "8а.txt", "--seed", "7", "--output", "d"}));
+    EXPECT_EQ(print.command, CommandLine::Command::Print);
+    EXPECT_EQ(print.print.bank, "b.gift");
+    EXPECT_EQ(print.print.variants, 4);
+    EXPECT_EQ(print.print.classList, "8а.txt");
+    EXPECT_EQ(print.print.seed, 7u);
+    EXPECT_EQ(print.print.output, "d");
+    EXPECT_EQ(std::get<CommandLine>(Parse({"--print", "b.gift", "--output", "d"})).print.variants,
+              1);
+    const auto scan = std::get<CommandLine>(
+        Parse({"--scan", "a.pdf", "b.png", "c.tiff", "--bank", "b.gift", "--results", "r"}));
+    EXPECT_EQ(scan.command, CommandLine::Command::Scan);
+    EXPECT_EQ(scan.scan.files, QStringList({"a.pdf", "b.png", "c.tiff"}));
+    EXPECT_EQ(scan.scan.bank, "b.gift");
+    EXPECT_EQ(scan.scan.results, "r");
+
     // Off unless asked: nothing voided, abandoned attempts apart.
     const auto plain = std::get<CommandLine>(Parse({"--report", "a.jsonl"}));
     EXPECT_TRUE(plain.report.voided.isEmpty());
@@ -207,7 +226,17 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--report", "a", "--report-format", "xlsx"}, "„--report-format xlsx“ иска „--output“"},
         {{"--report", "a", "--marks", "50,40,75,88"}, "„--marks“ иска четири растящи процента"},
         {{"--report", "a", "--csv-locale", "de"}, "„--csv-locale“ иска „bg“ или „c“, а не „de“"},
-        {{"--output", "r.html"}, "„--output“ се използва само с „--report“"},
+        {{"--output", "r.html"},
+         "„--output“ се използва само с „--report“, „--print“ или „--scan“"},
+        {{"--variants", "3"}, "„--variants“ се използва само с „--print“."},
+        {{"--print", "b.gift"}, "„--print“ иска и „--output ПАПКА“"},
+        {{"--print", "b.gift", "--output", "d", "--variants", "27"}, "от 1 до 26, а не „27“"},
+        {{"--print", "b.gift", "--output", "d", "--results", "r"}, "не се използва с „--print“"},
+        {{"--scan", "p.pdf", "--results", "r"}, "„--scan“ иска и „--bank ФАЙЛ“"},
+        {{"--scan", "p.pdf", "--bank", "b"}, "„--scan“ иска и „--results ФАЙЛ“"},
+        {{"--scan-decide", "d.txt", "--bank", "b"}, "„--scan-decide“ иска и „--results ФАЙЛ“"},
+        {{"--scan-decide", "d.txt", "--bank", "b", "--results", "r", "extra"},
+         "излишен аргумент „extra“"},
         {{"--report", "a", "--void", ","}, "„--void“ иска номера или имена на въпроси"},
         {{"--count-abandoned"}, "„--count-abandoned“ се използва само с „--report“"},
         {{"--report", "a", "--results", "b"}, "„--results“ не се използва с „--report“"},
