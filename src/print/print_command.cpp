@@ -93,6 +93,11 @@ std::optional<QString> WriteAll(const OutputFolder& folder, const QByteArray (&d
     return std::nullopt;
 }
 
+// "1 вариант", "3 варианта": Bulgarian takes the singular for one only.
+QString Counted(int n, const QString& one, const QString& many) {
+    return QString::number(n) + u' ' + (n == 1 ? one : many);
+}
+
 int Refused(QTextStream& err, const QString& why) {
     err << "vorn-player: " << why << '\n';
     return kExitRefused;
@@ -131,11 +136,14 @@ int PrintCommandWith(const PrintRequest& request, const PrintDraws& draws, QText
                                      KeyDocument(plan)};
     if (const auto why = WriteAll(std::get<OutputFolder>(folder), documents))
         return Refused(err, *why);
-    out << QStringLiteral("Отпечатване %1 (--seed %2): %3 варианта и %4 листа за отговори в %5.")
+    out << QStringLiteral("Отпечатване %1 (--seed %2): %3 и %4 в %5.")
                .arg(plan.printId)
                .arg(plan.printSeed)
-               .arg(plan.variants.size())
-               .arg(plan.sheets.size())
+               .arg(Counted(static_cast<int>(plan.variants.size()), QStringLiteral("вариант"),
+                            QStringLiteral("варианта")),
+                    Counted(static_cast<int>(plan.sheets.size()),
+                            QStringLiteral("лист за отговори"),
+                            QStringLiteral("листа за отговори")))
                .arg(Printable(QDir::toNativeSeparators(std::get<OutputFolder>(folder).path())))
         << '\n';
     return kExitOk;
