@@ -24,20 +24,23 @@ int GreyOf(QRgb pixel) {
 
 void SmudgeCornerMark(QPainter& painter, SyntheticRandom& random) {
     const QPointF mark = CornerMarkCentres()[static_cast<std::size_t>(random.Below(4))];
-    // Pushed towards the paper's edge, so that it stays off the sheet's code
-    // and its bubbles.
+    // A smear along one of the page's edges, over the mark and out past it
+    // towards the corner: off the sheet's code and its bubbles.
     const QPointF outwards(mark.x() < kPageWidthMm / 2 ? -1 : 1,
                            mark.y() < kPageHeightMm / 2 ? -1 : 1);
-    const QPointF centre = mark + outwards * random.Uniform(0, 2.5);
-    const double level = 255 * (1 - random.Uniform(0.55, 0.85));
+    const bool alongTop = random.Chance(0.5);
+    const QPointF along = alongTop ? QPointF(outwards.x(), 0) : QPointF(0, outwards.y());
+    const QPointF centre = mark + along * random.Uniform(0, 4) + outwards * random.Uniform(0, 1.5);
+    const double level = 1 - random.Uniform(0.55, 0.85);
+    const QColor grey = QColor::fromRgbF(level, level, level);
     QRadialGradient blob(QPointF(0, 0), 1);
-    blob.setColorAt(0, QColor::fromRgbF(level / 255, level / 255, level / 255));
-    blob.setColorAt(0.7, QColor::fromRgbF(level / 255, level / 255, level / 255));
+    blob.setColorAt(0, grey);
+    blob.setColorAt(0.6, grey);
     blob.setColorAt(1, Qt::white);
     painter.save();
     painter.translate(centre);
-    painter.rotate(random.Uniform(0, 180));
-    painter.scale(random.Uniform(4.5, 7.0), random.Uniform(2.5, 4.0));
+    painter.rotate((alongTop ? 0 : 90) + random.Uniform(-20, 20));
+    painter.scale(random.Uniform(7, 11), random.Uniform(2.5, 4.5));
     painter.setPen(Qt::NoPen);
     painter.setBrush(blob);
     painter.drawEllipse(QPointF(0, 0), 1.0, 1.0);
