@@ -8,6 +8,7 @@
 // would write.
 //
 //   vorn-bench-paper-scan [SHEETS [DPI]]
+//   vorn-bench-paper-scan --pictures DIR   (a few of the scans, as PNG files)
 
 #include "paper/sheet_layout.h"
 #include "scan/sheet_scanner.h"
@@ -19,6 +20,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <thread>
 
@@ -168,11 +170,28 @@ void MeasureSpeed(int sheets) {
                 sheets, kThreads, elapsed.count(), sheets / elapsed.count(), read.load());
 }
 
+void SavePictures(const QString& folder) {
+    const Distortion shown[] = {Distortion::Copier, Distortion::CornerSmudge,
+                                Distortion::BlackAndWhite};
+    for (Distortion distortion : shown) {
+        const CorpusSheet sheet = DrawCorpusSheet(distortion, 150, SampleSeed(distortion, 0));
+        const QString name = QStringLiteral("%1/synthetic-scan-%2.png")
+                                 .arg(folder)
+                                 .arg(static_cast<int>(distortion));
+        MakeCorpusScan(sheet).image.save(name);
+        std::printf("%s: %s\n", qPrintable(name), DistortionName(distortion));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv); // the sheet's text needs fonts
+    if (argc > 2 && std::strcmp(argv[1], "--pictures") == 0) {
+        SavePictures(QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
     const int sheets = argc > 1 ? std::atoi(argv[1]) : 34;
     const double dpi = argc > 2 ? std::atof(argv[2]) : 300;
     MeasureAccuracy(sheets, dpi);
