@@ -1,9 +1,10 @@
 // The scanner over a corpus of synthetic scans: SHEETS sheets (34 by
 // default) per kind of distortion at DPI (300), every bubble compared with
 // what the student did. Prints per distortion the bubbles read right, the
-// doubtful ones sent to review and the sheets whose code was missed or
-// mistaken, then the misses by mark kind with the seeds that make them again
-// (DrawCorpusSheet(distortion, dpi, seed)). Then the speed: sheets read per
+// doubtful ones sent to review, the bubbles read wrongly without asking
+// anyone ("silent"), the sheets whose code was missed or mistaken and the
+// blank sheets whose class number was read as another, then the misses by mark kind with the seeds
+// that make them again (DrawCorpusSheet(distortion, dpi, seed)). Then the speed: sheets read per
 // second by two threads at 300 dpi, each page decoded from the JPEG a copier
 // would write.
 //
@@ -49,7 +50,7 @@ std::uint32_t SampleSeed(Distortion distortion, int index) {
 
 struct Tally {
     int sheets = 0, bubbles = 0, right = 0, doubtful = 0, toReview = 0, silent = 0;
-    int codeUnread = 0, codeWrong = 0;
+    int codeUnread = 0, codeWrong = 0, numberWrong = 0;
     std::array<int, std::size(kAllMarkKinds)> missesByKind{};
     QStringList examples;
 
@@ -62,6 +63,7 @@ struct Tally {
         silent += score.silentlyWrong;
         codeUnread += score.codeUnread;
         codeWrong += score.codeWrong;
+        numberWrong += score.numberWrong;
         for (std::size_t k = 0; k < missesByKind.size(); ++k)
             missesByKind[k] += score.missesByKind[k];
         if (score.codeUnread) examples << QStringLiteral("seed %1: no code").arg(seed);
@@ -78,6 +80,7 @@ struct Tally {
         silent += other.silent;
         codeUnread += other.codeUnread;
         codeWrong += other.codeWrong;
+        numberWrong += other.numberWrong;
     }
 };
 
@@ -102,9 +105,9 @@ Tally ReadCorpus(Distortion distortion, int sheets, double dpi) {
 }
 
 void PrintRow(const char* name, const Tally& t) {
-    std::printf("%-20s %6d %8d %9.3f %9.2f %8d %8d %8d\n", name, t.sheets, t.bubbles,
+    std::printf("%-20s %6d %8d %9.3f %9.2f %8d %8d %8d %8d\n", name, t.sheets, t.bubbles,
                 Percent(t.right, t.bubbles), Percent(t.toReview, t.doubtful), t.silent,
-                t.codeUnread, t.codeWrong);
+                t.codeUnread, t.codeWrong, t.numberWrong);
 }
 
 void PrintMisses(const char* name, const Tally& t) {
@@ -121,8 +124,8 @@ void PrintMisses(const char* name, const Tally& t) {
 }
 
 void MeasureAccuracy(int sheets, double dpi) {
-    std::printf("%-20s %6s %8s %9s %9s %8s %8s %8s\n", "distortion", "sheets", "bubbles", "right %",
-                "review %", "silent", "no code", "wrong");
+    std::printf("%-20s %6s %8s %9s %9s %8s %8s %8s %8s\n", "distortion", "sheets", "bubbles",
+                "right %", "review %", "silent", "no code", "wrong", "number");
     Tally all;
     std::vector<std::pair<const char*, Tally>> rows;
     for (Distortion distortion : kAllDistortions) {

@@ -49,6 +49,35 @@ void ScoreAll(const Bubbles& bubbles, ScanScore& score) {
         }
 }
 
+// The digit a column of the class number says without asking anyone: its one
+// marked bubble, none left doubtful.
+std::optional<int> ReadDigit(const std::vector<BubbleState>& column) {
+    std::optional<int> digit;
+    for (std::size_t d = 0; d < column.size(); ++d) {
+        if (column[d] == BubbleState::Doubtful) return std::nullopt;
+        if (column[d] != BubbleState::Marked) continue;
+        if (digit) return std::nullopt;
+        digit = static_cast<int>(d);
+    }
+    return digit;
+}
+
+// Whether the number's columns were read, silently, as another number.
+bool NumberMistaken(const std::vector<RowReading>& read,
+                    const std::vector<std::vector<BubbleState>>& truth) {
+    if (truth.empty() || read.size() != truth.size()) return false;
+    bool differs = false;
+    for (std::size_t c = 0; c < truth.size(); ++c) {
+        std::vector<BubbleState> states;
+        for (const BubbleReading& bubble : read[c].bubbles)
+            states.push_back(bubble.state);
+        const std::optional<int> digit = ReadDigit(states);
+        if (!digit) return false; // a person is asked
+        differs = differs || digit != ReadDigit(truth[c]);
+    }
+    return differs;
+}
+
 } // namespace
 
 const char* StateName(BubbleState state) {
@@ -71,6 +100,7 @@ ScanScore ScoreReading(const SheetReading& reading, const CorpusSheet& sheet,
     score.codeUnread = !reading.code.has_value();
     score.codeWrong = reading.code && *reading.code != sheet.code;
     const bool counted = reading.code && !score.codeWrong;
+    score.numberWrong = counted && NumberMistaken(reading.numberColumns, scan.numberColumns);
     ScoreAll({sheet.marks.rows, scan.rows, counted ? &reading.rows : nullptr, "row"}, score);
     ScoreAll({sheet.marks.numberColumns, scan.numberColumns,
               counted ? &reading.numberColumns : nullptr, "number column"},

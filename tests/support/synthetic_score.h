@@ -19,6 +19,7 @@ struct ScanScore {
     int silentlyWrong = 0;    // read Marked or Empty where the truth says otherwise
     bool codeUnread = false;  // no code: the sheet goes to review whole
     bool codeWrong = false;   // another sheet's code: the worst outcome
+    bool numberWrong = false; // a blank sheet's class number read, and not the student's
     std::array<int, std::size(kAllMarkKinds)> missesByKind{};
     QStringList misses; // "row 3 B: cross read as empty"
 };
