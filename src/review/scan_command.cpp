@@ -7,8 +7,10 @@
 #include "platform/exit_status.h"
 #include "platform/headless_gui.h"
 #include "review_files.h"
+#include "review_in_window.h"
 #include "scan_pages.h"
 
+#include <QApplication>
 #include <QFile>
 #include <algorithm>
 
@@ -27,6 +29,29 @@ std::optional<LoadedBank> MarkingBank(const QString& path, QTextStream& err) {
     return std::nullopt;
 }
 
+// Writes the page and the decisions file of what is left open.
+void WriteReview(const ToReview& review, const ScanRequest& request, ScanCounts& counts,
+                 QTextStream& out, QTextStream& err) {
+    if (review.empty()) return;
+    const ReviewFiles files = ReviewFilesFor(request.review, request.results);
+    if (const auto failed = WriteReviewFiles(review, files, request.bank, request.results)) {
+        err << "vorn-player: " << *failed << '\n';
+        ++counts.failed;
+        return;
+    }
+    out << QStringLiteral("за преглед: „%1“; решенията се пишат в „%2“\n")
+               .arg(files.page, files.decisions);
+}
+
+// The application of the review window, made only where one can be shown.
+std::unique_ptr<QApplication> WindowApplication() {
+    if (QCoreApplication::instance() || !ReviewWindowPossible()) return nullptr;
+    static int argc = 1;
+    static char name[] = "vorn-player";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QApplication>(argc, argv);
+}
+
 int Finish(const ScanCounts& counts, QTextStream& out) {
     out << ScanSummary(counts);
     return counts.failed > 0 ? kExitRefused : kExitOk;
@@ -35,22 +60,17 @@ int Finish(const ScanCounts& counts, QTextStream& out) {
 } // namespace
 
 int ScanCommand(const ScanRequest& request, QTextStream& out, QTextStream& err) {
-    const HeadlessGui gui; // PDF pages are rendered, pictures painted
+    const auto app = WindowApplication();
+    const bool window =
+        ReviewWindowPossible() && qobject_cast<QApplication*>(QCoreApplication::instance());
+    const HeadlessGui gui; // PDF pages are rendered without a window too
     const auto bank = MarkingBank(request.bank, err);
     if (!bank) return kExitRefused;
     SheetKeeper keeper(bank->content, BankSha256(bank->content), request.results);
     ScanCounts counts;
-    const ToReview review = ScanPages(request.files, keeper, counts, out, err);
-    if (!review.empty()) {
-        const ReviewFiles files = ReviewFilesFor(request.review, request.results);
-        if (const auto failed = WriteReviewFiles(review, files, request.bank, request.results)) {
-            err << "vorn-player: " << *failed << '\n';
-            ++counts.failed;
-        } else {
-            out << QStringLiteral("за преглед: „%1“; решенията се пишат в „%2“\n")
-                       .arg(files.page, files.decisions);
-        }
-    }
+    ToReview review = ScanPages(request.files, keeper, counts, out, err);
+    if (window && !review.empty()) review = ReviewInWindow(review, keeper, counts, out, err);
+    WriteReview(review, request, counts, out, err);
     return Finish(counts, out);
 }
 
