@@ -5,7 +5,6 @@
 #include "paper/sheet_layout.h"
 
 #include <QBoxLayout>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -15,11 +14,14 @@ namespace vorn {
 
 namespace {
 
+constexpr int kMinPictureWidth = 560;
+
 QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(text, parent); // owned by its parent
     button->setObjectName(name);
     button->setAccessibleName(text);
     button->setFocusPolicy(Qt::NoFocus); // the keys go to the window
+    button->setAutoDefault(false);       // Enter moves on, never clicks an answer
     return button;
 }
 
@@ -100,12 +102,23 @@ QImage ReviewWindow::pictureOf(const ReviewItem& item) const {
                                                  : RowPicture(s.upright, s.pixelsPerMm, item.row);
 }
 
+void ReviewWindow::typeDigit(QChar digit) {
+    // Two digits make the number; a third starts it again.
+    typed_ = typed_.size() >= 2 ? QString(digit) : typed_ + digit;
+    number_->setValue(std::max(typed_.toInt(), 1));
+}
+
 void ReviewWindow::showCurrent() {
     if (queue_.finished()) return;
+    typed_.clear();
     const ReviewItem& item = queue_.current();
     progress_->setText(QStringLiteral("%1 от %2").arg(queue_.position() + 1).arg(queue_.count()));
     text_->setText(textOf(item));
-    picture_->setPixmap(QPixmap::fromImage(pictureOf(item)));
+    QImage picture = pictureOf(item);
+    // A row at a copier's 200 dpi is a strip too small to judge a faint mark.
+    if (!picture.isNull() && picture.width() < kMinPictureWidth)
+        picture = picture.scaledToWidth(kMinPictureWidth, Qt::SmoothTransformation);
+    picture_->setPixmap(QPixmap::fromImage(picture));
     picture_->setAccessibleName(text_->text());
     const bool row = item.kind == ReviewItem::Kind::Row;
     for (int slot = 0; slot < kSheetLetters; ++slot)
@@ -118,27 +131,26 @@ void ReviewWindow::showCurrent() {
 
 void ReviewWindow::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool onRow = !queue_.finished() && queue_.current().kind == ReviewItem::Kind::Row;
     if (key == Qt::Key_Left || key == Qt::Key_Up) {
         queue_.back();
         return showCurrent();
     }
-    if (key == Qt::Key_Right || key == Qt::Key_Down) {
+    if (key == Qt::Key_Right || key == Qt::Key_Down || (enter && onRow)) {
         queue_.forward();
         return queue_.finished() ? accept() : showCurrent();
     }
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!queue_.finished() && queue_.current().kind != ReviewItem::Kind::Row) {
-        if (enter)
-            (queue_.current().kind == ReviewItem::Kind::Page ? pass_ : confirm_)->click();
-        else if (key != Qt::Key_Escape)
-            QCoreApplication::sendEvent(number_, event);
-        if (key == Qt::Key_Escape) QDialog::keyPressEvent(event);
-        return;
+    if (onRow && (key == Qt::Key_Delete || event->text() == u'0')) return answer(std::nullopt);
+    const QChar typed = event->text().size() == 1 ? event->text()[0] : QChar();
+    if (onRow) {
+        if (const auto slot = SlotOfLetter(typed)) return answer(slot);
+    } else if (!queue_.finished() && queue_.current().kind == ReviewItem::Kind::Page) {
+        if (enter) return pass_->click();
+    } else if (!queue_.finished()) { // the class number: digits, then Enter
+        if (typed.isDigit()) return typeDigit(typed);
+        if (enter && !typed_.isEmpty()) return confirm_->click();
     }
-    if (key == Qt::Key_Delete || event->text() == u'0') return answer(std::nullopt);
-    if (enter) return moved((queue_.forward(), true));
-    if (event->text().size() == 1)
-        if (const auto slot = SlotOfLetter(event->text()[0])) return answer(slot);
     QDialog::keyPressEvent(event);
 }
 

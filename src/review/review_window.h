@@ -28,6 +28,7 @@ private:
     QString textOf(const ReviewItem& item) const;
     void answer(std::optional<int> slot);
     void moved(bool ok);
+    void typeDigit(QChar digit);
 
     const ToReview& review_;
     ReviewQueue& queue_;
@@ -39,6 +40,7 @@ private:
     QSpinBox* number_;
     QPushButton* confirm_;
     QPushButton* pass_;
+    QString typed_; // the digits of the number typed so far
 };
 
 } // namespace vorn
