@@ -5,8 +5,11 @@
 // does not have, decides the wrong row, or leaves the teacher stuck.
 
 #include "paper/review_queue.h"
+#include "paper/sheet_layout.h"
 #include "print/sheet_painter.h"
 #include "review/review_window.h"
+#include "support/synthetic_marks.h"
+#include "support/synthetic_random.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +41,19 @@ QString Progress(const QWidget& window) {
     return window.findChild<QLabel*>("progress")->text();
 }
 
+// The printed sheet with row 2's A and C filled in, as the open row shows.
+QImage TwoMarked(const SheetContent& content, double dpi) {
+    QImage page = RenderSheet(content, dpi);
+    QPainter painter(&page);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(dpi / 25.4, dpi / 25.4);
+    test::SyntheticRandom random(5);
+    for (int letter : {0, 2})
+        test::DrawMark(painter, BubbleCentre(1, letter), test::MarkKind::Filled, {0.9, 0.6},
+                       random);
+    return page;
+}
+
 const RowMark kTwo{{}, "две отбелязани"}, kDoubt{{}, "неясно отбелязване"};
 
 } // namespace
@@ -47,7 +63,7 @@ TEST(ReviewWindow, KeysDecideTheOpenRowsTheNumberAndPassThePage) {
     const double dpi = 100;
     ToReview review;
     review.sheets = {
-        {Sheet("0badcafe-1", false, {RowMark{0, {}}, kTwo, kDoubt}), RenderSheet(content, dpi),
+        {Sheet("0badcafe-1", false, {RowMark{0, {}}, kTwo, kDoubt}), TwoMarked(content, dpi),
          dpi / 25.4},
         {Sheet("0badcafe-2", true, {kDoubt, RowMark{}}), RenderSheet(content, dpi), dpi / 25.4}};
     review.pages = {
