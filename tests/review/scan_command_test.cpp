@@ -100,11 +100,13 @@ TEST(ScanCommand, ClearSheetsAreRecordedOnceAndADoubtfulOneOnlyAsDecided) {
     const QString b = paper.Sheet("b.png", 6, "0badcafe-2", 1);
     const QString review = paper.dir.filePath("преглед.html");
     const Outcome scanned =
-        Ran(ScanCommand, ScanRequest{{a, b, a}, paper.bankPath, paper.results, review});
+        Ran(ScanCommand, ScanRequest{{a, b, a, b}, paper.bankPath, paper.results, review});
     EXPECT_EQ(scanned.status, 0) << scanned.err.toStdString();
     EXPECT_TRUE(scanned.out.contains("листът 0badcafe-1 вече е записан"));
+    EXPECT_TRUE(scanned.out.contains("листът 0badcafe-2 вече е за преглед"))
+        << "a doubtful sheet scanned twice is reviewed once";
     EXPECT_TRUE(
-        scanned.out.endsWith("записани: 1, вече записани: 1, за преглед: 1, нечетливи: 0\n"))
+        scanned.out.endsWith("записани: 1, вече записани: 2, за преглед: 1, нечетливи: 0\n"))
         << scanned.out.toStdString();
     auto records = Records(paper.results);
     ASSERT_EQ(records.size(), 1u);
