@@ -158,7 +158,7 @@ TEST(ScanCommand, APageThatIsNoSheetIsNamedAndNothingIsRecorded) {
     Paper paper;
     QImage white(600, 800, QImage::Format_Grayscale8);
     white.fill(255);
-    const QString blank = paper.dir.filePath("празна.png");
+    const QString blank = paper.dir.filePath("празна <b>&.png");
     ASSERT_TRUE(white.save(blank));
     const Outcome scanned =
         Ran(ScanCommand, ScanRequest{{blank}, paper.bankPath, paper.results, {}});
@@ -166,5 +166,8 @@ TEST(ScanCommand, APageThatIsNoSheetIsNamedAndNothingIsRecorded) {
     EXPECT_TRUE(scanned.out.contains("записани: 0, вече записани: 0, за преглед: 0, нечетливи: 1"))
         << scanned.out.toStdString();
     EXPECT_TRUE(Records(paper.results).empty());
-    EXPECT_TRUE(ReadText(paper.results + ".преглед.html").contains("Непрочетени страници"));
+    const QString page = ReadText(paper.results + ".преглед.html");
+    EXPECT_TRUE(page.contains("Непрочетени страници"));
+    EXPECT_TRUE(page.contains("празна &lt;b&gt;&amp;.png")) << "the file's name escaped";
+    EXPECT_FALSE(page.contains("<b>&"));
 }
