@@ -1,5 +1,6 @@
 #include "sheet_code_reader.h"
 
+#include "grey_page.h"
 #include "paper/sheet_layout.h"
 #include "sheet_pose.h"
 
@@ -50,13 +51,23 @@ std::optional<QString> ReadQrCode(const QImage& grey, const cv::Rect& window) {
 } // namespace
 
 std::optional<FoundCode> FindSheetCode(const QImage& grey, const CornerMarks& marks) {
-    // Upright first, then upside down (a pile fed the wrong way), then on
-    // either side.
-    for (const int turn : {0, 2, 1, 3}) {
-        const cv::Rect window =
-            CodeWindow(SheetToImage(marks, turn), cv::Size(grey.width(), grey.height()));
-        if (auto text = ReadQrCode(grey, window)) return FoundCode{*text, turn};
+    // The code is the darkest of the four places it may be: tried first,
+    // the others only if it is not read there (a smudge, a stamp).
+    struct Place {
+        int turn;
+        cv::Rect window;
+        double grey;
+    };
+    const cv::Mat image = GreyView(grey);
+    std::vector<Place> places;
+    for (int turn = 0; turn < 4; ++turn) {
+        const cv::Rect window = CodeWindow(SheetToImage(marks, turn), image.size());
+        places.push_back({turn, window, window.empty() ? 255.0 : cv::mean(image(window))[0]});
     }
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place& a, const Place& b) { return a.grey < b.grey; });
+    for (const Place& place : places)
+        if (auto text = ReadQrCode(grey, place.window)) return FoundCode{*text, place.turn};
     return std::nullopt;
 }
 
