@@ -18,7 +18,7 @@ struct SheetLevels {
     double ink = 0;
 };
 
-// Paper: the most common grey where the answers are. Ink: inside the corner
+// Paper: the middle grey where the answers are. Ink: inside the corner
 // marks, but for `hiddenMark` (0-3 clockwise from the top left; -1 none),
 // which was not seen.
 SheetLevels MeasureLevels(const cv::Mat& upright, double pixelsPerMm, int hiddenMark);
