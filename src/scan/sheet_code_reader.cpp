@@ -1,5 +1,6 @@
 #include "sheet_code_reader.h"
 
+#include "grey_page.h"
 #include "paper/sheet_layout.h"
 #include "sheet_pose.h"
 
@@ -16,6 +17,8 @@ namespace {
 
 // Room around the code's printed area for a crooked scan.
 constexpr double kCodeMarginMm = 6.0;
+// About 6 pixels to a module of the code.
+constexpr double kCodePixelsPerMm = 6.0;
 
 // The pixels where the code stands if the page is turned so, clipped to
 // the image.
@@ -33,30 +36,57 @@ cv::Rect CodeWindow(const cv::Matx33d& sheetToImage, cv::Size image) {
            cv::Rect(0, 0, image.width, image.height);
 }
 
-std::optional<QString> ReadQrCode(const QImage& grey, const cv::Rect& window) {
-    if (window.width < 8 || window.height < 8) return std::nullopt;
-    const ZXing::ImageView whole(grey.constBits(), grey.width(), grey.height(),
-                                 ZXing::ImageFormat::Lum, int(grey.bytesPerLine()));
+std::optional<QString> ReadQrCode(const cv::Mat& image) {
+    if (image.cols < 8 || image.rows < 8) return std::nullopt;
+    const ZXing::ImageView view(image.data, image.cols, image.rows, ZXing::ImageFormat::Lum,
+                                int(image.step[0]));
     const auto hints = ZXing::DecodeHints()
                            .setFormats(ZXing::BarcodeFormat::QRCode)
                            .setTryHarder(true)
                            .setTryRotate(false);
-    const ZXing::Result result =
-        ZXing::ReadBarcode(whole.cropped(window.x, window.y, window.width, window.height), hints);
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
     if (!result.isValid()) return std::nullopt;
     return QString::fromStdString(result.text());
+}
+
+// The code read at a resolution it reads best at, averaging a fine scan's
+// grain away; at the scan's own if that fails.
+std::optional<QString> ReadQrCode(const cv::Mat& window, double pixelsPerMm) {
+    if (pixelsPerMm > kCodePixelsPerMm) {
+        cv::Mat smaller;
+        const double scale = kCodePixelsPerMm / pixelsPerMm;
+        cv::resize(window, smaller, cv::Size(), scale, scale, cv::INTER_AREA);
+        if (auto text = ReadQrCode(smaller)) return text;
+    }
+    return ReadQrCode(window);
 }
 
 } // namespace
 
 std::optional<FoundCode> FindSheetCode(const QImage& grey, const CornerMarks& marks) {
-    // Upright first, then upside down (a pile fed the wrong way), then on
-    // either side.
-    for (const int turn : {0, 2, 1, 3}) {
-        const cv::Rect window =
-            CodeWindow(SheetToImage(marks, turn), cv::Size(grey.width(), grey.height()));
-        if (auto text = ReadQrCode(grey, window)) return FoundCode{*text, turn};
+    // The code is the darkest of the four places it may be: tried first,
+    // the others only if it is not read there (a smudge, a stamp).
+    struct Place {
+        int turn;
+        cv::Rect window;
+        double grey;
+    };
+    const cv::Mat image = GreyView(grey);
+    std::vector<Place> places;
+    for (int turn = 0; turn < 4; ++turn) {
+        const cv::Rect window = CodeWindow(SheetToImage(marks, turn), image.size());
+        places.push_back({turn, window, window.empty() ? 255.0 : cv::mean(image(window))[0]});
     }
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place& a, const Place& b) { return a.grey < b.grey; });
+    const double pixelsPerMm = cv::norm(marks.centres[1] - marks.centres[0]) +
+                               cv::norm(marks.centres[2] - marks.centres[1]);
+    const double sheetMm = CornerMarkCentres()[2].x() - CornerMarkCentres()[0].x() +
+                           CornerMarkCentres()[2].y() - CornerMarkCentres()[0].y();
+    for (const Place& place : places)
+        if (!place.window.empty())
+            if (auto text = ReadQrCode(image(place.window), pixelsPerMm / sheetMm))
+                return FoundCode{*text, place.turn};
     return std::nullopt;
 }
 

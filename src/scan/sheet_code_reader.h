@@ -15,7 +15,7 @@ struct FoundCode {
 };
 
 // Looks where the code stands for each way the page may be turned, the
-// likeliest first; none when no QR code is read there.
+// darkest place first; none when no QR code is read there.
 std::optional<FoundCode> FindSheetCode(const QImage& grey, const CornerMarks& marks);
 
 } // namespace vorn
