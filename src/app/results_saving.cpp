@@ -1,6 +1,7 @@
 #include "results_saving.h"
 
 #include "platform/file_failure.h"
+#include "platform/login_name.h"
 #include "record/sealed_line.h"
 #include "view/messages.h"
 
@@ -10,19 +11,10 @@
 #include <QSysInfo>
 
 #include <cstdio>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace vorn {
 
 namespace {
-
-// The account the player runs as; the environment only where it has no entry.
-QString LoginName() {
-    if (const passwd* entry = ::getpwuid(::geteuid()))
-        return QString::fromLocal8Bit(entry->pw_name);
-    return qEnvironmentVariable("LOGNAME", qEnvironmentVariable("USER"));
-}
 
 std::optional<QString> AppendToFallback(const LineAfter& line, const ResultsPlace& place) {
     QDir().mkpath(QFileInfo(place.fallbackPath).absolutePath());

@@ -80,6 +80,10 @@ std::optional<RecordFields> QtRecordFields(QByteArrayView json) {
                         .studentName = {},
                         .studentClass = {},
                         .studentNumber = {},
+                        .paper = o.contains(QLatin1String("paper")),
+                        .paperVariant = {},
+                        .paperSheet = {},
+                        .paperScan = {},
                         .questionsArray = false,
                         .questions = {},
                         .checkKind = field("check").kind,
@@ -91,6 +95,10 @@ std::optional<RecordFields> QtRecordFields(QByteArrayView json) {
     record.studentName = FieldOf(student.value(QLatin1String("name")));
     record.studentClass = FieldOf(student.value(QLatin1String("class")));
     record.studentNumber = FieldOf(student.value(QLatin1String("number")));
+    const QJsonObject paper = o.value(QLatin1String("paper")).toObject();
+    record.paperVariant = FieldOf(paper.value(QLatin1String("variant")));
+    record.paperSheet = FieldOf(paper.value(QLatin1String("sheet")));
+    record.paperScan = FieldOf(paper.value(QLatin1String("scan")));
     const QJsonValue questions = o.value(QLatin1String("questions"));
     record.questionsArray = questions.isArray();
     for (const QJsonValue& answer : questions.toArray())

@@ -197,6 +197,15 @@ constexpr std::array<std::pair<std::string_view, JsonField StudentFields::*>, 3>
     {"number", &StudentFields::number},
 }};
 
+struct PaperFields {
+    JsonField variant, sheet, scan;
+};
+constexpr std::array<std::pair<std::string_view, JsonField PaperFields::*>, 3> kPaperKeys{{
+    {"variant", &PaperFields::variant},
+    {"sheet", &PaperFields::sheet},
+    {"scan", &PaperFields::scan},
+}};
+
 bool ReadAnswer(od::value value, AnswerFields& answer) {
     answer = AnswerFields{};
     return ReadObject(value, answer, kAnswerKeys, answer.object);
@@ -254,6 +263,16 @@ bool ReadNested(std::string_view key, od::value value, RecordFields& record, boo
         record.studentName = std::move(student.name);
         record.studentClass = std::move(student.group);
         record.studentNumber = std::move(student.number);
+        return true;
+    }
+    if (key == "paper") {
+        PaperFields paper;
+        bool object = false;
+        if (!ReadObject(value, paper, kPaperKeys, object)) return false;
+        record.paper = true;
+        record.paperVariant = std::move(paper.variant);
+        record.paperSheet = std::move(paper.sheet);
+        record.paperScan = std::move(paper.scan);
         return true;
     }
     known = false;

@@ -95,6 +95,17 @@ bool ReadVersion2Fields(const RecordFields& f, ResultRecord& record) {
     return true;
 }
 
+// What version 3 added: where a run answered on paper came from. False when
+// "paper" is there but not as written.
+bool ReadVersion3Fields(const RecordFields& f, ResultRecord& record) {
+    if (!f.paper) return true;
+    const auto variant = Whole(f.paperVariant, 1, 1000);
+    if (!variant || !f.paperSheet.isText() || f.paperSheet.text.isEmpty() || !f.paperScan.isText())
+        return false;
+    record.paper = PaperOrigin{static_cast<int>(*variant), f.paperSheet.text, f.paperScan.text};
+    return true;
+}
+
 bool ReadAnswers(RecordFields& f, ResultRecord& record) {
     record.questions.reserve(f.questions.size());
     for (AnswerFields& fields : f.questions) {
@@ -136,6 +147,7 @@ std::optional<ResultRecord> RecordOf(RecordFields& f) {
                     .verdict = std::move(*verdict)};
     if (!ReadAnswers(f, record)) return std::nullopt;
     if (*version >= 2 && !ReadVersion2Fields(f, record)) return std::nullopt;
+    if (*version >= 3 && !ReadVersion3Fields(f, record)) return std::nullopt;
     return record;
 }
 

@@ -32,6 +32,11 @@ bool HasVersion2Keys(const ResultRecord& record) {
            (record.check && WritesId(*record.check));
 }
 
+int VersionOf(const ResultRecord& record) {
+    if (record.paper) return 3;
+    return HasVersion2Keys(record) ? 2 : 1;
+}
+
 } // namespace
 
 QString QuestionIdOr(const QString& authorId, int number) {
@@ -44,7 +49,7 @@ QByteArray RecordLine(const ResultRecord& record) {
         questions.append(AnswerObject(answer));
     QJsonObject object{
         {"format", QString(kResultsFormatName)},
-        {"version", HasVersion2Keys(record) ? 2 : 1},
+        {"version", VersionOf(record)},
         {"time", record.run.time.toUTC().toString(Qt::ISODate)},
         {"user", record.run.user},
         {"host", record.run.host},
@@ -70,6 +75,10 @@ QByteArray RecordLine(const ResultRecord& record) {
     if (record.attempt) object.insert("attempt", *record.attempt);
     if (record.abandoned) object.insert("abandoned", true);
     if (record.pool) object.insert("pool", *record.pool);
+    if (const auto& paper = record.paper)
+        object.insert("paper", QJsonObject{{"variant", paper->variant},
+                                           {"sheet", paper->sheet},
+                                           {"scan", paper->scan}});
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 

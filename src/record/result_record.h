@@ -20,6 +20,9 @@
 //   "abandoned":true                             stopped before grading; the answers so far
 //   "pool":80                                    the bank's questions, when the run drew some
 //   "id":"..." in a question                     the author's name for it, when not its number
+//
+// Version 3 adds, for a run answered on paper and marked from a scan:
+//   "paper":{"variant":2,"sheet":"3fa9c2e1-07","scan":"class7b.pdf#3"}
 
 #include "run/grade_result.h"
 #include "student.h"
@@ -33,9 +36,10 @@
 
 namespace vorn {
 
-// A record with none of version 2's keys is written as version 1, so that
-// earlier players' reports still read it.
-inline constexpr int kResultsFormatVersion = 2;
+// A record with none of version 2's keys is written as version 1, and one
+// without "paper" as version 2 at most, so that earlier players' reports
+// still read it.
+inline constexpr int kResultsFormatVersion = 3;
 // The "format" of every record.
 inline constexpr QLatin1StringView kResultsFormatName{"vorn-results"};
 
@@ -57,6 +61,16 @@ struct AnswerRecord {
     QString id; // its stable id; empty: its number (read back as the number)
 };
 
+// Where a run answered on paper came from: the printed variant, the sheet
+// (unique to one printed sheet: a sheet is recorded once) and the page of
+// the scan it was read from.
+struct PaperOrigin {
+    int variant = 0; // 1-based
+    QString sheet;
+    QString scan; // "file#page"
+    bool operator==(const PaperOrigin&) const = default;
+};
+
 struct ResultRecord {
     RunFacts run;
     QString bankTitle;
@@ -74,6 +88,7 @@ struct ResultRecord {
     std::optional<int> attempt; // 1 for a student's first attempt on the bank
     bool abandoned = false;     // stopped before grading: the grade counts the answers so far
     std::optional<int> pool;    // the bank's questions, when the run drew `questions` from them
+    std::optional<PaperOrigin> paper; // answered on paper, marked from a scan
 };
 
 // The id a question of a run is known by: the author's, else its number.

@@ -60,7 +60,7 @@ TEST(Student, TheRecordCarriesTheStudentAndTheTimeAsVersionTwo) {
     const auto read = ParseRecordLine(line);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->student, record.student);
-    EXPECT_FALSE(ParseRecordLine(QByteArray(line).replace("\"version\":2", "\"version\":3")))
+    EXPECT_FALSE(ParseRecordLine(QByteArray(line).replace("\"version\":2", "\"version\":4")))
         << "a later version is not read";
 
     record.student.reset();

@@ -313,10 +313,10 @@ TEST(ResultsReading, WhatIsSkippedIsToldOnOneLinePerKind) {
          "отделен отчет за тях: 1 (F:6: „Т“ " +
              QString(64, u'f') + ").\n"},
         {"a later version",
-         R"({"format":"vorn-results","version":3})"
+         R"({"format":"vorn-results","version":4})"
          "\n" +
              record,
-         "пропуснати записи от непозната версия: 1 (F:1: версия 3).\n"},
+         "пропуснати записи от непозната версия: 1 (F:1: версия 4).\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);

@@ -1,0 +1,16 @@
+#include "recorded_sheets.h"
+
+#include "record/results_reading.h"
+
+#include <QFileInfo>
+
+namespace vorn {
+
+RecordedSheets::RecordedSheets(const QString& resultsPath, const QString& bankSha256) {
+    if (!QFileInfo::exists(resultsPath)) return;
+    ReadResultsFiles({resultsPath}, [&](const ResultRecord& record) {
+        if (record.paper && record.run.bankSha256 == bankSha256) ids_.insert(record.paper->sheet);
+    });
+}
+
+} // namespace vorn
