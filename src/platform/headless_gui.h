@@ -12,7 +12,9 @@ namespace vorn {
 
 class HeadlessGui {
 public:
-    HeadlessGui(); // nothing when an application is already there
+    // Nothing when an application is already there. `withFonts`: the
+    // system's fonts too, for commands that draw text (printing).
+    explicit HeadlessGui(bool withFonts = false);
     ~HeadlessGui();
     HeadlessGui(const HeadlessGui&) = delete;
     HeadlessGui& operator=(const HeadlessGui&) = delete;

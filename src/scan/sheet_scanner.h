@@ -16,6 +16,12 @@ namespace vorn {
 // The resolution PDF pages are rendered at: a copier's scan is 200-300 dpi.
 inline constexpr int kPdfPageDpi = 300;
 
+// What one file may ask of the scanner: a class's pile many times over, and
+// pages up to an A4 at 600 dpi with a margin. A file beyond either is refused.
+inline constexpr int kMaxScannedPages = 500;
+inline constexpr int kMaxPageSide = 7500;       // pixels
+inline constexpr int kMaxPagePixels = 40000000; // about 5300 x 7500
+
 struct ScannedPage {
     ScanSource source;
     QImage image; // as scanned: any rotation, a few degrees of skew
@@ -24,6 +30,11 @@ struct ScannedPage {
 // The pages of a PNG, JPEG, TIFF (each of its pages) or PDF file, or why
 // there are none, as a Bulgarian sentence.
 std::variant<std::vector<ScannedPage>, QString> LoadScannedPages(const QString& file);
+// The same one page at a time, so that a long file need not be held whole:
+// `each` gets every page in order; the problem, if any, stops the file
+// after the pages before it.
+std::optional<QString> ForEachScannedPage(const QString& file,
+                                          const std::function<void(ScannedPage)>& each);
 
 // Per row of a sheet, how many bubbles it has: the options of the
 // variant's question there. None when the code names no variant of the bank

@@ -1,2 +1,0 @@
-// The scanner's sources come here.
-namespace vorn {}
