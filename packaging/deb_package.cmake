@@ -17,15 +17,22 @@ review then marks the answers right or wrong and shows the explanations.
 
 It plays a geometry test compiled into it, or a teacher's own question bank:
 a file in its JSON format (*.vorn.json) or in Moodle's GIFT format (*.gift).
-A checker reports a bank's errors and warnings with their line. The user
+A checker reports a bank's errors and warnings with their line.
+
+A bank can also be printed as paper variants with answer sheets and a key;
+the scanned sheets are marked into the same results and report. The user
 interface is Bulgarian.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The platform plugins to show a window; Liberation fonts for the layout's
-# "Times New Roman" metrics; Qt's own Bulgarian texts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
+# "Times New Roman" metrics; Qt's own Bulgarian texts; Qt's TIFF reader, a
+# plugin that no program links, for scans of paper tests saved as TIFF (the
+# libraries vorn-paper links, ZXing, Qt PDF and OpenCV, come from
+# dpkg-shlibdeps like the rest).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n, qt6-image-formats-plugins")
 
 # Checked by cpack itself: the changelog's latest entry gives the Debian
 # revision and must be for this version; a Debian package lives under /usr.

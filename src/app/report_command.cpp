@@ -163,20 +163,12 @@ std::variant<ReportSettings, QString> Settings(const ReportRequest& request) {
     return settings;
 }
 
-// What --class found nothing for, the classes there are instead, and the one
-// it was surely meant to be where only Latin look-alikes of Cyrillic letters
-// tell them apart ("8a" typed for "8а").
+// What --class found nothing for, and the classes there are instead (any
+// spelling of one of them would have found it).
 QString NoRecordOfClass(const QString& asked, const QStringList& seen) {
-    QString message =
-        QStringLiteral("няма нито един запис от клас „%1“; ").arg(Printable(asked)) +
-        (seen.isEmpty() ? QStringLiteral("записите не назовават клас.")
-                        : QStringLiteral("в записите има: %1.").arg(Printable(seen.join(", "))));
-    for (const QString& group : seen)
-        if (group != asked && WithCyrillicLookAlikes(group) == WithCyrillicLookAlikes(asked))
-            message += QStringLiteral(" „%1“ е написан с латински букви, които приличат на "
-                                      "кирилски; вероятно е „%2“: --class %2")
-                           .arg(Printable(asked), Printable(group));
-    return message;
+    return QStringLiteral("няма нито един запис от клас „%1“; ").arg(Printable(asked)) +
+           (seen.isEmpty() ? QStringLiteral("записите не назовават клас.")
+                           : QStringLiteral("в записите има: %1.").arg(Printable(seen.join(", "))));
 }
 
 // Why the records cannot be marked again as asked. A corrected bank that

@@ -34,11 +34,20 @@ std::optional<QString> StudentProblem(const Student& student) {
     return std::nullopt;
 }
 
+namespace {
+
+QString Folded(const QString& text) {
+    return WithCyrillicLookAlikes(text.simplified()).toCaseFolded();
+}
+
+} // namespace
+
 QString StudentIdentity(const Student& student) {
-    const auto folded = [](const QString& text) {
-        return WithCyrillicLookAlikes(text.simplified()).toCaseFolded();
-    };
-    return folded(student.className) + u'\n' + folded(student.name);
+    return ClassIdentity(student.className) + u'\n' + Folded(student.name);
+}
+
+QString ClassIdentity(const QString& className) {
+    return Folded(className);
 }
 
 QString StudentCaption(const Student& student) {

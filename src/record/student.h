@@ -31,6 +31,8 @@ std::optional<QString> StudentProblem(const Student& student);
 // class). The number is left out: it may be left empty one time and not the
 // next. Two students with one name in one class are one here.
 QString StudentIdentity(const Student& student);
+// The class part of that identity: what makes two spellings one class.
+QString ClassIdentity(const QString& className);
 
 // "Иван Петров, 7б" and " № 12" where the number is given: how the window's
 // caption names the examinee.

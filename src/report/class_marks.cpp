@@ -1,16 +1,22 @@
 #include "class_marks.h"
 
+#include "record/student.h"
+
 #include <cmath>
 
 namespace vorn {
 
 namespace {
 
+// The summary of the class spelt `className` (every spelling of it), or of
+// everyone when it is empty.
 MarkSummary Summary(const QString& className, const std::vector<StudentFigures>& students) {
     MarkSummary summary{.className = className, .students = 0, .average = {}, .counts = {}};
+    const QString identity = ClassIdentity(className);
     long long sum = 0;
     for (const StudentFigures& s : students) {
-        if (!s.marked || !s.marked->mark || (!className.isEmpty() && s.who.className != className))
+        if (!s.marked || !s.marked->mark ||
+            (!className.isEmpty() && ClassIdentity(s.who.className) != identity))
             continue;
         ++summary.students;
         sum += s.marked->mark->hundredths;
@@ -27,9 +33,13 @@ MarkSummary SummaryOf(const std::vector<StudentFigures>& students) {
 }
 
 std::vector<MarkSummary> ClassSummaries(const std::vector<StudentFigures>& students) {
-    QStringList classes;
-    for (const StudentFigures& s : students)
-        if (!classes.contains(s.who.className)) classes.append(s.who.className);
+    QStringList classes, identities; // the first spelling of each
+    for (const StudentFigures& s : students) {
+        const QString identity = ClassIdentity(s.who.className);
+        if (identities.contains(identity)) continue;
+        identities.append(identity);
+        classes.append(s.who.className);
+    }
     std::vector<MarkSummary> summaries;
     if (classes.size() < 2) return summaries;
     for (const QString& className : classes)

@@ -73,14 +73,20 @@ bool Answered(const AnswerRecord& answer) {
     return answer.chosen && !answer.chosen->isEmpty();
 }
 
-Student WhoOf(const ResultRecord& record) {
-    return record.student ? *record.student : Student{record.run.user, {}, {}};
+// Who the record names, the class spelt as its first record spells it, so
+// that all its rows and its summary agree.
+Student WhoOf(const ResultRecord& record, const QHash<QString, QString>& classSpellings) {
+    if (!record.student) return Student{record.run.user, {}, {}};
+    Student who = *record.student;
+    who.className = classSpellings.value(ClassIdentity(who.className), who.className);
+    return who;
 }
 
+// A student as the exam tells students apart: "8А" and " 8a" are one class,
+// "иван иванов" and "Иван Иванов" one student. A login is no student's name.
 QString StudentKey(const ResultRecord& record) {
-    if (!record.student) return QStringLiteral("\x1e") + record.run.user;
-    return record.student->className + u'\x1f' + record.student->name + u'\x1f' +
-           record.student->number;
+    if (!record.student) return u'u' + record.run.user;
+    return u's' + StudentIdentity(*record.student);
 }
 
 std::optional<bool> CheckAgrees(const ResultRecord& record) {
@@ -177,6 +183,7 @@ struct ResultsTally::Bank {
 
 ResultsTally::ResultsTally(ReportSettings settings) : settings_(std::move(settings)) {
     if (settings_.bank) givenSha256_ = BankSha256(*settings_.bank);
+    if (!settings_.className.isEmpty()) givenClass_ = ClassIdentity(settings_.className);
 }
 
 ResultsTally::~ResultsTally() = default;
@@ -230,11 +237,14 @@ ResultsTally::Bank& ResultsTally::bankOf(const ResultRecord& record) {
 }
 
 void ResultsTally::add(const ResultRecord& record) {
-    if (record.student && classesSeen_.size() < kMaxClassesSeen)
-        classesSeen_.insert(record.student->className);
-    if (!settings_.className.isEmpty() &&
-        (!record.student || record.student->className != settings_.className))
-        return;
+    const QString classIdentity =
+        record.student ? ClassIdentity(record.student->className) : QString();
+    const bool counts = givenClass_.isEmpty() || (record.student && classIdentity == givenClass_);
+    // Every counted class needs its spelling; the others are only listed.
+    if (record.student && !classSpellings_.contains(classIdentity) &&
+        (counts || classSpellings_.size() < kMaxClassesSeen))
+        classSpellings_.insert(classIdentity, record.student->className.trimmed());
+    if (!counts) return;
     ++counted_;
     Bank& bank = bankOf(record);
     if (!bank.remarking) return addTo(bank, record);
@@ -258,7 +268,9 @@ void ResultsTally::addTo(Bank& bank, const ResultRecord& record) {
     StudentState& student = bank.students[StudentKey(record)];
     const bool firstSeen = student.attempts++ == 0;
     student.abandoned += record.abandoned ? 1 : 0;
-    if (firstSeen) student.who = WhoOf(record);
+    if (firstSeen) student.who = WhoOf(record, classSpellings_);
+    // A number left out one time and given the next is still the student's.
+    if (student.who.number.isEmpty() && record.student) student.who.number = record.student->number;
     if (firstSeen || order.before(student.firstOrder)) {
         student.firstOrder = order;
         student.first = AttemptOf(record, settings_);
@@ -390,11 +402,11 @@ BankFigures ResultsTally::Bank::figures(const QCollator& collator, const MarkSca
 QStringList ResultsTally::classesSeen() const {
     QCollator collator{QLocale(QLocale::Bulgarian, QLocale::Bulgaria)};
     collator.setNumericMode(true);
-    QStringList classes(classesSeen_.begin(), classesSeen_.end());
+    QStringList classes(classSpellings_.begin(), classSpellings_.end());
     std::sort(classes.begin(), classes.end(), [&collator](const QString& a, const QString& b) {
         return collator.compare(a, b) < 0;
     });
-    return classes;
+    return classes.mid(0, kMaxClassesSeen);
 }
 
 std::vector<BankFigures> ResultsTally::figures() const {

@@ -4,8 +4,10 @@
 // the records: per student only the first, the last and the first finished
 // attempt are kept.
 //
-// A student is the record's "student" (class, name and number), else its
-// login. A student's attempts on a bank are ordered by their "attempt"
+// A student is the record's "student", told apart as the exam tells them
+// (StudentIdentity: the class and the name, whatever their case, blanks or
+// Latin look-alikes), else its login. A class is shown as its first record
+// spells it. A student's attempts on a bank are ordered by their "attempt"
 // numbers, else by time, else as read. An abandoned attempt is counted apart
 // and listed, but has no mark and stays out of the percentages, the marks and
 // the statistics, which take each student's first finished attempt, as Moodle
@@ -16,7 +18,7 @@
 #include "results_figures.h"
 #include "run/marks.h"
 
-#include <QSet>
+#include <QHash>
 #include <memory>
 #include <vector>
 
@@ -69,7 +71,10 @@ private:
     QString givenSha256_;
     std::vector<std::unique_ptr<Bank>> banks_;
     qint64 counted_ = 0;
-    QSet<QString> classesSeen_;
+    QString givenClass_; // the identity of the class asked for
+    // Each class's identity (ClassIdentity) and its first spelling, shown
+    // for every spelling of it.
+    QHash<QString, QString> classSpellings_;
     qint64 sequence_ = 0;
     std::optional<QString> refusal_;
 };

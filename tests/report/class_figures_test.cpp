@@ -139,6 +139,72 @@ TEST(ClassFigures, TheAverageMarkIsRoundedHalfUpAndGivenPerClass) {
     EXPECT_TRUE(Figures({Record("Ана", "8а", 1, key, "AAAA")}).classes.empty());
 }
 
+// The fault caught: the report told classes and students apart by their
+// spelling, where the exam does not: "8А" and "8а" had a class line each, a
+// student who typed the class or the name otherwise had two first attempts,
+// and --class 8а left out the records spelt "8А".
+TEST(ClassFigures, ClassesAndStudentsAreOneWhateverTheirSpelling) {
+    const QString key = "AAAA";
+    // " 8a " and "8A" are spelt with Latin letters.
+    std::vector<ResultRecord> records{
+        Record("Ана", "8А", 1, key, "AAAA"), Record("Ана", "8а", 2, key, "AAAB"),
+        Record("Борис", " 8a ", 1, key, "AABB"), Record("борис", "8A", 2, key, "AAAA"),
+        Record("Вера", "8Б", 1, key, "ABBB")};
+    // The numbers are left out the first time.
+    records[1].student->number = "3";
+    records[3].student->number = "5";
+    struct Row {
+        QString className, name, number;
+        int attempts, firstPercent;
+    };
+    struct ClassLine {
+        QString className;
+        int students, averageHundredths;
+    };
+    const Row ana{"8А", "Ана", "3", 2, 100}, boris{"8А", "Борис", "5", 2, 50},
+        vera{"8Б", "Вера", "", 1, 25};
+    const struct {
+        QString className; // --class
+        int counted;
+        std::vector<Row> students;
+        std::vector<ClassLine> classes; // none for a single class
+    } cases[] = {
+        // Marks of the first attempts: 6,00 and 4,00 in 8А, 3,00 in 8Б.
+        {"", 5, {ana, boris, vera}, {{"8А", 2, 500}, {"8Б", 1, 300}}},
+        {"8a", 4, {ana, boris}, {}},
+        {" 8б ", 1, {vera}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.className.toStdString());
+        ResultsTally tally({.marks = {},
+                            .className = c.className,
+                            .bank = {},
+                            .voided = {},
+                            .countAbandoned = false});
+        for (const ResultRecord& r : records)
+            tally.add(r);
+        EXPECT_EQ(tally.counted(), c.counted);
+        EXPECT_EQ(tally.classesSeen(), (QStringList{"8А", "8Б"}));
+        const BankFigures f = tally.figures().front();
+        ASSERT_EQ(f.students.size(), c.students.size());
+        for (std::size_t i = 0; i < f.students.size(); ++i) {
+            const StudentFigures& s = f.students[i];
+            EXPECT_EQ(s.who.className, c.students[i].className);
+            EXPECT_EQ(s.who.name, c.students[i].name);
+            EXPECT_EQ(s.who.number, c.students[i].number);
+            EXPECT_EQ(s.attempts, c.students[i].attempts);
+            EXPECT_EQ(s.first.grade.percent, c.students[i].firstPercent);
+        }
+        ASSERT_EQ(f.classes.size(), c.classes.size());
+        for (std::size_t i = 0; i < f.classes.size(); ++i) {
+            EXPECT_EQ(f.classes[i].className, c.classes[i].className);
+            EXPECT_EQ(f.classes[i].students, c.classes[i].students);
+            ASSERT_TRUE(f.classes[i].average);
+            EXPECT_EQ(f.classes[i].average->hundredths, c.classes[i].averageHundredths);
+        }
+    }
+}
+
 // The fault caught: five students' discrimination flagged right keys as
 // wrong. Question 1 is answered right by the weaker half only, so its
 // discrimination is -100; question 4's key nobody chose.
