@@ -104,11 +104,6 @@ std::optional<QString> WriteAll(const OutputFolder& folder, const QByteArray (&d
     return std::nullopt;
 }
 
-// "1 вариант", "3 варианта": Bulgarian takes the singular for one only.
-QString Counted(int n, const QString& one, const QString& many) {
-    return QString::number(n) + u' ' + (n == 1 ? one : many);
-}
-
 int Refused(QTextStream& err, const QString& why) {
     err << "vorn-player: " << why << '\n';
     return kExitRefused;
