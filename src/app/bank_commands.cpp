@@ -18,11 +18,6 @@ int ErrorCount(const std::vector<BankIssue>& issues) {
                                           [](const BankIssue& issue) { return issue.isError(); }));
 }
 
-// "1 грешка", "2 грешки", "0 грешки": Bulgarian takes the singular for one only.
-QString Counted(int n, const QString& one, const QString& many) {
-    return QString::number(n) + u' ' + (n == 1 ? one : many);
-}
-
 } // namespace
 
 LoadedBank BankToPlay(const QString& path) {

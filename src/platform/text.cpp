@@ -94,4 +94,8 @@ QString WithCyrillicLookAlikes(const QString& text) {
     return result;
 }
 
+QString Counted(int n, const QString& one, const QString& many) {
+    return QString::number(n) + u' ' + (n == 1 ? one : many);
+}
+
 } // namespace vorn

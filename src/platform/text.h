@@ -38,6 +38,10 @@ bool IsBidiControl(char16_t u);
 // that Cyrillic letter: "8a" typed on a Latin keyboard reads as "8а".
 QString WithCyrillicLookAlikes(const QString& text);
 
+// "1 грешка", "2 грешки", "0 грешки": a count with its noun, which
+// Bulgarian takes in the singular for one only.
+QString Counted(int n, const QString& one, const QString& many);
+
 // The integer nearest to x, a tie going to the even neighbour.
 long RoundHalfEven(double x);
 

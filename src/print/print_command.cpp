@@ -1,5 +1,6 @@
 #include "print_command.h"
 
+#include "bank/bank_check.h"
 #include "bank/bank_file.h"
 #include "bank/bank_title.h"
 #include "key_document.h"
@@ -18,6 +19,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 namespace vorn {
 
 namespace {
@@ -29,11 +32,19 @@ constexpr int kMaxSheets = 9999; // a sheet's id holds up to four digits
 const QString kFiles[] = {QStringLiteral("variants.pdf"), QStringLiteral("sheets.pdf"),
                           QStringLiteral("key.pdf")};
 
-// Why the bank cannot be printed, or none.
+// Why the bank cannot be printed, or none: what keeps the window from
+// playing it (its limits included, which a run's draws rely on).
 std::optional<QString> BankRefusal(const QString& path, const LoadedBank& bank) {
-    if (!bank.hasErrors() && !bank.content.questions.empty()) return std::nullopt;
-    return QStringLiteral("банката %1 не може да се прочете; вижте vorn-player --check-bank %1")
-        .arg(Printable(path));
+    const std::vector<BankIssue> issues = AllIssues(bank);
+    const auto error = std::find_if(issues.begin(), issues.end(),
+                                    [](const BankIssue& issue) { return issue.isError(); });
+    if (error != issues.end())
+        return QStringLiteral("банката не може да се отпечата: %1 (вижте vorn-player "
+                              "--check-bank %2)")
+            .arg(FormatIssue(path, *error), Printable(path));
+    if (bank.content.questions.empty())
+        return QStringLiteral("банката %1 няма въпроси.").arg(Printable(path));
+    return std::nullopt;
 }
 
 std::variant<std::vector<Student>, QString> Students(const QString& path) {
@@ -91,11 +102,6 @@ std::optional<QString> WriteAll(const OutputFolder& folder, const QByteArray (&d
     for (AsideFile& file : written)
         if (const auto failed = file.putInPlace()) return Told(*failed);
     return std::nullopt;
-}
-
-// "1 вариант", "3 варианта": Bulgarian takes the singular for one only.
-QString Counted(int n, const QString& one, const QString& many) {
-    return QString::number(n) + u' ' + (n == 1 ? one : many);
 }
 
 int Refused(QTextStream& err, const QString& why) {

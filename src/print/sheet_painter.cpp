@@ -1,5 +1,6 @@
 #include "sheet_painter.h"
 
+#include "mark_examples.h"
 #include "millimetre_text.h"
 #include "paper/paper_variant.h"
 #include "paper/sheet_instructions.h"
@@ -101,8 +102,10 @@ void PaintStudent(QPainter& painter, const std::optional<Student>& student) {
 }
 
 void PaintInstructions(QPainter& painter) {
-    DrawText(painter, InstructionsArea(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+    const QRectF area = InstructionsArea();
+    DrawText(painter, area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
              SheetInstructions().join(u'\n'), {.heightMm = 3.2});
+    PaintMarkExamples(painter, {area.left(), area.bottom() - kBubbleRadiusMm - 2});
 }
 
 void PaintRows(QPainter& painter, const std::vector<int>& optionCounts) {

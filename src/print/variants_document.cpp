@@ -5,6 +5,8 @@
 #include "pdf_pages.h"
 #include "question_block.h"
 
+#include <algorithm>
+
 namespace vorn {
 
 namespace {
@@ -71,14 +73,28 @@ private:
     int page_ = 0;
 };
 
-void PaintQuestion(QPainter& painter, QTextDocument& block, double top) {
-    const double pageHeight = PrintPixels(kPageHeightMm - 2 * kMarginMm);
+constexpr double kContentHeightMm = kPageHeightMm - 2 * kMarginMm;
+
+// The part of `block` from `offset` down, `height` high, at `top`.
+void PaintSlice(QPainter& painter, QTextDocument& block, double top, double offset, double height) {
     painter.save();
-    painter.translate(PrintPixels(kMarginMm), top);
-    // A question taller than a page is cut at the page's edge; the rest
-    // would be lost otherwise, so only the first page's part shows here.
-    block.drawContents(&painter, QRectF(0, 0, block.textWidth(), pageHeight));
+    painter.translate(PrintPixels(kMarginMm), top - offset);
+    block.drawContents(&painter, QRectF(0, offset, block.textWidth(), height));
     painter.restore();
+}
+
+// A question on the variant's pages: whole where it fits on one; taller
+// than a page, laid out as pages of its own (no line cut in two) and
+// printed a page at a time.
+void PaintQuestion(QTextDocument& block, VariantPages& pages, QPainter& painter) {
+    const double pageHeight = PrintPixels(kContentHeightMm);
+    if (block.size().height() > pageHeight)
+        block.setPageSize(QSizeF(block.textWidth(), pageHeight));
+    const double height = block.size().height();
+    for (double offset = 0; offset < height; offset += pageHeight) {
+        const double slice = std::min(pageHeight, height - offset);
+        PaintSlice(painter, block, pages.place(slice), offset, slice);
+    }
 }
 
 } // namespace
@@ -93,8 +109,7 @@ QByteArray VariantsDocument(const PrintPlan& plan) {
         variantPages.paintHeading();
         for (int position = 0; position < variant.run.questionCount(); ++position) {
             const auto block = QuestionBlock(variant.run, position, pages.device(), width);
-            const double height = block->size().height();
-            PaintQuestion(pages.painter(), *block, variantPages.place(height));
+            PaintQuestion(*block, variantPages, pages.painter());
         }
     }
     return pages.finish();

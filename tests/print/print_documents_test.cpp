@@ -93,6 +93,31 @@ TEST(PrintDocuments, VariantsHoldTheQuestionsInOrderAndNoExplanation) {
     EXPECT_EQ(page, pages.size());
 }
 
+// Catches: the rest of a question taller than a page lost at the page's
+// foot (students without its options).
+TEST(PrintDocuments, AQuestionTallerThanAPageGoesOnOverThePages) {
+    BankContent bank = test::MakeBank({.questions = 2});
+    QStringList lines;
+    for (int line = 1; line <= 90; ++line)
+        lines << QStringLiteral("Условие ред %1.").arg(line);
+    for (Question& question : bank.questions)
+        question.text = lines.join(u'\n');
+    ReadPdf pdf(VariantsDocument(Plan(bank, 1)));
+    ASSERT_TRUE(pdf.ok());
+    QString text;
+    for (int page = 0; page < pdf.pages(); ++page)
+        text += Squeezed(pdf.text(page));
+    // Both questions and the check copy of the first, whole.
+    for (const char* line : {"Условие ред 1.", "Условие ред 45.", "Условие ред 90."})
+        EXPECT_EQ(text.count(Squeezed(QString::fromUtf8(line))), 3) << line;
+    // Their last options, after the last line.
+    for (const char* option : {"1-4", "2-4"})
+        EXPECT_GT(text.lastIndexOf(QString::fromUtf8(option)),
+                  text.indexOf(Squeezed(QStringLiteral("Условие ред 90."))))
+            << option;
+    EXPECT_GE(pdf.pages(), 4);
+}
+
 // Catches: a sheet whose code names another student or variant than the
 // plan gives it, a code that does not survive the PDF (embedded image
 // smoothed, modules lost), sheets missing from the file.
