@@ -13,7 +13,7 @@ namespace {
 // Inside: short of the printed outline, which a slight misplacement or a
 // thick print must not bring in. Ring: clear of the outline and of the
 // next bubble.
-constexpr double kInsideRadius = 0.72 * kBubbleRadiusMm;
+constexpr double kInsideRadius = 0.88 * kBubbleRadiusMm;
 constexpr double kRingInner = 1.2 * kBubbleRadiusMm;
 constexpr double kRingOuter = 1.7 * kBubbleRadiusMm;
 // Below this many grey levels between paper and ink the page has no
@@ -62,7 +62,12 @@ SheetLevels MeasureLevels(const cv::Mat& upright, double pixelsPerMm, int hidden
     return levels;
 }
 
-BubbleGauge::BubbleGauge(double pixelsPerMm, SheetLevels levels) : pixelsPerMm_(pixelsPerMm) {
+InkScale::InkScale(double paper, double ink) {
+    for (int grey = 0; grey < 256; ++grey)
+        coverage_[grey] = float(std::clamp((paper - grey) / (paper - ink), 0.0, 1.0));
+}
+
+BubbleGauge::BubbleGauge(double pixelsPerMm) : pixelsPerMm_(pixelsPerMm) {
     const int reach = int(std::ceil(kRingOuter * pixelsPerMm));
     for (int dy = -reach; dy <= reach; ++dy)
         for (int dx = -reach; dx <= reach; ++dx) {
@@ -72,21 +77,41 @@ BubbleGauge::BubbleGauge(double pixelsPerMm, SheetLevels levels) : pixelsPerMm_(
             const double eighths = std::atan2(dy, dx) / (std::numbers::pi / 4);
             offsets_.push_back({dx, dy, (int(std::lround(eighths)) + 8) % 8});
         }
-    for (int grey = 0; grey < 256; ++grey)
-        coverage_[grey] =
-            float(std::clamp((levels.paper - grey) / (levels.paper - levels.ink), 0.0, 1.0));
 }
 
-BubbleReading BubbleGauge::Read(const cv::Mat& upright, QPointF centreMm) const {
-    const int cx = int(std::lround(centreMm.x() * pixelsPerMm_ - 0.5));
-    const int cy = int(std::lround(centreMm.y() * pixelsPerMm_ - 0.5));
+cv::Point BubbleGauge::Pixel(QPointF centreMm) const {
+    return {int(std::lround(centreMm.x() * pixelsPerMm_ - 0.5)),
+            int(std::lround(centreMm.y() * pixelsPerMm_ - 0.5))};
+}
+
+int BubbleGauge::ShareDarker(const cv::Mat& upright, QPointF centreMm, Zone zone,
+                             double share) const {
+    const cv::Point centre = Pixel(centreMm);
+    std::array<int, 256> histogram{};
+    int count = 0;
+    for (const Offset& offset : offsets_) {
+        const int x = centre.x + offset.dx, y = centre.y + offset.dy;
+        if ((offset.sector < 0) != (zone == Zone::Inside) || x < 0 || y < 0 || x >= upright.cols ||
+            y >= upright.rows)
+            continue;
+        ++histogram[upright.at<uchar>(y, x)];
+        ++count;
+    }
+    for (int grey = 0, seen = 0; grey < 256; ++grey)
+        if ((seen += histogram[grey]) >= share * count && seen > 0) return grey;
+    return 255;
+}
+
+BubbleInk BubbleGauge::Measure(const cv::Mat& upright, QPointF centreMm,
+                               const InkScale& scale) const {
+    const cv::Point centre = Pixel(centreMm);
     std::array<double, 9> ink{}; // the eight sectors, then the inside
     std::array<int, 9> count{};
     for (const Offset& offset : offsets_) {
-        const int x = cx + offset.dx, y = cy + offset.dy;
+        const int x = centre.x + offset.dx, y = centre.y + offset.dy;
         if (x < 0 || y < 0 || x >= upright.cols || y >= upright.rows) continue;
         const int slot = offset.sector < 0 ? 8 : offset.sector;
-        ink[slot] += coverage_[upright.at<uchar>(y, x)];
+        ink[slot] += scale(upright.at<uchar>(y, x));
         ++count[slot];
     }
     for (int slot = 0; slot < 9; ++slot)
@@ -96,8 +121,7 @@ BubbleReading BubbleGauge::Read(const cv::Mat& upright, QPointF centreMm) const 
     for (int line = 0; line < 4; ++line)
         lines[line] = std::min(ink[line], ink[line + 4]);
     std::sort(lines.begin(), lines.end(), std::greater<>());
-    const BubbleInk measured{ink[8], lines[1], lines[0]};
-    return {ClassifyBubble(measured), measured.inside, measured.crossArms};
+    return {ink[8], lines[1], lines[0]};
 }
 
 } // namespace vorn

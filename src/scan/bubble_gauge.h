@@ -23,18 +23,34 @@ struct SheetLevels {
 // which was not seen.
 SheetLevels MeasureLevels(const cv::Mat& upright, double pixelsPerMm, int hiddenMark);
 
+// Ink measured against the greys of paper and ink: the share of each
+// grey's way from the one to the other.
+class InkScale {
+public:
+    InkScale(double paper, double ink);
+    float operator()(uchar grey) const { return coverage_[grey]; }
+
+private:
+    std::array<float, 256> coverage_;
+};
+
 class BubbleGauge {
 public:
-    BubbleGauge(double pixelsPerMm, SheetLevels levels);
-    BubbleReading Read(const cv::Mat& upright, QPointF centreMm) const;
+    explicit BubbleGauge(double pixelsPerMm);
+    enum class Zone { Inside, Ring };
+    // The grey a `share` of the zone's pixels is darker than: a quarter of
+    // a filled bubble's inside is its pen, half the ring its paper.
+    int ShareDarker(const cv::Mat& upright, QPointF centreMm, Zone zone, double share) const;
+    BubbleInk Measure(const cv::Mat& upright, QPointF centreMm, const InkScale& scale) const;
 
 private:
     struct Offset {
         int dx, dy;
         int sector; // -1: inside the bubble; 0-7: the ring's eighths, clockwise from the right
     };
+    cv::Point Pixel(QPointF centreMm) const;
+
     std::vector<Offset> offsets_;
-    std::array<float, 256> coverage_; // per grey
     double pixelsPerMm_;
 };
 

@@ -3,7 +3,7 @@
 
 #include "sheet_scanner.h"
 
-#include "bubble_gauge.h"
+#include "bubble_reading.h"
 #include "corner_marks.h"
 #include "grey_page.h"
 #include "paper/sheet_layout.h"
@@ -26,22 +26,28 @@ bool FitsSheet(const std::vector<int>& options) {
                        [](int count) { return count >= 1 && count <= kSheetLetters; });
 }
 
-std::vector<RowReading> ReadRows(const cv::Mat& upright, const BubbleGauge& gauge,
-                                 const std::vector<int>& options) {
-    std::vector<RowReading> rows(options.size());
+// The rows' bubbles, then on a blank sheet the class number's, all read
+// against one another; handed back row by row.
+void ReadBubbleRows(SheetReading& reading, const std::vector<int>& options, int hiddenMark) {
+    std::vector<QPointF> centres;
     for (int position = 0; position < int(options.size()); ++position)
         for (int letter = 0; letter < options[position]; ++letter)
-            rows[position].bubbles.push_back(gauge.Read(upright, BubbleCentre(position, letter)));
-    return rows;
-}
-
-std::vector<RowReading> ReadNumber(const cv::Mat& upright, const BubbleGauge& gauge) {
-    std::vector<RowReading> columns(2);
-    for (int column = 0; column < 2; ++column)
+            centres.push_back(BubbleCentre(position, letter));
+    const bool blank = !reading.code->student;
+    for (int column = 0; blank && column < 2; ++column)
         for (int digit = 0; digit < 10; ++digit)
-            columns[column].bubbles.push_back(
-                gauge.Read(upright, NumberBubbleCentre(column, digit)));
-    return columns;
+            centres.push_back(NumberBubbleCentre(column, digit));
+    const cv::Mat upright = GreyView(reading.upright);
+    const auto bubbles =
+        ReadBubbles(upright, reading.pixelsPerMm,
+                    MeasureLevels(upright, reading.pixelsPerMm, hiddenMark), centres);
+    auto next = bubbles.begin();
+    for (const int count : options) {
+        reading.rows.push_back({{next, next + count}});
+        next += count;
+    }
+    for (int column = 0; blank && column < 2; ++column, next += 10)
+        reading.numberColumns.push_back({{next, next + 10}});
 }
 
 // The code, the rows and the number, once the page stands upright.
@@ -59,11 +65,7 @@ void ReadAnswers(SheetReading& reading, const QString& codeText, const RowsOfShe
         reading.code.reset();
         return;
     }
-    const cv::Mat upright = GreyView(reading.upright);
-    const BubbleGauge gauge(reading.pixelsPerMm,
-                            MeasureLevels(upright, reading.pixelsPerMm, hiddenMark));
-    reading.rows = ReadRows(upright, gauge, *options);
-    if (!reading.code->student) reading.numberColumns = ReadNumber(upright, gauge);
+    ReadBubbleRows(reading, *options, hiddenMark);
 }
 
 } // namespace
