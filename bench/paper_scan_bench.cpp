@@ -190,13 +190,13 @@ void MeasureSpeed(int sheets) {
 }
 
 void SavePictures(const QString& folder) {
-    const Distortion shown[] = {Distortion::Copier, Distortion::CornerSmudge,
-                                Distortion::BlackAndWhite};
-    for (Distortion distortion : shown) {
+    const std::pair<Distortion, const char*> shown[] = {{Distortion::Copier, "all-at-once"},
+                                                        {Distortion::CornerSmudge, "corner-smudge"},
+                                                        {Distortion::BlackAndWhite, "copier-bw"}};
+    for (const auto& [distortion, slug] : shown) {
         const CorpusSheet sheet = DrawCorpusSheet(distortion, 150, SampleSeed(distortion, 0));
-        const QString name = QStringLiteral("%1/synthetic-scan-%2.png")
-                                 .arg(folder)
-                                 .arg(static_cast<int>(distortion));
+        const QString name =
+            QStringLiteral("%1/synthetic-scan-%2.png").arg(folder, QLatin1String(slug));
         MakeCorpusScan(sheet).image.save(name);
         std::printf("%s: %s\n", qPrintable(name), DistortionName(distortion));
     }
