@@ -52,6 +52,7 @@ struct Tally {
     int sheets = 0, bubbles = 0, right = 0, doubtful = 0, toReview = 0, silent = 0;
     int codeUnread = 0, codeWrong = 0, numberWrong = 0;
     std::array<int, std::size(kAllMarkKinds)> missesByKind{};
+    std::array<Span, std::size(kAllMarkKinds)> darkness{}, outside{};
     QStringList examples;
 
     void Add(const ScanScore& score, std::uint32_t seed) {
@@ -64,8 +65,11 @@ struct Tally {
         codeUnread += score.codeUnread;
         codeWrong += score.codeWrong;
         numberWrong += score.numberWrong;
-        for (std::size_t k = 0; k < missesByKind.size(); ++k)
+        for (std::size_t k = 0; k < missesByKind.size(); ++k) {
             missesByKind[k] += score.missesByKind[k];
+            darkness[k].Add(score.darknessByKind[k]);
+            outside[k].Add(score.outsideByKind[k]);
+        }
         if (score.codeUnread) examples << QStringLiteral("seed %1: no code").arg(seed);
         for (const QString& miss : score.misses)
             if (examples.size() < 6) examples << QStringLiteral("seed %1, %2").arg(seed).arg(miss);
@@ -81,6 +85,10 @@ struct Tally {
         codeUnread += other.codeUnread;
         codeWrong += other.codeWrong;
         numberWrong += other.numberWrong;
+        for (std::size_t k = 0; k < darkness.size(); ++k) {
+            darkness[k].Add(other.darkness[k]);
+            outside[k].Add(other.outside[k]);
+        }
     }
 };
 
@@ -136,6 +144,14 @@ void MeasureAccuracy(int sheets, double dpi) {
         all.Merge(t);
     }
     PrintRow("all", all);
+    std::printf("\nwhat the scanner measured per kind of mark, all distortions:\n"
+                "%-12s %17s %17s\n",
+                "kind", "darkness", "outside");
+    for (std::size_t k = 0; k < all.darkness.size(); ++k)
+        std::printf("%-12s %8.3f-%-8.3f %8.3f-%-8.3f\n", MarkKindName(kAllMarkKinds[k]),
+                    all.darkness[k].low, all.darkness[k].high, all.outside[k].low,
+                    all.outside[k].high);
+    std::printf("\n");
     for (const auto& [name, t] : rows)
         PrintMisses(name, t);
 }
@@ -174,13 +190,13 @@ void MeasureSpeed(int sheets) {
 }
 
 void SavePictures(const QString& folder) {
-    const Distortion shown[] = {Distortion::Copier, Distortion::CornerSmudge,
-                                Distortion::BlackAndWhite};
-    for (Distortion distortion : shown) {
+    const std::pair<Distortion, const char*> shown[] = {{Distortion::Copier, "all-at-once"},
+                                                        {Distortion::CornerSmudge, "corner-smudge"},
+                                                        {Distortion::BlackAndWhite, "copier-bw"}};
+    for (const auto& [distortion, slug] : shown) {
         const CorpusSheet sheet = DrawCorpusSheet(distortion, 150, SampleSeed(distortion, 0));
-        const QString name = QStringLiteral("%1/synthetic-scan-%2.png")
-                                 .arg(folder)
-                                 .arg(static_cast<int>(distortion));
+        const QString name =
+            QStringLiteral("%1/synthetic-scan-%2.png").arg(folder, QLatin1String(slug));
         MakeCorpusScan(sheet).image.save(name);
         std::printf("%s: %s\n", qPrintable(name), DistortionName(distortion));
     }

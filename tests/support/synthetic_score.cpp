@@ -13,9 +13,15 @@ struct Bubbles {
     QString label;                       // "row", "number column"
 };
 
-void ScoreBubble(MarkKind kind, BubbleState truth, std::optional<BubbleState> read,
-                 ScanScore& score, const QString& where) {
+void ScoreBubble(MarkKind kind, BubbleState truth, const BubbleReading* reading, ScanScore& score,
+                 const QString& where) {
     ++score.bubbles;
+    std::optional<BubbleState> read;
+    if (reading) {
+        read = reading->state;
+        score.darknessByKind[static_cast<std::size_t>(kind)].Add(reading->darkness);
+        score.outsideByKind[static_cast<std::size_t>(kind)].Add(reading->outside);
+    }
     if (truth == BubbleState::Doubtful) {
         ++score.doubtful;
         if (read == BubbleState::Doubtful) ++score.doubtfulToReview;
@@ -35,10 +41,10 @@ void ScoreBubble(MarkKind kind, BubbleState truth, std::optional<BubbleState> re
 void ScoreAll(const Bubbles& bubbles, ScanScore& score) {
     for (std::size_t row = 0; row < bubbles.kinds.size(); ++row)
         for (std::size_t letter = 0; letter < bubbles.kinds[row].size(); ++letter) {
-            std::optional<BubbleState> read;
+            const BubbleReading* read = nullptr;
             if (bubbles.read && row < bubbles.read->size() &&
                 letter < (*bubbles.read)[row].bubbles.size())
-                read = (*bubbles.read)[row].bubbles[letter].state;
+                read = &(*bubbles.read)[row].bubbles[letter];
             const QString where = QStringLiteral("%1 %2 %3")
                                       .arg(bubbles.label)
                                       .arg(row + 1)

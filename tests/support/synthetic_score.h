@@ -7,9 +7,23 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 namespace vorn::test {
+
+// The lowest and highest of some measure.
+struct Span {
+    double low = 1e9, high = -1e9;
+    void Add(double value) {
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+    void Add(const Span& other) {
+        low = std::min(low, other.low);
+        high = std::max(high, other.high);
+    }
+};
 
 struct ScanScore {
     int bubbles = 0;          // answer and class-number bubbles of the sheet
@@ -21,6 +35,9 @@ struct ScanScore {
     bool codeWrong = false;   // another sheet's code: the worst outcome
     bool numberWrong = false; // a blank sheet's class number read, and not the student's
     std::array<int, std::size(kAllMarkKinds)> missesByKind{};
+    // What the scanner measured per kind of mark: darkness inside, and
+    // darkness on the ring around.
+    std::array<Span, std::size(kAllMarkKinds)> darknessByKind{}, outsideByKind{};
     QStringList misses; // "row 3 B: cross read as empty"
 };
 
