@@ -42,12 +42,6 @@ TEST(BankCheck, EachProblemIsFoundWithItsQuestionAndLine) {
          "празен"},
         {"empty option", [](BankContent& b) { b.questions[2].options[1] = " \t"; }, S::Error, 3, 30,
          "отговор 2 (по реда в банката) е празен"},
-        {"empty key and option",
-         [](BankContent& b) {
-             b.questions[3].options[0] = "";
-             b.questions[3].key = "";
-         },
-         S::Error, 4, 40, "отговор 1 (по реда в банката) е празен"},
         {"one option", [](BankContent& b) { b.questions[2].options = {"3-1"}; }, S::Error, 3, 30,
          "има 1 отговора"},
         {"six options",

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QTextDocument>
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace vorn;
@@ -65,21 +66,13 @@ TEST(TextsOverflowing, LinesNeededAndShownByBox) {
     bank.questions.push_back(MakeQuestion(
         QStringLiteral("в"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                               QStringLiteral("4"), ShortLines(optionShown + 3)}));
-    const std::vector<TextOverflow> found = TextsOverflowing(bank);
-    ASSERT_EQ(found.size(), 3u);
-    const struct {
-        int question, option, needed, shown;
-    } expected[] = {
-        {2, 0, questionShown + 1, questionShown},
-        {2, 2, optionShown + 1, optionShown},
-        {3, 5, optionShown + 3, optionShown},
-    };
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        EXPECT_EQ(found[i].question, expected[i].question) << i;
-        EXPECT_EQ(found[i].option, expected[i].option) << i;
-        EXPECT_EQ(found[i].linesNeeded, expected[i].needed) << i;
-        EXPECT_EQ(found[i].linesShown, expected[i].shown) << i;
-    }
+    using Found = std::vector<std::array<int, 4>>; // question, option, needed, shown
+    Found found;
+    for (const TextOverflow& o : TextsOverflowing(bank))
+        found.push_back({o.question, o.option, o.linesNeeded, o.linesShown});
+    EXPECT_EQ(found, (Found{{2, 0, questionShown + 1, questionShown},
+                            {2, 2, optionShown + 1, optionShown},
+                            {3, 5, optionShown + 3, optionShown}}));
 }
 
 // Words that fill one line of a four-option column wrap in the narrower
