@@ -10,6 +10,7 @@
 #include "app/play.h"
 #include "platform/exit_status.h"
 #include "platform/headless_gui.h"
+#include "view/widgets_without_display.h"
 
 #include <QTextStream>
 
@@ -27,7 +28,7 @@ int Run(int& argc, char** argv) {
         out << "vorn-player " << VORN_VERSION << '\n';
         return vorn::kExitOk;
     case vorn::CommandLine::Command::CheckBank: {
-        const vorn::HeadlessGui gui; // banks are read
+        const vorn::WidgetsWithoutDisplay gui; // banks are read, their texts laid out
         return vorn::CheckBankCommand(line->checkBank, line->strict, out);
     }
     case vorn::CommandLine::Command::ExportBank: {

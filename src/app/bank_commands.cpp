@@ -3,6 +3,7 @@
 #include "bank/bank_check.h"
 #include "bank/bank_export.h"
 #include "bank/bank_file.h"
+#include "long_text_warnings.h"
 #include "platform/exit_status.h"
 #include "platform/text.h"
 #include "shipped/shipped_bank.h"
@@ -42,9 +43,12 @@ QString RefusalMessage(const QString& path, const std::vector<BankIssue>& issues
 int CheckBankCommand(const QString& path, bool strict, QTextStream& out) {
     const LoadedBank bank = LoadBankFile(path);
     std::vector<BankIssue> issues = AllIssues(bank);
-    if (!bank.hasErrors())
+    if (!bank.hasErrors()) {
         for (BankIssue& issue : PictureDecodingIssues(bank))
             issues.push_back(std::move(issue));
+        for (BankIssue& issue : LongTextWarnings(bank))
+            issues.push_back(std::move(issue));
+    }
     for (const BankIssue& issue : issues)
         out << FormatIssue(path, issue) << '\n';
     const int errors = ErrorCount(issues);

@@ -10,7 +10,8 @@ namespace vorn {
 
 // --check-bank: every error and warning, one per line, then a summary line.
 // kExitOk when the bank can be played (and, with `strict`, has no warnings),
-// else kExitRefused.
+// else kExitRefused. Measures texts as the window lays them out: needs a
+// QApplication with the window's look (view/widgets_without_display.h).
 int CheckBankCommand(const QString& path, bool strict, QTextStream& out);
 
 // --export-bank: writes the bank (the compiled-in one when `bankPath` is

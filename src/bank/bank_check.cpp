@@ -26,6 +26,15 @@ public:
     void question(int q, const Question& question, bool phrases) {
         if (question.text.trimmed().isEmpty())
             error(q, QStringLiteral("текстът на въпроса е празен."));
+        // An answer that was only a picture, or markup, can come out of an
+        // import empty: it would show a blank box, and as the key a blank
+        // would be the right answer.
+        for (int option = 0; option < question.options.size(); ++option)
+            if (question.options[option].trimmed().isEmpty())
+                error(q,
+                      QStringLiteral("отговор %1 (по реда в банката) е празен: ученикът би видял "
+                                     "празно поле.")
+                          .arg(option + 1));
 
         const auto matches = question.options.count(question.key);
         if (matches == 0)

@@ -3,8 +3,8 @@
 // needs (bank_limits.h), plus what a file can get wrong that the compiled-in
 // test cannot, as errors; and, as warnings, what can be played but is
 // probably a mistake:
-//   errors    an empty question text (besides the limits and what reading
-//             the file found)
+//   errors    an empty question text or option (besides the limits and what
+//             reading the file found)
 //   warnings  a key that matches no option (never answered right), a key that
 //             matches two options, two identical options, a question with no
 //             "_" blank in a test of two-part phrases, a picture larger than

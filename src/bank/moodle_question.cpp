@@ -144,8 +144,9 @@ ShownPicture PictureOf(const XmlQuestion& read, const QStringList& images) {
 
 // What the texts of a question leave out, gathered as they are read.
 struct TextsRead {
-    QString format;      // the question text's, which the others take when they name none
-    QStringList leftOut; // pictures
+    QString format;             // the question text's, which the others take when they name none
+    QStringList leftOut;        // pictures
+    QStringList answerPictures; // "„a.png“ в отговор 2": an answer shows text only
     QStringList losses;
     std::optional<QString> unread;
 
@@ -158,6 +159,15 @@ struct TextsRead {
     QStringList lines(const RichText& rich) {
         const HtmlText html = Read(rich, format);
         leftOut += html.images;
+        note(html);
+        return html.lines;
+    }
+
+    QStringList answerLines(const RichText& rich, int answer) {
+        const HtmlText html = Read(rich, format);
+        for (const QString& image : html.images)
+            answerPictures.append(
+                QStringLiteral("„%1“ в отговор %2").arg(NameOf(image), QString::number(answer)));
         note(html);
         return html.lines;
     }
@@ -187,7 +197,8 @@ MadeQuestion MakeQuestion(const XmlQuestion& read) {
     question.text = Joined(text.lines);
     question.explanation = texts.lines(read.generalFeedback);
     for (const Answer& answer : read.answers) {
-        const QString option = Joined(texts.lines(answer.text));
+        const QString option =
+            Joined(texts.answerLines(answer.text, static_cast<int>(question.options.size()) + 1));
         question.options.append(option);
         if (WeightOf(answer.fraction) == 100.0) question.key = option;
         const QStringList feedback = texts.lines(answer.feedback);
@@ -210,6 +221,11 @@ MadeQuestion MakeQuestion(const XmlQuestion& read) {
                                     QStringLiteral("картинката „%1“ е пропусната: въпросът "
                                                    "показва една картинка, първата в текста си.")
                                         .arg(NameOf(image))));
+    for (const QString& where : texts.answerPictures)
+        made.issues.push_back(Issue(BankIssue::Severity::Warning, read,
+                                    QStringLiteral("картинката %1 е пропусната: отговорите се "
+                                                   "показват само като текст.")
+                                        .arg(where)));
     for (const QString& loss : texts.losses)
         made.issues.push_back(Issue(BankIssue::Severity::Warning, read, loss));
     return made;

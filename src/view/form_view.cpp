@@ -39,14 +39,10 @@ QColor SystemFallback(Color color, const QPalette& palette) {
     return ToQColor(color, palette, color == kSystemWindow ? QPalette::Base : QPalette::Button);
 }
 
-// Texts keep their "\r\n" line ends in the model; the screen shows line breaks.
 // A hidden control shows nothing, so that nothing it holds can be read from
 // outside the window either (accessibility clients list hidden widgets too).
-QString ScreenText(const Control& control, QString text) {
-    if (!control.Visible) return {};
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+QString ScreenText(const Control& control, const QString& text) {
+    return control.Visible ? LineBreaksShown(text) : QString();
 }
 
 // Set explicitly even when the inherited colour matches, so that a later

@@ -34,4 +34,10 @@ void ReadOnlyTextBox::focusOutEvent(QFocusEvent* event) {
     viewport()->update();
 }
 
+QString LineBreaksShown(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
 } // namespace vorn

@@ -17,4 +17,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 };
 
+// Texts keep their "\r\n" line ends in the model; the boxes show line breaks.
+QString LineBreaksShown(QString text);
+
 } // namespace vorn

@@ -117,6 +117,25 @@ TEST(PlayerCommands, CheckBankReportsErrorsAndWarningsWithTheirPlace) {
     EXPECT_EQ(RunPlayer({"--check-bank", skipping, "--strict"}).status, vorn::kExitRefused);
 }
 
+// The checker lays texts out as the window does, without a display: an option
+// of forty words cannot show in a box of a few lines (the measure itself is
+// tested in tests/view/texts_overflowing_test.cpp).
+TEST(PlayerCommands, CheckBankWarnsOfATextLongerThanItsBox) {
+    QTemporaryDir dir;
+    const QByteArray words = QByteArray("дума ").repeated(40);
+    const QByteArray gift = "Q1 {=a ~b}\n\nQ2 {=c ~" + words + "}\n\nQ3 {=d ~e}\n";
+    const QString longOption = Write(dir, "long.gift", gift.constData());
+    const Ran warned = RunPlayer({"--check-bank", longOption});
+    EXPECT_EQ(warned.status, vorn::kExitOk) << warned.err.toStdString();
+    EXPECT_TRUE(warned.out.startsWith(
+        longOption + QStringLiteral(":3: предупреждение: въпрос 2: текстът на отговор 2 (по реда "
+                                    "в банката) не се побира в полето си (")))
+        << warned.out.toStdString();
+    EXPECT_TRUE(warned.out.contains(QStringLiteral("0 грешки, 1 предупреждение.")))
+        << warned.out.toStdString();
+    EXPECT_EQ(RunPlayer({"--check-bank", longOption, "--strict"}).status, vorn::kExitRefused);
+}
+
 // Qt lays out HTML with a GUI application's fonts: without one, a GIFT [html]
 // text with <pre>, <code> or a table cell crashed the checker and a start
 // without a display.

@@ -40,6 +40,8 @@ TEST(BankCheck, EachProblemIsFoundWithItsQuestionAndLine) {
     } cases[] = {
         {"empty text", [](BankContent& b) { b.questions[1].text = "  "; }, S::Error, 2, 20,
          "празен"},
+        {"empty option", [](BankContent& b) { b.questions[2].options[1] = " \t"; }, S::Error, 3, 30,
+         "отговор 2 (по реда в банката) е празен"},
         {"one option", [](BankContent& b) { b.questions[2].options = {"3-1"}; }, S::Error, 3, 30,
          "има 1 отговора"},
         {"six options",

@@ -223,7 +223,7 @@ TEST(MoodleXmlImport, PicturesTheQuestionCannotShowAreLeftOutWithAWarning) {
          "A",
          {"a", "b", "c"},
          {},
-         leftOut("k.png")},
+         "картинката „k.png“ в отговор 1 е пропусната: отговорите се показват само като текст."},
         {Choice("<p>" + img("p.png") + "A</p>",
                 Answer("100", "a") + Answer("0", "b", img("f.png") + " Не") + Answer("0", "c"),
                 File("p.png", png)),
