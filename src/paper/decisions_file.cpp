@@ -1,7 +1,9 @@
 #include "decisions_file.h"
 
 #include "open_sheet_json.h"
+#include "sheet_record.h"
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 #include <map>
 
@@ -57,6 +59,25 @@ std::optional<QString> Apply(const Decision& d, OpenSheet& sheet, const std::vec
     return std::nullopt;
 }
 
+// How the file names each sheet: its id, and where copies of a blank sheet
+// share one, the id with a short digest of the page it was scanned from
+// ("3fa9c2e1-01/5be2c0"), which stays the same when the teacher deletes
+// another copy's lines.
+std::vector<QString> SheetLabels(const std::vector<OpenSheet>& sheets) {
+    std::map<QString, int> copies;
+    for (const OpenSheet& sheet : sheets)
+        ++copies[sheet.code.sheetId];
+    std::vector<QString> labels;
+    for (const OpenSheet& sheet : sheets) {
+        const QString& id = sheet.code.sheetId;
+        const QByteArray digest =
+            QCryptographicHash::hash(ScanText(sheet.source).toUtf8(), QCryptographicHash::Sha256);
+        labels.push_back(copies[id] == 1 ? id
+                                         : id + u'/' + QString::fromLatin1(digest.toHex().left(6)));
+    }
+    return labels;
+}
+
 } // namespace
 
 QString DecisionsText(const std::vector<OpenSheet>& sheets, const QString& command) {
@@ -68,15 +89,16 @@ QString DecisionsText(const std::vector<OpenSheet>& sheets, const QString& comma
             "# в класа. Редовете „#=“ не променяйте; махнете всички редове на лист, за да го\n"
             "# пропуснете. После запишете файла и изпълнете:\n#   ") +
         command + u'\n';
-    for (const OpenSheet& sheet : sheets) {
+    const std::vector<QString> labels = SheetLabels(sheets);
+    for (std::size_t s = 0; s < sheets.size(); ++s) {
+        const OpenSheet& sheet = sheets[s];
         text += QStringLiteral("\n# ") + SheetCaption(sheet.code, sheet.source) + u'\n';
         text += kStateMark + QString::fromUtf8(OpenSheetJson(sheet)) + u'\n';
         for (std::size_t p = 0; p < sheet.rows.size(); ++p)
             if (sheet.rows[p].open())
-                text += DecisionLine(sheet.code.sheetId, QString::number(p + 1),
-                                     *sheet.rows[p].problem);
+                text += DecisionLine(labels[s], QString::number(p + 1), *sheet.rows[p].problem);
         if (sheet.number && sheet.number->open())
-            text += DecisionLine(sheet.code.sheetId, kNumberRow, *sheet.number->problem);
+            text += DecisionLine(labels[s], kNumberRow, *sheet.number->problem);
     }
     return text;
 }
@@ -111,16 +133,18 @@ Decided ReadDecisions(const QString& text, const QString& bankSha256, VariantRun
         }
         decisions[words[0]].push_back({i + 1, words[1], words[2]});
     }
-    for (OpenSheet& sheet : sheets) {
+    const std::vector<QString> labels = SheetLabels(sheets);
+    for (std::size_t s = 0; s < sheets.size(); ++s) {
+        OpenSheet& sheet = sheets[s];
         const auto counts = runs.optionCounts(sheet.code.seed);
         if (counts.size() != sheet.rows.size()) {
             decided.problems.append(
                 QStringLiteral("листът %1 не е от този вариант").arg(sheet.code.sheetId));
             continue;
         }
-        for (const Decision& d : decisions[sheet.code.sheetId])
+        for (const Decision& d : decisions[labels[s]])
             if (const auto problem = Apply(d, sheet, counts)) decided.problems.append(*problem);
-        decisions.erase(sheet.code.sheetId);
+        decisions.erase(labels[s]);
         if (!sheet.complete())
             decided.problems.append(
                 QStringLiteral("листът %1 има ред без решение").arg(sheet.code.sheetId));

@@ -1,5 +1,7 @@
 #include "open_sheet.h"
 
+#include "sheet_record.h"
+
 #include <algorithm>
 #include <functional>
 
@@ -15,6 +17,18 @@ std::vector<std::optional<int>> OpenSheet::answers() const {
     for (const RowMark& row : rows)
         answers.push_back(row.slot);
     return answers;
+}
+
+std::optional<Student> OpenSheet::student() const {
+    if (code.student) return code.student;
+    if (!number || number->open()) return std::nullopt;
+    return StudentOfSheet(code, number->number);
+}
+
+std::optional<QString> OpenSheet::key() const {
+    const auto who = student();
+    if (!who) return std::nullopt;
+    return FilledSheetKey(code.sheetId, who->number);
 }
 
 QString SheetCaption(const SheetCode& code, const ScanSource& source) {

@@ -19,6 +19,11 @@ struct OpenSheet {
     bool complete() const;
     // Per position the answer, once complete.
     std::vector<std::optional<int>> answers() const;
+    // Whose sheet it is (StudentOfSheet), once a blank sheet's number is
+    // known; none before.
+    std::optional<Student> student() const;
+    // FilledSheetKey of that student; none while a blank sheet's number is open.
+    std::optional<QString> key() const;
 };
 
 // "Иван Петров, 7б № 12 · вариант 2 · лист 3fa9c2e1-07 · class.pdf, стр. 3":

@@ -15,6 +15,10 @@ Student StudentOfSheet(const SheetCode& code, std::optional<int> classNumber) {
     return {QStringLiteral("№ %1, печат %2").arg(number, print), QString(), number};
 }
 
+QString FilledSheetKey(const QString& sheetId, const QString& studentNumber) {
+    return sheetId + u'/' + studentNumber;
+}
+
 ResultRecord RecordOfSheet(Attempt run, const std::vector<std::optional<int>>& answers,
                            const RunFacts& facts, const Student& student,
                            const PaperOrigin& origin) {

@@ -23,6 +23,12 @@ QString ScanText(const ScanSource& source);
 // printed apart never mix.
 Student StudentOfSheet(const SheetCode& code, std::optional<int> classNumber);
 
+// Which filled-in sheet a record is of, so that one scanned twice is
+// recorded once: its sheet id and its student's number. A blank sheet is
+// copied for a whole class, so its copies share the id and only the number
+// the student marked tells them apart.
+QString FilledSheetKey(const QString& sheetId, const QString& studentNumber);
+
 // `run`: the variant's run, not answered; `answers`: per position the bubble
 // marked, none for no answer. `facts.seed` is the variant's.
 ResultRecord RecordOfSheet(Attempt run, const std::vector<std::optional<int>>& answers,

@@ -1,5 +1,6 @@
 #include "recorded_sheets.h"
 
+#include "paper/sheet_record.h"
 #include "record/results_reading.h"
 
 #include <QFileInfo>
@@ -9,7 +10,9 @@ namespace vorn {
 RecordedSheets::RecordedSheets(const QString& resultsPath, const QString& bankSha256) {
     if (!QFileInfo::exists(resultsPath)) return;
     ReadResultsFiles({resultsPath}, [&](const ResultRecord& record) {
-        if (record.paper && record.run.bankSha256 == bankSha256) ids_.insert(record.paper->sheet);
+        if (record.paper && record.run.bankSha256 == bankSha256)
+            keys_.insert(FilledSheetKey(record.paper->sheet,
+                                        record.student ? record.student->number : QString()));
     });
 }
 

@@ -11,11 +11,12 @@ class RecordedSheets {
 public:
     // A file that cannot be read (not there yet) holds none.
     RecordedSheets(const QString& resultsPath, const QString& bankSha256);
-    bool has(const QString& sheetId) const { return ids_.contains(sheetId); }
-    void add(const QString& sheetId) { ids_.insert(sheetId); }
+    // By FilledSheetKey.
+    bool has(const QString& key) const { return keys_.contains(key); }
+    void add(const QString& key) { keys_.insert(key); }
 
 private:
-    QSet<QString> ids_;
+    QSet<QString> keys_;
 };
 
 } // namespace vorn

@@ -27,10 +27,12 @@ ToReview ReviewInWindow(const ToReview& review, SheetKeeper& keeper, ScanCounts&
         keeper.keep(sheet, counts, out, err);
     }
     ToReview left;
-    for (const OpenSheet& sheet : queue.open())
-        for (const SheetToReview& s : review.sheets)
-            if (s.sheet.code.sheetId == sheet.code.sheetId)
-                left.sheets.push_back({sheet, s.upright, s.pixelsPerMm});
+    // By place, not by id: the copies of a blank sheet share one.
+    for (std::size_t i = 0; i < review.sheets.size(); ++i) {
+        const OpenSheet& sheet = queue.sheet(static_cast<int>(i));
+        if (!sheet.complete())
+            left.sheets.push_back({sheet, review.sheets[i].upright, review.sheets[i].pixelsPerMm});
+    }
     return left;
 }
 

@@ -8,9 +8,12 @@ namespace vorn {
 
 namespace {
 
-bool WaitingForReview(const ToReview& review, const QString& sheetId) {
-    return std::any_of(review.sheets.begin(), review.sheets.end(),
-                       [&](const SheetToReview& s) { return s.sheet.code.sheetId == sheetId; });
+// A blank sheet whose number is still open is never taken for another:
+// copies of it share the id.
+bool WaitingForReview(const ToReview& review, const OpenSheet& sheet) {
+    const auto key = sheet.key();
+    return key && std::any_of(review.sheets.begin(), review.sheets.end(),
+                              [&](const SheetToReview& s) { return s.sheet.key() == key; });
 }
 
 void ScanPage(const ScannedPage& page, SheetKeeper& keeper, ToReview& review, ScanCounts& counts,
@@ -28,9 +31,8 @@ void ScanPage(const ScannedPage& page, SheetKeeper& keeper, ToReview& review, Sc
         return;
     }
     const OpenSheet sheet{*reading.code, page.source, marking.rows, marking.number};
-    if (sheet.complete() || keeper.recorded(sheet.code.sheetId))
-        return keeper.keep(sheet, counts, out, err);
-    if (WaitingForReview(review, sheet.code.sheetId)) { // scanned twice in one go
+    if (sheet.complete() || keeper.recorded(sheet)) return keeper.keep(sheet, counts, out, err);
+    if (WaitingForReview(review, sheet)) { // scanned twice in one go
         ++counts.already;
         out << QStringLiteral("листът %1 вече е за преглед: %2\n")
                    .arg(sheet.code.sheetId, SheetCaption(sheet.code, sheet.source));
@@ -46,14 +48,14 @@ ToReview ScanPages(const QStringList& files, SheetKeeper& keeper, ScanCounts& co
                    QTextStream& out, QTextStream& err) {
     ToReview review;
     for (const QString& file : files) {
-        auto pages = LoadScannedPages(file);
-        if (const auto* why = std::get_if<QString>(&pages)) {
+        // A page at a time: a long PDF at 300 dpi would not fit in memory whole.
+        const auto why = ForEachScannedPage(file, [&](const ScannedPage& page) {
+            ScanPage(page, keeper, review, counts, out, err);
+        });
+        if (why) {
             ++counts.unreadable;
             err << "vorn-player: " << file << ": " << *why << '\n';
-            continue;
         }
-        for (const ScannedPage& page : std::get<std::vector<ScannedPage>>(pages))
-            ScanPage(page, keeper, review, counts, out, err);
     }
     return review;
 }

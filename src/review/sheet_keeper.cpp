@@ -13,10 +13,15 @@ SheetKeeper::SheetKeeper(const BankContent& bank, QString bankSha256, QString re
     : sha256_(std::move(bankSha256)), results_(std::move(resultsPath)), runs_(bank),
       recorded_(results_, sha256_) {}
 
+bool SheetKeeper::recorded(const OpenSheet& sheet) const {
+    const auto key = sheet.key();
+    return key && recorded_.has(*key);
+}
+
 void SheetKeeper::keep(const OpenSheet& sheet, ScanCounts& counts, QTextStream& out,
                        QTextStream& err) {
     const QString& id = sheet.code.sheetId;
-    if (recorded_.has(id)) {
+    if (recorded(sheet)) {
         ++counts.already;
         out << QStringLiteral("листът %1 вече е записан: %2\n")
                    .arg(id, SheetCaption(sheet.code, sheet.source));
@@ -28,17 +33,17 @@ void SheetKeeper::keep(const OpenSheet& sheet, ScanCounts& counts, QTextStream& 
                          .program = QStringLiteral(VORN_VERSION),
                          .bankSha256 = sha256_,
                          .seed = sheet.code.seed};
-    const auto number = sheet.number ? sheet.number->number : std::nullopt;
-    const ResultRecord record = RecordOfSheet(
-        runs_.of(sheet.code.seed), sheet.answers(), facts, StudentOfSheet(sheet.code, number),
-        PaperOrigin{sheet.code.variant, id, ScanText(sheet.source)});
+    const Student student = sheet.student().value(); // keep() takes complete sheets
+    const ResultRecord record =
+        RecordOfSheet(runs_.of(sheet.code.seed), sheet.answers(), facts, student,
+                      PaperOrigin{sheet.code.variant, id, ScanText(sheet.source)});
     if (const auto failed = AppendRecordLine(results_, RecordLine(record))) {
         ++counts.failed;
         err << "vorn-player: "
             << QStringLiteral("листът %1 не е записан в „%2“: %3\n").arg(id, results_, *failed);
         return;
     }
-    recorded_.add(id);
+    recorded_.add(FilledSheetKey(id, student.number));
     ++counts.recorded;
 }
 

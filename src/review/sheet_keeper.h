@@ -22,7 +22,9 @@ public:
 
     VariantRuns& runs() { return runs_; }
     const QString& sha256() const { return sha256_; }
-    bool recorded(const QString& sheetId) const { return recorded_.has(sheetId); }
+    // Whether the results file holds this filled-in sheet; unknown (false)
+    // while a blank sheet's number is open.
+    bool recorded(const OpenSheet& sheet) const;
     // Records a complete sheet unless the file holds it; says so on `out`
     // or, when it cannot be written, why on `err`.
     void keep(const OpenSheet& sheet, ScanCounts& counts, QTextStream& out, QTextStream& err);

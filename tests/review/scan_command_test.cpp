@@ -65,9 +65,11 @@ struct Paper {
     }
 
     // A sheet of variant seed `seed` with every row's key filled in, but row
-    // `tick` (when given) only ticked; its scan saved as `name`.
+    // `tick` (when given) only ticked; its scan saved as `name`. With
+    // `classNumber`, a blank sheet (no student printed) with that number
+    // marked in its bubbles.
     QString Sheet(const QString& name, std::uint32_t seed, const QString& id,
-                  std::optional<int> tick = {}) {
+                  std::optional<int> tick = {}, std::optional<int> classNumber = {}) {
         VariantRuns runs(bank.content);
         const Attempt& run = runs.of(seed);
         SheetContent content{"Т",
@@ -83,6 +85,14 @@ struct Paper {
             row[static_cast<std::size_t>(*run.keySlot(run.questionAt(p)))] =
                 p == tick ? test::MarkKind::Tick : test::MarkKind::Filled;
             marks.rows.push_back(row);
+        }
+        if (classNumber) {
+            content.code.student.reset();
+            for (const int digit : {*classNumber / 10, *classNumber % 10}) {
+                marks.numberColumns.emplace_back(10, test::MarkKind::None);
+                marks.numberColumns.back()[static_cast<std::size_t>(digit)] =
+                    test::MarkKind::Filled;
+            }
         }
         const auto scan =
             test::MakeSyntheticScan(RenderSheet(content, kDpi), kDpi, marks, {}, seed);
@@ -170,4 +180,32 @@ TEST(ScanCommand, APageThatIsNoSheetIsNamedAndNothingIsRecorded) {
     EXPECT_TRUE(page.contains("Непрочетени страници"));
     EXPECT_TRUE(page.contains("празна &lt;b&gt;&amp;.png")) << "the file's name escaped";
     EXPECT_FALSE(page.contains("<b>&"));
+}
+
+// A blank sheet is photocopied for the class: every copy carries the same id,
+// and only the number each student marked tells them apart. Counting copies
+// as one sheet would drop all but the first student's answers.
+TEST(ScanCommand, CopiesOfABlankSheetAreEachStudentsAndEachIsRecordedOnce) {
+    Paper paper;
+    const QString id = "0badcafe-3";
+    const QString pupil7 = paper.Sheet("7.png", 5, id, {}, 7);
+    const QString pupil12 = paper.Sheet("12.png", 5, id, {}, 12);
+    const QString pupil12Doubtful = paper.Sheet("12-tick.png", 5, id, 1, 12);
+    const QString pupil15Doubtful = paper.Sheet("15-tick.png", 5, id, 1, 15);
+    const QString review = paper.dir.filePath("преглед.html");
+    const Outcome scanned =
+        Ran(ScanCommand, ScanRequest{{pupil7, pupil12, pupil12, pupil12Doubtful, pupil15Doubtful},
+                                     paper.bankPath,
+                                     paper.results,
+                                     review});
+    EXPECT_EQ(scanned.status, 0) << scanned.err.toStdString();
+    EXPECT_TRUE(
+        scanned.out.endsWith("записани: 2, вече записани: 2, за преглед: 1, нечетливи: 0\n"))
+        << "the second scan of number 12 and its ticked copy are the recorded sheet; 15 waits: "
+        << scanned.out.toStdString();
+    const auto records = Records(paper.results);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].student->number, "7");
+    EXPECT_EQ(records[1].student->number, "12");
+    EXPECT_NE(StudentIdentity(*records[0].student), StudentIdentity(*records[1].student));
 }
