@@ -1,10 +1,16 @@
 // A variant printed, filled in from a known answer list as a student would,
 // scanned askew and upside down, and read back: the letters read must be the
 // list's, and the variant's seed in the sheet's code must bring back the run
-// whose options those letters name.
+// whose options those letters name; its record is the one the window writes
+// for the same answers.
 
+#include "bank/bank_fingerprint.h"
+#include "paper/open_sheet.h"
 #include "paper/paper_variant.h"
+#include "paper/sheet_record.h"
+#include "platform/random_source.h"
 #include "print/sheet_painter.h"
+#include "record/run_record.h"
 #include "scan/sheet_scanner.h"
 #include "support/synthetic_scan.h"
 #include "support/test_banks.h"
@@ -54,8 +60,7 @@ TEST(PaperRoundTrip, TheLettersReadBackAreTheAnswerListsAndNameItsOptions) {
         marks.rows.back()[static_cast<std::size_t>(answers.back())] = MarkKind::Filled;
     }
     const SheetCode code{
-        QStringLiteral("0123456789abcdef"), variant.number, variant.seed,
-        QStringLiteral("00c0ffee-01"),
+        BankPrefix(BankSha256(bank)), variant.number, variant.seed, QStringLiteral("00c0ffee-01"),
         Student{QStringLiteral("Иван Петров"), QStringLiteral("7а"), QStringLiteral("3")}};
     const QImage printed =
         RenderSheet({QStringLiteral("Тест"), variant.number, code, counts}, kDpi);
@@ -77,6 +82,32 @@ TEST(PaperRoundTrip, TheLettersReadBackAreTheAnswerListsAndNameItsOptions) {
                   variant.run.optionText(variant.run.questionAt(p), slot))
             << "position " << p;
     }
+
+    // The window's run of that seed, answered at each position in turn.
+    ClockRandom random(variant.seed);
+    random.Randomize();
+    Attempt window = Attempt::Start(bank, random);
+    for (const int answer : answers) {
+        window.choose(answer);
+        window.moveForward();
+    }
+    window.gradeNow();
+    const RunFacts facts{.time = QDateTime(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC),
+                         .bankSha256 = BankSha256(bank),
+                         .seed = variant.seed};
+    const PaperOrigin origin{variant.number, code.sheetId, QStringLiteral("scan.jpg#1")};
+    ResultRecord expected = RecordOfRun(window, facts);
+    expected.student = code.student;
+    expected.paper = origin;
+
+    VariantRuns runs(bank);
+    const SheetMarking marking = MarkSheet(reading, BankSha256(bank), runs);
+    ASSERT_FALSE(marking.sheetProblem) << qPrintable(*marking.sheetProblem);
+    const OpenSheet sheet{code, {QStringLiteral("scan.jpg"), 1}, marking.rows, marking.number};
+    ASSERT_TRUE(sheet.complete());
+    const ResultRecord scanned =
+        RecordOfSheet(runs.of(code.seed), sheet.answers(), facts, *code.student, origin);
+    EXPECT_EQ(RecordLine(scanned), RecordLine(expected));
 }
 
 } // namespace
