@@ -266,7 +266,7 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
                        nullptr,
                        {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName,
                         &o.timeLimit, &o.exam, &o.attempts, &o.review, &o.largePictures,
-                        &o.fullScreen, &o.attemptsCount, &o.resultsKey}};
+                        &o.fullScreen, &o.attemptsCount, &o.resultsKey, &o.classList}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -314,6 +314,12 @@ std::optional<UsageError> ReadExamOptions(const QCommandLineParser& parser, cons
         return UsageError{QStringLiteral("„--exam“ иска и „--results ФАЙЛ“: без него отговорите "
                                          "не се пазят никъде.")};
     if (line.exam) line.review = ReviewShows::Score;
+    if (line.command == CommandLine::Command::Play && parser.isSet(o.classList)) {
+        if (!line.askName)
+            return UsageError{QStringLiteral("„--class-list“ се използва само с „--print“, "
+                                             "„--exam“ или „--ask-name“.")};
+        line.classList = parser.value(o.classList);
+    }
     if (parser.isSet(o.review)) {
         const auto shows = ReviewShowsOf(parser.value(o.review));
         if (!shows)
@@ -454,6 +460,7 @@ QString CommandLineUsage() {
         "[--ask-name] [--time-limit М]\n"
         "                      [--large-pictures] [--full-screen]\n"
         "                      [--results-key exam.pub]\n"
+        "                      [--class-list ФАЙЛ]\n"
         "                      [--exam [--attempts K] [--attempts-count all|graded]\n"
         "                              [--review none|score|full]]\n"
         "          vorn-player --check-bank ФАЙЛ [--strict]\n"
@@ -556,7 +563,9 @@ QString CommandLineHelp() {
                "                      за отговори) и key.pdf (ключът за учителя)\n"
                "  --variants N        с --print: колко варианта (1 до 26; по подразбиране 1)\n"
                "  --class-list ФАЙЛ   с --print: по един лист с името на всеки ученик от\n"
-               "                      списъка (ред „номер;име;клас“); без него празни листове\n"
+               "                      списъка (ред „номер;име;клас“); без него празни листове.\n"
+               "                      С --exam или --ask-name: ученикът избира класа и името\n"
+               "                      си от списъка и е познат по клас и номер\n"
                "  --scan ФАЙЛ...      оценява сканираните листове за отговори (PNG, JPEG, TIFF,\n"
                "                      PDF) и добавя записите им в --results; съмнителните\n"
                "                      листове отиват за преглед\n"

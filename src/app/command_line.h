@@ -57,6 +57,7 @@ struct CommandLine {
     QString resultsKey;                // --results-key: records sealed to this public key
     QString makeExamKeys;              // --make-exam-keys: the folder of the new key pair
     bool askName = false;              // --ask-name: who is answering, before the test
+    QString classList;                 // --class-list with --ask-name: whom to choose from
     std::optional<int> timeLimit;      // --time-limit, in seconds
     bool largePictures = false;        // --large-pictures: the picture opens large
     bool exam = false;                 // --exam: confirmations, the journal, attempts

@@ -5,7 +5,9 @@
 #include "platform/exit_status.h"
 #include "platform/file_failure.h"
 #include "platform/headless_gui.h"
+#include "platform/text.h"
 #include "play_session.h"
+#include "record/class_list.h"
 #include "view/messages.h"
 #include "view/startup.h"
 
@@ -32,14 +34,32 @@ QString ReadAndTell(const QString& path, LoadedBank& loaded) {
     return refusal;
 }
 
-// Without a display the bank is still read and what is wrong with it told
-// (on an application that shows nothing), before the player says it has no
-// display and ends.
-[[noreturn]] void TellWithoutDisplay(int& argc, char** argv, const QString& bank) {
+// Reads the class list the students choose from (none: they type who they
+// are), as the bank is read: its warning and its refusal on standard error.
+std::variant<std::vector<Student>, QString> ReadListAndTell(const QString& path) {
+    if (path.isEmpty()) return std::vector<Student>{};
+    auto read = ReadClassListFile(path);
+    if (const auto* why = std::get_if<QString>(&read)) {
+        const QString refusal = QStringLiteral("Тестът не може да започне: ") + *why;
+        SayOnStandardError(refusal);
+        return refusal;
+    }
+    auto& list = std::get<ClassList>(read);
+    if (!list.warning.isEmpty())
+        SayOnStandardError(Printable(path) + QStringLiteral(": ") + list.warning);
+    return std::move(list.students);
+}
+
+// Without a display the bank and the class list are still read and what is
+// wrong with them told (on an application that shows nothing), before the
+// player says it has no display and ends.
+[[noreturn]] void TellWithoutDisplay(int& argc, char** argv, const CommandLine& line) {
     {
         const HeadlessGui gui;
         LoadedBank loaded;
-        if (!ReadAndTell(bank, loaded).isEmpty()) std::exit(kExitRefused);
+        if (!ReadAndTell(line.bank, loaded).isEmpty() ||
+            std::holds_alternative<QString>(ReadListAndTell(line.classList)))
+            std::exit(kExitRefused);
     }
     ExitCleanlyWithoutDisplay(argc, argv);
     std::exit(kExitRefused); // not reached: there is no display
@@ -48,7 +68,7 @@ QString ReadAndTell(const QString& path, LoadedBank& loaded) {
 } // namespace
 
 int Play(int& argc, char** argv, const CommandLine& line) {
-    if (!DisplayConfigured(argc, argv)) TellWithoutDisplay(argc, argv, line.bank);
+    if (!DisplayConfigured(argc, argv)) TellWithoutDisplay(argc, argv, line);
     ExitCleanlyWithoutDisplay(argc, argv);
     StartNoSessionBus();
     QApplication app(argc, argv);
@@ -65,7 +85,13 @@ int Play(int& argc, char** argv, const CommandLine& line) {
                             refusal + u' ' + StudentStep());
         return kExitRefused;
     }
-    PlaySession session(line, std::move(loaded.content));
+    const auto classList = ReadListAndTell(line.classList);
+    if (const auto* refusal = std::get_if<QString>(&classList)) {
+        ShowErrorBoxAndWait(WindowCaption(loaded.content.publisher),
+                            *refusal + u' ' + StudentStep());
+        return kExitRefused;
+    }
+    PlaySession session(line, std::move(loaded.content), std::get<std::vector<Student>>(classList));
     if (const std::optional<int> ended = session.open()) return *ended;
     return app.exec();
 }

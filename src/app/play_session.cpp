@@ -13,8 +13,9 @@
 
 namespace vorn {
 
-PlaySession::PlaySession(const CommandLine& line, BankContent bank)
-    : line_(line), sha256_(BankSha256(bank)), random_(line.seed), form_(std::move(bank), random_) {
+PlaySession::PlaySession(const CommandLine& line, BankContent bank, std::vector<Student> classList)
+    : line_(line), sha256_(BankSha256(bank)), random_(line.seed), form_(std::move(bank), random_),
+      classList_(std::move(classList)) {
     form_.setReviewShows(line.review);
 }
 
@@ -39,7 +40,7 @@ std::optional<int> PlaySession::open() {
     }
     // Who is answering, once the test can start and before its window; Esc
     // ends the program with nothing written.
-    if (line_.askName && !(student_ = AskStudent())) return kExitOk;
+    if (line_.askName && !(student_ = AskStudent(classList_))) return kExitOk;
     if (student_) form_.showExaminee(StudentCaption(*student_));
     timeLimit_ = line_.timeLimit;
     if (line_.exam && !takeUpExam()) return kExitRefused;
@@ -51,13 +52,16 @@ std::optional<int> PlaySession::open() {
 // The exam goes on from its journal: the same attempt after a crash or a
 // pause, with the limit it started with and the time it had used.
 bool PlaySession::takeUpExam() {
-    journalPath_ = JournalPath(line_.results, sha256_, *student_);
+    // A student chosen from the class list is known by class and number.
+    const KnownBy knownBy = classList_.empty() ? KnownBy::Name : KnownBy::Number;
+    journalPath_ = JournalPath(line_.results, sha256_, *student_, knownBy);
     exam_ = StartExam(journalPath_, form_.bank(),
                       {.program = QStringLiteral(VORN_VERSION),
                        .bankSha256 = sha256_,
                        .student = *student_,
                        .attempts = line_.attempts,
-                       .counted = line_.attemptsCounted},
+                       .counted = line_.attemptsCounted,
+                       .knownBy = knownBy},
                       form_.controls().window.Caption);
     if (!exam_) return false;
     Journal& journal = exam_->start.journal;

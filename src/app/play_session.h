@@ -24,7 +24,9 @@ namespace vorn {
 
 class PlaySession {
 public:
-    PlaySession(const CommandLine& line, BankContent bank);
+    // With a class list the student chooses from it; with none they type
+    // who they are.
+    PlaySession(const CommandLine& line, BankContent bank, std::vector<Student> classList = {});
     PlaySession(const PlaySession&) = delete;
     PlaySession& operator=(const PlaySession&) = delete;
 
@@ -43,6 +45,7 @@ private:
     const QString sha256_;
     ClockRandom random_;
     MainForm form_;
+    std::vector<Student> classList_;
     std::optional<Student> student_;
     std::optional<ExamSession> exam_;
     QString journalPath_;

@@ -31,10 +31,11 @@ QString Hex12(const QByteArray& bytes) {
 
 } // namespace
 
-QString JournalPath(const QString& resultsPath, const QString& bankSha256, const Student& student) {
+QString JournalPath(const QString& resultsPath, const QString& bankSha256, const Student& student,
+                    KnownBy knownBy) {
     // Whatever the spelling of the day: "8А" and "8а" find one journal.
     return resultsPath + u'.' + bankSha256.left(12) + u'-' +
-           Hex12(StudentIdentity(student).toUtf8()) + QStringLiteral(".journal");
+           Hex12(StudentIdentity(student, knownBy).toUtf8()) + QStringLiteral(".journal");
 }
 
 QByteArray JournalBytes(const Journal& journal) {

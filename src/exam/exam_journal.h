@@ -48,7 +48,8 @@ struct Journal {
 // "<results file>.<12 hex of the bank>-<12 hex of the student>.journal":
 // beside the results file, one per bank and student (StudentIdentity), a name
 // safe on any file system whatever the student typed.
-QString JournalPath(const QString& resultsPath, const QString& bankSha256, const Student& student);
+QString JournalPath(const QString& resultsPath, const QString& bankSha256, const Student& student,
+                    KnownBy knownBy = KnownBy::Name);
 
 QByteArray JournalBytes(const Journal& journal);
 

@@ -17,7 +17,8 @@ Journal NewAttempt(const ExamFacts& facts, int attempt, int graded) {
 // A journal found under this bank's and student's name that is not theirs.
 std::optional<QString> NotTheirs(const Journal& journal, const ExamFacts& facts) {
     if (journal.bankSha256 != facts.bankSha256) return QStringLiteral("Дневникът е от друг тест.");
-    if (StudentIdentity(journal.student) != StudentIdentity(facts.student))
+    if (StudentIdentity(journal.student, facts.knownBy) !=
+        StudentIdentity(facts.student, facts.knownBy))
         return QStringLiteral("Дневникът е на %1.").arg(StudentCaption(journal.student));
     return std::nullopt;
 }

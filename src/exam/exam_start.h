@@ -37,6 +37,7 @@ struct ExamFacts {
     Student student;
     int attempts = 1; // attempts allowed
     AttemptsCounted counted = AttemptsCounted::All;
+    KnownBy knownBy = KnownBy::Name; // by number where the student came from a class list
 };
 
 using JournalRead = std::variant<NoJournal, Journal, UnreadableJournal>;

@@ -4,13 +4,13 @@
 #include "bank/bank_file.h"
 #include "bank/bank_title.h"
 #include "key_document.h"
-#include "paper/class_list.h"
 #include "paper/sheet_layout.h"
 #include "platform/exit_status.h"
 #include "platform/headless_gui.h"
 #include "platform/regular_file.h"
 #include "platform/text.h"
 #include "platform/whole_file.h"
+#include "record/class_list.h"
 #include "sheets_document.h"
 #include "variants_document.h"
 
@@ -25,8 +25,6 @@ namespace vorn {
 
 namespace {
 
-// A class list is read whole; a class of thousands is not a class.
-constexpr qint64 kMaxClassListBytes = 1024 * 1024;
 constexpr int kMaxSheets = 9999; // a sheet's id holds up to four digits
 
 const QString kFiles[] = {QStringLiteral("variants.pdf"), QStringLiteral("sheets.pdf"),
@@ -47,24 +45,18 @@ std::optional<QString> BankRefusal(const QString& path, const LoadedBank& bank) 
     return std::nullopt;
 }
 
-std::variant<std::vector<Student>, QString> Students(const QString& path) {
+std::variant<std::vector<Student>, QString> Students(const QString& path, QTextStream& err) {
     if (path.isEmpty()) return std::vector<Student>{};
-    QFile file;
-    int error = 0;
-    if (OpenRegularFile(file, path, &error) != OpenOutcome::Opened ||
-        file.size() > kMaxClassListBytes)
-        return QStringLiteral("списъкът на класа %1 не може да се прочете (файл до 1 MiB).")
-            .arg(Printable(path));
-    const auto read = ReadClassList(file.readAll());
-    if (const auto* problems = std::get_if<QStringList>(&read))
-        return QStringLiteral("списъкът на класа %1: %2")
-            .arg(Printable(path), Printable(problems->join(QStringLiteral(" "))));
-    const auto& students = std::get<std::vector<Student>>(read);
-    if (static_cast<int>(students.size()) > kMaxSheets)
+    auto read = ReadClassListFile(path);
+    if (auto* why = std::get_if<QString>(&read)) return std::move(*why);
+    auto& list = std::get<ClassList>(read);
+    if (static_cast<int>(list.students.size()) > kMaxSheets)
         return QStringLiteral("списъкът на класа %1 има повече от %2 ученици.")
             .arg(Printable(path))
             .arg(kMaxSheets);
-    return students;
+    if (!list.warning.isEmpty())
+        err << "vorn-player: " << Printable(path) << ": " << list.warning << '\n';
+    return std::move(list.students);
 }
 
 QString Told(const FileFailure& failure) {
@@ -123,7 +115,7 @@ int PrintCommandWith(const PrintRequest& request, const PrintDraws& draws, QText
                      QTextStream& err) {
     const LoadedBank bank = LoadBankFile(request.bank);
     if (const auto why = BankRefusal(request.bank, bank)) return Refused(err, *why);
-    const auto students = Students(request.classList);
+    const auto students = Students(request.classList, err);
     if (const auto* why = std::get_if<QString>(&students)) return Refused(err, *why);
     auto folder = OutputFolderOf(request.output);
     if (const auto* why = std::get_if<QString>(&folder)) return Refused(err, *why);

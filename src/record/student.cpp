@@ -42,7 +42,10 @@ QString Folded(const QString& text) {
 
 } // namespace
 
-QString StudentIdentity(const Student& student) {
+QString StudentIdentity(const Student& student, KnownBy by) {
+    const QString number = student.number.trimmed();
+    if (by == KnownBy::Number && !number.isEmpty())
+        return ClassIdentity(student.className) + QStringLiteral("\n№") + number;
     return ClassIdentity(student.className) + u'\n' + Folded(student.name);
 }
 

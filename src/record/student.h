@@ -25,12 +25,18 @@ Student Trimmed(Student student);
 // control characters.
 std::optional<QString> StudentProblem(const Student& student);
 
-// Who the student is, whatever the spelling of the day: class and name with
-// blanks trimmed and runs of blanks made one, case folded, and Latin letters
-// that look like Cyrillic ones read as those ("8А", " 8a" and "8а" are one
-// class). The number is left out: it may be left empty one time and not the
-// next. Two students with one name in one class are one here.
-QString StudentIdentity(const Student& student);
+// How students are told apart. By name where they type who they are: the
+// number is left out, as it may be left empty one time and not the next, and
+// two students with one name in one class are one. By number where they
+// choose themselves from a class list, which gives each their number: two
+// namesakes are two students (one without a number is known by name).
+enum class KnownBy { Name, Number };
+
+// Who the student is, whatever the spelling of the day: the class, and the
+// name or the number, with blanks trimmed and runs of blanks made one, case
+// folded, and Latin letters that look like Cyrillic ones read as those
+// ("8А", " 8a" and "8а" are one class).
+QString StudentIdentity(const Student& student, KnownBy by = KnownBy::Name);
 // The class part of that identity: what makes two spellings one class.
 QString ClassIdentity(const QString& className);
 

@@ -1,5 +1,6 @@
 #include "student_dialog.h"
 
+#include "class_list_dialog.h"
 #include "messages.h"
 
 #include <QFormLayout>
@@ -77,11 +78,23 @@ void StudentDialog::goOn() {
     accept();
 }
 
-std::optional<Student> AskStudent() {
-    if (!DisplayIsSeen()) return std::nullopt;
-    StudentDialog dialog;
+namespace {
+
+template <typename Dialog> std::optional<Student> Answer(Dialog& dialog) {
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.student();
+}
+
+} // namespace
+
+std::optional<Student> AskStudent(const std::vector<Student>& classList) {
+    if (!DisplayIsSeen()) return std::nullopt;
+    if (!classList.empty()) {
+        ClassListDialog dialog(classList);
+        return Answer(dialog);
+    }
+    StudentDialog dialog;
+    return Answer(dialog);
 }
 
 } // namespace vorn

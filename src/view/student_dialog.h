@@ -8,6 +8,7 @@
 #include "record/student.h"
 
 #include <QDialog>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -32,8 +33,9 @@ private:
     QLabel* problem_;
 };
 
-// Asks where a person can see the question; elsewhere (offscreen) answers as
-// Esc does, so that nothing waits for ever.
-std::optional<Student> AskStudent();
+// Asks where a person can see the question, from the class list where there
+// is one (ClassListDialog); elsewhere (offscreen) answers as Esc does, so
+// that nothing waits for ever.
+std::optional<Student> AskStudent(const std::vector<Student>& classList);
 
 } // namespace vorn

@@ -146,6 +146,14 @@ TEST(CommandLine, ResultsWhilePlayingAndAReportOverFiles) {
     EXPECT_EQ(print.print.classList, "8а.txt");
     EXPECT_EQ(print.print.seed, 7u);
     EXPECT_EQ(print.print.output, "d");
+    // The students an exam lets choose from; the print's list stays the print's.
+    for (const QStringList& asks : {QStringList{"--exam", "--results", "r"}, {"--ask-name"}}) {
+        const auto listed =
+            std::get<CommandLine>(Parse(asks + QStringList{"--class-list", "8а.txt"}));
+        EXPECT_EQ(std::tuple(listed.command, listed.classList, listed.print.classList),
+                  std::tuple(CommandLine::Command::Play, QString("8а.txt"), QString()));
+    }
+    EXPECT_EQ(print.classList, QString()) << "a print asks nobody";
     EXPECT_EQ(std::get<CommandLine>(Parse({"--print", "b.gift", "--output", "d"})).print.variants,
               1);
     const auto scan = std::get<CommandLine>(
@@ -245,6 +253,9 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--exam", "--results", "r", "--attempts", "0"}, "от 1 до 100, а не „0“"},
         {{"--results", "r", "--attempts", "2"}, "„--attempts“ се използва само с „--exam“"},
         {{"--review", "full"}, "„--review“ се използва само с „--exam“"},
+        {{"--results", "r", "--class-list", "8а.txt"},
+         "„--class-list“ се използва само с „--print“, „--exam“ или „--ask-name“."},
+        {{"--report", "a", "--class-list", "8а.txt"}, "„--class-list“ не се използва с „--report“"},
         {{"--attempts-count", "graded"}, "„--attempts-count“ се използва само с „--exam“"},
         {{"--exam", "--results", "r", "--attempts-count", "Graded"},
          "all или graded, а не „Graded“"},

@@ -167,6 +167,25 @@ TEST(PlayerCommands, ABankThatCannotBePlayedIsRefusedBeforeAnyWindow) {
     }
 }
 
+// Catches: an exam that opens the name window over a list with a bad line
+// (a student missing from the choice), or refuses without saying which line.
+TEST(PlayerCommands, AClassListWithABadLineRefusesTheExamBeforeAnyWindow) {
+    QTemporaryDir dir;
+    const QString list = Write(dir, "8а.txt", "1;Иван Петров;8а\n2;Мария Иванова\n");
+    const QString results = dir.filePath("8a.jsonl");
+    for (const QStringList& display : {QStringList{}, QStringList{"-platform", "offscreen"}}) {
+        const Ran refused =
+            RunPlayer(display + QStringList{"--exam", "--results", results, "--class-list", list});
+        EXPECT_EQ(refused.status, vorn::kExitRefused);
+        EXPECT_TRUE(refused.err.startsWith(
+            QStringLiteral("vorn-player: Тестът не може да започне: списъкът на класа ") + list +
+            QStringLiteral(": ред 2: очакват се три полета „номер;име;клас“, а има 2.")))
+            << refused.err.toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"8а.txt"})
+            << "nothing written before any student starts";
+    }
+}
+
 TEST(PlayerCommands, ReportNeedsNoDisplay) {
     QTemporaryDir dir;
     const QString results = Write(dir, "8a.jsonl", kOneRecord);

@@ -264,3 +264,28 @@ TEST(ExamStart, LeavingOrRetypingNeverGivesAFreshRun) {
               JournalPath("r", sha, {" Ана ", " 8а", ""}));
     EXPECT_NE(JournalPath("r", sha, {"Ана", "8а", ""}), JournalPath("r", sha, {"Ана", "8б", ""}));
 }
+
+// Catches: the second of two namesakes in a class, chosen from the class
+// list, sent to the first one's journal and refused as having done the test.
+TEST(ExamStart, NamesakesFromAClassListAreTwoStudents) {
+    const BankContent bank = test::MakeBank({.questions = 4, .check = CheckMode::Off});
+    const Attempt graded = test::StartAttempt(bank, test::StepThenIdentity(0.1f, 4));
+    const Student namesake{"Иван Петров", "7б", "3"};
+    const QString sha(64, u'c');
+    EXPECT_NE(JournalPath("r", sha, kIvan, KnownBy::Number),
+              JournalPath("r", sha, namesake, KnownBy::Number));
+    EXPECT_EQ(JournalPath("r", sha, kIvan), JournalPath("r", sha, namesake)) << "typed names";
+    // Were the first one's graded journal found all the same, it is not his.
+    ExamFacts facts = Facts(1, AttemptsCounted::All, namesake);
+    facts.knownBy = KnownBy::Number;
+    const auto decided =
+        DecideExamStart(Kept(Journal::State::Graded, 1, 1, graded.toJson()), bank, facts);
+    ASSERT_TRUE(std::holds_alternative<ExamRefusal>(decided));
+    EXPECT_EQ(std::get<ExamRefusal>(decided).message,
+              QStringLiteral("Дневникът е на Иван Петров, 7б № 12."));
+    EXPECT_TRUE(std::get<ExamRefusal>(decided).mayStartAfresh);
+    const ExamStart fresh =
+        FreshAttemptAfter(Kept(Journal::State::Graded, 1, 1, graded.toJson()), facts);
+    EXPECT_EQ(std::tuple(fresh.journal.attempt, fresh.journal.graded, fresh.journal.student),
+              std::tuple(1, 0, namesake));
+}

@@ -81,3 +81,37 @@ TEST(Student, TheRecordCarriesTheStudentAndTheTimeAsVersionTwo) {
     EXPECT_EQ(QJsonDocument::fromJson(named).object()["version"], 2);
     EXPECT_EQ(ParseRecordLine(named)->questions[0].id, "умножение-3");
 }
+
+// Catches: namesakes of one class taken for one student where a class list
+// numbers them (the second refused after the first finishes), a number read
+// where students type who they are (one student two ways), and the class
+// compared by its spelling of the day.
+TEST(Student, IdentityIsClassAndNameOrClassAndNumber) {
+    const Student ivan3{"Иван Петров", "8а", "3"};
+    const struct {
+        const char* what;
+        Student other;
+        KnownBy by;
+        bool same;
+    } cases[] = {
+        {"typed: the number left out", {"иван  ПЕТРОВ", " 8A ", ""}, KnownBy::Name, true},
+        {"typed: a namesake is the same", {"Иван Петров", "8а", "12"}, KnownBy::Name, true},
+        {"typed: another class", {"Иван Петров", "8б", "3"}, KnownBy::Name, false},
+        {"listed: a namesake with his own number",
+         {"Иван Петров", "8а", "12"},
+         KnownBy::Number,
+         false},
+        {"listed: the number, blanks and capitals aside",
+         {"Иван Петров", "8А", " 3 "},
+         KnownBy::Number,
+         true},
+        {"listed: the number in another class", {"Иван Петров", "8б", "3"}, KnownBy::Number, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(StudentIdentity(ivan3, c.by) == StudentIdentity(c.other, c.by), c.same) << c.what;
+    // Listed without a number, the name stands in for it.
+    EXPECT_EQ(StudentIdentity({"Ана Колева", "8а", ""}, KnownBy::Number),
+              StudentIdentity({"ана колева", "8А", ""}, KnownBy::Number));
+    EXPECT_NE(StudentIdentity({"Ана Колева", "8а", ""}, KnownBy::Number),
+              StudentIdentity({"Ива Ненова", "8а", ""}, KnownBy::Number));
+}

@@ -1,7 +1,7 @@
 // Reading a teacher's class list: what a spreadsheet or an editor saves,
 // and a clear line-numbered refusal of what is not a list.
 
-#include "paper/class_list.h"
+#include "record/class_list.h"
 
 #include <gtest/gtest.h>
 
@@ -33,18 +33,23 @@ TEST(ClassList, ReadsTheWaysAListIsSaved) {
          "\n 12 , Петър Стоянов , 7в \n\n5,Ива Ненова,7в",
          {S("12", "Петър Стоянов", "7в"), S("5", "Ива Ненова", "7в")}},
         {"no number", ";Георги Димов;6а\n", {S("", "Георги Димов", "6а")}},
+        {"namesakes with their own numbers",
+         "1;Иван Петров;7б\n2;иван  петров;7Б\n",
+         {S("1", "Иван Петров", "7б"), S("2", "иван  петров", "7Б")}},
     };
     for (const auto& c : cases) {
         const auto read = ReadClassList(c.bytes);
-        ASSERT_TRUE(std::holds_alternative<Students>(read))
+        ASSERT_TRUE(std::holds_alternative<ClassList>(read))
             << c.name << ": " << std::get<QStringList>(read).join(" | ").toStdString();
-        EXPECT_EQ(std::get<Students>(read), c.students) << c.name;
+        EXPECT_EQ(std::get<ClassList>(read).students, c.students) << c.name;
+        EXPECT_EQ(std::get<ClassList>(read).warning, QString()) << c.name;
     }
 }
 
 // Catches: a bad line skipped silently (a student without a sheet), a
-// problem reported without its line or with the line counted wrong, a
-// list in Windows-1251 printed as mojibake.
+// problem reported without its line or with the line counted wrong, one
+// number given to two students of a class (two students taken for one), a
+// list in another encoding printed as mojibake.
 TEST(ClassList, RefusesBadLinesNamingThem) {
     const struct {
         const char* name;
@@ -59,12 +64,15 @@ TEST(ClassList, RefusesBadLinesNamingThem) {
          "100;Иван;7б\n",
          {"ред 1: номерът „100“ не е цяло число от 1 до 99."}},
         {"no class", "4;Иван Петров;  \n", {"ред 1: Попълнете „Клас“."}},
-        {"the same student twice",
-         "1;Иван Петров;7б\n2;иван  петров;7Б\n",
+        {"the same student twice, without numbers",
+         ";Иван Петров;7б\n;иван  петров;7Б\n",
          {"ред 2: ученикът вече е в списъка на ред 1."}},
+        {"one number twice in a class, whatever its spelling",
+         "3;Ана Колева;7б\n3;Ива Ненова;7Б\n3;Ели Иванова;7в\n",
+         {"ред 2: номер 3 в клас 7Б вече е на ред 1."}},
         {"nobody", "номер;име;клас\n\n", {"в списъка няма нито един ученик."}},
-        {"Windows-1251",
-         "1;\xC8\xE2\xE0\xED;7\xE1\n",
+        {"Latin-1, which is not guessed",
+         "1;Ren\xE9 Dubois;7b\n",
          {"списъкът не е в UTF-8; запишете го отново като „CSV UTF-8“ или „Текст в Unicode "
           "(UTF-8)“"}},
     };
@@ -73,6 +81,23 @@ TEST(ClassList, RefusesBadLinesNamingThem) {
         ASSERT_TRUE(std::holds_alternative<QStringList>(read)) << c.name;
         EXPECT_EQ(std::get<QStringList>(read), c.problems) << c.name;
     }
+}
+
+// Catches: a list saved by Notepad or Excel in windows-1251 refused (a lab
+// cannot start) or read as mojibake, or read without saying so.
+TEST(ClassList, ReadsWindows1251WithAWarning) {
+    // "1;Иван Петров;7б" and "2;Мария Иванова;7б" in windows-1251, byte by
+    // byte from its code table (И C8, в E2, а E0, н ED, П CF, е E5, т F2, р F0,
+    // о EE, б E1, М CC, и E8, я FF).
+    const QByteArray bytes = "1;\xC8\xE2\xE0\xED \xCF\xE5\xF2\xF0\xEE\xE2;7\xE1\r\n"
+                             "2;\xCC\xE0\xF0\xE8\xFF \xC8\xE2\xE0\xED\xEE\xE2\xE0;7\xE1\r\n";
+    const auto read = ReadClassList(bytes);
+    ASSERT_TRUE(std::holds_alternative<ClassList>(read))
+        << std::get<QStringList>(read).join(" | ").toStdString();
+    const ClassList& list = std::get<ClassList>(read);
+    EXPECT_EQ(list.students,
+              (Students{S("1", "Иван Петров", "7б"), S("2", "Мария Иванова", "7б")}));
+    EXPECT_TRUE(list.warning.contains("windows-1251")) << list.warning.toStdString();
 }
 
 } // namespace
