@@ -222,7 +222,10 @@ int ReportCommand(const ReportRequest& request, QTextStream& out, QTextStream& e
     }
     ResultsTally tally(std::move(std::get<ReportSettings>(settings)));
     const ReadResults read = ReadResultsFiles(
-        request.files, [&tally](const ResultRecord& record) { tally.add(record); },
+        request.files,
+        [&tally](const ResultRecord& record, const RecordPlace& place) {
+            tally.add(record, place);
+        },
         secret ? &*secret : nullptr);
     TellRead(err, read);
     if (read.records == 0) {

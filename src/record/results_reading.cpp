@@ -110,6 +110,13 @@ void ParseBatch(std::vector<PendingLine>& batch, std::size_t used, const ExamSec
         other.get();
 }
 
+// An opened sealed line whose link is not the hash of the line before it,
+// or whose writer could not read that line.
+bool BreaksChain(const PendingLine& line, const QByteArray& linkBefore) {
+    return line.opened.kind == OpenedLine::Kind::Opened &&
+           (line.opened.link != linkBefore || linkBefore == ChainLink(std::nullopt));
+}
+
 // A sealed line that is not a record to count: told, and true.
 bool TellSealed(const PendingLine& line, const QString& where, const QByteArray& linkBefore,
                 ReadResults& read) {
@@ -130,7 +137,7 @@ bool TellSealed(const PendingLine& line, const QString& where, const QByteArray&
         break;
     }
     // Counted all the same: the break is the teacher's to look into.
-    if (line.opened.link != linkBefore || linkBefore == ChainLink(std::nullopt))
+    if (BreaksChain(line, linkBefore))
         read.chainBreaks.add(line.opened.link == ChainLink(std::nullopt)
                                  ? where + QStringLiteral(" (записан без право на четене)")
                                  : where);
@@ -153,6 +160,7 @@ void HandOn(const std::vector<PendingLine>& batch, std::size_t used, const QStri
         };
         const bool told = line.opened.kind != OpenedLine::Kind::Plain &&
                           TellSealed(line, where(), linkBefore, read);
+        const bool broken = BreaksChain(line, linkBefore);
         linkBefore = line.hash;
         if (told) {
             continue;
@@ -179,7 +187,7 @@ void HandOn(const std::vector<PendingLine>& batch, std::size_t used, const QStri
                 read.inconsistent.add(where() + QStringLiteral(": ") + *why);
             } else {
                 ++read.records;
-                take(*line.record);
+                take(*line.record, {.file = name, .line = line.number, .afterChainBreak = broken});
             }
         }
     }

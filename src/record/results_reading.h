@@ -4,7 +4,8 @@
 // a later version), a record that contradicts itself or a line too long to be
 // a record is skipped and named, an unfinished last line apart from the rest; blank lines are
 // passed over. A file that cannot be read, or is not a regular file, is named and the others still
-// count. Each record is handed on as it is read and none is kept, so memory
+// count. Each record is handed on as it is read, with where it was read
+// (record_place.h), and none is kept, so memory
 // stays bounded whatever the files hold. Lines are parsed a batch at a time
 // on every core; records are handed on in the order of the files.
 //
@@ -14,6 +15,7 @@
 // one whose link does not match the line before it is named.
 
 #include "exam_keys.h"
+#include "record_place.h"
 #include "result_record.h"
 #include "tests_seen.h"
 
@@ -53,7 +55,7 @@ struct ReadResults {
     TestsSeen tests;
 };
 
-using RecordSink = std::function<void(const ResultRecord&)>;
+using RecordSink = std::function<void(const ResultRecord&, const RecordPlace&)>;
 
 // `secret`: the exam's secret key, to open sealed records; none: they are counted.
 ReadResults ReadResultsFiles(const QStringList& paths, const RecordSink& take,

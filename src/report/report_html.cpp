@@ -9,6 +9,7 @@
 #include "question_flags.h"
 #include "report_charts.h"
 #include "results_report.h"
+#include "student_flags.h"
 
 namespace vorn {
 
@@ -56,6 +57,8 @@ QString Cells(const QStringList& cells, const char* tag, const QString& css = {}
 struct StudentColumns {
     bool check = false; // "Тото"
     bool last = false;  // "Последен опит"
+    bool login = false; // "Потребител, компютър"
+    bool flags = false; // "Внимание"
 };
 
 StudentColumns ColumnsOf(const std::vector<StudentFigures>& students) {
@@ -63,6 +66,9 @@ StudentColumns ColumnsOf(const std::vector<StudentFigures>& students) {
     for (const StudentFigures& s : students) {
         columns.check = columns.check || s.first.checkAgrees.has_value();
         columns.last = columns.last || s.last.has_value();
+        columns.login = columns.login || !LoginText(s.first).isEmpty() ||
+                        (s.last && !LoginText(*s.last).isEmpty());
+        columns.flags = columns.flags || !StudentFlagTexts(s.flags).isEmpty();
     }
     return columns;
 }
@@ -92,10 +98,18 @@ QString AttemptCells(const StudentFigures& s, const StudentColumns& columns) {
     if (a.checkAgrees) check = *a.checkAgrees ? QStringLiteral("същият") : QStringLiteral("друг");
     QStringList rest{time + (a.abandoned ? QStringLiteral(" прекъснат") : QString())};
     if (columns.check) rest.append(check);
+    if (columns.login) rest.append(HtmlText(LoginText(a)));
     return Cells({QStringLiteral("%1/%2").arg(a.grade.score).arg(a.grade.total),
                   QString::number(a.grade.percent) + QStringLiteral(" %"), MarkCell(s)},
                  "td", QStringLiteral("n")) +
            Cells(rest, "td");
+}
+
+QString FlagsCell(const StudentFlags& flags) {
+    QStringList texts = StudentFlagTexts(flags);
+    for (QString& text : texts)
+        text = HtmlText(text);
+    return texts.join(QStringLiteral("<br>"));
 }
 
 QString StudentsTable(const std::vector<StudentFigures>& students) {
@@ -105,7 +119,9 @@ QString StudentsTable(const std::vector<StudentFigures>& students) {
                       QStringLiteral("Резултат"), QStringLiteral("Процент"),
                       QStringLiteral("Оценка"),   QStringLiteral("Време")};
     if (columns.check) heads.append(QStringLiteral("Тото"));
+    if (columns.login) heads.append(QStringLiteral("Потребител, компютър"));
     if (columns.last) heads.append(QStringLiteral("Последен опит"));
+    if (columns.flags) heads.append(QStringLiteral("Внимание"));
     QString html = QStringLiteral("<table class=\"students\"><thead><tr>") + Cells(heads, "th") +
                    QStringLiteral("</tr></thead><tbody>\n");
     for (const StudentFigures& s : students) {
@@ -114,7 +130,10 @@ QString StudentsTable(const std::vector<StudentFigures>& students) {
                              .arg(s.last->grade.score)
                              .arg(s.last->grade.total)
                              .arg(MarkOrNone(s.last->mark, u',')) +
-                         (s.last->abandoned ? QStringLiteral(", прекъснат") : QString())
+                         (s.last->abandoned ? QStringLiteral(", прекъснат") : QString()) +
+                         (LoginText(*s.last).isEmpty()
+                              ? QString()
+                              : QStringLiteral(", ") + HtmlText(LoginText(*s.last)))
                    : QString();
         const QString attempts =
             QString::number(s.attempts) +
@@ -123,7 +142,10 @@ QString StudentsTable(const std::vector<StudentFigures>& students) {
             QStringLiteral("<tr>") +
             Cells({HtmlText(s.who.className), HtmlText(s.who.number), HtmlText(s.who.name)}, "td") +
             Cells({attempts}, "td", QStringLiteral("n")) + AttemptCells(s, columns) +
-            (columns.last ? Cells({last}, "td") : QString()) + QStringLiteral("</tr>\n");
+            (columns.last ? Cells({last}, "td") : QString()) +
+            (columns.flags ? Cells({FlagsCell(s.flags)}, "td", QStringLiteral("flags"))
+                           : QString()) +
+            QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</tbody></table>\n");
 }

@@ -1,6 +1,7 @@
 #include "report_tables.h"
 
 #include "question_flags.h"
+#include "student_flags.h"
 
 #include <QStringList>
 
@@ -24,12 +25,14 @@ Cell Yes(std::optional<bool> yes) {
     return Whole(yes ? std::optional<double>(*yes ? 1 : 0) : std::nullopt);
 }
 
+// "Верни" for the first attempt, "последен: верни" for the last.
+QString AttemptLabel(const QString& prefix, const QString& text) {
+    return prefix.isEmpty() ? text.left(1).toUpper() + text.mid(1) : prefix + text;
+}
+
 // The columns of one attempt, with a prefix for the last one.
 std::vector<Column> AttemptColumns(const QString& id, const QString& label) {
-    // "Верни" for the first attempt, "последен: верни" for the last.
-    const auto name = [&label](const QString& text) {
-        return label.isEmpty() ? text.left(1).toUpper() + text.mid(1) : label + text;
-    };
+    const auto name = [&label](const QString& text) { return AttemptLabel(label, text); };
     return {{id + "score", name(QStringLiteral("верни")), 8},
             {id + "total", name(QStringLiteral("общо")), 8},
             {id + "percent", name(QStringLiteral("процент")), 9},
@@ -55,6 +58,18 @@ std::vector<Cell> AttemptCells(const std::optional<AttemptFigures>& a) {
             Yes(a->checkAgrees)};
 }
 
+// Where an attempt was taken; after the rest, so that the columns before
+// them stay where they were.
+std::vector<Column> LoginColumns(const QString& id, const QString& label) {
+    return {{id + "user", AttemptLabel(label, QStringLiteral("потребител")), 12},
+            {id + "host", AttemptLabel(label, QStringLiteral("компютър")), 12}};
+}
+
+std::vector<Cell> LoginCells(const std::optional<AttemptFigures>& a) {
+    if (!a) return std::vector<Cell>(LoginColumns({}, {}).size());
+    return {Text(a->user), Text(a->host)};
+}
+
 std::vector<Column> BankColumns() {
     return {{"bank", QStringLiteral("Тест"), 24}, {"sha256", QStringLiteral("SHA-256"), 16}};
 }
@@ -75,6 +90,9 @@ Table Students(const std::vector<BankFigures>& banks) {
     Append(table.columns, AttemptColumns({}, {}));
     Append(table.columns, AttemptColumns("last_", QStringLiteral("последен: ")));
     table.columns.push_back({"near_boundary", QStringLiteral("Близо до границата"), 10});
+    Append(table.columns, LoginColumns({}, {}));
+    Append(table.columns, LoginColumns("last_", QStringLiteral("последен: ")));
+    table.columns.push_back({"flags", QStringLiteral("Внимание"), 40});
     for (const BankFigures& bank : banks)
         for (const StudentFigures& s : bank.students) {
             std::vector<Cell> row{Text(bank.title),      Text(bank.sha256),  Text(s.who.name),
@@ -82,6 +100,9 @@ Table Students(const std::vector<BankFigures>& banks) {
             Append(row, AttemptCells(s.first));
             Append(row, AttemptCells(s.last));
             row.push_back(Yes(s.marked ? std::optional<bool>(s.nearBoundary) : std::nullopt));
+            Append(row, LoginCells(s.first));
+            Append(row, LoginCells(s.last));
+            row.push_back(Text(StudentFlagTexts(s.flags).join(QStringLiteral("; "))));
             table.rows.push_back(std::move(row));
         }
     return table;

@@ -6,6 +6,7 @@
 
 #include "question_flags.h"
 #include "results_report.h"
+#include "student_flags.h"
 
 #include "platform/text.h"
 
@@ -34,6 +35,8 @@ QString AttemptText(const AttemptFigures& a) {
     if (a.checkAgrees)
         text += *a.checkAgrees ? QStringLiteral(", Тото: същият отговор")
                                : QStringLiteral(", Тото: друг отговор");
+    if (const QString login = LoginText(a); !login.isEmpty())
+        text += QStringLiteral(", ") + Printable(login);
     return text;
 }
 
@@ -49,6 +52,8 @@ QString StudentLine(const StudentFigures& s) {
                  AttemptText(s.first));
     if (s.last) line += QStringLiteral("; последен: ") + AttemptText(*s.last);
     if (s.nearBoundary) line += QStringLiteral("; близо до границата");
+    if (const QStringList flags = StudentFlagTexts(s.flags); !flags.isEmpty())
+        line += QStringLiteral("; внимание: ") + Printable(flags.join(QStringLiteral("; ")));
     return line + u'\n';
 }
 

@@ -61,6 +61,13 @@ QStringList RemarkingNotes(const BankFigures& bank) {
     return notes;
 }
 
+QString LoginText(const AttemptFigures& attempt) {
+    QStringList parts;
+    if (!attempt.user.isEmpty()) parts.append(QStringLiteral("потребител ") + attempt.user);
+    if (!attempt.host.isEmpty()) parts.append(QStringLiteral("компютър ") + attempt.host);
+    return parts.join(QStringLiteral(", "));
+}
+
 QString BandName(int band) {
     return band == kPercentBands - 1 ? QStringLiteral("100")
                                      : QStringLiteral("%1–%2").arg(band * 10).arg(band * 10 + 9);

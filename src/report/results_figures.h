@@ -29,7 +29,28 @@ struct AttemptFigures {
     std::optional<ResultRecord::Time> time;
     bool abandoned = false;
     std::optional<bool> checkAgrees; // both answers to the check question the same
+    // Where it was taken: a record planted under a student's name shows the
+    // login of whoever wrote it.
+    QString user;
+    QString host;
 };
+
+// A student's records on a bank that no run of the exam writes: two
+// finished ones with one attempt number (a record copied, or an old attempt
+// graded again), one after a break in its file's chain. Leaving before
+// grading writes an abandoned record of the attempt that a later start takes
+// up again, so abandoned records may share a number.
+struct StudentFlags {
+    struct Repeated {
+        int attempt = 0;
+        int records = 0; // finished, with that number
+        bool operator==(const Repeated&) const = default;
+    };
+    std::vector<Repeated> repeated; // by attempt number
+    QStringList afterChainBreak;    // "file:line", the first kListedAfterChainBreak
+    int moreAfterChainBreak = 0;    // the others, counted
+};
+inline constexpr int kListedAfterChainBreak = 5;
 
 struct StudentFigures {
     Student who; // from the record's "student", else the login as the name
@@ -43,6 +64,7 @@ struct StudentFigures {
     // Its percentage lies within one standard error of measurement of where
     // a mark starts: another sitting could well give the next mark.
     bool nearBoundary = false;
+    StudentFlags flags;
 };
 
 // The marks of a class (or of everyone), from each student's marked attempt.
@@ -116,6 +138,9 @@ QString SampleNote(int attempts);
 // Bulgarian sentences for the top of every format: the questions voided and
 // the keys corrected. None when the records stand as they are.
 QStringList RemarkingNotes(const BankFigures& bank);
+// "потребител lab, компютър pc-07": where the attempt was taken, the part
+// the record leaves empty left out; "" when it says neither.
+QString LoginText(const AttemptFigures& attempt);
 // The name of a band of the distribution: "0–9", "10–19", ..., "100".
 QString BandName(int band);
 

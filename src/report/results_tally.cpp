@@ -4,6 +4,7 @@
 #include "class_marks.h"
 #include "question_flags.h"
 #include "remarking.h"
+#include "student_flags.h"
 
 #include <QCollator>
 #include <QHash>
@@ -38,6 +39,7 @@ struct StudentState {
     std::optional<AttemptOrder> finishedOrder;
     ScoredAttempt finished;
     AttemptFigures finishedFigures;
+    StudentRecordChecks checks;
 };
 
 constexpr qsizetype kScannedOptions = 8;
@@ -106,7 +108,9 @@ AttemptFigures AttemptOf(const ResultRecord& record, const ReportSettings& setti
                            : std::nullopt,
             .time = record.time,
             .abandoned = record.abandoned,
-            .checkAgrees = CheckAgrees(record)};
+            .checkAgrees = CheckAgrees(record),
+            .user = record.run.user,
+            .host = record.run.host};
 }
 
 // The k-th smallest percentage (0-based) of a histogram of percentages.
@@ -236,7 +240,7 @@ ResultsTally::Bank& ResultsTally::bankOf(const ResultRecord& record) {
     return *banks_.back();
 }
 
-void ResultsTally::add(const ResultRecord& record) {
+void ResultsTally::add(const ResultRecord& record, const RecordPlace& place) {
     const QString classIdentity =
         record.student ? ClassIdentity(record.student->className) : QString();
     const bool counts = givenClass_.isEmpty() || (record.student && classIdentity == givenClass_);
@@ -247,16 +251,16 @@ void ResultsTally::add(const ResultRecord& record) {
     if (!counts) return;
     ++counted_;
     Bank& bank = bankOf(record);
-    if (!bank.remarking) return addTo(bank, record);
+    if (!bank.remarking) return addTo(bank, record, place);
     auto remarked = bank.remarking->applied(record);
     if (const auto* why = std::get_if<QString>(&remarked)) {
         if (!refusal_) refusal_ = *why;
         return;
     }
-    addTo(bank, std::get<ResultRecord>(remarked));
+    addTo(bank, std::get<ResultRecord>(remarked), place);
 }
 
-void ResultsTally::addTo(Bank& bank, const ResultRecord& record) {
+void ResultsTally::addTo(Bank& bank, const ResultRecord& record, const RecordPlace& place) {
     const bool counts = !record.abandoned || settings_.countAbandoned;
     bank.abandoned += record.abandoned ? 1 : 0;
     if (counts) {
@@ -269,6 +273,7 @@ void ResultsTally::addTo(Bank& bank, const ResultRecord& record) {
     const bool firstSeen = student.attempts++ == 0;
     student.abandoned += record.abandoned ? 1 : 0;
     if (firstSeen) student.who = WhoOf(record, classSpellings_);
+    student.checks.add(record, place);
     // A number left out one time and given the next is still the student's.
     if (student.who.number.isEmpty() && record.student) student.who.number = record.student->number;
     if (firstSeen || order.before(student.firstOrder)) {
@@ -326,7 +331,8 @@ std::vector<ScoredAttempt> ResultsTally::Bank::addStudentFigures(const QCollator
              .marked = student->finishedOrder
                            ? std::optional<AttemptFigures>(student->finishedFigures)
                            : std::nullopt,
-             .nearBoundary = false});
+             .nearBoundary = false,
+             .flags = student->checks.flags()});
         if (student->finishedOrder) finished.push_back(student->finished);
     }
     return finished;

@@ -2,7 +2,7 @@
 // The records of a report counted one at a time into the figures of each
 // bank, so that memory grows with the students and the questions, never with
 // the records: per student only the first, the last and the first finished
-// attempt are kept.
+// attempt are kept, and what student_flags.h checks across the attempts.
 //
 // A student is the record's "student", told apart as the exam tells them
 // (StudentIdentity: the class and the name, whatever their case, blanks or
@@ -15,6 +15,7 @@
 // Questions are joined by their id.
 
 #include "bank/bank_content.h"
+#include "record/record_place.h"
 #include "results_figures.h"
 #include "run/marks.h"
 
@@ -42,7 +43,8 @@ public:
     ResultsTally(const ResultsTally&) = delete;
     ResultsTally& operator=(const ResultsTally&) = delete;
 
-    void add(const ResultRecord& record);
+    // `place`: where it was read, for the flags about that record.
+    void add(const ResultRecord& record, const RecordPlace& place = {});
     // Records counted (of the class asked for).
     qint64 counted() const { return counted_; }
     // Whether the bank given in the settings was among the records', or a
@@ -65,7 +67,7 @@ public:
 private:
     struct Bank;
     Bank& bankOf(const ResultRecord& record);
-    void addTo(Bank& bank, const ResultRecord& record);
+    void addTo(Bank& bank, const ResultRecord& record, const RecordPlace& place);
 
     ReportSettings settings_;
     QString givenSha256_;

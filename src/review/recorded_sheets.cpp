@@ -9,7 +9,7 @@ namespace vorn {
 
 RecordedSheets::RecordedSheets(const QString& resultsPath, const QString& bankSha256) {
     if (!QFileInfo::exists(resultsPath)) return;
-    ReadResultsFiles({resultsPath}, [&](const ResultRecord& record) {
+    ReadResultsFiles({resultsPath}, [&](const ResultRecord& record, const RecordPlace&) {
         if (record.paper && record.run.bankSha256 == bankSha256)
             keys_.insert(FilledSheetKey(record.paper->sheet,
                                         record.student ? record.student->number : QString()));

@@ -84,7 +84,7 @@ TEST(SealedRecords, OpenOnlyWithTheSecretKeyAndHideEveryAnswer) {
         EXPECT_FALSE(file.contains(clear)) << clear;
 
     std::vector<ResultRecord> opened;
-    const auto take = [&opened](const ResultRecord& r) { opened.push_back(r); };
+    const auto take = [&opened](const ResultRecord& r, const RecordPlace&) { opened.push_back(r); };
     ReadResults read = ReadResultsFiles({path}, take, &keys->secretKey);
     ASSERT_EQ(opened.size(), 3u);
     for (int n = 1; n <= 3; ++n) {
@@ -160,8 +160,15 @@ TEST(SealedRecords, EveryEditOfTheFileIsNamed) {
         QList<QByteArray> lines = Lines(path);
         c.edit(lines);
         Rewrite(path, lines);
+        // The records handed on as after a break: what the report flags.
+        QStringList flagged;
         const ReadResults read = ReadResultsFiles(
-            {path}, [](const ResultRecord&) {}, &keys->secretKey);
+            {path},
+            [&flagged](const ResultRecord&, const RecordPlace& place) {
+                if (place.afterChainBreak)
+                    flagged.append(place.file + ':' + QString::number(place.line));
+            },
+            &keys->secretKey);
         const auto at = [&path](const QStringList& numbers, const QString& after = {}) {
             QStringList where;
             for (const QString& n : numbers)
@@ -170,6 +177,7 @@ TEST(SealedRecords, EveryEditOfTheFileIsNamed) {
         };
         EXPECT_EQ(read.records, c.counted);
         EXPECT_EQ(read.chainBreaks.listed, at(c.breaks));
+        EXPECT_EQ(flagged, at(c.breaks));
         EXPECT_EQ(read.damagedSeals.listed, at(c.damaged));
         EXPECT_EQ(read.inconsistent.listed,
                   at(c.inconsistent, ": метката на ученика не е тази от записа"));

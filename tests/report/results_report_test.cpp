@@ -137,13 +137,15 @@ TEST_F(ResultsReport, StudentsInClassOrderWithMarksAndTheFirstFinishedAttemptInT
     // abandoned attempt has no mark.
     const QString students =
         "Ученици (4):\n"
-        "  u: опити 1; 1/3 = 33%, оценка 3,33 Среден; близо до границата\n"
-        "  8а, № 1, Борис: опити 1; 2/4 = 50%, оценка 4,00 Добър, Тото: друг отговор; близо до "
+        "  u: опити 1; 1/3 = 33%, оценка 3,33 Среден, потребител u, компютър h; близо до "
         "границата\n"
-        "  8б, № 2, Иван Петров: опити 2 (прекъснати 1); 1/3 = 33%, без оценка, прекъснат; "
-        "последен: 2/3 = 66%, оценка 4,67 Много добър; близо до границата\n"
+        "  8а, № 1, Борис: опити 1; 2/4 = 50%, оценка 4,00 Добър, Тото: друг отговор, потребител "
+        "u, компютър h; близо до границата\n"
+        "  8б, № 2, Иван Петров: опити 2 (прекъснати 1); 1/3 = 33%, без оценка, прекъснат, "
+        "потребител u, компютър h; последен: 2/3 = 66%, оценка 4,67 Много добър, потребител u, "
+        "компютър h; близо до границата\n"
         "  8б, № 10, Ана Иванова: опити 1; 3/4 = 75%, оценка 5,00 Много добър, Тото: същият "
-        "отговор; близо до границата\n"
+        "отговор, потребител u, компютър h; близо до границата\n"
         "Тестът по първите завършени опити на 4 ученици";
     EXPECT_TRUE(r.out.contains(students)) << r.out.toStdString();
     // Question 2 is right for u, Борис and Иван's second attempt: 3 of 4.
@@ -200,7 +202,8 @@ TEST_F(ResultsReport, CsvWritesThreeTablesWithTheirNamedColumns) {
         {"students.csv",
          "bank,sha256,name,class,number,attempts,score,total,percent,mark,word,time_used,time_up,"
          "abandoned,check_agrees,last_score,last_total,last_percent,last_mark,last_word,"
-         "last_time_used,last_time_up,last_abandoned,last_check_agrees,near_boundary",
+         "last_time_used,last_time_up,last_abandoned,last_check_agrees,near_boundary,user,host,"
+         "last_user,last_host,flags",
          "Т," + sha + ",Иван Петров,8б,2,2,1,3,33,,,,,1,,2,3,66,4.67,Много добър,,,0,,1"},
         {"questions.csv",
          "bank,sha256,question,number,text,key,students,facility,sd,discrimination,efficiency,"
@@ -236,10 +239,11 @@ TEST_F(ResultsReport, BulgarianCsvHasSemicolonsDecimalCommasAndBulgarianHeaders)
               "Времето изтече;Прекъснат;Тото съвпада;последен: верни;последен: общо;"
               "последен: процент;последен: оценка;последен: словом;последен: време (s);"
               "последен: времето изтече;последен: прекъснат;последен: Тото съвпада;"
-              "Близо до границата");
+              "Близо до границата;Потребител;Компютър;последен: потребител;последен: компютър;"
+              "Внимание");
     EXPECT_TRUE(rows.contains("Т;" + QString(64, u'a') +
                               ";Иван Петров;8б;2;2;1;3;33;;;;;1;;2;3;66;4,67;Много "
-                              "добър;;;0;;1"))
+                              "добър;;;0;;1;u;h;u;h;"))
         << rows.join('\n').toStdString();
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+// What a teacher should look into in one student's records on a bank
+// (StudentFlags, results_figures.h), gathered a record at a time, and how it
+// is said to the teacher: one home for the rules and their words.
+
+#include "record/record_place.h"
+#include "results_figures.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace vorn {
+
+class StudentRecordChecks {
+public:
+    void add(const ResultRecord& record, const RecordPlace& place);
+    StudentFlags flags() const;
+
+private:
+    // Finished records per attempt number: a student makes a handful of
+    // attempts, so this stays small.
+    QHash<int, int> finishedByAttempt_;
+    QStringList afterChainBreak_;
+    int moreAfterChainBreak_ = 0;
+};
+
+// Each flag as a Bulgarian sentence, the places as they are (escape them for
+// where they go); none when there is nothing to look into.
+QStringList StudentFlagTexts(const StudentFlags& flags);
+
+} // namespace vorn

@@ -1,0 +1,181 @@
+// What a student's row tells of the records behind it: where each attempt
+// shown was taken, and the records no run of the exam writes: two finished
+// records with one attempt number (a classmate's copy of a record, or an old
+// attempt graded again) and records after a break in the file's chain. The
+// fault caught: a planted record became the student's first attempt and the
+// report said nothing of it.
+
+#include "report/results_report.h"
+#include "report/results_tally.h"
+#include "report/student_flags.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vorn;
+
+namespace {
+
+struct Sitting {
+    const char* name;
+    const char* group;
+    int attempt;
+    bool abandoned = false;
+    const char* bank = "a"; // its fingerprint's letter
+    qint64 line = 0;        // after a break in the chain, at this line; 0: none
+};
+
+ResultRecord Record(const Sitting& s) {
+    ResultRecord r;
+    r.run.time = QDateTime(QDate(2024, 5, 14), QTime(9, 0), Qt::UTC);
+    r.run.bankSha256 = QString(64, QLatin1Char(s.bank[0]));
+    r.bankTitle = QStringLiteral("Т");
+    r.questions.push_back({.number = 1, .chosen = "k", .key = "k", .right = true, .id = {}});
+    r.grade = GradeOf(1, 1);
+    r.student = Student{QString::fromUtf8(s.name), QString::fromUtf8(s.group), {}};
+    r.attempt = s.attempt;
+    r.abandoned = s.abandoned;
+    return r;
+}
+
+std::vector<BankFigures> Figures(const std::vector<ResultRecord>& records,
+                                 const std::vector<qint64>& breaks = {}) {
+    ResultsTally tally({.marks = {}, .className = {}, .bank = {}, .voided = {}});
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const qint64 line = i < breaks.size() ? breaks[i] : 0;
+        tally.add(records[i], {.file = "8a.jsonl", .line = line, .afterChainBreak = line > 0});
+    }
+    return tally.figures();
+}
+
+// Every student's flags, "name: flag; flag", one per flagged student, bank
+// after bank.
+QStringList FlagsOf(const std::vector<Sitting>& sittings) {
+    std::vector<ResultRecord> records;
+    std::vector<qint64> breaks;
+    for (const Sitting& s : sittings) {
+        records.push_back(Record(s));
+        breaks.push_back(s.line);
+    }
+    QStringList flagged;
+    for (const BankFigures& bank : Figures(records, breaks))
+        for (const StudentFigures& student : bank.students)
+            if (const QStringList texts = StudentFlagTexts(student.flags); !texts.isEmpty())
+                flagged.append(student.who.name + ": " + texts.join("; "));
+    return flagged;
+}
+
+} // namespace
+
+TEST(StudentFlags, NameRecordsNoRunOfTheExamWrites) {
+    const QString broken = "веригата на файла е прекъсната пред записа 8a.jsonl:%1 (запис е "
+                           "изтрит, променен или преместен)";
+    const struct {
+        const char* what;
+        std::vector<Sitting> sittings;
+        QStringList flagged;
+    } cases[] = {
+        {"one attempt copied",
+         {{"Ана", "8а", 1}, {"Ана", "8а", 1}},
+         {"Ана: два записа с опит № 1"}},
+        {"distinct attempts", {{"Ана", "8а", 1}, {"Ана", "8а", 2}, {"Ана", "8а", 3}}, {}},
+        {"two students, one attempt number", {{"Ана", "8а", 1}, {"Борис", "8а", 1}}, {}},
+        {"the same name in two classes", {{"Ана", "8а", 1}, {"Ана", "8б", 1}}, {}},
+        {"one student, whatever the class's spelling",
+         {{"Ана", "8а", 2}, {"ана", " 8A", 2}},
+         {"Ана: два записа с опит № 2"}},
+        {"one attempt number on two tests", {{"Ана", "8а", 1}, {"Ана", "8а", 1, false, "b"}}, {}},
+        // Leaving before grading and coming back takes the same attempt up again.
+        {"abandoned, then finished",
+         {{"Ана", "8а", 2, true}, {"Ана", "8а", 2, true}, {"Ана", "8а", 2}},
+         {}},
+        {"finished, and a copy abandoned", {{"Ана", "8а", 1}, {"Ана", "8а", 1, true}}, {}},
+        {"three finished, and two of another",
+         {{"Ана", "8а", 2}, {"Ана", "8а", 1}, {"Ана", "8а", 2}, {"Ана", "8а", 2}, {"Ана", "8а", 1}},
+         {"Ана: два записа с опит № 1; 3 записа с опит № 2"}},
+        {"after a break in the chain",
+         {{"Ана", "8а", 1}, {"Ана", "8а", 2, false, "a", 7}, {"Борис", "8а", 1}},
+         {"Ана: " + broken.arg(7)}},
+        {"seven after breaks",
+         {{"Ана", "8а", 1, false, "a", 2},
+          {"Ана", "8а", 2, false, "a", 3},
+          {"Ана", "8а", 3, false, "a", 4},
+          {"Ана", "8а", 4, false, "a", 5},
+          {"Ана", "8а", 5, false, "a", 6},
+          {"Ана", "8а", 6, false, "a", 8},
+          {"Ана", "8а", 7, false, "a", 9}},
+         {"Ана: " + broken.arg(2) + "; " + broken.arg(3) + "; " + broken.arg(4) + "; " +
+          broken.arg(5) + "; " + broken.arg(6) + "; и още 2 записа след прекъсване на веригата"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FlagsOf(c.sittings), c.flagged) << c.what;
+}
+
+namespace {
+
+// The students' sheet of the workbook as openpyxl reads it back: its header
+// and first row, cells joined by "|".
+QString StudentsSheet(const QByteArray& workbook) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("r.xlsx"));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(workbook) == workbook.size());
+    file.close();
+    QProcess python;
+    python.start("/usr/bin/python3",
+                 {"-c",
+                  "import openpyxl, sys\n"
+                  "s = openpyxl.load_workbook(sys.argv[1])['Ученици']\n"
+                  "rows = s.iter_rows(min_row=1, max_row=2, values_only=True)\n"
+                  "out = ['|'.join('' if v is None else str(v) for v in r) for r in rows]\n"
+                  "sys.stdout.buffer.write('\\n'.join(out).encode())",
+                  file.fileName()});
+    EXPECT_TRUE(python.waitForFinished(30000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    return QString::fromUtf8(python.readAllStandardOutput());
+}
+
+} // namespace
+
+// A login and a host from a record are anyone's text: escaped on the
+// terminal and in the page, never a formula in a spreadsheet. Ана's second
+// record, a copy under another login, is her last attempt.
+TEST(StudentRows, ShowEachAttemptsLoginAndHostInEveryFormat) {
+    std::vector<ResultRecord> records{Record({"Ана", "8а", 1}), Record({"Ана", "8а", 1})};
+    records[0].run.user = "lab<1>";
+    records[0].run.host = "=pc-07\x1b";
+    records[1].run.user = "mallory";
+    records[1].run.host = "pc-13";
+    const std::vector<BankFigures> banks = Figures(records);
+
+    const QString text = ReportText(banks);
+    EXPECT_TRUE(text.contains("  8а, Ана: опити 2; 1/1 = 100%, оценка 6,00 Отличен, потребител "
+                              "lab<1>, компютър =pc-07\\x1b; последен: 1/1 = 100%, оценка 6,00 "
+                              "Отличен, потребител mallory, компютър pc-13; внимание: два записа "
+                              "с опит № 1\n"))
+        << text.toStdString();
+
+    const QString csv = QString::fromUtf8(TableCsv(ReportTables(banks)[0]));
+    EXPECT_TRUE(csv.contains(",near_boundary,user,host,last_user,last_host,flags\r\n"))
+        << csv.toStdString();
+    EXPECT_TRUE(csv.contains(",lab<1>,\"'=pc-07\",mallory,pc-13,два записа с опит № 1\r\n"))
+        << csv.toStdString();
+
+    const QString html = QString::fromUtf8(ReportHtml(banks));
+    for (const char* part : {"<th>Потребител, компютър</th><th>Последен опит</th><th>Внимание</th>",
+                             "<td>потребител lab&lt;1&gt;, компютър =pc-07\\x1b</td>",
+                             ", потребител mallory, компютър pc-13</td><td class=\"flags\">два "
+                             "записа с опит № 1</td>"})
+        EXPECT_TRUE(html.contains(QString::fromUtf8(part))) << part << "\n" << html.toStdString();
+
+    const auto workbook = ReportWorkbook(ReportTables(banks));
+    ASSERT_TRUE(std::holds_alternative<QByteArray>(workbook));
+    const QStringList sheet = StudentsSheet(std::get<QByteArray>(workbook)).split('\n');
+    ASSERT_EQ(sheet.size(), 2);
+    EXPECT_TRUE(sheet[0].endsWith(
+        "|Потребител|Компютър|последен: потребител|последен: компютър|Внимание|Тест"))
+        << sheet[0].toStdString();
+    EXPECT_TRUE(sheet[1].endsWith("|lab<1>|=pc-07|mallory|pc-13|два записа с опит № 1|1"))
+        << sheet[1].toStdString();
+}
