@@ -5,6 +5,7 @@
 #include "app/bank_commands.h"
 #include "app/command_arguments.h"
 #include "app/companion_program.h"
+#include "app/exam_file_command.h"
 #include "app/exam_keys_command.h"
 #include "app/guarded_main.h"
 #include "app/play.h"
@@ -15,6 +16,16 @@
 #include <QTextStream>
 
 namespace {
+
+// An exam file that cannot be used is refused as a bank that cannot be played is.
+int PlayExamFile(int& argc, char** argv, const vorn::CommandLine& line, QTextStream& err) {
+    const auto exam = vorn::OpenExamFile(line);
+    if (const auto* problem = std::get_if<QString>(&exam)) {
+        err << "vorn-player: " << *problem << '\n';
+        return vorn::kExitRefused;
+    }
+    return vorn::Play(argc, argv, std::get<vorn::CommandLine>(exam));
+}
 
 int Run(int& argc, char** argv) {
     QTextStream out(stdout), err(stderr);
@@ -43,6 +54,10 @@ int Run(int& argc, char** argv) {
         return vorn::RunCompanionProgram(vorn::Companion::Paper, argv, err);
     case vorn::CommandLine::Command::MakeExamKeys:
         return vorn::MakeExamKeysCommand(line->makeExamKeys, out, err);
+    case vorn::CommandLine::Command::MakeExam:
+        return vorn::MakeExamCommand(*line, out, err);
+    case vorn::CommandLine::Command::OpenExam:
+        return PlayExamFile(argc, argv, *line, err);
     case vorn::CommandLine::Command::Play:
         break;
     }

@@ -1,7 +1,10 @@
 #include "command_line.h"
 
+#include "exam_file.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <algorithm>
 #include <limits>
 
 namespace vorn {
@@ -52,6 +55,7 @@ struct Options {
     QCommandLineOption voided{"void", QString(), "N[,M...]"};
     QCommandLineOption countAbandoned{"count-abandoned"};
     QCommandLineOption makeExamKeys{"make-exam-keys", QString(), "ПАПКА"};
+    QCommandLineOption makeExam{"make-exam", QString(), "ФАЙЛ"};
     QCommandLineOption resultsKey{"results-key", QString(), "ФАЙЛ"};
     QCommandLineOption examSecret{"exam-secret", QString(), "ФАЙЛ"};
     QCommandLineOption csvLocale{"csv-locale", QString(), "ЕЗИК"};
@@ -80,7 +84,7 @@ struct Options {
                 examSecret,     csvLocale,
                 print,          variants,
                 classList,      scan,
-                scanDecide};
+                scanDecide,     makeExam};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
@@ -229,8 +233,10 @@ std::optional<UsageError> Parse(QCommandLineParser& parser, const Options& o,
         parser.addOption(option);
     }
     if (!parser.parse(arguments)) return UsageError{parser.errorText()};
-    // Only a report and a scan take more than one file.
-    if (!parser.positionalArguments().isEmpty() && !parser.isSet(o.report) && !parser.isSet(o.scan))
+    // Only a report and a scan take more than one file; an exam file is named alone.
+    const QStringList positional = parser.positionalArguments();
+    const bool examFile = positional.size() == 1 && IsExamFileName(positional.first());
+    if (!positional.isEmpty() && !examFile && !parser.isSet(o.report) && !parser.isSet(o.scan))
         return UsageError{
             QStringLiteral("излишен аргумент „%1“.").arg(parser.positionalArguments().first())};
     for (const QCommandLineOption& option : o.own())
@@ -258,6 +264,10 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
          {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank, &o.voided, &o.countAbandoned,
           &o.examSecret, &o.csvLocale}},
         {CommandLine::Command::MakeExamKeys, &o.makeExamKeys, {}},
+        {CommandLine::Command::MakeExam,
+         &o.makeExam,
+         {&o.bank, &o.results, &o.timeLimit, &o.exam, &o.attempts, &o.attemptsCount, &o.review,
+          &o.resultsKey}},
         {CommandLine::Command::Print, &o.print, {&o.variants, &o.classList, &o.seed, &o.output}},
         {CommandLine::Command::Scan, &o.scan, {&o.bank, &o.results, &o.output}},
         {CommandLine::Command::ScanDecide, &o.scanDecide, {&o.bank, &o.results}},
@@ -296,6 +306,37 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
     return chosen->command;
 }
 
+// A .vorn-exam file named alone, or as the bank (the menu entry names any file
+// opened so): the exam it sets out. Its settings are the file's, so beside it
+// only the window's own options are taken.
+std::optional<std::variant<CommandLine, UsageError>> ExamFileLine(const QCommandLineParser& parser,
+                                                                  const Options& o) {
+    const QStringList positional = parser.positionalArguments();
+    const bool named = positional.size() == 1 && IsExamFileName(positional.first()) &&
+                       !parser.isSet(o.report) && !parser.isSet(o.scan);
+    const bool asBank = IsExamFileName(parser.value(o.bank));
+    if (!named && !asBank) return std::nullopt;
+    CommandLine line;
+    line.command = CommandLine::Command::OpenExam;
+    line.examFile = named ? positional.first() : parser.value(o.bank);
+    line.fullScreen = parser.isSet(o.fullScreen);
+    line.largePictures = parser.isSet(o.largePictures);
+    line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
+    const QList<const QCommandLineOption*> beside{&o.fullScreen, &o.largePictures,
+                                                  &o.quitAfterFirstFrame};
+    for (const QCommandLineOption& option : o.own()) {
+        const bool theFile = !named && option.names() == o.bank.names();
+        if (!parser.isSet(option) || theFile ||
+            std::any_of(beside.begin(), beside.end(),
+                        [&option](const auto* b) { return b->names() == option.names(); }))
+            continue;
+        return UsageError{QStringLiteral("„%1“ не се дава с файл на изпит: настройките на "
+                                         "изпита са във файла.")
+                              .arg(Written(option.names().last()))};
+    }
+    return line;
+}
+
 // What --review names: "none", "score" or "full".
 std::optional<ReviewShows> ReviewShowsOf(const QString& text) {
     if (text == QLatin1String("none")) return ReviewShows::Nothing;
@@ -308,11 +349,17 @@ std::optional<ReviewShows> ReviewShowsOf(const QString& text) {
 // the exam. An exam's review shows the score unless the teacher says otherwise.
 std::optional<UsageError> ReadExamOptions(const QCommandLineParser& parser, const Options& o,
                                           CommandLine& line) {
-    line.exam = parser.isSet(o.exam);
+    const bool making = line.command == CommandLine::Command::MakeExam; // an exam, implied
+    line.exam = parser.isSet(o.exam) || making;
     line.askName = parser.isSet(o.askName) || line.exam;
     if (line.exam && line.results.isEmpty())
-        return UsageError{QStringLiteral("„--exam“ иска и „--results ФАЙЛ“: без него отговорите "
-                                         "не се пазят никъде.")};
+        return UsageError{QStringLiteral("„%1“ иска и „--results ФАЙЛ“: без него отговорите "
+                                         "не се пазят никъде.")
+                              .arg(making ? "--make-exam" : "--exam")};
+    if (making && !IsExamFileName(line.makeExam))
+        return UsageError{QStringLiteral("„--make-exam“ иска файл, чието име завършва на "
+                                         "„.vorn-exam“, а не „%1“.")
+                              .arg(line.makeExam)};
     if (line.exam) line.review = ReviewShows::Score;
     if (line.command == CommandLine::Command::Play && parser.isSet(o.classList)) {
         if (!line.askName)
@@ -416,6 +463,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
         line.command = CommandLine::Command::Version;
         return line;
     }
+    if (auto exam = ExamFileLine(parser, o)) return *exam;
     auto command = ChosenCommand(parser, o);
     if (auto* error = std::get_if<UsageError>(&command)) return *error;
     line.command = std::get<CommandLine::Command>(command);
@@ -428,6 +476,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.results = parser.value(o.results);
     line.largePictures = parser.isSet(o.largePictures);
     line.makeExamKeys = parser.value(o.makeExamKeys);
+    line.makeExam = parser.value(o.makeExam);
     line.resultsKey = parser.value(o.resultsKey);
     if (!line.resultsKey.isEmpty() && line.results.isEmpty())
         return UsageError{QStringLiteral("„--results-key“ иска и „--results ФАЙЛ“.")};
@@ -470,6 +519,11 @@ QString CommandLineUsage() {
         "                      [--class КЛАС] [--void N[,M...]] [--count-abandoned]\n"
         "                      [--exam-secret exam.secret] [--csv-locale bg|c]\n"
         "          vorn-player --make-exam-keys ПАПКА\n"
+        "          vorn-player --make-exam ФАЙЛ.vorn-exam --results ФАЙЛ [--bank ФАЙЛ]\n"
+        "                      [--time-limit М] [--attempts K]\n"
+        "                      [--attempts-count all|graded] [--review none|score|full]\n"
+        "                      [--results-key exam.pub]\n"
+        "          vorn-player ФАЙЛ.vorn-exam [--full-screen] [--large-pictures]\n"
         "          vorn-player --print ФАЙЛ [--variants N] [--class-list ФАЙЛ] [--seed N]\n"
         "                      --output ПАПКА\n"
         "          vorn-player --scan ФАЙЛ... --bank ФАЙЛ --results ФАЙЛ [--output ФАЙЛ]\n"
@@ -554,6 +608,13 @@ QString CommandLineHelp() {
                "  --make-exam-keys ПАПКА записва двойка ключове за изпита: exam.pub за\n"
                "                      кабинета и exam.secret само за учителя (права 0600);\n"
                "                      съществуващи ключове не се презаписват\n"
+               "  --make-exam ФАЙЛ    записва файл на изпит (ФАЙЛ.vorn-exam) с опциите до нея:\n"
+               "                      --bank, --results (задължителна), --time-limit,\n"
+               "                      --attempts, --attempts-count, --review, --results-key;\n"
+               "                      пътищата в него са спрямо папката му, за да се копира\n"
+               "                      папката цялата; съществуващ файл не се презаписва.\n"
+               "                      vorn-player ФАЙЛ.vorn-exam (или двойно щракване)\n"
+               "                      започва изпита с тези настройки\n"
                "  --csv-locale ЕЗИК   с --report-format csv: bg („;“, десетична запетая и\n"
                "                      български заглавия на колоните; по подразбиране при\n"
                "                      български език на средата) или c („,“, точка и\n"

@@ -41,6 +41,8 @@ struct CommandLine {
         ExportBank,
         Report,
         MakeExamKeys,
+        MakeExam,
+        OpenExam,
         Print,
         Scan,
         ScanDecide,
@@ -56,6 +58,8 @@ struct CommandLine {
     QString results;                   // --results: where the record of a graded run goes
     QString resultsKey;                // --results-key: records sealed to this public key
     QString makeExamKeys;              // --make-exam-keys: the folder of the new key pair
+    QString makeExam;                  // --make-exam: the exam file to write
+    QString examFile;                  // a .vorn-exam file named: the exam it sets out
     bool askName = false;              // --ask-name: who is answering, before the test
     QString classList;                 // --class-list with --ask-name: whom to choose from
     std::optional<int> timeLimit;      // --time-limit, in seconds

@@ -260,6 +260,16 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--exam", "--results", "r", "--attempts-count", "Graded"},
          "all или graded, а не „Graded“"},
         {{"--exam", "--results", "r", "--review", "all"}, "none, score или full, а не „all“"},
+        // An exam file sets the exam out; only the window's own options go beside it.
+        {{"lab.vorn-exam", "--seed", "1"}, "„--seed“ не се дава с файл на изпит"},
+        {{"lab.vorn-exam", "--results", "r"}, "„--results“ не се дава с файл на изпит"},
+        {{"--bank=lab.vorn-exam", "--exam"}, "„--exam“ не се дава с файл на изпит"},
+        {{"a.vorn-exam", "b.vorn-exam"}, "излишен аргумент „a.vorn-exam“"},
+        {{"--make-exam", "a.vorn-exam"}, "„--make-exam“ иска и „--results ФАЙЛ“"},
+        {{"--make-exam", "a.vorn.json", "--results", "r"}, "завършва на „.vorn-exam“"},
+        {{"--make-exam", "a.vorn-exam", "--results", "r", "--seed", "1"},
+         "„--seed“ не се използва с „--make-exam“"},
+        {{"--make-exam", "a.vorn-exam", "--check-bank", "b"}, "не се дават заедно"},
     };
     for (const auto& c : cases) {
         const auto parsed = Parse(c.arguments);
@@ -281,4 +291,38 @@ TEST(CommandLine, ATimeLimitIsMinutesOrMinutesAndSeconds) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(TimeLimitSeconds(QString::fromUtf8(c.text)), c.seconds) << c.text;
+}
+
+// The fault: an exam file named on the line played as a bank, or the window's
+// options beside it dropped; --make-exam not implying the exam's defaults.
+TEST(CommandLine, AnExamFileIsOpenedAloneOrAsTheBankAndMadeWithTheExamsOptions) {
+    using C = CommandLine::Command;
+    const struct {
+        QStringList arguments;
+        C command;
+        QString examFile;
+        bool fullScreen;
+    } opened[] = {
+        {{"lab.vorn-exam"}, C::OpenExam, "lab.vorn-exam", false},
+        {{"/училище/8а/LAB.VORN-EXAM"}, C::OpenExam, "/училище/8а/LAB.VORN-EXAM", false},
+        {{"--bank=/x/lab.vorn-exam"}, C::OpenExam, "/x/lab.vorn-exam", false},
+        {{"-platform", "offscreen", "lab.vorn-exam", "--full-screen"},
+         C::OpenExam,
+         "lab.vorn-exam",
+         true},
+        {{"--bank", "lab.vorn.json"}, C::Play, "", false},
+    };
+    for (const auto& c : opened) {
+        const auto parsed = Parse(c.arguments);
+        const auto* line = std::get_if<CommandLine>(&parsed);
+        ASSERT_NE(line, nullptr) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(std::tuple(line->command, line->examFile, line->fullScreen),
+                  std::tuple(c.command, c.examFile, c.fullScreen))
+            << c.arguments.join(' ').toStdString();
+    }
+    const auto made = Parse({"--make-exam", "a.vorn-exam", "--results", "r", "--attempts", "2"});
+    const auto* line = std::get_if<CommandLine>(&made);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(std::tuple(line->command, line->makeExam, line->exam, line->attempts, line->review),
+              std::tuple(C::MakeExam, QString("a.vorn-exam"), true, 2, ReviewShows::Score));
 }

@@ -318,3 +318,32 @@ TEST(PlayerCommands, ExamKeysAreMadeOnceAndOnlyTheSecretOpensASealedRecord) {
     const Ran noKey = RunPlayer({"--report", results, "--exam-secret", keys + "/none"});
     EXPECT_EQ(noKey.status, vorn::kExitRefused);
 }
+
+// The faults: the exam file's bank not the one played (the built-in test
+// started instead), a damaged file started as a practice run, or either failure
+// told with another status than a bank that cannot be played.
+TEST(PlayerCommands, AnExamFileStartsItsExamOrIsRefusedBeforeAnyWindow) {
+    QTemporaryDir dir;
+    const QString broken = Write(dir, "broken.gift", kBrokenGift);
+    const QString exam = dir.filePath("lab.vorn-exam");
+    const Ran made = RunPlayer({"--make-exam", exam, "--bank", broken, "--results",
+                                dir.filePath("8a.jsonl"), "--time-limit", "40"});
+    ASSERT_EQ(made.status, vorn::kExitOk) << made.err.toStdString();
+    const Ran again = RunPlayer({"--make-exam", exam, "--results", dir.filePath("8a.jsonl")});
+    EXPECT_EQ(again.status, vorn::kExitRefused);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("вече съществува"))) << again.err.toStdString();
+    for (const QStringList& opening : {QStringList{exam}, QStringList{"--bank=" + exam}}) {
+        const Ran refused = RunPlayer(opening);
+        EXPECT_EQ(refused.status, vorn::kExitRefused);
+        EXPECT_TRUE(
+            refused.err.startsWith(QStringLiteral("vorn-player: Тестът не може да започне: ") +
+                                   broken + QStringLiteral(":5:4:")))
+            << refused.err.toStdString();
+    }
+    const QString damaged = Write(dir, "damaged.vorn-exam", "{\"format\": \"vorn-exam\"");
+    const Ran refused = RunPlayer({damaged});
+    EXPECT_EQ(refused.status, vorn::kExitRefused);
+    EXPECT_EQ(
+        refused.err,
+        QStringLiteral("vorn-player: файлът на изпита „%1“: не е JSON обект.\n").arg(damaged));
+}

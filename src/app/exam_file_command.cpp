@@ -1,0 +1,92 @@
+#include "exam_file_command.h"
+
+#include "exam_file.h"
+#include "platform/exit_status.h"
+#include "platform/file_failure.h"
+#include "platform/regular_file.h"
+#include "platform/text.h"
+#include "platform/whole_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace vorn {
+
+namespace {
+
+// Whether anything, a dangling link included, has the name `path`.
+bool Taken(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 || errno != ENOENT;
+}
+
+// The file's bytes, at most the cap, or why they cannot be read.
+std::variant<QByteArray, QString> ReadExamBytes(const QString& path) {
+    QFile file;
+    int error = 0;
+    switch (OpenRegularFile(file, path, &error)) {
+    case OpenOutcome::Opened:
+        break;
+    case OpenOutcome::Unreadable:
+        return QStringLiteral("файлът не може да се прочете: %1.").arg(ReadReason(error));
+    case OpenOutcome::Missing:
+        return QStringLiteral("файлът не съществува.");
+    case OpenOutcome::Folder:
+    case OpenOutcome::NotRegular:
+        return QStringLiteral("това не е файл.");
+    }
+    const QByteArray bytes = file.read(kExamFileMaxBytes + 1);
+    if (bytes.size() > kExamFileMaxBytes)
+        return QStringLiteral("файлът е по-голям от %1 KiB.").arg(kExamFileMaxBytes / 1024);
+    return bytes;
+}
+
+QString AboutFile(const QString& path, const QString& problem) {
+    return QStringLiteral("файлът на изпита „%1“: %2")
+        .arg(Printable(QDir::toNativeSeparators(path)), problem);
+}
+
+} // namespace
+
+int MakeExamCommand(const CommandLine& line, QTextStream& out, QTextStream& err) {
+    const QString& path = line.makeExam;
+    if (Taken(path)) {
+        err << "vorn-player: "
+            << AboutFile(path, QStringLiteral("вече съществува; не се презаписва. Изтрийте го "
+                                              "или изберете друго име."))
+            << '\n';
+        return kExitRefused;
+    }
+    if (const auto problem = WriteWhole(path, ExamFileBytes(line, path))) {
+        err << "vorn-player: " << Printable(*problem) << '\n';
+        return kExitRefused;
+    }
+    out << QStringLiteral("Файлът на изпита е записан: %1\n"
+                          "Пътищата в него са спрямо папката му: копирайте папката цялата.\n")
+               .arg(Printable(QDir::toNativeSeparators(path)));
+    return kExitOk;
+}
+
+std::variant<CommandLine, QString> OpenExamFile(const CommandLine& line) {
+    const auto bytes = ReadExamBytes(line.examFile);
+    if (const auto* problem = std::get_if<QString>(&bytes))
+        return AboutFile(line.examFile, *problem);
+    const auto arguments =
+        ExamFileArguments(std::get<QByteArray>(bytes), QFileInfo(line.examFile).absolutePath());
+    if (const auto* problem = std::get_if<QString>(&arguments))
+        return AboutFile(line.examFile, *problem);
+    const auto parsed = ParseCommandLine(QStringList{QStringLiteral("vorn-player")} +
+                                         std::get<QStringList>(arguments));
+    if (const auto* usage = std::get_if<UsageError>(&parsed))
+        return AboutFile(line.examFile, usage->message);
+    CommandLine exam = std::get<CommandLine>(parsed);
+    exam.fullScreen = line.fullScreen;
+    exam.largePictures = line.largePictures;
+    exam.quitAfterFirstFrame = line.quitAfterFirstFrame;
+    return exam;
+}
+
+} // namespace vorn
