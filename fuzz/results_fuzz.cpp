@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vorn::ReadResults read;
     vorn::ResultsTally tally({});
     vorn::ReadResultsDevice(buffer, QStringLiteral("f"), read,
-                            [&tally](const vorn::ResultRecord& record) { tally.add(record); });
+                            [&tally](const vorn::ResultRecord& record,
+                                     const vorn::RecordPlace& place) { tally.add(record, place); });
     const std::vector<vorn::BankFigures> banks = tally.figures();
     (void)vorn::ReportText(banks);
     (void)vorn::ReportHtml(banks);
