@@ -56,19 +56,5 @@ TEST(SheetLayout, NothingOverlapsAndEverythingIsPrintable) {
             EXPECT_FALSE(rect.contains(RowLabelAnchor(p))) << p << " inside " << name;
 }
 
-TEST(SheetLayout, MarksStandAtTheFourCornersForFindingTheTurn) {
-    // The scanner tells the corners apart by where they stand: clockwise
-    // from the top left, a rectangle's corners.
-    const auto c = CornerMarkCentres();
-    EXPECT_DOUBLE_EQ(c[0].y(), c[1].y());
-    EXPECT_DOUBLE_EQ(c[1].x(), c[2].x());
-    EXPECT_DOUBLE_EQ(c[2].y(), c[3].y());
-    EXPECT_DOUBLE_EQ(c[3].x(), c[0].x());
-    EXPECT_LT(c[0].x(), c[1].x());
-    EXPECT_LT(c[0].y(), c[3].y());
-    EXPECT_THROW(BubbleCentre(kSheetRows, 0), std::out_of_range);
-    EXPECT_THROW(BubbleCentre(0, kSheetLetters), std::out_of_range);
-}
-
 } // namespace
 } // namespace vorn
