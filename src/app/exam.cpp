@@ -21,17 +21,19 @@ QString LockRefusal(const HeldLock& lock, const QString& lockPath, const Student
              TeacherStep(failure, QStringLiteral("друг файл с --results")));
 }
 
-std::optional<ExamSession> StartExam(const QString& journalPath, const BankContent& bank,
+std::optional<ExamSession> StartExam(const JournalPlace& place, const BankContent& bank,
                                      const ExamFacts& facts, const QString& title) {
-    const QString lockPath = journalPath + QStringLiteral(".lock");
-    auto lock = std::make_unique<HeldLock>(lockPath);
+    auto lock = std::make_unique<HeldLock>(place.lock);
     if (!lock->held()) {
-        ShowErrorAndWait(title, LockRefusal(*lock, lockPath, facts.student));
+        ShowErrorAndWait(title, LockRefusal(*lock, place.lock, facts.student));
         return std::nullopt;
     }
-    const JournalRead read = ReadJournal(journalPath);
+    QStringList told;
+    const JournalRead read = FindJournal(place, told);
+    for (const QString& line : told)
+        SayOnStandardError(line);
     auto decided = DecideExamStart(read, bank, facts);
-    const QString where = QDir::toNativeSeparators(journalPath);
+    const QString where = QDir::toNativeSeparators(place.shared);
     if (const auto* refusal = std::get_if<ExamRefusal>(&decided)) {
         if (!refusal->mayStartAfresh) {
             ShowErrorAndWait(title, refusal->message);
@@ -49,24 +51,22 @@ std::optional<ExamSession> StartExam(const QString& journalPath, const BankConte
     }
     ExamStart start = std::get<ExamStart>(std::move(decided));
     if (start.keepOldAside) {
-        const auto aside = KeepJournalAside(journalPath);
-        if (!aside) {
-            ShowErrorAndWait(title, QStringLiteral("Дневникът %1 не може да се премести "
-                                                   "настрана; тестът не започва, за да не се "
-                                                   "загуби. %2")
-                                        .arg(where, StudentStep()));
+        QStringList moved;
+        const auto problem = SetJournalAside(place, moved);
+        for (const QString& line : moved)
+            SayOnStandardError(line);
+        if (problem) {
+            ShowErrorAndWait(title, *problem + u' ' + StudentStep());
             return std::nullopt;
         }
-        SayOnStandardError(QStringLiteral("старият дневник е запазен като %1.")
-                               .arg(QDir::toNativeSeparators(*aside)));
     }
     if (!start.notice.isEmpty()) ShowErrorAndWait(title, start.notice);
     return ExamSession{std::move(start), std::move(lock)};
 }
 
-ExamJournalKeeper::ExamJournalKeeper(QString path, Journal journal, const MainForm& form,
+ExamJournalKeeper::ExamJournalKeeper(JournalPlace place, Journal journal, const MainForm& form,
                                      QWidget* parent, std::function<int()> usedSeconds)
-    : path_(std::move(path)), journal_(std::move(journal)), form_(form), parent_(parent),
+    : place_(std::move(place)), journal_(std::move(journal)), form_(form), parent_(parent),
       usedSeconds_(std::move(usedSeconds)) {
     timer_.setInterval(kJournalSeconds * 1000);
     connect(&timer_, &QTimer::timeout, this, [this] { write(); });
@@ -99,7 +99,13 @@ void ExamJournalKeeper::abandoned() {
 void ExamJournalKeeper::write() {
     journal_.run = form_.attempt().toJson();
     journal_.timeUsed = usedSeconds_();
-    const auto problem = WriteJournal(path_, journal_);
+    const auto problem = WriteJournal(place_.own, journal_, place_.key);
+    const auto shared = WriteJournal(place_.shared, journal_, place_.key);
+    if (shared && !problem && !toldShared_) {
+        toldShared_ = true; // the own copy is kept: the exam goes on from it on this machine
+        SayOnStandardError(
+            QStringLiteral("дневникът не се копира до файла с резултатите: %1").arg(*shared));
+    }
     if (!problem || told_) return;
     told_ = true; // once: the test goes on, and the results file may still take the record
     ShowWarning(parent_, form_.controls().window.Caption,

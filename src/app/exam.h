@@ -8,6 +8,7 @@
 #include "events/form_listener.h"
 #include "exam/exam_start.h"
 #include "exam/held_lock.h"
+#include "exam/journal_place.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -37,17 +38,19 @@ QString LockRefusal(const HeldLock& lock, const QString& lockPath, const Student
 
 // Where the student's exam starts. None when it may not: the reason has been
 // told (standard error, and a box where one can be seen).
-std::optional<ExamSession> StartExam(const QString& journalPath, const BankContent& bank,
+std::optional<ExamSession> StartExam(const JournalPlace& place, const BankContent& bank,
                                      const ExamFacts& facts, const QString& title);
 
 // Keeps the journal of the attempt: at once, after every answer and move,
-// every kJournalSeconds, when graded and when abandoned. A journal that cannot
-// be written is told once; the test goes on.
+// every kJournalSeconds, when graded and when abandoned: the own copy and the
+// shared one. An own copy that cannot be written is told once in a box, a
+// shared one that cannot (a classmate's file in its place) once on standard
+// error; the test goes on.
 class ExamJournalKeeper : public QObject {
 public:
     // `usedSeconds`: the time of the attempt so far, the seconds before a
     // crash included.
-    ExamJournalKeeper(QString path, Journal journal, const MainForm& form, QWidget* parent,
+    ExamJournalKeeper(JournalPlace place, Journal journal, const MainForm& form, QWidget* parent,
                       std::function<int()> usedSeconds);
 
     void start();
@@ -58,13 +61,14 @@ public:
 private:
     void write();
 
-    QString path_;
+    JournalPlace place_;
     Journal journal_;
     const MainForm& form_;
     QWidget* parent_;
     std::function<int()> usedSeconds_;
     QTimer timer_;
-    bool told_ = false;
+    bool told_ = false;       // the own copy's problem
+    bool toldShared_ = false; // the shared copy's
 };
 
 // The exam's two questions, asked in a box over the window, titled with the

@@ -54,22 +54,33 @@ std::optional<int> PlaySession::open() {
 bool PlaySession::takeUpExam() {
     // A student chosen from the class list is known by class and number.
     const KnownBy knownBy = classList_.empty() ? KnownBy::Name : KnownBy::Number;
-    journalPath_ = JournalPath(line_.results, sha256_, *student_, knownBy);
-    exam_ = StartExam(journalPath_, form_.bank(),
+    auto place = PlaceJournal(JournalPath(line_.results, sha256_, *student_, knownBy));
+    if (const auto* problem = std::get_if<QString>(&place)) {
+        ShowErrorAndWait(form_.controls().window.Caption,
+                         QStringLiteral("Тестът не може да започне: ") + *problem);
+        return false;
+    }
+    journalPlace_ = std::get<JournalPlace>(std::move(place));
+    const AttemptsOnRecord onRecord = AttemptsInResults(
+        line_.results,
+        {.bankSha256 = sha256_, .student = *student_, .knownBy = knownBy, .sealedTo = sealTo_});
+    exam_ = StartExam(*journalPlace_, form_.bank(),
                       {.program = QStringLiteral(VORN_VERSION),
                        .bankSha256 = sha256_,
                        .student = *student_,
                        .attempts = line_.attempts,
                        .counted = line_.attemptsCounted,
-                       .knownBy = knownBy},
+                       .knownBy = knownBy,
+                       .onRecord = onRecord},
                       form_.controls().window.Caption);
     if (!exam_) return false;
     Journal& journal = exam_->start.journal;
+    // The limit is the exam's own, never the journal's: only the time used
+    // is taken from it, and only from a journal that authenticates.
     if (exam_->start.run) {
         form_.resume(*exam_->start.run);
         seed_ = journal.seed;
         usedBefore_ = journal.timeUsed;
-        timeLimit_ = journal.timeLimit;
     }
     journal.seed = seed_;
     journal.timeLimit = timeLimit_;
@@ -101,7 +112,7 @@ void PlaySession::buildWindow() {
     }
     if (exam_) {
         journal_ =
-            std::make_unique<ExamJournalKeeper>(journalPath_, exam_->start.journal, form_,
+            std::make_unique<ExamJournalKeeper>(*journalPlace_, exam_->start.journal, form_,
                                                 view_.get(), [this] { return usedSeconds(); });
         followers.journal = journal_.get();
         questions_ = std::make_unique<ExamQuestionsAsked>(form_, *view_);
@@ -124,6 +135,7 @@ void PlaySession::buildWindow() {
 ResultRecord PlaySession::recordOf(const Attempt& attempt) const {
     ResultRecord record = RecordOfRun(attempt, FactsOfThisRun(sha256_, seed_));
     record.student = student_;
+    if (!classList_.empty()) record.knownBy = KnownBy::Number;
     if (exam_) record.attempt = exam_->start.journal.attempt;
     if (clock_)
         record.time =

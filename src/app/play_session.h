@@ -48,7 +48,7 @@ private:
     std::vector<Student> classList_;
     std::optional<Student> student_;
     std::optional<ExamSession> exam_;
-    QString journalPath_;
+    std::optional<JournalPlace> journalPlace_; // --exam
     std::uint32_t seed_ = 0;
     int usedBefore_ = 0; // seconds of the same attempt before a crash
     std::optional<int> timeLimit_;

@@ -10,6 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <cerrno>
+#include <fcntl.h>
+#include <stdio.h>
 
 namespace vorn {
 
@@ -38,8 +41,10 @@ QString JournalPath(const QString& resultsPath, const QString& bankSha256, const
            Hex12(StudentIdentity(student, knownBy).toUtf8()) + QStringLiteral(".journal");
 }
 
-QByteArray JournalBytes(const Journal& journal) {
-    const QJsonObject object{
+namespace {
+
+QJsonObject JournalObject(const Journal& journal) {
+    return QJsonObject{
         {"format", kFormat},
         {"version", kVersion},
         {"program", journal.program},
@@ -55,13 +60,32 @@ QByteArray JournalBytes(const Journal& journal) {
         {"timeUsed", journal.timeUsed},
         {"run", journal.run},
     };
+}
+
+// What the MAC is taken over: the journal without its MAC, compact. Qt writes
+// an object's keys in order and numbers as they were read, so the text read
+// back and written again is the text that was signed.
+QByteArray MacText(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
+QByteArray JournalBytes(const Journal& journal) {
+    return QJsonDocument(JournalObject(journal)).toJson(QJsonDocument::Indented);
+}
+
+QByteArray JournalBytes(const Journal& journal, const JournalKey& key) {
+    QJsonObject object = JournalObject(journal);
+    object.insert("mac", QString::fromLatin1(JournalMac(MacText(object), key)));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
-std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& path) {
+std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& path,
+                                                                const JournalKey& key) {
     QFile file;
     int error = 0;
-    switch (OpenRegularFile(file, path, &error)) {
+    switch (OpenRegularFile(file, path, &error, LastLink::Refused)) {
     case OpenOutcome::Missing:
         return NoJournal{};
     case OpenOutcome::Opened:
@@ -72,9 +96,10 @@ std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& p
     case OpenOutcome::Unreadable:
         return UnreadableJournal{ReadReason(error)}; // the file was never opened
     }
-    if (file.size() > kMaxJournalBytes)
+    const QByteArray bytes = file.read(kMaxJournalBytes + 1);
+    if (bytes.size() > kMaxJournalBytes)
         return UnreadableJournal{QStringLiteral("файлът е твърде голям за дневник")};
-    auto read = JournalFromBytes(file.readAll());
+    auto read = AuthenticJournalFromBytes(bytes, key);
     if (auto* journal = std::get_if<Journal>(&read)) return std::move(*journal);
     return std::get<UnreadableJournal>(std::move(read));
 }
@@ -115,8 +140,19 @@ std::variant<Journal, UnreadableJournal> JournalFromBytes(const QByteArray& byte
     return journal;
 }
 
-std::optional<QString> WriteJournal(const QString& path, const Journal& journal) {
-    return WriteWhole(path, JournalBytes(journal));
+std::variant<Journal, UnreadableJournal> AuthenticJournalFromBytes(const QByteArray& bytes,
+                                                                   const JournalKey& key) {
+    QJsonObject object = QJsonDocument::fromJson(bytes).object();
+    const QJsonValue mac = object.take("mac");
+    if (!mac.isString() || !JournalMacFits(MacText(object), mac.toString().toLatin1(), key))
+        return UnreadableJournal{
+            QStringLiteral("дневникът не е записан от тази програма за този потребител")};
+    return JournalFromBytes(bytes);
+}
+
+std::optional<QString> WriteJournal(const QString& path, const Journal& journal,
+                                    const JournalKey& key) {
+    return WriteWhole(path, JournalBytes(journal, key));
 }
 
 std::optional<QString> KeepJournalAside(const QString& path) {
@@ -125,9 +161,12 @@ std::optional<QString> KeepJournalAside(const QString& path) {
     for (int n = 0; n < 100; ++n) {
         const QString aside = QStringLiteral("%1.%2%3.kept")
                                   .arg(path, stamp, n == 0 ? QString() : u'-' + QString::number(n));
-        if (QFile::exists(aside)) continue;
-        if (QFile::rename(path, aside)) return aside;
-        return std::nullopt;
+        // The name itself is moved, whatever it is (a link, a FIFO), and
+        // nothing is ever replaced or copied.
+        if (::renameat2(AT_FDCWD, QFile::encodeName(path).constData(), AT_FDCWD,
+                        QFile::encodeName(aside).constData(), RENAME_NOREPLACE) == 0)
+            return aside;
+        if (errno != EEXIST) return std::nullopt;
     }
     return std::nullopt;
 }

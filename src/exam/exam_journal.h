@@ -17,6 +17,7 @@
 //    "attempt":1,"graded":0,"state":"open"|"graded"|"abandoned",
 //    "seed":42,"timeLimit":2400|null,"timeUsed":75,"run":{...}}
 
+#include "journal_key.h"
 #include "record/student.h"
 
 #include <QJsonObject>
@@ -52,19 +53,29 @@ QString JournalPath(const QString& resultsPath, const QString& bankSha256, const
                     KnownBy knownBy = KnownBy::Name);
 
 QByteArray JournalBytes(const Journal& journal);
+// The same with its MAC ("mac", over the rest of it): what the player writes.
+QByteArray JournalBytes(const Journal& journal, const JournalKey& key);
 
 struct NoJournal {};
 struct UnreadableJournal {
     QString why; // Bulgarian
 };
-// Read, or none there, or a file that is not a journal this program can read.
-std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& path);
-// The same for the bytes of a file.
+// Read, or none there, or a file that is not a journal this account's player
+// wrote. Nothing at the path is taken on trust: a link there is not followed,
+// a FIFO, a device or a file larger than any journal is not read, and a
+// journal whose MAC does not fit `key` is unreadable.
+std::variant<NoJournal, Journal, UnreadableJournal> ReadJournal(const QString& path,
+                                                                const JournalKey& key);
+// The bytes of a journal file, the MAC checked first.
+std::variant<Journal, UnreadableJournal> AuthenticJournalFromBytes(const QByteArray& bytes,
+                                                                   const JournalKey& key);
+// The bytes of a journal file, read whatever their MAC.
 std::variant<Journal, UnreadableJournal> JournalFromBytes(const QByteArray& bytes);
 
-// Writes the journal whole and synced, replacing the last one at once; the
-// problem in Bulgarian when it could not.
-std::optional<QString> WriteJournal(const QString& path, const Journal& journal);
+// Writes the journal whole and synced with its MAC, replacing the last one at
+// once (never through a link); the problem in Bulgarian when it could not.
+std::optional<QString> WriteJournal(const QString& path, const Journal& journal,
+                                    const JournalKey& key);
 
 // Moves a journal that will not be used out of the way, never deleting it:
 // "<path>.<UTC time>.kept". The new name, or none when it could not be moved.

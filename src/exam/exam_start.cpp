@@ -47,37 +47,61 @@ std::variant<ExamStart, ExamRefusal> Resumed(const Journal& journal, const BankC
     return ExamRefusal{QStringLiteral("Започнатият опит не пасва на теста: %1.").arg(error), true};
 }
 
+// The attempts made and graded before this start, as the results file and a
+// journal that is no longer open tell them, the larger of each.
+AttemptsOnRecord Made(const ExamFacts& facts, const Journal* finished = nullptr) {
+    const AttemptsOnRecord& r = facts.onRecord;
+    if (!finished) return r;
+    return {std::max(r.made, finished->attempt), std::max(r.graded, finished->graded)};
+}
+
 // The attempts used up, when they are all there may be: every attempt made
 // before the next one was graded or left.
-std::optional<ExamRefusal> UsedUp(const Journal& journal, const ExamFacts& facts) {
+std::optional<ExamRefusal> UsedUp(const AttemptsOnRecord& made, const ExamFacts& facts) {
     const bool all = facts.counted == AttemptsCounted::All;
-    const int used = all ? journal.attempt : journal.graded;
+    const int used = all ? made.made : made.graded;
     if (used < facts.attempts) return std::nullopt;
-    const int left = journal.attempt - journal.graded;
+    const int left = made.made - made.graded;
     if (!all || left == 0)
         return ExamRefusal{QStringLiteral("Този тест вече е оценен %1 за %2, а разрешените "
                                           "опити са %3.")
-                               .arg(Times(journal.graded), StudentCaption(facts.student))
+                               .arg(Times(made.graded), StudentCaption(facts.student))
                                .arg(facts.attempts),
                            false};
     return ExamRefusal{
         QStringLiteral("Този тест вече е решаван %1 за %2 (оценен %3, прекъснат "
                        "%4), а разрешените опити са %5.")
-            .arg(Times(used), StudentCaption(facts.student), Times(journal.graded), Times(left))
+            .arg(Times(used), StudentCaption(facts.student), Times(made.graded), Times(left))
             .arg(facts.attempts),
         false};
 }
 
 } // namespace
 
+// Whether the results file holds the end of the journal's attempt already:
+// the journal is an older copy put back. An attempt ends in one record,
+// graded or abandoned; where only graded ones count, a pause ends in an
+// abandoned record and the attempt goes on.
+bool Over(const Journal& journal, const ExamFacts& facts) {
+    if (facts.onRecord.graded > journal.graded) return true;
+    return facts.counted == AttemptsCounted::All && facts.onRecord.made >= journal.attempt;
+}
+
+// The attempt after those made.
+ExamStart Next(const AttemptsOnRecord& made, const ExamFacts& facts) {
+    return ExamStart{NewAttempt(facts, made.made + 1, made.graded), std::nullopt, false, {}};
+}
+
 std::variant<ExamStart, ExamRefusal>
 DecideExamStart(const JournalRead& read, const BankContent& bank, const ExamFacts& facts) {
-    if (std::holds_alternative<NoJournal>(read))
-        return ExamStart{NewAttempt(facts, 1, 0), std::nullopt, false, {}};
+    // The results file alone may say that the attempts are used up, whatever
+    // the journal (deleted, replaced, an older copy) says.
+    if (auto refusal = UsedUp(Made(facts), facts)) return *refusal;
+    if (std::holds_alternative<NoJournal>(read)) return Next(Made(facts), facts);
     // Nothing in it can be trusted, not even the count of attempts; it is
     // kept for the teacher to look at.
     if (const auto* unreadable = std::get_if<UnreadableJournal>(&read))
-        return ExamStart{NewAttempt(facts, 1, 0), std::nullopt, true,
+        return ExamStart{Next(Made(facts), facts).journal, std::nullopt, true,
                          QStringLiteral("Дневникът на предишен опит не може да се прочете (%1); "
                                         "запазен е настрана за учителя. Тестът започва отначало.")
                              .arg(unreadable->why)};
@@ -86,10 +110,11 @@ DecideExamStart(const JournalRead& read, const BankContent& bank, const ExamFact
 
     const bool paused =
         journal.state == Journal::State::Abandoned && facts.counted == AttemptsCounted::Graded;
-    if (journal.state == Journal::State::Open || paused) return Resumed(journal, bank, facts);
-    if (auto refusal = UsedUp(journal, facts)) return *refusal;
-    return ExamStart{
-        NewAttempt(facts, journal.attempt + 1, journal.graded), std::nullopt, false, {}};
+    if ((journal.state == Journal::State::Open || paused) && !Over(journal, facts))
+        return Resumed(journal, bank, facts);
+    const AttemptsOnRecord made = Made(facts, &journal);
+    if (auto refusal = UsedUp(made, facts)) return *refusal;
+    return Next(made, facts);
 }
 
 ExamStart FreshAttemptAfter(const JournalRead& read, const ExamFacts& facts) {
@@ -97,11 +122,9 @@ ExamStart FreshAttemptAfter(const JournalRead& read, const ExamFacts& facts) {
     // could be read, the count goes on from it.
     const auto* journal = std::get_if<Journal>(&read);
     const bool same = journal && !NotTheirs(*journal, facts);
-    return ExamStart{same ? NewAttempt(facts, journal->attempt + 1, journal->graded)
-                          : NewAttempt(facts, 1, 0),
-                     std::nullopt,
-                     !std::holds_alternative<NoJournal>(read),
-                     {}};
+    ExamStart start = Next(Made(facts, same ? journal : nullptr), facts);
+    start.keepOldAside = !std::holds_alternative<NoJournal>(read);
+    return start;
 }
 
 } // namespace vorn

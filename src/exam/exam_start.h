@@ -3,6 +3,7 @@
 // run again after a crash or a pause, the next attempt, or no start at all
 // when the attempts are used up or the journal belongs to something else.
 
+#include "attempts_on_record.h"
 #include "bank/bank_content.h"
 #include "exam_journal.h"
 #include "run/attempt.h"
@@ -38,6 +39,9 @@ struct ExamFacts {
     int attempts = 1; // attempts allowed
     AttemptsCounted counted = AttemptsCounted::All;
     KnownBy knownBy = KnownBy::Name; // by number where the student came from a class list
+    // The student's records in the results file: whichever of it and the
+    // journal counts more attempts is believed.
+    AttemptsOnRecord onRecord;
 };
 
 using JournalRead = std::variant<NoJournal, Journal, UnreadableJournal>;

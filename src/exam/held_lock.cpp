@@ -11,7 +11,7 @@ namespace vorn {
 HeldLock::HeldLock(const QString& path) {
     // Never through a link: in a shared folder it could point anywhere.
     const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0) {
         error_ = errno;
         return;

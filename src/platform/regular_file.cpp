@@ -7,13 +7,16 @@
 
 namespace vorn {
 
-OpenOutcome OpenRegularFile(QFile& file, const QString& path, int* error) {
+OpenOutcome OpenRegularFile(QFile& file, const QString& path, int* error, LastLink link) {
     // O_NONBLOCK so that opening a FIFO without a writer returns at once; the
     // type is then asked of what was opened, not of the name, which another
     // process could change in between. Regular files ignore O_NONBLOCK.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int noFollow = link == LastLink::Refused ? O_NOFOLLOW : 0;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | noFollow);
     if (fd < 0) {
         if (error) *error = errno;
+        if (errno == ELOOP && noFollow) return OpenOutcome::NotRegular;
         return errno == ENOENT || errno == ENOTDIR ? OpenOutcome::Missing : OpenOutcome::Unreadable;
     }
     struct stat status {};

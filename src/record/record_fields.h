@@ -37,8 +37,9 @@ struct RecordFields {
     JsonField bankTitle, bankSha256;                    // absent unless "bank" is an object
     bool student = false;                               // the key is there, whatever its value
     JsonField studentName, studentClass, studentNumber; // absent unless an object
-    bool paper = false;                                 // the key is there, whatever its value
-    JsonField paperVariant, paperSheet, paperScan;      // absent unless an object
+    JsonField studentListed;
+    bool paper = false;                            // the key is there, whatever its value
+    JsonField paperVariant, paperSheet, paperScan; // absent unless an object
     bool questionsArray = false;
     std::vector<AnswerFields> questions;
     JsonField::Kind checkKind = JsonField::Kind::Absent; // Other: an object or an array

@@ -80,6 +80,7 @@ std::optional<RecordFields> QtRecordFields(QByteArrayView json) {
                         .studentName = {},
                         .studentClass = {},
                         .studentNumber = {},
+                        .studentListed = {},
                         .paper = o.contains(QLatin1String("paper")),
                         .paperVariant = {},
                         .paperSheet = {},
@@ -95,6 +96,7 @@ std::optional<RecordFields> QtRecordFields(QByteArrayView json) {
     record.studentName = FieldOf(student.value(QLatin1String("name")));
     record.studentClass = FieldOf(student.value(QLatin1String("class")));
     record.studentNumber = FieldOf(student.value(QLatin1String("number")));
+    record.studentListed = FieldOf(student.value(QLatin1String("listed")));
     const QJsonObject paper = o.value(QLatin1String("paper")).toObject();
     record.paperVariant = FieldOf(paper.value(QLatin1String("variant")));
     record.paperSheet = FieldOf(paper.value(QLatin1String("sheet")));

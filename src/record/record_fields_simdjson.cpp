@@ -189,12 +189,13 @@ constexpr std::array<std::pair<std::string_view, JsonField BankFields::*>, 2> kB
 }};
 
 struct StudentFields {
-    JsonField name, group, number;
+    JsonField name, group, number, listed;
 };
-constexpr std::array<std::pair<std::string_view, JsonField StudentFields::*>, 3> kStudentKeys{{
+constexpr std::array<std::pair<std::string_view, JsonField StudentFields::*>, 4> kStudentKeys{{
     {"name", &StudentFields::name},
     {"class", &StudentFields::group},
     {"number", &StudentFields::number},
+    {"listed", &StudentFields::listed},
 }};
 
 struct PaperFields {
@@ -263,6 +264,7 @@ bool ReadNested(std::string_view key, od::value value, RecordFields& record, boo
         record.studentName = std::move(student.name);
         record.studentClass = std::move(student.group);
         record.studentNumber = std::move(student.number);
+        record.studentListed = std::move(student.listed);
         return true;
     }
     if (key == "paper") {

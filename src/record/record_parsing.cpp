@@ -67,9 +67,11 @@ bool ReadVersion2Fields(const RecordFields& f, ResultRecord& record) {
     if (f.student) {
         const JsonField& number = f.studentNumber;
         if (!f.studentName.isText() || !f.studentClass.isText() ||
-            !(number.isText() || number.kind == Kind::Absent))
+            !(number.isText() || number.kind == Kind::Absent) ||
+            !(f.studentListed.kind == Kind::Absent || f.studentListed.isBool()))
             return false;
         record.student = Student{f.studentName.text, f.studentClass.text, TextOf(number)};
+        if (f.studentListed.yes) record.knownBy = KnownBy::Number;
     }
     if (f.timeLimit.kind != Kind::Absent) {
         const auto limit = Whole(f.timeLimit, 1, 300 * 60);

@@ -63,10 +63,13 @@ QByteArray RecordLine(const ResultRecord& record) {
         {"questions", questions},
         {"check", record.check ? QJsonValue(AnswerObject(*record.check)) : QJsonValue()},
     };
-    if (record.student)
-        object.insert("student", QJsonObject{{"name", record.student->name},
-                                             {"class", record.student->className},
-                                             {"number", record.student->number}});
+    if (record.student) {
+        QJsonObject student{{"name", record.student->name},
+                            {"class", record.student->className},
+                            {"number", record.student->number}};
+        if (record.knownBy == KnownBy::Number) student.insert("listed", true);
+        object.insert("student", student);
+    }
     if (record.time) {
         object.insert("timeLimit", record.time->limit);
         object.insert("timeUsed", record.time->used);

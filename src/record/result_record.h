@@ -15,6 +15,7 @@
 //
 // Version 2 adds, each only when it has something to say:
 //   "student":{"name","class","number"}          --ask-name, --exam
+//     "listed":true                              chosen from --class-list: known by number
 //   "timeLimit","timeUsed","timeUp"              --time-limit, in seconds
 //   "attempt":2                                  --exam: the student's attempt on this bank
 //   "abandoned":true                             stopped before grading; the answers so far
@@ -77,7 +78,8 @@ struct ResultRecord {
     GradeResult grade;
     std::vector<AnswerRecord> questions;
     std::optional<AnswerRecord> check;
-    std::optional<Student> student; // --ask-name
+    std::optional<Student> student;  // --ask-name
+    KnownBy knownBy = KnownBy::Name; // Number: chosen from a class list ("listed")
     struct Time {
         int limit = 0;   // seconds
         int used = 0;    // seconds the test window was open until grading

@@ -28,18 +28,35 @@ QByteArray ChainLink(const std::optional<QByteArray>& lineBefore) {
     return QByteArray(reinterpret_cast<const char*>(hash.data()), hash.size()).toHex();
 }
 
-QByteArray StudentTagOf(const ExamPublicKey& key, const ResultRecord& record) {
-    const QString identity = record.student ? StudentIdentity(*record.student) : record.run.user;
+namespace {
+
+QByteArray TagOfIdentity(const ExamPublicKey& key, const QString& identity, const QString& bank,
+                         bool abandoned) {
     SodiumReady();
     const QByteArray purpose = "vorn-player student tag";
     std::array<unsigned char, crypto_generichash_KEYBYTES> tagKey{};
     ::crypto_generichash(tagKey.data(), tagKey.size(), key.bytes.data(), key.bytes.size(),
                          Bytes(purpose), std::size_t(purpose.size()));
-    const QByteArray who = identity.toUtf8() + '\n' + record.run.bankSha256.toLatin1();
+    const QByteArray who = identity.toUtf8() + '\n' + bank.toLatin1() +
+                           (abandoned ? QByteArray("\nabandoned") : QByteArray());
     std::array<unsigned char, 32> tag{};
     ::crypto_generichash(tag.data(), tag.size(), Bytes(who), std::size_t(who.size()), tagKey.data(),
                          tagKey.size());
     return QByteArray(reinterpret_cast<const char*>(tag.data()), tag.size()).toHex();
+}
+
+} // namespace
+
+QByteArray StudentTag(const ExamPublicKey& key, const TaggedAttempt& attempt) {
+    return TagOfIdentity(key, StudentIdentity(attempt.student, attempt.knownBy), attempt.bankSha256,
+                         attempt.abandoned);
+}
+
+QByteArray StudentTagOf(const ExamPublicKey& key, const ResultRecord& record) {
+    if (!record.student)
+        return TagOfIdentity(key, record.run.user, record.run.bankSha256, record.abandoned);
+    return StudentTag(key,
+                      {*record.student, record.knownBy, record.run.bankSha256, record.abandoned});
 }
 
 QByteArray SealedLine(const QByteArray& recordJson, const ExamPublicKey& key,

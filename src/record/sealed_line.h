@@ -32,6 +32,16 @@ namespace vorn {
 // the start of the file, or unknown (the writer could not read the file).
 QByteArray ChainLink(const std::optional<QByteArray>& lineBefore);
 
+// Whose record a tag stands for. An abandoned attempt has a tag of its own,
+// so that an exam where only graded attempts count can count them sealed.
+struct TaggedAttempt {
+    Student student;
+    KnownBy knownBy = KnownBy::Name;
+    QString bankSha256;
+    bool abandoned = false;
+};
+QByteArray StudentTag(const ExamPublicKey& key, const TaggedAttempt& attempt);
+
 // The tag of the record's student (StudentIdentity, or the login where no
 // student was asked) on the record's bank.
 QByteArray StudentTagOf(const ExamPublicKey& key, const ResultRecord& record);

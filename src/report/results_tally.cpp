@@ -88,7 +88,8 @@ Student WhoOf(const ResultRecord& record, const QHash<QString, QString>& classSp
 // "иван иванов" and "Иван Иванов" one student. A login is no student's name.
 QString StudentKey(const ResultRecord& record) {
     if (!record.student) return u'u' + record.run.user;
-    return u's' + StudentIdentity(*record.student);
+    // Namesakes chosen from a class list stay two students.
+    return u's' + StudentIdentity(*record.student, record.knownBy);
 }
 
 std::optional<bool> CheckAgrees(const ResultRecord& record) {

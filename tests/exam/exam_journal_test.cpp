@@ -20,12 +20,20 @@ namespace {
 const Student kIvan{"Иван Петров", "7б", "12"};
 
 ExamFacts Facts(int attempts = 1, AttemptsCounted counted = AttemptsCounted::All,
-                Student student = kIvan) {
+                Student student = kIvan, AttemptsOnRecord onRecord = {}) {
     return {.program = "1.0",
             .bankSha256 = QString(64, u'a'),
             .student = std::move(student),
             .attempts = attempts,
-            .counted = counted};
+            .counted = counted,
+            .knownBy = KnownBy::Name,
+            .onRecord = onRecord};
+}
+
+JournalKey TestKey(unsigned char fill) {
+    JournalKey key;
+    key.bytes.fill(fill);
+    return key;
 }
 
 Journal Kept(Journal::State state, int attempt, int graded, const QJsonObject& run) {
@@ -51,25 +59,39 @@ TEST(ExamJournal, IsReadBackAsWrittenAndWhatIsNotAJournalIsNamedNotGuessed) {
     EXPECT_TRUE(path.startsWith(dir.filePath("8a.jsonl.cccccccccccc-")));
     EXPECT_NE(path, JournalPath(dir.filePath("8a.jsonl"), QString(64, u'c'),
                                 Student{"Иван Петров", "7в", "12"}));
-    EXPECT_TRUE(std::holds_alternative<NoJournal>(ReadJournal(path)));
+    const JournalKey key = TestKey(1);
+    EXPECT_TRUE(std::holds_alternative<NoJournal>(ReadJournal(path, key)));
 
-    const Journal journal = Kept(Journal::State::Open, 2, 1, QJsonObject{{"x", 1}});
-    ASSERT_EQ(WriteJournal(path, journal), std::nullopt);
-    const JournalRead read = ReadJournal(path);
+    const Journal journal = Kept(Journal::State::Open, 2, 1, QJsonObject{{"x", 1.5}});
+    ASSERT_EQ(WriteJournal(path, journal, key), std::nullopt);
+    const JournalRead read = ReadJournal(path, key);
     ASSERT_TRUE(std::holds_alternative<Journal>(read));
     EXPECT_EQ(std::get<Journal>(read), journal);
 
-    const QByteArray whole = JournalBytes(journal);
-    for (const QByteArray& broken :
-         {whole.left(whole.size() / 2), QByteArray(whole).replace("vorn-journal", "vorn-results"),
-          QByteArray(whole).replace("\"state\": \"open\"", "\"state\": \"shut\""),
-          QByteArray(whole).replace("\"graded\": 1", "\"graded\": 3")}) {
+    // Broken, or whole but not signed with this account's key: the MAC fails
+    // for every one, and the first four do not even read as a journal.
+    const QByteArray whole = JournalBytes(journal, key);
+    const struct {
+        QByteArray bytes;
+        bool parses;
+    } cases[] = {
+        {whole.left(whole.size() / 2), false},
+        {QByteArray(whole).replace("vorn-journal", "vorn-results"), false},
+        {QByteArray(whole).replace("\"state\": \"open\"", "\"state\": \"shut\""), false},
+        {QByteArray(whole).replace("\"graded\": 1", "\"graded\": 3"), false},
+        {QByteArray(whole).replace("\"timeUsed\": 75", "\"timeUsed\": 5"), true},
+        {QByteArray(whole).replace("\"timeLimit\": 600", "\"timeLimit\": 18000"), true},
+        {JournalBytes(journal, TestKey(2)), true}, // another account's
+        {JournalBytes(journal), true},             // no MAC at all
+    };
+    for (const auto& c : cases) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(broken);
+        file.write(c.bytes);
         file.close();
-        EXPECT_TRUE(std::holds_alternative<UnreadableJournal>(ReadJournal(path)))
-            << broken.left(60).toStdString();
+        EXPECT_TRUE(std::holds_alternative<UnreadableJournal>(ReadJournal(path, key)))
+            << c.bytes.left(60).toStdString();
+        EXPECT_EQ(std::holds_alternative<Journal>(JournalFromBytes(c.bytes)), c.parses);
     }
     // One window per student: a second start finds the lock busy until the
     // first is gone.
@@ -209,11 +231,13 @@ TEST(ExamStart, LeavingOrRetypingNeverGivesAFreshRun) {
     using S = Journal::State;
     constexpr auto All = AttemptsCounted::All, Graded = AttemptsCounted::Graded;
 
+    const QString usedUp =
+        "Този тест вече е оценен 1 път за Иван Петров, 7б № 12, а разрешените опити са 1.";
     const struct {
         const char* what;
-        Journal journal;
+        JournalRead journal;
         ExamFacts facts;
-        const char* refusal; // empty: a start
+        QString refusal; // empty: a start
         int attempt;
         bool resumed;
     } cases[] = {
@@ -234,13 +258,27 @@ TEST(ExamStart, LeavingOrRetypingNeverGivesAFreshRun) {
          Facts(1, All, retyped),
          "Този тест вече е оценен 1 път за иван  ПЕТРОВ, 7Б, а разрешените опити са 1.", 0, false},
         {"open, retyped", Kept(S::Open, 1, 0, run), Facts(1, All, retyped), "", 1, true},
+        // The results file remembers what the journal no longer does.
+        {"deleted after grading", NoJournal{}, Facts(1, All, kIvan, {1, 1}), usedUp, 0, false},
+        {"spoilt after leaving, 2 allowed", UnreadableJournal{"x"}, Facts(2, All, kIvan, {1, 0}),
+         "", 2, false},
+        {"an older open copy put back after grading", Kept(S::Open, 1, 0, run),
+         Facts(1, All, kIvan, {1, 1}), usedUp, 0, false},
+        {"an older open copy put back after leaving, 2 allowed", Kept(S::Open, 1, 0, run),
+         Facts(2, All, kIvan, {1, 0}), "", 2, false},
+        {"an older paused copy put back after grading", Kept(S::Abandoned, 1, 0, run),
+         Facts(1, Graded, kIvan, {2, 1}), usedUp, 0, false},
+        {"paused, the pause on record, only graded counted", Kept(S::Abandoned, 1, 0, run),
+         Facts(1, Graded, kIvan, {1, 0}), "", 1, true},
+        {"open again after a pause, only graded counted", Kept(S::Open, 1, 0, run),
+         Facts(1, Graded, kIvan, {1, 0}), "", 1, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const auto decided = DecideExamStart(c.journal, bank, c.facts);
-        if (*c.refusal) {
+        if (!c.refusal.isEmpty()) {
             ASSERT_TRUE(std::holds_alternative<ExamRefusal>(decided));
-            EXPECT_EQ(std::get<ExamRefusal>(decided).message, QString::fromUtf8(c.refusal));
+            EXPECT_EQ(std::get<ExamRefusal>(decided).message, c.refusal);
             EXPECT_FALSE(std::get<ExamRefusal>(decided).mayStartAfresh);
             continue;
         }

@@ -1,0 +1,180 @@
+// A classmate with write access to the shared results folder, as a user of
+// their own, tries to block, hijack or redirect a student's exam. Whatever
+// they put at the student's journal path, the student's exam goes on from
+// the student's own last state, and no file but the journal's own changes.
+
+#include "bank/bank_file.h"
+#include "bank/bank_fingerprint.h"
+#include "exam/exam_journal.h"
+#include "support/confined_run.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
+
+using namespace vorn;
+using namespace vorn::test;
+
+namespace {
+
+struct Account {
+    uid_t uid = 0;
+    gid_t gid = 0;
+};
+
+// The user, made when missing; none where the machine cannot make one.
+std::optional<Account> User(const char* name) {
+    if (!::getpwnam(name))
+        RunCommand({"useradd", "--system", "--no-create-home", "--shell", "/usr/sbin/nologin",
+                    QString::fromLatin1(name)});
+    const passwd* entry = ::getpwnam(name);
+    if (!entry) return std::nullopt;
+    return Account{entry->pw_uid, entry->pw_gid};
+}
+
+QStringList As(const Account& who, const QStringList& command) {
+    return QStringList{"setpriv", QStringLiteral("--reuid=%1").arg(who.uid),
+                       QStringLiteral("--regid=%1").arg(who.gid), "--clear-groups"} +
+           command;
+}
+
+QString Made(const QString& path, const Account& owner, QFile::Permissions mode) {
+    QDir().mkpath(path);
+    EXPECT_EQ(::chown(QFile::encodeName(path).constData(), owner.uid, owner.gid), 0);
+    QFile::setPermissions(path, mode);
+    return path;
+}
+
+constexpr QFile::Permissions kPrivate = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions kOpen = kPrivate | QFile::ReadGroup | QFile::WriteGroup |
+                                     QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                                     QFile::ExeOther;
+
+// One user's start of the exam, with home, state and runtime folders of
+// their own under `home`.
+QString Start(const Account& who, const QString& home, const QString& results, const QString& bank,
+              const char* name) {
+    QProcess process;
+    QProcessEnvironment env;
+    env.insert("HOME", home);
+    env.insert("XDG_STATE_HOME", home + "/state");
+    env.insert("XDG_RUNTIME_DIR", Made(home + "/run", who, kPrivate));
+    env.insert("PATH", "/usr/bin:/bin");
+    process.setProcessEnvironment(env);
+    const QStringList command =
+        As(who, {VORN_EXAM_START_PATH, results, bank, QString::fromUtf8(name), "8а"});
+    process.start(command.front(), command.mid(1));
+    if (!process.waitForFinished(20000)) return "did not finish";
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed() +
+           QString::fromUtf8(process.readAllStandardError());
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+} // namespace
+
+// Catches: a lock, link, FIFO, device, oversize file or forged journal at the
+// student's journal path that blocks the exam, hangs it, resumes it from the
+// classmate's state, or makes the student's player write through a link.
+TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
+    if (::geteuid() != 0) GTEST_SKIP() << "acting as two users needs root to make them";
+    const auto student = User("vorn-student");
+    const auto classmate = User("vorn-classmate");
+    if (!student || !classmate) GTEST_SKIP() << "this machine cannot make a user (useradd)";
+    QTemporaryDir root;
+    QFile::setPermissions(root.path(), kOpen & ~(QFile::WriteGroup | QFile::WriteOther));
+    const QString bank = root.filePath("test.gift");
+    ASSERT_TRUE(QFile::copy(VORN_EXAMPLES_DIR "/english-tenses.gift", bank));
+    QFile::setPermissions(bank, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QString sha = BankSha256(LoadBankFile(bank).content);
+
+    // $J: the student's journal, $JC: the classmate's own, $MINE: a file of
+    // the student's, $THEIRS: the classmate's folder, anyone may write in it.
+    const struct {
+        const char* what;
+        const char* attack;
+        bool holds;    // the attack holds on while the student starts
+        bool setAside; // something is planted at the journal's path
+    } cases[] = {
+        {"nothing done", ":", false, false},
+        {"a lock planted at the journal's old lock", ": > \"$J.lock\"", false, false},
+        {"a flock held on the journal and its old lock",
+         "exec 3<\"$J\"; flock -s 3; : > \"$J.lock\"; exec 4<\"$J.lock\"; flock -s 4; echo held; "
+         "exec sleep 60",
+         true, false},
+        {"a link to a file of the student's", "rm -f \"$J\"; ln -s \"$MINE\" \"$J\"", false, true},
+        {"a FIFO", "rm -f \"$J\"; mkfifo \"$J\"", false, true},
+        {"a link to /dev/zero", "rm -f \"$J\"; ln -s /dev/zero \"$J\"", false, true},
+        {"5 MB of garbage", "rm -f \"$J\"; head -c 5000000 /dev/urandom > \"$J\"", false, true},
+        {"the classmate's journal with the student's name and timeUsed 59",
+         "sed -e 's/Петър Петров/Ана Иванова/' -e 's/\"timeUsed\": [0-9]*/\"timeUsed\": 59/' "
+         "\"$JC\" > \"$J.new\" && mv -f \"$J.new\" \"$J\"",
+         false, true},
+        {"the student's journal marked graded",
+         "sed -e 's/\"open\"/\"graded\"/' -e 's/\"graded\": 0/\"graded\": 1/' \"$J\" > "
+         "\"$J.new\" && mv -f \"$J.new\" \"$J\"",
+         false, true},
+        {"a dangling link into the classmate's folder",
+         "rm -f \"$J\"; ln -s \"$THEIRS/stolen\" \"$J\"", false, true},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString scene = root.filePath(QString::number(++row));
+        QDir().mkpath(scene);
+        // A folder every student may write in, not sticky: the worst a lab can be.
+        const QString shared = Made(scene + "/shared", *classmate, kOpen);
+        const QString results = shared + "/8a.jsonl";
+        const QString home = Made(scene + "/student", *student, kPrivate);
+        const QString theirs = Made(scene + "/classmate", *classmate, kOpen);
+        const QString mine = home + "/notes.txt";
+        {
+            QFile notes(mine);
+            ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+            notes.write("мои бележки");
+        }
+        ASSERT_EQ(::chown(QFile::encodeName(mine).constData(), student->uid, student->gid), 0);
+        const QString journal = JournalPath(results, sha, {"Ана Иванова", "8а", {}});
+
+        ASSERT_EQ(Start(*student, home, results, bank, "Ана Иванова"),
+                  "attempt 1 resumed 0 used 1 answered 1");
+        ASSERT_EQ(Start(*classmate, theirs, results, bank, "Петър Петров"),
+                  "attempt 1 resumed 0 used 1 answered 1");
+        const QString theirJournal = JournalPath(results, sha, {"Петър Петров", "8а", {}});
+        QProcessEnvironment env;
+        env.insert("J", journal);
+        env.insert("JC", theirJournal);
+        env.insert("MINE", mine);
+        env.insert("THEIRS", theirs);
+        env.insert("PATH", "/usr/bin:/bin");
+        QProcess attack;
+        attack.setProcessEnvironment(env);
+        const QStringList command = As(*classmate, {"sh", "-c", QString::fromUtf8(c.attack)});
+        attack.start(command.front(), command.mid(1));
+        const QByteArray theirsBefore = Contents(theirJournal);
+        if (c.holds)
+            ASSERT_TRUE(attack.waitForReadyRead(10000) && attack.readAll() == "held\n");
+        else
+            ASSERT_TRUE(attack.waitForFinished(10000) && attack.exitCode() == 0)
+                << attack.readAllStandardError().toStdString();
+
+        EXPECT_EQ(Start(*student, home, results, bank, "Ана Иванова"),
+                  "attempt 1 resumed 1 used 2 answered 1")
+            << "the student's own state, not the classmate's";
+        attack.kill();
+        attack.waitForFinished();
+        EXPECT_EQ(Contents(mine), "мои бележки");
+        EXPECT_FALSE(QFile::exists(theirs + "/stolen")) << "nothing written through the link";
+        EXPECT_EQ(Contents(theirJournal), theirsBefore);
+        // What was planted is set aside for the teacher, never deleted.
+        const QStringList kept = QDir(shared).entryList({"*.kept"}, QDir::Files | QDir::System);
+        EXPECT_EQ(kept.size(), c.setAside ? 1 : 0) << kept.join(' ').toStdString();
+    }
+}
