@@ -84,6 +84,7 @@ bool PlaySession::takeUpExam() {
     }
     journal.seed = seed_;
     journal.timeLimit = timeLimit_;
+    if (!journal.since) journal.since = QDateTime::currentDateTimeUtc();
     return true;
 }
 
@@ -136,7 +137,10 @@ ResultRecord PlaySession::recordOf(const Attempt& attempt) const {
     ResultRecord record = RecordOfRun(attempt, FactsOfThisRun(sha256_, seed_));
     record.student = student_;
     if (!classList_.empty()) record.knownBy = KnownBy::Number;
-    if (exam_) record.attempt = exam_->start.journal.attempt;
+    if (exam_) {
+        record.attempt = exam_->start.journal.attempt;
+        record.journalSince = exam_->start.journal.since;
+    }
     if (clock_)
         record.time =
             ResultRecord::Time{clock_->limitSeconds(), clock_->usedSeconds(), clock_->ranOut()};

@@ -44,7 +44,7 @@ QString JournalPath(const QString& resultsPath, const QString& bankSha256, const
 namespace {
 
 QJsonObject JournalObject(const Journal& journal) {
-    return QJsonObject{
+    QJsonObject object{
         {"format", kFormat},
         {"version", kVersion},
         {"program", journal.program},
@@ -60,6 +60,8 @@ QJsonObject JournalObject(const Journal& journal) {
         {"timeUsed", journal.timeUsed},
         {"run", journal.run},
     };
+    if (journal.since) object.insert("since", journal.since->toUTC().toString(Qt::ISODate));
+    return object;
 }
 
 // What the MAC is taken over: the journal without its MAC, compact. Qt writes
@@ -137,6 +139,12 @@ std::variant<Journal, UnreadableJournal> JournalFromBytes(const QByteArray& byte
     if (!limit.isNull()) journal.timeLimit = limit.toInt();
     journal.timeUsed = static_cast<int>(*used);
     journal.run = o.value("run").toObject();
+    if (o.contains("since")) {
+        journal.since = QDateTime::fromString(o.value("since").toString(), Qt::ISODate);
+        if (!journal.since->isValid())
+            return UnreadableJournal{
+                QStringLiteral("частите на дневника са непълни или повредени")};
+    }
     return journal;
 }
 

@@ -15,11 +15,13 @@
 //   {"format":"vorn-journal","version":2,"program":"1.0",
 //    "bank":"<sha256>","student":{"name","class","number"},
 //    "attempt":1,"graded":0,"state":"open"|"graded"|"abandoned",
-//    "seed":42,"timeLimit":2400|null,"timeUsed":75,"run":{...}}
+//    "seed":42,"timeLimit":2400|null,"timeUsed":75,"run":{...},
+//    "since":"2026-05-12T08:01:00Z","mac":"<hex>"}
 
 #include "journal_key.h"
 #include "record/student.h"
 
+#include <QDateTime>
 #include <QJsonObject>
 #include <QString>
 #include <cstdint>
@@ -42,6 +44,9 @@ struct Journal {
     std::optional<int> timeLimit; // seconds
     int timeUsed = 0;             // seconds
     QJsonObject run;              // Attempt::toJson
+    // When the student's first journal on the bank was made, carried from
+    // attempt to attempt and into the records.
+    std::optional<QDateTime> since;
 
     bool operator==(const Journal&) const = default;
 };

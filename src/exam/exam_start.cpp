@@ -87,9 +87,12 @@ bool Over(const Journal& journal, const ExamFacts& facts) {
     return facts.counted == AttemptsCounted::All && facts.onRecord.made >= journal.attempt;
 }
 
-// The attempt after those made.
-ExamStart Next(const AttemptsOnRecord& made, const ExamFacts& facts) {
-    return ExamStart{NewAttempt(facts, made.made + 1, made.graded), std::nullopt, false, {}};
+// The attempt after those made, since the first journal of `before`.
+ExamStart Next(const AttemptsOnRecord& made, const ExamFacts& facts,
+               const Journal* before = nullptr) {
+    Journal journal = NewAttempt(facts, made.made + 1, made.graded);
+    if (before) journal.since = before->since;
+    return ExamStart{journal, std::nullopt, false, {}};
 }
 
 std::variant<ExamStart, ExamRefusal>
@@ -114,7 +117,7 @@ DecideExamStart(const JournalRead& read, const BankContent& bank, const ExamFact
         return Resumed(journal, bank, facts);
     const AttemptsOnRecord made = Made(facts, &journal);
     if (auto refusal = UsedUp(made, facts)) return *refusal;
-    return Next(made, facts);
+    return Next(made, facts, &journal);
 }
 
 ExamStart FreshAttemptAfter(const JournalRead& read, const ExamFacts& facts) {
@@ -122,7 +125,7 @@ ExamStart FreshAttemptAfter(const JournalRead& read, const ExamFacts& facts) {
     // could be read, the count goes on from it.
     const auto* journal = std::get_if<Journal>(&read);
     const bool same = journal && !NotTheirs(*journal, facts);
-    ExamStart start = Next(Made(facts, same ? journal : nullptr), facts);
+    ExamStart start = Next(Made(facts, same ? journal : nullptr), facts, same ? journal : nullptr);
     start.keepOldAside = !std::holds_alternative<NoJournal>(read);
     return start;
 }

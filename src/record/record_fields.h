@@ -33,7 +33,7 @@ struct AnswerFields {
 
 struct RecordFields {
     JsonField format, version, time, user, host, program, seed, score, total, percent, verdict;
-    JsonField timeLimit, timeUsed, timeUp, attempt, abandoned, pool;
+    JsonField timeLimit, timeUsed, timeUp, attempt, abandoned, pool, journalSince;
     JsonField bankTitle, bankSha256;                    // absent unless "bank" is an object
     bool student = false;                               // the key is there, whatever its value
     JsonField studentName, studentClass, studentNumber; // absent unless an object

@@ -74,6 +74,7 @@ std::optional<RecordFields> QtRecordFields(QByteArrayView json) {
                         .attempt = field("attempt"),
                         .abandoned = field("abandoned"),
                         .pool = field("pool"),
+                        .journalSince = field("journalSince"),
                         .bankTitle = {},
                         .bankSha256 = {},
                         .student = o.contains(QLatin1String("student")),

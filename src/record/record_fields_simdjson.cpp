@@ -160,7 +160,7 @@ constexpr std::array<std::pair<std::string_view, JsonField AnswerFields::*>, 5> 
     {"id", &AnswerFields::id},
 }};
 
-constexpr std::array<std::pair<std::string_view, JsonField RecordFields::*>, 17> kRecordKeys{{
+constexpr std::array<std::pair<std::string_view, JsonField RecordFields::*>, 18> kRecordKeys{{
     {"format", &RecordFields::format},
     {"version", &RecordFields::version},
     {"time", &RecordFields::time},
@@ -178,6 +178,7 @@ constexpr std::array<std::pair<std::string_view, JsonField RecordFields::*>, 17>
     {"attempt", &RecordFields::attempt},
     {"abandoned", &RecordFields::abandoned},
     {"pool", &RecordFields::pool},
+    {"journalSince", &RecordFields::journalSince},
 }};
 
 struct BankFields {

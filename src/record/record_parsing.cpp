@@ -94,6 +94,10 @@ bool ReadVersion2Fields(const RecordFields& f, ResultRecord& record) {
         if (!pool) return false;
         record.pool = static_cast<int>(*pool);
     }
+    if (f.journalSince.kind != Kind::Absent) {
+        record.journalSince = QDateTime::fromString(TextOf(f.journalSince), Qt::ISODate);
+        if (!f.journalSince.isText() || !record.journalSince->isValid()) return false;
+    }
     return true;
 }
 

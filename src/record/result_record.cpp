@@ -28,6 +28,7 @@ QJsonObject AnswerObject(const AnswerRecord& answer) {
 
 bool HasVersion2Keys(const ResultRecord& record) {
     return record.student || record.time || record.attempt || record.abandoned || record.pool ||
+           record.journalSince ||
            std::any_of(record.questions.begin(), record.questions.end(), WritesId) ||
            (record.check && WritesId(*record.check));
 }
@@ -78,6 +79,8 @@ QByteArray RecordLine(const ResultRecord& record) {
     if (record.attempt) object.insert("attempt", *record.attempt);
     if (record.abandoned) object.insert("abandoned", true);
     if (record.pool) object.insert("pool", *record.pool);
+    if (record.journalSince)
+        object.insert("journalSince", record.journalSince->toUTC().toString(Qt::ISODate));
     if (const auto& paper = record.paper)
         object.insert("paper", QJsonObject{{"variant", paper->variant},
                                            {"sheet", paper->sheet},

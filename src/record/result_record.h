@@ -18,6 +18,7 @@
 //     "listed":true                              chosen from --class-list: known by number
 //   "timeLimit","timeUsed","timeUp"              --time-limit, in seconds
 //   "attempt":2                                  --exam: the student's attempt on this bank
+//   "journalSince":"2026-05-12T08:01:00Z"        --exam: the student's first journal
 //   "abandoned":true                             stopped before grading; the answers so far
 //   "pool":80                                    the bank's questions, when the run drew some
 //   "id":"..." in a question                     the author's name for it, when not its number
@@ -90,6 +91,9 @@ struct ResultRecord {
     std::optional<int> attempt; // 1 for a student's first attempt on the bank
     bool abandoned = false;     // stopped before grading: the grade counts the answers so far
     std::optional<int> pool;    // the bank's questions, when the run drew `questions` from them
+    // --exam: when the student's first journal on the bank was made. A record
+    // of the student older than that was not written by their exam.
+    std::optional<QDateTime> journalSince;
     std::optional<PaperOrigin> paper; // answered on paper, marked from a scan
 };
 

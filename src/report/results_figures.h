@@ -49,6 +49,10 @@ struct StudentFlags {
     std::vector<Repeated> repeated; // by attempt number
     QStringList afterChainBreak;    // "file:line", the first kListedAfterChainBreak
     int moreAfterChainBreak = 0;    // the others, counted
+    // "file:line" of records written before the student's first journal on
+    // the bank (the earliest "journalSince" of their records): a record copied
+    // in or with its time changed.
+    QStringList beforeFirstJournal;
 };
 inline constexpr int kListedAfterChainBreak = 5;
 

@@ -6,9 +6,13 @@ namespace vorn {
 
 void StudentRecordChecks::add(const ResultRecord& record, const RecordPlace& place) {
     if (record.attempt && !record.abandoned) ++finishedByAttempt_[*record.attempt];
+    const QString where = QStringLiteral("%1:%2").arg(place.file).arg(place.line);
+    if (record.journalSince && (!firstJournal_ || *record.journalSince < *firstJournal_))
+        firstJournal_ = record.journalSince;
+    written_.emplace_back(record.run.time, where);
     if (!place.afterChainBreak) return;
     if (afterChainBreak_.size() < kListedAfterChainBreak)
-        afterChainBreak_.append(QStringLiteral("%1:%2").arg(place.file).arg(place.line));
+        afterChainBreak_.append(where);
     else
         ++moreAfterChainBreak_;
 }
@@ -21,6 +25,9 @@ StudentFlags StudentRecordChecks::flags() const {
               [](const auto& a, const auto& b) { return a.attempt < b.attempt; });
     flags.afterChainBreak = afterChainBreak_;
     flags.moreAfterChainBreak = moreAfterChainBreak_;
+    if (firstJournal_)
+        for (const auto& [time, where] : written_)
+            if (time.isValid() && time < *firstJournal_) flags.beforeFirstJournal.append(where);
     return flags;
 }
 
@@ -37,6 +44,10 @@ QStringList StudentFlagTexts(const StudentFlags& flags) {
     if (flags.moreAfterChainBreak > 0)
         texts.append(QStringLiteral("и още %1 записа след прекъсване на веригата")
                          .arg(flags.moreAfterChainBreak));
+    for (const QString& place : flags.beforeFirstJournal)
+        texts.append(QStringLiteral("записът %1 е по-стар от първия дневник на ученика (копиран "
+                                    "запис или променено време)")
+                         .arg(place));
     return texts;
 }
 

@@ -6,6 +6,7 @@
 #include "record/record_place.h"
 #include "results_figures.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QStringList>
 
@@ -22,6 +23,8 @@ private:
     QHash<int, int> finishedByAttempt_;
     QStringList afterChainBreak_;
     int moreAfterChainBreak_ = 0;
+    std::optional<QDateTime> firstJournal_;
+    std::vector<std::pair<QDateTime, QString>> written_; // each record's time and place
 };
 
 // Each flag as a Bulgarian sentence, the places as they are (escape them for

@@ -62,7 +62,8 @@ TEST(ExamJournal, IsReadBackAsWrittenAndWhatIsNotAJournalIsNamedNotGuessed) {
     const JournalKey key = TestKey(1);
     EXPECT_TRUE(std::holds_alternative<NoJournal>(ReadJournal(path, key)));
 
-    const Journal journal = Kept(Journal::State::Open, 2, 1, QJsonObject{{"x", 1.5}});
+    Journal journal = Kept(Journal::State::Open, 2, 1, QJsonObject{{"x", 1.5}});
+    journal.since = QDateTime(QDate(2026, 5, 12), QTime(8, 1), Qt::UTC);
     ASSERT_EQ(WriteJournal(path, journal, key), std::nullopt);
     const JournalRead read = ReadJournal(path, key);
     ASSERT_TRUE(std::holds_alternative<Journal>(read));
@@ -168,6 +169,12 @@ TEST(ExamStart, FollowsFromTheJournal) {
     const ExamStart fresh = FreshAttemptAfter(otherProgram, Facts());
     EXPECT_EQ(std::tuple(fresh.journal.attempt, fresh.keepOldAside, fresh.run.has_value()),
               std::tuple(2, true, false));
+    // The next attempt keeps when the student's first journal was made.
+    Journal graded = Kept(Journal::State::Graded, 1, 1, run);
+    graded.since = QDateTime(QDate(2026, 5, 12), QTime(8, 1), Qt::UTC);
+    const auto next = DecideExamStart(graded, bank, Facts(2));
+    ASSERT_TRUE(std::holds_alternative<ExamStart>(next));
+    EXPECT_EQ(std::get<ExamStart>(next).journal.since, graded.since);
 }
 
 // A student can open the journal: once graded, it must not tell which option

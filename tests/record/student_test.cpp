@@ -63,6 +63,22 @@ TEST(Student, TheRecordCarriesTheStudentAndTheTimeAsVersionTwo) {
     EXPECT_FALSE(ParseRecordLine(QByteArray(line).replace("\"version\":2", "\"version\":4")))
         << "a later version is not read";
 
+    // Chosen from a class list, in an exam: known by number, since a journal.
+    ResultRecord listed = record;
+    listed.knownBy = KnownBy::Number;
+    listed.journalSince = QDateTime(QDate(2026, 5, 12), QTime(8, 1), Qt::UTC);
+    const QByteArray listedLine = RecordLine(listed);
+    EXPECT_TRUE(listedLine.contains(R"("listed":true)") &&
+                listedLine.contains(R"("journalSince":"2026-05-12T08:01:00Z")"))
+        << listedLine.toStdString();
+    const auto back = ParseRecordLine(listedLine);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(std::tuple(back->knownBy, back->journalSince),
+              std::tuple(KnownBy::Number, listed.journalSince));
+    EXPECT_FALSE(
+        ParseRecordLine(QByteArray(listedLine).replace(R"("listed":true)", R"("listed":1)")));
+    EXPECT_FALSE(ParseRecordLine(QByteArray(listedLine).replace("2026-05-12T08:01:00Z", "вчера")));
+
     record.student.reset();
     record.time = ResultRecord::Time{.limit = 5, .used = 5, .up = true};
     const QByteArray timed = RecordLine(record);

@@ -25,16 +25,24 @@ struct Sitting {
     bool abandoned = false;
     const char* bank = "a"; // its fingerprint's letter
     qint64 line = 0;        // after a break in the chain, at this line; 0: none
+    int hour = 9;           // when it was written
+    int journalHour = 0;    // when the student's first journal was made; 0: no journal
+    const char* number = "";
+    bool listed = false; // chosen from a class list
 };
 
 ResultRecord Record(const Sitting& s) {
     ResultRecord r;
-    r.run.time = QDateTime(QDate(2024, 5, 14), QTime(9, 0), Qt::UTC);
+    r.run.time = QDateTime(QDate(2024, 5, 14), QTime(s.hour, 0), Qt::UTC);
+    if (s.journalHour)
+        r.journalSince = QDateTime(QDate(2024, 5, 14), QTime(s.journalHour, 0), Qt::UTC);
     r.run.bankSha256 = QString(64, QLatin1Char(s.bank[0]));
     r.bankTitle = QStringLiteral("Т");
     r.questions.push_back({.number = 1, .chosen = "k", .key = "k", .right = true, .id = {}});
     r.grade = GradeOf(1, 1);
-    r.student = Student{QString::fromUtf8(s.name), QString::fromUtf8(s.group), {}};
+    r.student =
+        Student{QString::fromUtf8(s.name), QString::fromUtf8(s.group), QString::fromUtf8(s.number)};
+    if (s.listed) r.knownBy = KnownBy::Number;
     r.attempt = s.attempt;
     r.abandoned = s.abandoned;
     return r;
@@ -45,7 +53,9 @@ std::vector<BankFigures> Figures(const std::vector<ResultRecord>& records,
     ResultsTally tally({.marks = {}, .className = {}, .bank = {}, .voided = {}});
     for (std::size_t i = 0; i < records.size(); ++i) {
         const qint64 line = i < breaks.size() ? breaks[i] : 0;
-        tally.add(records[i], {.file = "8a.jsonl", .line = line, .afterChainBreak = line > 0});
+        tally.add(records[i], {.file = "8a.jsonl",
+                               .line = line > 0 ? line : qint64(i) + 1,
+                               .afterChainBreak = line > 0});
     }
     return tally.figures();
 }
@@ -108,6 +118,21 @@ TEST(StudentFlags, NameRecordsNoRunOfTheExamWrites) {
           {"Ана", "8а", 7, false, "a", 9}},
          {"Ана: " + broken.arg(2) + "; " + broken.arg(3) + "; " + broken.arg(4) + "; " +
           broken.arg(5) + "; " + broken.arg(6) + "; и още 2 записа след прекъсване на веригата"}},
+        // A record put in with a time before the student's exam began.
+        {"older than the first journal",
+         {{.name = "Ана", .group = "8а", .attempt = 1, .hour = 10, .journalHour = 10},
+          {.name = "Ана", .group = "8а", .attempt = 2, .hour = 8, .journalHour = 10},
+          {.name = "Ана", .group = "8а", .attempt = 3, .hour = 11, .journalHour = 11},
+          {.name = "Борис", .group = "8а", .attempt = 1, .hour = 8}},
+         {"Ана: записът 8a.jsonl:2 е по-стар от първия дневник на ученика (копиран запис или "
+          "променено време)"}},
+        {"namesakes from the class list",
+         {{.name = "Иван", .group = "8а", .attempt = 1, .number = "3", .listed = true},
+          {.name = "Иван", .group = "8а", .attempt = 1, .number = "12", .listed = true}},
+         {}},
+        {"namesakes typed",
+         {{"Иван", "8а", 1}, {"Иван", "8а", 1}},
+         {"Иван: два записа с опит № 1"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FlagsOf(c.sittings), c.flagged) << c.what;
