@@ -76,8 +76,6 @@ std::optional<ExamRefusal> UsedUp(const AttemptsOnRecord& made, const ExamFacts&
         false};
 }
 
-} // namespace
-
 // Whether the results file holds the end of the journal's attempt already:
 // the journal is an older copy put back. An attempt ends in one record,
 // graded or abandoned; where only graded ones count, a pause ends in an
@@ -94,6 +92,8 @@ ExamStart Next(const AttemptsOnRecord& made, const ExamFacts& facts,
     if (before) journal.since = before->since;
     return ExamStart{journal, std::nullopt, false, {}};
 }
+
+} // namespace
 
 std::variant<ExamStart, ExamRefusal>
 DecideExamStart(const JournalRead& read, const BankContent& bank, const ExamFacts& facts) {
