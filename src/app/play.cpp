@@ -31,8 +31,10 @@ PasswordAsker PasswordAskerOf(const CommandLine& line, bool windowSeen) {
 // the refusal, when it cannot be played.
 QString ReadAndTell(const CommandLine& line, const PasswordAsker& askPassword, LoadedBank& loaded) {
     const QString& path = line.bank;
-    // An exam set out as locked refuses a bank put in its place in the clear.
-    if (line.lock && (path.isEmpty() || !IsLockedBankFile(path))) {
+    loaded = BankToPlay(path, askPassword);
+    // An exam set out as locked refuses a bank put in its place in the clear;
+    // told by what was read, not by a look before that a swap could outrun.
+    if (line.lock && !loaded.locked) {
         const QString refusal =
             QStringLiteral("Тестът не може да започне: изпитът е с "
                            "заключена банка, а %1 не е заключена с парола.")
@@ -40,7 +42,6 @@ QString ReadAndTell(const CommandLine& line, const PasswordAsker& askPassword, L
         SayOnStandardError(refusal);
         return refusal;
     }
-    loaded = BankToPlay(path, askPassword);
     // A bank file is checked before anything else; the compiled-in test is
     // checked by the test suite, and the form's start still guards the limits.
     const std::vector<BankIssue> issues =

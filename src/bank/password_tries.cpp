@@ -22,9 +22,8 @@ QString TriesLeft(int left) {
                      : QStringLiteral("Паролата не е вярна. Остават още %1 опита.").arg(left);
 }
 
-} // namespace
-
-LoadedBank OpenLockedBank(const QByteArray& file, const PasswordAsker& ask) {
+// The bank inside, or the refusal.
+LoadedBank TryPasswords(const QByteArray& file, const PasswordAsker& ask) {
     if (const auto damage = LockedBankDamage(file))
         return Refused(QStringLiteral("заключената банка не може да се отвори: ") + *damage);
     QString problem;
@@ -35,10 +34,8 @@ LoadedBank OpenLockedBank(const QByteArray& file, const PasswordAsker& ask) {
                                                        "не е дадена.")
                                       : QStringLiteral("паролата не е вярна."));
         auto opened = UnlockBank(file, *password);
-        if (auto* plain = std::get_if<SecretBytes>(&opened)) {
-            LoadedBank bank = ReadBundledBank(plain->view());
-            return bank; // the decrypted bytes are wiped as `opened` goes
-        }
+        if (auto* plain = std::get_if<SecretBytes>(&opened))
+            return ReadBundledBank(plain->view()); // the decrypted bytes are wiped as `opened` goes
         const UnlockFailure& failure = std::get<UnlockFailure>(opened);
         if (failure.kind == UnlockFailure::Kind::Damaged)
             return Refused(QStringLiteral("заключената банка не може да се отвори: ") +
@@ -46,6 +43,14 @@ LoadedBank OpenLockedBank(const QByteArray& file, const PasswordAsker& ask) {
         problem = TriesLeft(kPasswordTries - tried - 1);
     }
     return Refused(QStringLiteral("паролата не е вярна %1 пъти.").arg(kPasswordTries));
+}
+
+} // namespace
+
+LoadedBank OpenLockedBank(const QByteArray& file, const PasswordAsker& ask) {
+    LoadedBank bank = TryPasswords(file, ask);
+    bank.locked = true;
+    return bank;
 }
 
 bool IsLockedBankFile(const QString& path) {

@@ -80,6 +80,7 @@ TEST(LockedBank, OpensAsTheSameBankWithItsPicturesAndNothingInClear) {
     Typist typist{{" ябълка и круша "}};
     const LoadedBank read = LoadBankFile(path, typist.asker());
     ASSERT_FALSE(read.hasErrors()) << read.issues.front().message.toStdString();
+    EXPECT_TRUE(read.locked) << "an exam set out as locked would refuse it";
     ASSERT_EQ(read.content.questions.size(), 4u);
     EXPECT_EQ(read.content.settings, bank.settings);
     for (std::size_t i = 0; i < 4; ++i) {
