@@ -28,9 +28,11 @@ std::variant<SecretBytes, QString> ReadPasswordFile(const QString& path) {
     return password;
 }
 
-std::optional<SecretBytes> Typed(const QString& prompt) {
+PasswordAnswer Typed(const QString& prompt) {
     std::optional<QString> line = ReadHiddenLine(prompt);
-    if (!line) return std::nullopt;
+    if (!line)
+        return QStringLiteral("банката е заключена с парола, а парола не е дадена (няма "
+                              "терминал, на който да се въведе: дайте --password-file ФАЙЛ).");
     SecretBytes password = SecretBytes::FromPassword(*line);
     WipeText(*line);
     return password;
@@ -45,12 +47,10 @@ PasswordAsker PasswordFrom(const QString& passwordFile) {
                          QStringLiteral("Паролата на банката: "));
         };
     auto asked = std::make_shared<bool>(false);
-    return [passwordFile, asked](const QString&) -> std::optional<SecretBytes> {
-        if (*asked) return std::nullopt;
+    return [passwordFile, asked](const QString& problem) -> PasswordAnswer {
+        if (*asked) return problem; // the file would say the same again
         *asked = true;
-        auto read = ReadPasswordFile(passwordFile);
-        if (auto* password = std::get_if<SecretBytes>(&read)) return std::move(*password);
-        return std::nullopt;
+        return ReadPasswordFile(passwordFile);
     };
 }
 
@@ -65,16 +65,17 @@ std::optional<QString> WeakPassword(const SecretBytes& password) {
 }
 
 std::variant<SecretBytes, QString> NewPassword(const QString& passwordFile) {
-    std::variant<SecretBytes, QString> chosen = QStringLiteral("паролата не е въведена.");
-    if (!passwordFile.isEmpty()) {
-        chosen = ReadPasswordFile(passwordFile);
-    } else if (auto first = Typed(QStringLiteral("Парола за банката: "))) {
-        const auto again = Typed(QStringLiteral("Същата парола отново: "));
-        if (!again || !(*again == *first)) return QStringLiteral("двете пароли не са еднакви.");
-        chosen = std::move(*first);
+    PasswordAnswer chosen = passwordFile.isEmpty() ? Typed(QStringLiteral("Парола за банката: "))
+                                                   : ReadPasswordFile(passwordFile);
+    const auto* password = std::get_if<SecretBytes>(&chosen);
+    if (!password) return chosen;
+    if (passwordFile.isEmpty()) {
+        const PasswordAnswer again = Typed(QStringLiteral("Същата парола отново: "));
+        const auto* second = std::get_if<SecretBytes>(&again);
+        if (!second || !(*second == *password))
+            return QStringLiteral("двете пароли не са еднакви.");
     }
-    if (const auto* password = std::get_if<SecretBytes>(&chosen))
-        if (const auto weak = WeakPassword(*password)) return *weak;
+    if (const auto weak = WeakPassword(*password)) return *weak;
     return chosen;
 }
 

@@ -28,12 +28,13 @@ LoadedBank TryPasswords(const QByteArray& file, const PasswordAsker& ask) {
         return Refused(QStringLiteral("заключената банка не може да се отвори: ") + *damage);
     QString problem;
     for (int tried = 0; tried < kPasswordTries; ++tried) {
-        std::optional<SecretBytes> password = ask ? ask(problem) : std::nullopt;
-        if (!password)
-            return Refused(tried == 0 ? QStringLiteral("банката е заключена с парола, а парола "
-                                                       "не е дадена.")
-                                      : QStringLiteral("паролата не е вярна."));
-        auto opened = UnlockBank(file, *password);
+        const PasswordAnswer answer =
+            ask ? ask(problem)
+                : PasswordAnswer(QStringLiteral("банката е заключена с парола, а парола не е "
+                                                "дадена."));
+        if (const auto* none = std::get_if<QString>(&answer))
+            return Refused(tried == 0 ? *none : QStringLiteral("паролата не е вярна."));
+        auto opened = UnlockBank(file, std::get<SecretBytes>(answer));
         if (auto* plain = std::get_if<SecretBytes>(&opened))
             return ReadBundledBank(plain->view()); // the decrypted bytes are wiped as `opened` goes
         const UnlockFailure& failure = std::get<UnlockFailure>(opened);

@@ -8,15 +8,18 @@
 
 #include <QString>
 #include <functional>
-#include <optional>
+#include <variant>
 
 namespace vorn {
 
 inline constexpr int kPasswordTries = 3;
 
+// A password, or why none comes (cancelled, a file that cannot be read, no
+// terminal), a Bulgarian sentence.
+using PasswordAnswer = std::variant<SecretBytes, QString>;
 // Asks for the password; `problem` is empty the first time, else why the last
-// one failed. None: no password comes (cancelled, nothing to read).
-using PasswordAsker = std::function<std::optional<SecretBytes>(const QString& problem)>;
+// one failed.
+using PasswordAsker = std::function<PasswordAnswer(const QString& problem)>;
 
 // The bank inside the locked file's bytes, or a refusal naming why: damage,
 // no password given, or the last of the tries wrong.

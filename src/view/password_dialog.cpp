@@ -49,9 +49,9 @@ SecretBytes PasswordDialog::takePassword() {
 }
 
 PasswordAsker AskPasswordInWindow() {
-    return [](const QString& problem) -> std::optional<SecretBytes> {
+    return [](const QString& problem) -> PasswordAnswer {
         PasswordDialog dialog(problem);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        if (dialog.exec() != QDialog::Accepted) return QStringLiteral("паролата не е въведена.");
         return dialog.takePassword();
     };
 }
