@@ -40,11 +40,12 @@ int Run(int& argc, char** argv) {
         return vorn::kExitOk;
     case vorn::CommandLine::Command::CheckBank: {
         const vorn::WidgetsWithoutDisplay gui; // banks are read, their texts laid out
-        return vorn::CheckBankCommand(line->checkBank, line->strict, out);
+        return vorn::CheckBankCommand(line->checkBank, line->strict, out, line->passwordFile);
     }
     case vorn::CommandLine::Command::ExportBank: {
         const vorn::HeadlessGui gui;
-        return vorn::ExportBankCommand(line->bank, line->exportBank, err);
+        return vorn::ExportBankCommand(line->bank, line->exportBank, err,
+                                       {line->lock, line->passwordFile});
     }
     case vorn::CommandLine::Command::Report:
         return vorn::RunCompanionProgram(vorn::Companion::Report, argv, err);

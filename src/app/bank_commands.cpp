@@ -3,6 +3,7 @@
 #include "bank/bank_check.h"
 #include "bank/bank_export.h"
 #include "bank/bank_file.h"
+#include "bank/password_sources.h"
 #include "long_text_warnings.h"
 #include "platform/exit_status.h"
 #include "platform/text.h"
@@ -21,8 +22,8 @@ int ErrorCount(const std::vector<BankIssue>& issues) {
 
 } // namespace
 
-LoadedBank BankToPlay(const QString& path) {
-    if (!path.isEmpty()) return LoadBankFile(path);
+LoadedBank BankToPlay(const QString& path, const PasswordAsker& askPassword) {
+    if (!path.isEmpty()) return LoadBankFile(path, askPassword);
     LoadedBank shipped;
     shipped.content = ShippedBank();
     return shipped;
@@ -40,8 +41,9 @@ QString RefusalMessage(const QString& path, const std::vector<BankIssue>& issues
     return message;
 }
 
-int CheckBankCommand(const QString& path, bool strict, QTextStream& out) {
-    const LoadedBank bank = LoadBankFile(path);
+int CheckBankCommand(const QString& path, bool strict, QTextStream& out,
+                     const QString& passwordFile) {
+    const LoadedBank bank = LoadBankFile(path, PasswordFrom(passwordFile));
     std::vector<BankIssue> issues = AllIssues(bank);
     if (!bank.hasErrors()) {
         for (BankIssue& issue : PictureDecodingIssues(bank))
@@ -73,14 +75,27 @@ int CheckBankCommand(const QString& path, bool strict, QTextStream& out) {
     return errors > 0 || (strict && warnings > 0) ? kExitRefused : kExitOk;
 }
 
-int ExportBankCommand(const QString& bankPath, const QString& path, QTextStream& err) {
-    const LoadedBank bank = BankToPlay(bankPath);
+int ExportBankCommand(const QString& bankPath, const QString& path, QTextStream& err,
+                      const BankLock& lock) {
+    const LoadedBank bank = BankToPlay(bankPath, PasswordFrom(lock.passwordFile));
     if (const std::vector<BankIssue> issues = AllIssues(bank); ErrorCount(issues) > 0) {
         err << "vorn-player: банката не може да се запише: " << RefusalMessage(bankPath, issues)
             << '\n';
         return kExitRefused;
     }
-    if (const auto failed = ExportBank(bank.content, path)) {
+    std::optional<FileFailure> failed;
+    if (lock.locked) {
+        // Asked after the bank is read, so that a bank that cannot be written asks nothing.
+        auto password = NewPassword(lock.passwordFile);
+        if (const auto* why = std::get_if<QString>(&password)) {
+            err << "vorn-player: банката не е записана: " << *why << '\n';
+            return kExitRefused;
+        }
+        failed = ExportLockedBank(bank.content, path, std::get<SecretBytes>(password));
+    } else {
+        failed = ExportBank(bank.content, path);
+    }
+    if (failed) {
         err << "vorn-player: "
             << QStringLiteral("банката не е записана: %1. %2")
                    .arg(Printable(failed->said()),

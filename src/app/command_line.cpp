@@ -64,6 +64,8 @@ struct Options {
     QCommandLineOption classList{"class-list", QString(), "ФАЙЛ"};
     QCommandLineOption scan{"scan", QString(), "ФАЙЛ"};
     QCommandLineOption scanDecide{"scan-decide", QString(), "ФАЙЛ"};
+    QCommandLineOption lock{"lock"};
+    QCommandLineOption passwordFile{"password-file", QString(), "ФАЙЛ"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
@@ -84,7 +86,8 @@ struct Options {
                 examSecret,     csvLocale,
                 print,          variants,
                 classList,      scan,
-                scanDecide,     makeExam};
+                scanDecide,     makeExam,
+                lock,           passwordFile};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
@@ -92,7 +95,7 @@ struct Options {
                 &output,         &marks,         &className,  &askName,       &quitAfterFirstFrame,
                 &timeLimit,      &exam,          &attempts,   &review,        &voided,
                 &countAbandoned, &largePictures, &fullScreen, &attemptsCount, &csvLocale,
-                &variants,       &classList};
+                &variants,       &classList,     &lock,       &passwordFile};
     }
 };
 
@@ -257,26 +260,29 @@ struct Command {
 std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineParser& parser,
                                                              const Options& o) {
     const Command commands[] = {
-        {CommandLine::Command::CheckBank, &o.checkBank, {&o.strict}},
-        {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank}},
+        {CommandLine::Command::CheckBank, &o.checkBank, {&o.strict, &o.passwordFile}},
+        {CommandLine::Command::ExportBank, &o.exportBank, {&o.bank, &o.lock, &o.passwordFile}},
         {CommandLine::Command::Report,
          &o.report,
          {&o.reportFormat, &o.output, &o.marks, &o.className, &o.bank, &o.voided, &o.countAbandoned,
-          &o.examSecret, &o.csvLocale}},
+          &o.examSecret, &o.csvLocale, &o.passwordFile}},
         {CommandLine::Command::MakeExamKeys, &o.makeExamKeys, {}},
         {CommandLine::Command::MakeExam,
          &o.makeExam,
          {&o.bank, &o.results, &o.timeLimit, &o.exam, &o.attempts, &o.attemptsCount, &o.review,
-          &o.resultsKey}},
-        {CommandLine::Command::Print, &o.print, {&o.variants, &o.classList, &o.seed, &o.output}},
-        {CommandLine::Command::Scan, &o.scan, {&o.bank, &o.results, &o.output}},
-        {CommandLine::Command::ScanDecide, &o.scanDecide, {&o.bank, &o.results}},
+          &o.resultsKey, &o.classList}},
+        {CommandLine::Command::Print,
+         &o.print,
+         {&o.variants, &o.classList, &o.seed, &o.output, &o.passwordFile}},
+        {CommandLine::Command::Scan, &o.scan, {&o.bank, &o.results, &o.output, &o.passwordFile}},
+        {CommandLine::Command::ScanDecide, &o.scanDecide, {&o.bank, &o.results, &o.passwordFile}},
     };
     const Command play{CommandLine::Command::Play,
                        nullptr,
                        {&o.bank, &o.seed, &o.results, &o.quitAfterFirstFrame, &o.askName,
                         &o.timeLimit, &o.exam, &o.attempts, &o.review, &o.largePictures,
-                        &o.fullScreen, &o.attemptsCount, &o.resultsKey, &o.classList}};
+                        &o.fullScreen, &o.attemptsCount, &o.resultsKey, &o.classList, &o.lock,
+                        &o.passwordFile}};
     const Command* chosen = &play;
     for (const Command& command : commands)
         if (parser.isSet(*command.option)) {
@@ -322,8 +328,9 @@ std::optional<std::variant<CommandLine, UsageError>> ExamFileLine(const QCommand
     line.fullScreen = parser.isSet(o.fullScreen);
     line.largePictures = parser.isSet(o.largePictures);
     line.quitAfterFirstFrame = parser.isSet(o.quitAfterFirstFrame);
+    line.passwordFile = parser.value(o.passwordFile);
     const QList<const QCommandLineOption*> beside{&o.fullScreen, &o.largePictures,
-                                                  &o.quitAfterFirstFrame};
+                                                  &o.quitAfterFirstFrame, &o.passwordFile};
     for (const QCommandLineOption& option : o.own()) {
         const bool theFile = !named && option.names() == o.bank.names();
         if (!parser.isSet(option) || theFile ||
@@ -361,7 +368,7 @@ std::optional<UsageError> ReadExamOptions(const QCommandLineParser& parser, cons
                                          "„.vorn-exam“, а не „%1“.")
                               .arg(line.makeExam)};
     if (line.exam) line.review = ReviewShows::Score;
-    if (line.command == CommandLine::Command::Play && parser.isSet(o.classList)) {
+    if ((line.command == CommandLine::Command::Play || making) && parser.isSet(o.classList)) {
         if (!line.askName)
             return UsageError{QStringLiteral("„--class-list“ се използва само с „--print“, "
                                              "„--exam“ или „--ask-name“.")};
@@ -424,8 +431,9 @@ std::optional<UsageError> ReadPaperRequests(const QCommandLineParser& parser, co
                               .arg(QLatin1String(command), QString::fromUtf8(what))};
     };
     if (line.command == CommandLine::Command::Print) {
-        line.print = {parser.value(o.print), 1, parser.value(o.classList), line.seed,
-                      parser.value(o.output)};
+        line.print = {parser.value(o.print),     1,
+                      parser.value(o.classList), line.seed,
+                      parser.value(o.output),    line.passwordFile};
         if (line.print.output.isEmpty()) return needs("--print", "--output ПАПКА");
         if (!parser.isSet(o.variants)) return std::nullopt;
         bool whole = false;
@@ -436,11 +444,11 @@ std::optional<UsageError> ReadPaperRequests(const QCommandLineParser& parser, co
                                   .arg(parser.value(o.variants))};
     } else if (line.command == CommandLine::Command::Scan) {
         line.scan = {parser.values(o.scan) + parser.positionalArguments(), line.bank, line.results,
-                     parser.value(o.output)};
+                     parser.value(o.output), line.passwordFile};
         if (line.scan.bank.isEmpty()) return needs("--scan", "--bank ФАЙЛ");
         if (line.scan.results.isEmpty()) return needs("--scan", "--results ФАЙЛ");
     } else if (line.command == CommandLine::Command::ScanDecide) {
-        line.scanDecide = {parser.value(o.scanDecide), line.bank, line.results};
+        line.scanDecide = {parser.value(o.scanDecide), line.bank, line.results, line.passwordFile};
         if (line.scanDecide.bank.isEmpty()) return needs("--scan-decide", "--bank ФАЙЛ");
         if (line.scanDecide.results.isEmpty()) return needs("--scan-decide", "--results ФАЙЛ");
     }
@@ -478,6 +486,8 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
     line.makeExamKeys = parser.value(o.makeExamKeys);
     line.makeExam = parser.value(o.makeExam);
     line.resultsKey = parser.value(o.resultsKey);
+    line.lock = parser.isSet(o.lock);
+    line.passwordFile = parser.value(o.passwordFile);
     if (!line.resultsKey.isEmpty() && line.results.isEmpty())
         return UsageError{QStringLiteral("„--results-key“ иска и „--results ФАЙЛ“.")};
     if (auto error = ReadExamOptions(parser, o, line)) return *error;
@@ -485,6 +495,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const QStringList& argume
         line.report.files = parser.values(o.report) + parser.positionalArguments();
         line.report.bank = line.bank;
         line.report.examSecret = parser.value(o.examSecret);
+        line.report.passwordFile = line.passwordFile;
         if (auto error = ReadReportOptions(parser, o, line.report)) return *error;
     }
     if (auto error = ReadPlayNumbers(parser, o, line)) return *error;
@@ -509,21 +520,24 @@ QString CommandLineUsage() {
         "[--ask-name] [--time-limit М]\n"
         "                      [--large-pictures] [--full-screen]\n"
         "                      [--results-key exam.pub]\n"
-        "                      [--class-list ФАЙЛ]\n"
+        "                      [--class-list ФАЙЛ] [--lock] [--password-file ФАЙЛ]\n"
         "                      [--exam [--attempts K] [--attempts-count all|graded]\n"
         "                              [--review none|score|full]]\n"
-        "          vorn-player --check-bank ФАЙЛ [--strict]\n"
-        "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ]\n"
+        "          vorn-player --check-bank ФАЙЛ [--strict] [--password-file ФАЙЛ]\n"
+        "          vorn-player --export-bank ФАЙЛ [--bank ФАЙЛ] [--lock]\n"
+        "                      [--password-file ФАЙЛ]\n"
         "          vorn-player --report ФАЙЛ... [--report-format text|csv|html|xlsx]\n"
         "                      [--output ПЪТ] [--bank ФАЙЛ] [--marks P3,P4,P5,P6]\n"
         "                      [--class КЛАС] [--void N[,M...]] [--count-abandoned]\n"
         "                      [--exam-secret exam.secret] [--csv-locale bg|c]\n"
+        "                      [--password-file ФАЙЛ]\n"
         "          vorn-player --make-exam-keys ПАПКА\n"
         "          vorn-player --make-exam ФАЙЛ.vorn-exam --results ФАЙЛ [--bank ФАЙЛ]\n"
         "                      [--time-limit М] [--attempts K]\n"
         "                      [--attempts-count all|graded] [--review none|score|full]\n"
-        "                      [--results-key exam.pub]\n"
+        "                      [--results-key exam.pub] [--class-list ФАЙЛ]\n"
         "          vorn-player ФАЙЛ.vorn-exam [--full-screen] [--large-pictures]\n"
+        "                      [--password-file ФАЙЛ]\n"
         "          vorn-player --print ФАЙЛ [--variants N] [--class-list ФАЙЛ] [--seed N]\n"
         "                      --output ПАПКА\n"
         "          vorn-player --scan ФАЙЛ... --bank ФАЙЛ --results ФАЙЛ [--output ФАЙЛ]\n"
@@ -585,6 +599,15 @@ QString CommandLineHelp() {
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"
                "  --export-bank ФАЙЛ  записва банката (вградената или тази от --bank) във\n"
                "                      формата vorn-bank, с картинките в папка до файла\n"
+               "  --lock              с --export-bank: банката и картинките ѝ се записват в\n"
+               "                      един файл, заключен с парола (пита се два пъти, без да\n"
+               "                      се показва; поне 8 знака); при пускане прозорец пита\n"
+               "                      паролата, три грешни опита завършват с код 1 без нищо\n"
+               "                      записано. При пускане: банката трябва да е заключена\n"
+               "  --password-file ФАЙЛ паролата на заключена банка е първият ред на файла\n"
+               "                      (за скриптове); иначе се пита. Никога не давайте\n"
+               "                      паролата като стойност на опция: командните редове се\n"
+               "                      виждат в списъка на процесите\n"
                "  --report ФАЙЛ...    отчет по файлове с резултати, без прозорец: учениците с\n"
                "                      оценките им, статистиката на теста и на въпросите\n"
                "                      както в Moodle, кои грешни отговори привличат\n"
@@ -610,7 +633,8 @@ QString CommandLineHelp() {
                "                      съществуващи ключове не се презаписват\n"
                "  --make-exam ФАЙЛ    записва файл на изпит (ФАЙЛ.vorn-exam) с опциите до нея:\n"
                "                      --bank, --results (задължителна), --time-limit,\n"
-               "                      --attempts, --attempts-count, --review, --results-key;\n"
+               "                      --attempts, --attempts-count, --review, --results-key,\n"
+               "                      --class-list; отбелязва дали банката е заключена;\n"
                "                      пътищата в него са спрямо папката му, за да се копира\n"
                "                      папката цялата; съществуващ файл не се презаписва.\n"
                "                      vorn-player ФАЙЛ.vorn-exam (или двойно щракване)\n"

@@ -32,6 +32,7 @@ struct ReportRequest {
     bool countAbandoned = false;        // --count-abandoned: abandoned attempts marked and counted
     QString examSecret;                 // --exam-secret: the key that opens sealed records
     CsvLocale csvLocale = CsvLocale::C; // --csv-locale; Bulgarian where the environment's is
+    QString passwordFile;               // --password-file: the locked bank's password
 };
 
 struct CommandLine {
@@ -50,10 +51,12 @@ struct CommandLine {
         Version
     };
     Command command = Command::Play;
-    QString bank;                      // --bank: play (or export) this bank file
-    QString checkBank;                 // --check-bank
-    bool strict = false;               // --strict: warnings fail the check
-    QString exportBank;                // --export-bank
+    QString bank;         // --bank: play (or export) this bank file
+    QString checkBank;    // --check-bank
+    bool strict = false;  // --strict: warnings fail the check
+    QString exportBank;   // --export-bank
+    bool lock = false;    // --lock: the exported bank locked; in play, the bank must be locked
+    QString passwordFile; // --password-file: a locked bank's password (else it is asked)
     std::optional<std::uint32_t> seed; // --seed
     QString results;                   // --results: where the record of a graded run goes
     QString resultsKey;                // --results-key: records sealed to this public key

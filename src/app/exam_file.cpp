@@ -22,7 +22,7 @@ constexpr int kVersion = 1;
 struct Key {
     const char* name;
     const char* option;
-    enum Kind { Path, Text, Whole, Seconds } kind;
+    enum Kind { Path, Text, Whole, Seconds, Flag } kind;
 };
 const Key kKeys[] = {
     {"bank", "--bank", Key::Path},
@@ -32,6 +32,9 @@ const Key kKeys[] = {
     {"attempts", "--attempts", Key::Whole},
     {"attemptsCount", "--attempts-count", Key::Text},
     {"review", "--review", Key::Text},
+    {"classList", "--class-list", Key::Path},
+    {"bankLocked", "--lock", Key::Flag}, // the player asks for the password, and
+                                         // refuses a bank that is not locked
 };
 
 QString ReviewName(ReviewShows shows) {
@@ -56,9 +59,9 @@ struct Wrong {
     QString said;
 };
 
-// One key's value as the option's value.
-std::variant<QString, Wrong> OptionValue(const Key& key, const QJsonValue& value,
-                                         const QDir& folder) {
+// One key's value as the option's words.
+std::variant<QStringList, Wrong> OptionWords(const Key& key, const QJsonValue& value,
+                                             const QDir& folder) {
     const auto wrong = [&key](const char* what) {
         return Wrong{QStringLiteral("„%1“ трябва да е %2.")
                          .arg(QLatin1String(key.name), QString::fromUtf8(what))};
@@ -66,11 +69,18 @@ std::variant<QString, Wrong> OptionValue(const Key& key, const QJsonValue& value
     if (key.kind == Key::Whole || key.kind == Key::Seconds) {
         const auto number = WholeNumber(value, 1, std::numeric_limits<int>::max());
         if (!number) return wrong("цяло положително число");
-        return key.kind == Key::Seconds ? MinutesAndSeconds(*number) : QString::number(*number);
+        return QStringList{QLatin1String(key.option), key.kind == Key::Seconds
+                                                          ? MinutesAndSeconds(*number)
+                                                          : QString::number(*number)};
+    }
+    if (key.kind == Key::Flag) {
+        if (!value.isBool()) return wrong("true или false");
+        return value.toBool() ? QStringList{QLatin1String(key.option)} : QStringList{};
     }
     if (!value.isString() || value.toString().isEmpty()) return wrong("непразен текст");
-    if (key.kind == Key::Text) return value.toString();
-    return QDir::cleanPath(folder.absoluteFilePath(value.toString()));
+    if (key.kind == Key::Text) return QStringList{QLatin1String(key.option), value.toString()};
+    return QStringList{QLatin1String(key.option),
+                       QDir::cleanPath(folder.absoluteFilePath(value.toString()))};
 }
 
 } // namespace
@@ -79,7 +89,7 @@ bool IsExamFileName(const QString& path) {
     return path.endsWith(QLatin1String(".vorn-exam"), Qt::CaseInsensitive);
 }
 
-QByteArray ExamFileBytes(const CommandLine& line, const QString& examFile) {
+QByteArray ExamFileBytes(const CommandLine& line, const QString& examFile, bool bankLocked) {
     const QDir folder = QFileInfo(examFile).absoluteDir();
     const auto relative = [&folder](const QString& path) {
         return folder.relativeFilePath(QFileInfo(path).absoluteFilePath());
@@ -95,6 +105,8 @@ QByteArray ExamFileBytes(const CommandLine& line, const QString& examFile) {
     if (!line.bank.isEmpty()) exam.insert("bank", relative(line.bank));
     if (!line.resultsKey.isEmpty()) exam.insert("resultsKey", relative(line.resultsKey));
     if (line.timeLimit) exam.insert("timeLimit", *line.timeLimit);
+    if (!line.classList.isEmpty()) exam.insert("classList", relative(line.classList));
+    if (bankLocked) exam.insert("bankLocked", true);
     return QJsonDocument(exam).toJson(QJsonDocument::Indented);
 }
 
@@ -119,9 +131,9 @@ std::variant<QStringList, QString> ExamFileArguments(const QByteArray& bytes,
             return it.key() == QLatin1String(k.name);
         });
         if (key == std::end(kKeys)) return QStringLiteral("непознат ключ „%1“.").arg(it.key());
-        const auto value = OptionValue(*key, it.value(), base);
-        if (const auto* wrong = std::get_if<Wrong>(&value)) return wrong->said;
-        arguments << QLatin1String(key->option) << std::get<QString>(value);
+        const auto words = OptionWords(*key, it.value(), base);
+        if (const auto* wrong = std::get_if<Wrong>(&words)) return wrong->said;
+        arguments << std::get<QStringList>(words);
     }
     return arguments;
 }

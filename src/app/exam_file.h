@@ -20,8 +20,9 @@ inline constexpr qint64 kExamFileMaxBytes = 64 * 1024; // a real one is a few hu
 bool IsExamFileName(const QString& path);
 
 // The file's bytes for the exam `line` sets out (a --make-exam line), its
-// paths written relative to the folder of `examFile`.
-QByteArray ExamFileBytes(const CommandLine& line, const QString& examFile);
+// paths written relative to the folder of `examFile`; `bankLocked` when its
+// bank is locked with a password, so that the player asks for it.
+QByteArray ExamFileBytes(const CommandLine& line, const QString& examFile, bool bankLocked);
 
 // The options the file holds, as if typed (--exam among them), its paths
 // resolved against `folder`; or what is wrong with it, in Bulgarian.

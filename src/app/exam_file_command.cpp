@@ -1,5 +1,6 @@
 #include "exam_file_command.h"
 
+#include "bank/password_tries.h"
 #include "exam_file.h"
 #include "platform/exit_status.h"
 #include "platform/file_failure.h"
@@ -60,7 +61,8 @@ int MakeExamCommand(const CommandLine& line, QTextStream& out, QTextStream& err)
             << '\n';
         return kExitRefused;
     }
-    if (const auto problem = WriteWhole(path, ExamFileBytes(line, path))) {
+    if (const auto problem = WriteWhole(
+            path, ExamFileBytes(line, path, !line.bank.isEmpty() && IsLockedBankFile(line.bank)))) {
         err << "vorn-player: " << Printable(*problem) << '\n';
         return kExitRefused;
     }
@@ -86,6 +88,7 @@ std::variant<CommandLine, QString> OpenExamFile(const CommandLine& line) {
     exam.fullScreen = line.fullScreen;
     exam.largePictures = line.largePictures;
     exam.quitAfterFirstFrame = line.quitAfterFirstFrame;
+    exam.passwordFile = line.passwordFile;
     return exam;
 }
 

@@ -1,6 +1,7 @@
 #include "play.h"
 
 #include "bank/bank_check.h"
+#include "bank/password_sources.h"
 #include "bank_commands.h"
 #include "platform/exit_status.h"
 #include "platform/file_failure.h"
@@ -9,6 +10,7 @@
 #include "play_session.h"
 #include "record/class_list.h"
 #include "view/messages.h"
+#include "view/password_dialog.h"
 #include "view/startup.h"
 
 #include <QApplication>
@@ -17,10 +19,29 @@ namespace vorn {
 
 namespace {
 
+// Where a locked bank's password comes from: the file named, else the person
+// at a screen that is seen; no one elsewhere, so that nothing waits for ever.
+PasswordAsker PasswordAskerOf(const CommandLine& line, bool windowSeen) {
+    if (!line.passwordFile.isEmpty()) return PasswordFrom(line.passwordFile);
+    if (windowSeen) return AskPasswordInWindow();
+    return {};
+}
+
 // Reads the bank to play and tells what is wrong with it on standard error;
 // the refusal, when it cannot be played.
-QString ReadAndTell(const QString& path, LoadedBank& loaded) {
-    loaded = BankToPlay(path);
+QString ReadAndTell(const CommandLine& line, const PasswordAsker& askPassword, LoadedBank& loaded) {
+    const QString& path = line.bank;
+    loaded = BankToPlay(path, askPassword);
+    // An exam set out as locked refuses a bank put in its place in the clear;
+    // told by what was read, not by a look before that a swap could outrun.
+    if (line.lock && !loaded.locked) {
+        const QString refusal =
+            QStringLiteral("Тестът не може да започне: изпитът е с "
+                           "заключена банка, а %1 не е заключена с парола.")
+                .arg(path.isEmpty() ? QStringLiteral("вградената") : Printable(path));
+        SayOnStandardError(refusal);
+        return refusal;
+    }
     // A bank file is checked before anything else; the compiled-in test is
     // checked by the test suite, and the form's start still guards the limits.
     const std::vector<BankIssue> issues =
@@ -57,7 +78,7 @@ std::variant<std::vector<Student>, QString> ReadListAndTell(const QString& path)
     {
         const HeadlessGui gui;
         LoadedBank loaded;
-        if (!ReadAndTell(line.bank, loaded).isEmpty() ||
+        if (!ReadAndTell(line, PasswordAskerOf(line, false), loaded).isEmpty() ||
             std::holds_alternative<QString>(ReadListAndTell(line.classList)))
             std::exit(kExitRefused);
     }
@@ -79,7 +100,8 @@ int Play(int& argc, char** argv, const CommandLine& line) {
 
     LoadedBank loaded;
     // A refused bank is told on standard error, then in a box.
-    if (const QString refusal = ReadAndTell(line.bank, loaded); !refusal.isEmpty()) {
+    if (const QString refusal = ReadAndTell(line, PasswordAskerOf(line, DisplayIsSeen()), loaded);
+        !refusal.isEmpty()) {
         // A student cannot mend a bank: the box says whom to call.
         ShowErrorBoxAndWait(WindowCaption(loaded.content.publisher),
                             refusal + u' ' + StudentStep());

@@ -1,6 +1,7 @@
 #include "report_command.h"
 
 #include "bank/bank_file.h"
+#include "bank/password_sources.h"
 #include "platform/exit_status.h"
 #include "platform/text.h"
 #include "platform/whole_file.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 
 namespace vorn {
@@ -155,7 +157,13 @@ std::variant<ReportSettings, QString> Settings(const ReportRequest& request) {
                             .voided = request.voided,
                             .countAbandoned = request.countAbandoned};
     if (request.bank.isEmpty()) return settings;
-    LoadedBank bank = LoadBankFile(request.bank);
+    LoadedBank bank = LoadBankFile(request.bank, PasswordFrom(request.passwordFile));
+    if (IsLockedBankFile(request.bank) && bank.hasErrors()) // the password, or the damage
+        return QStringLiteral("банката %1: %2")
+            .arg(Printable(request.bank),
+                 std::find_if(bank.issues.begin(), bank.issues.end(), [](const BankIssue& issue) {
+                     return issue.isError();
+                 })->message);
     if (bank.hasErrors() || bank.content.questions.empty())
         return QStringLiteral("банката %1 не може да се прочете; вижте vorn-player --check-bank %1")
             .arg(Printable(request.bank));

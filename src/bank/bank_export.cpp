@@ -1,11 +1,14 @@
 #include "bank_export.h"
 
+#include "bank_bundle.h"
 #include "bank_json.h"
 #include "bank_pictures.h"
+#include "locked_bank.h"
 #include "platform/whole_file.h"
 
 #include <QFileInfo>
 #include <map>
+#include <sodium.h>
 #include <vector>
 
 namespace vorn {
@@ -35,6 +38,37 @@ std::optional<FileFailure> PutInPlace(std::vector<AsideFile>& pictures, AsideFil
 
 } // namespace
 
+NamedPictures NamePictures(const BankContent& content, const QString& folder) {
+    // One file per picture object, in the order the questions first show them.
+    NamedPictures named;
+    int q = 0;
+    for (const Question& question : content.questions) {
+        ++q;
+        if (!question.picture || named.names.count(question.picture.get())) continue;
+        const QString file =
+            QStringLiteral("q%1.%2").arg(QStringLiteral("%1").arg(q, 2, 10, QLatin1Char('0')),
+                                         PictureExtension(question.picture->encoded));
+        named.names[question.picture.get()] = folder.isEmpty() ? file : folder + u'/' + file;
+        named.pictures.push_back(question.picture);
+    }
+    return named;
+}
+
+std::optional<FileFailure> ExportLockedBank(const BankContent& content, const QString& path,
+                                            const SecretBytes& password) {
+    const QString name = QFileInfo(path).fileName();
+    if (name.isEmpty()) return FileFailure{path, 0, QStringLiteral("няма име на файл")};
+    auto holding = OutputFolder::Holding(path);
+    if (auto* failed = std::get_if<FileFailure>(&holding)) return *failed;
+    QByteArray plain = BundleBank(content);
+    const QByteArray locked = LockBank(plain, password);
+    ::sodium_memzero(plain.data(), static_cast<std::size_t>(plain.size()));
+    if (locked.isEmpty()) return FileFailure{path, 0, QStringLiteral("шифрирането не успя")};
+    auto file = WriteAside(std::get<OutputFolder>(holding), name, locked);
+    if (auto* failed = std::get_if<FileFailure>(&file)) return *failed;
+    return std::get<AsideFile>(file).putInPlace();
+}
+
 QString PictureFolderName(const QString& path) {
     QString name = QFileInfo(path).fileName();
     for (const QString& suffix : {QStringLiteral(".vorn.json"), QStringLiteral(".json")})
@@ -52,20 +86,9 @@ std::optional<FileFailure> ExportBank(const BankContent& content, const QString&
     if (auto* failed = std::get_if<FileFailure>(&holding)) return *failed;
     const OutputFolder& folder = std::get<OutputFolder>(holding);
     const QString folderName = PictureFolderName(path);
-    // One file per picture object, in the order the questions first show them.
-    std::map<const PictureData*, QString> names;
-    std::vector<Picture> pictures;
-    int q = 0;
-    for (const Question& question : content.questions) {
-        ++q;
-        if (!question.picture || names.count(question.picture.get())) continue;
-        // One substitution pass: a "%1" in the folder's name stays as it is.
-        names[question.picture.get()] =
-            QStringLiteral("%1/q%2.%3")
-                .arg(folderName, QStringLiteral("%1").arg(q, 2, 10, QLatin1Char('0')),
-                     PictureExtension(question.picture->encoded));
-        pictures.push_back(question.picture);
-    }
+    const NamedPictures named = NamePictures(content, folderName);
+    const auto& names = named.names;
+    const auto& pictures = named.pictures;
     // The bank's file first: what stands in its way is refused before any
     // folder is made.
     auto bank = WriteAside(folder, name, WriteBankJson(content, [&names](const Picture& picture) {

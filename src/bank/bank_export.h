@@ -8,9 +8,12 @@
 
 #include "bank_content.h"
 #include "platform/whole_file.h"
+#include "secret_bytes.h"
 
 #include <QString>
+#include <map>
 #include <optional>
+#include <vector>
 
 namespace vorn {
 
@@ -19,5 +22,19 @@ QString PictureFolderName(const QString& path);
 
 // None when done; otherwise what failed and why.
 std::optional<FileFailure> ExportBank(const BankContent& content, const QString& path);
+
+// The bank locked with the password (locked_bank.h) as the one file at
+// `path`, its pictures inside; no pictures' folder is written.
+std::optional<FileFailure> ExportLockedBank(const BankContent& content, const QString& path,
+                                            const SecretBytes& password);
+
+// Each picture object of the bank once, in the order the questions first
+// show it, named "q09.jpg" after the first question that does, inside
+// `folder` unless it is empty.
+struct NamedPictures {
+    std::map<const PictureData*, QString> names;
+    std::vector<Picture> pictures;
+};
+NamedPictures NamePictures(const BankContent& content, const QString& folder);
 
 } // namespace vorn

@@ -3,7 +3,9 @@
 #include "aiken_import.h"
 #include "bank_json.h"
 #include "gift_import.h"
+#include "locked_bank.h"
 #include "moodle_xml_import.h"
+#include "password_tries.h"
 #include "platform/file_failure.h"
 #include "platform/regular_file.h"
 #include "text_place.h"
@@ -56,13 +58,10 @@ bool IsMoodleXmlFile(const QString& path) {
     return path.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive);
 }
 
-LoadedBank LoadBankFile(const QString& path) {
+LoadedBank LoadBankFile(const QString& path, const PasswordAsker& askPassword) {
     const QFileInfo info(path);
     if (!info.exists()) return Refused(QStringLiteral("файлът не съществува."));
     if (!info.isFile()) return Refused(QStringLiteral("това не е файл."));
-    const qint64 cap = IsMoodleXmlFile(path) ? kMaxMoodleXmlFileBytes : kMaxBankFileBytes;
-    if (info.size() > cap)
-        return Refused(QStringLiteral("файлът е по-голям от %1 MiB.").arg(cap / (1024 * 1024)));
     QFile file(path);
     int error = 0;
     switch (OpenRegularFile(file, path, &error)) {
@@ -76,10 +75,15 @@ LoadedBank LoadBankFile(const QString& path) {
     case OpenOutcome::NotRegular:
         return Refused(QStringLiteral("това не е файл."));
     }
+    const bool locked = IsLockedBank(file.peek(kLockedMagicBytes));
+    const qint64 cap = locked                  ? kMaxLockedBankFileBytes
+                       : IsMoodleXmlFile(path) ? kMaxMoodleXmlFileBytes
+                                               : kMaxBankFileBytes;
     const QByteArray bytes = file.read(cap + 1);
-    if (bytes.size() > cap) // grew since it was measured
+    if (bytes.size() > cap)
         return Refused(QStringLiteral("файлът е по-голям от %1 MiB.").arg(cap / (1024 * 1024)));
 
+    if (locked) return OpenLockedBank(bytes, askPassword);
     if (IsMoodleXmlFile(path)) return ImportMoodleXml(bytes, path);
     // Bulgarian saved as windows-1251 is read, with a warning to save it as
     // UTF-8; any other encoding is refused with the same advice.

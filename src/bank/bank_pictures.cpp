@@ -37,18 +37,23 @@ PictureResult PictureFolder::read(const QString& name) {
     if (!input.open(QIODevice::ReadOnly))
         return QStringLiteral("картинката „%1“ не може да се прочете: %2.")
             .arg(name, input.errorString());
-    const QByteArray bytes = input.read(kMaxPictureFileBytes + 1);
+    const PictureResult picture =
+        AcceptPicture(name, input.read(kMaxPictureFileBytes + 1), memory_, overBudget_);
+    if (const auto* accepted = std::get_if<Picture>(&picture)) read_[name] = *accepted;
+    return picture;
+}
+
+PictureResult AcceptPicture(const QString& name, const QByteArray& bytes, BankMemory& memory,
+                            bool& overBudget) {
     // Only the header is read here: a picture is decoded when it is shown.
     const auto declared = InspectPicture(bytes);
     if (const auto* problem = std::get_if<QString>(&declared))
         return QStringLiteral("картинката „%1“ не може да се покаже: %2").arg(name, *problem);
-    if (!memory_.hold(bytes.size(), std::get<QSize>(declared))) {
-        overBudget_ = true;
-        return OverMemoryBudget(name, memory_);
+    if (!memory.hold(bytes.size(), std::get<QSize>(declared))) {
+        overBudget = true;
+        return OverMemoryBudget(name, memory);
     }
-    const Picture picture = MakePicture(bytes);
-    read_[name] = picture;
-    return picture;
+    return MakePicture(bytes);
 }
 
 namespace {

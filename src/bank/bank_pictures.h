@@ -42,6 +42,11 @@ private:
     std::map<QString, Picture> read_;
 };
 
+// The picture of `bytes` once its header is accepted and it fits beside what
+// `memory` holds, or why not; a picture over the budget sets `overBudget`.
+PictureResult AcceptPicture(const QString& name, const QByteArray& bytes, BankMemory& memory,
+                            bool& overBudget);
+
 // The size a picture declares once its format and that size are accepted,
 // read from its header without decoding it, or why not.
 std::variant<QSize, QString> InspectPicture(const QByteArray& encoded);

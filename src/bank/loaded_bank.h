@@ -14,6 +14,7 @@ struct LoadedBank {
     BankContent content;
     std::vector<int> questionLines; // per question, its first line; 0 where unknown
     std::vector<BankIssue> issues;
+    bool locked = false; // read from a file locked with a password (locked_bank.h)
 
     bool countUncertain() const {
         return std::any_of(issues.begin(), issues.end(),

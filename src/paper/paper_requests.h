@@ -19,6 +19,7 @@ struct PrintRequest {
     QString classList;                 // one student per line; none: blank sheets
     std::optional<std::uint32_t> seed; // the same seed prints the same variants
     QString output;                    // the folder of variants.pdf, sheets.pdf, key.pdf
+    QString passwordFile;              // a locked bank's password; none: asked on the terminal
 };
 
 // --scan FILES... --bank BANK --results RESULTS [--output REVIEW.html]
@@ -27,6 +28,7 @@ struct ScanRequest {
     QString bank;
     QString results;
     QString review; // where the review page goes when there is no display
+    QString passwordFile;
 };
 
 // --scan-decide FILE --bank BANK --results RESULTS
@@ -34,6 +36,7 @@ struct ScanDecideRequest {
     QString decisions; // the review's file, with the teacher's decisions
     QString bank;
     QString results;
+    QString passwordFile;
 };
 
 } // namespace vorn

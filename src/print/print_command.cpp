@@ -3,6 +3,7 @@
 #include "bank/bank_check.h"
 #include "bank/bank_file.h"
 #include "bank/bank_title.h"
+#include "bank/password_sources.h"
 #include "key_document.h"
 #include "paper/sheet_layout.h"
 #include "platform/exit_status.h"
@@ -113,7 +114,7 @@ int PrintCommand(const PrintRequest& request, QTextStream& out, QTextStream& err
 
 int PrintCommandWith(const PrintRequest& request, const PrintDraws& draws, QTextStream& out,
                      QTextStream& err) {
-    const LoadedBank bank = LoadBankFile(request.bank);
+    const LoadedBank bank = LoadBankFile(request.bank, PasswordFrom(request.passwordFile));
     if (const auto why = BankRefusal(request.bank, bank)) return Refused(err, *why);
     const auto students = Students(request.classList, err);
     if (const auto* why = std::get_if<QString>(&students)) return Refused(err, *why);

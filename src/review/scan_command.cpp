@@ -3,6 +3,7 @@
 #include "bank/bank_check.h"
 #include "bank/bank_file.h"
 #include "bank/bank_fingerprint.h"
+#include "bank/password_sources.h"
 #include "paper/decisions_file.h"
 #include "platform/exit_status.h"
 #include "platform/headless_gui.h"
@@ -19,8 +20,9 @@ namespace vorn {
 namespace {
 
 // The bank, or none with its first error told.
-std::optional<LoadedBank> MarkingBank(const QString& path, QTextStream& err) {
-    LoadedBank bank = LoadBankFile(path);
+std::optional<LoadedBank> MarkingBank(const QString& path, const QString& passwordFile,
+                                      QTextStream& err) {
+    LoadedBank bank = LoadBankFile(path, PasswordFrom(passwordFile));
     const std::vector<BankIssue> issues = AllIssues(bank);
     const auto error = std::find_if(issues.begin(), issues.end(),
                                     [](const BankIssue& issue) { return issue.isError(); });
@@ -64,7 +66,7 @@ int ScanCommand(const ScanRequest& request, QTextStream& out, QTextStream& err) 
     const bool window =
         ReviewWindowPossible() && qobject_cast<QApplication*>(QCoreApplication::instance());
     const HeadlessGui gui; // PDF pages are rendered without a window too
-    const auto bank = MarkingBank(request.bank, err);
+    const auto bank = MarkingBank(request.bank, request.passwordFile, err);
     if (!bank) return kExitRefused;
     SheetKeeper keeper(bank->content, BankSha256(bank->content), request.results);
     ScanCounts counts;
@@ -76,7 +78,7 @@ int ScanCommand(const ScanRequest& request, QTextStream& out, QTextStream& err) 
 
 int ScanDecideCommand(const ScanDecideRequest& request, QTextStream& out, QTextStream& err) {
     const HeadlessGui gui;
-    const auto bank = MarkingBank(request.bank, err);
+    const auto bank = MarkingBank(request.bank, request.passwordFile, err);
     if (!bank) return kExitRefused;
     QFile file(request.decisions);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -4,6 +4,7 @@
 
 #include "app/exam_file.h"
 #include "app/exam_file_command.h"
+#include "bank/locked_bank.h"
 #include "platform/exit_status.h"
 
 #include <QDir>
@@ -42,6 +43,8 @@ TEST(ExamFile, WhatIsWrittenOpensAsTheSameExamInACopiedFolder) {
         int attempts;
         AttemptsCounted counted;
         ReviewShows shows;
+        QString classList = {};
+        bool locked = false; // the bank a locked file: the player must ask its password
     } cases[] = {
         {{"--results", "8a.jsonl"},
          {{"results", "8a.jsonl"}, {"attempts", 1}, {"attemptsCount", "all"}, {"review", "score"}},
@@ -79,13 +82,35 @@ TEST(ExamFile, WhatIsWrittenOpensAsTheSameExamInACopiedFolder) {
          1,
          AttemptsCounted::All,
          ReviewShows::Everything},
+        {{"--bank", "заключена.vorn", "--results", "r.jsonl", "--class-list", "списъци/8а.csv"},
+         {{"bank", "заключена.vorn"},
+          {"results", "r.jsonl"},
+          {"classList", "списъци/8а.csv"},
+          {"bankLocked", true},
+          {"attempts", 1},
+          {"attemptsCount", "all"},
+          {"review", "score"}},
+         "заключена.vorn",
+         "",
+         std::nullopt,
+         1,
+         AttemptsCounted::All,
+         ReviewShows::Score,
+         "списъци/8а.csv",
+         true},
     };
     for (const auto& c : cases) {
         QTemporaryDir made, copied;
         QStringList options = c.options;
         for (qsizetype i = 0; i + 1 < options.size(); i += 2)
-            if (QStringList{"--bank", "--results", "--results-key"}.contains(options[i]))
+            if (QStringList{"--bank", "--results", "--results-key", "--class-list"}.contains(
+                    options[i]))
                 options[i + 1] = made.filePath(options[i + 1]);
+        if (c.locked) {
+            QFile bank(made.filePath(c.bank));
+            ASSERT_TRUE(bank.open(QIODevice::WriteOnly));
+            bank.write(LockBank("bundle", SecretBytes::FromPassword("парола-8а"), {1, 1024}));
+        }
         const QString examFile = made.filePath("lab.vorn-exam");
         QString said;
         QTextStream out(&said), err(&said);
@@ -116,6 +141,7 @@ TEST(ExamFile, WhatIsWrittenOpensAsTheSameExamInACopiedFolder) {
         EXPECT_EQ(exam.timeLimit, c.seconds);
         EXPECT_EQ(std::tuple(exam.attempts, exam.attemptsCounted, exam.review),
                   std::tuple(c.attempts, c.counted, c.shows));
+        EXPECT_EQ(std::tuple(exam.classList, exam.lock), std::tuple(beside(c.classList), c.locked));
 
         EXPECT_EQ(
             MakeExamCommand(Parsed({"--make-exam", copy, "--results", "other.jsonl"}), out, err),
@@ -155,6 +181,8 @@ TEST(ExamFile, ADamagedOrUnknownFileIsRefusedWithTheReason) {
         {with(R"(, "attempts": 101)"), "„--attempts“ иска цяло число от 1 до 100"},
         {with(R"(, "review": "all")"), "„--review“ иска none, score или full"},
         {with(R"(, "attemptsCount": true)"), "„attemptsCount“ трябва да е непразен текст."},
+        {with(R"(, "bankLocked": "yes")"), "„bankLocked“ трябва да е true или false."},
+        {with(R"(, "classList": 8)"), "„classList“ трябва да е непразен текст."},
         {with(QByteArray(64 * 1024, ' ').constData()), "файлът е по-голям от 64 KiB."},
     };
     QTemporaryDir dir;

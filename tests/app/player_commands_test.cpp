@@ -347,3 +347,54 @@ TEST(PlayerCommands, AnExamFileStartsItsExamOrIsRefusedBeforeAnyWindow) {
         refused.err,
         QStringLiteral("vorn-player: файлът на изпита „%1“: не е JSON обект.\n").arg(damaged));
 }
+
+// Catches: a locked bank that the commands read without its password, or
+// with a wrong one; an exam that writes anything (journal, record) after the
+// password failed; a locked exam started on a bank swapped for one in clear.
+TEST(PlayerCommands, ALockedBankOpensOnlyWithItsPasswordAndAFailedExamWritesNothing) {
+    QTemporaryDir dir;
+    const QString right = Write(dir, "pw", "слънце-и-луна\n");
+    const QString wrong = Write(dir, "bad", "слънце-и-звезди\n");
+    const QString plain = Write(dir, "plain.gift", kSkippingGift);
+    const QString locked = dir.filePath("locked.vorn");
+    const QString results = dir.filePath("results/8a.jsonl");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("results"));
+    const Ran lock = RunPlayer({"--export-bank", locked, "--lock", "--password-file", right});
+    ASSERT_EQ(lock.status, vorn::kExitOk) << lock.err.toStdString();
+    const QStringList offscreen{"-platform", "offscreen"};
+    const struct {
+        QStringList arguments;
+        int status;
+        QString says; // on standard output or error
+    } cases[] = {
+        {{"--check-bank", locked, "--password-file", right},
+         vorn::kExitOk,
+         locked + ": 20 въпроса, 0 грешки, 0 предупреждения."},
+        {{"--check-bank", locked, "--password-file", wrong},
+         vorn::kExitRefused,
+         locked + ": грешка: паролата не е вярна."},
+        {{"--check-bank", locked, "--password-file", dir.filePath("none")},
+         vorn::kExitRefused,
+         "файлът с паролата „" + dir.filePath("none") + "“ не може да се прочете."},
+        {offscreen + QStringList{"--bank", locked, "--exam", "--results", results,
+                                 "--password-file", wrong},
+         vorn::kExitRefused,
+         "vorn-player: Тестът не може да започне: " + locked + ": грешка: паролата не е вярна."},
+        {offscreen + QStringList{"--bank", locked, "--exam", "--results", results},
+         vorn::kExitRefused, "банката е заключена с парола, а парола не е дадена."},
+        {offscreen + QStringList{"--bank", plain, "--lock", "--exam", "--results", results},
+         vorn::kExitRefused,
+         "изпитът е с заключена банка, а " + plain + " не е заключена с парола."},
+        {{"--report", Write(dir, "8a.jsonl", kOneRecord), "--bank", locked, "--password-file",
+          wrong},
+         vorn::kExitRefused,
+         "банката " + locked + ": паролата не е вярна."},
+    };
+    for (const auto& c : cases) {
+        const Ran ran = RunPlayer(c.arguments);
+        EXPECT_EQ(ran.status, c.status) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE((ran.out + ran.err).contains(c.says))
+            << ran.out.toStdString() << ran.err.toStdString();
+        EXPECT_TRUE(QDir(dir.filePath("results")).isEmpty()) << "nothing written";
+    }
+}
