@@ -55,16 +55,19 @@ std::optional<FileFailure> ExportBank(const BankContent& content, const QString&
     // One file per picture object, in the order the questions first show them.
     std::map<const PictureData*, QString> names;
     std::vector<Picture> pictures;
+    const auto nameFile = [&](const Picture& picture, const QString& as) {
+        if (!picture || names.count(picture.get())) return;
+        // One substitution pass: a "%1" in the folder's name stays as it is.
+        names[picture.get()] =
+            QStringLiteral("%1/%2.%3").arg(folderName, as, PictureExtension(picture->encoded));
+        pictures.push_back(picture);
+    };
     int q = 0;
     for (const Question& question : content.questions) {
-        ++q;
-        if (!question.picture || names.count(question.picture.get())) continue;
-        // One substitution pass: a "%1" in the folder's name stays as it is.
-        names[question.picture.get()] =
-            QStringLiteral("%1/q%2.%3")
-                .arg(folderName, QStringLiteral("%1").arg(q, 2, 10, QLatin1Char('0')),
-                     PictureExtension(question.picture->encoded));
-        pictures.push_back(question.picture);
+        const QString number = QStringLiteral("q%1").arg(++q, 2, 10, QLatin1Char('0'));
+        nameFile(question.picture, number);
+        for (std::size_t o = 0; o < question.optionPictures.size(); ++o)
+            nameFile(question.optionPictures[o], number + QStringLiteral("-%1").arg(o + 1));
     }
     // The bank's file first: what stands in its way is refused before any
     // folder is made.
