@@ -104,12 +104,12 @@ std::vector<BankIssue> PictureDecodingIssues(const LoadedBank& bank) {
     std::vector<BankIssue> issues;
     std::map<const PictureData*, std::optional<QString>> decoded; // by shared picture
     int q = 0;
-    for (const Question& question : bank.content.questions) {
-        ++q;
-        if (!question.picture) continue;
-        auto [known, first] = decoded.try_emplace(question.picture.get());
+    // `where`: how the message names the picture ("картинката", "картинката на отговор 2").
+    const auto check = [&](const Picture& picture, const QString& where) {
+        if (!picture) return;
+        auto [known, first] = decoded.try_emplace(picture.get());
         if (first) {
-            auto result = DecodePicture(question.picture->encoded); // freed at once
+            auto result = DecodePicture(picture->encoded); // freed at once
             if (const auto* problem = std::get_if<QString>(&result)) known->second = *problem;
         }
         if (known->second)
@@ -117,7 +117,14 @@ std::vector<BankIssue> PictureDecodingIssues(const LoadedBank& bank) {
                 {.line = bank.lineOf(q),
                  .question = q,
                  .message =
-                     QStringLiteral("картинката не може да се покаже: %1").arg(*known->second)});
+                     QStringLiteral("%1 не може да се покаже: %2").arg(where, *known->second)});
+    };
+    for (const Question& question : bank.content.questions) {
+        ++q;
+        check(question.picture, QStringLiteral("картинката"));
+        for (std::size_t o = 0; o < question.optionPictures.size(); ++o)
+            check(question.optionPictures[o],
+                  QStringLiteral("картинката на отговор %1").arg(o + 1));
     }
     return issues;
 }

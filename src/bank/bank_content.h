@@ -20,6 +20,9 @@ struct Question {
     QStringList explanation; // one line per item
     Picture picture;         // empty: no picture; equal when it is the same picture object
     QString id;              // the author's stable name for it; empty: its number in the bank
+    // Empty, or one per option: where one is set, that option is the picture,
+    // and its text in `options` (and so the key) names it (option_picture.h).
+    std::vector<Picture> optionPictures;
 
     bool operator==(const Question&) const = default;
 };

@@ -39,17 +39,21 @@ std::optional<FileFailure> PutInPlace(std::vector<AsideFile>& pictures, AsideFil
 } // namespace
 
 NamedPictures NamePictures(const BankContent& content, const QString& folder) {
-    // One file per picture object, in the order the questions first show them.
+    // One file per picture object, in the order the questions first show them:
+    // "q01" for a question's picture, "q01-2" for its second option's.
     NamedPictures named;
+    const auto nameFile = [&](const Picture& picture, const QString& as) {
+        if (!picture || named.names.count(picture.get())) return;
+        const QString file = as + u'.' + PictureExtension(picture->encoded);
+        named.names[picture.get()] = folder.isEmpty() ? file : folder + u'/' + file;
+        named.pictures.push_back(picture);
+    };
     int q = 0;
     for (const Question& question : content.questions) {
-        ++q;
-        if (!question.picture || named.names.count(question.picture.get())) continue;
-        const QString file =
-            QStringLiteral("q%1.%2").arg(QStringLiteral("%1").arg(q, 2, 10, QLatin1Char('0')),
-                                         PictureExtension(question.picture->encoded));
-        named.names[question.picture.get()] = folder.isEmpty() ? file : folder + u'/' + file;
-        named.pictures.push_back(question.picture);
+        const QString number = QStringLiteral("q%1").arg(++q, 2, 10, QLatin1Char('0'));
+        nameFile(question.picture, number);
+        for (std::size_t o = 0; o < question.optionPictures.size(); ++o)
+            nameFile(question.optionPictures[o], number + QStringLiteral("-%1").arg(o + 1));
     }
     return named;
 }

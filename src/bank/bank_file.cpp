@@ -92,14 +92,15 @@ LoadedBank LoadBankFile(const QString& path, const PasswordAsker& askPassword) {
     const QByteArray utf8 = windows1251 ? windows1251->toUtf8() : bytes;
     const bool gift = IsGiftFile(path);
     LoadedBank bank;
+    PictureFolder folder(info.absolutePath(), BankMemory(utf8.size()));
+    const PictureReader pictures = [&folder](const QString& name) { return folder.read(name); };
     if (!gift && !IsAikenFile(path, utf8)) {
-        PictureFolder folder(info.absolutePath(), BankMemory(utf8.size()));
-        bank = ReadBankJson(utf8, [&folder](const QString& name) { return folder.read(name); });
+        bank = ReadBankJson(utf8, pictures);
     } else if (auto refused = NotUtf8(utf8)) {
         return std::move(*refused);
     } else {
         const QString text = QString::fromUtf8(utf8);
-        bank = gift ? ImportGift(text, path) : ImportAiken(text, path);
+        bank = gift ? ImportGift(text, path, pictures) : ImportAiken(text, path);
     }
     if (windows1251)
         bank.issues.insert(bank.issues.begin(),

@@ -36,12 +36,19 @@ QString BankSha256(const BankContent& content) {
     // Equal bytes get one name, whichever picture object holds them.
     std::map<QByteArray, QString> names;
     std::vector<QByteArray> pictures;
+    const auto name = [&](const Picture& picture, const QString& as) {
+        if (!picture || names.count(picture->encoded)) return;
+        names[picture->encoded] = as;
+        pictures.push_back(picture->encoded);
+    };
     int q = 0;
     for (const Question& question : content.questions) {
-        ++q;
-        if (!question.picture || names.count(question.picture->encoded)) continue;
-        names[question.picture->encoded] = QStringLiteral("q%1").arg(q, 2, 10, QLatin1Char('0'));
-        pictures.push_back(question.picture->encoded);
+        const QString number = QStringLiteral("q%1").arg(++q, 2, 10, QLatin1Char('0'));
+        name(question.picture, number);
+        // Option pictures follow their question's, so that a bank without
+        // them keeps its fingerprint.
+        for (std::size_t o = 0; o < question.optionPictures.size(); ++o)
+            name(question.optionPictures[o], number + QStringLiteral("-%1").arg(o + 1));
     }
     QCryptographicHash hash(QCryptographicHash::Sha256);
     // The text of version 1, whatever the program writes now, with the settings

@@ -1,6 +1,7 @@
 #include "bank_json.h"
 #include "platform/json_number.h"
 
+#include "option_picture.h"
 #include "settings_items.h"
 #include "tex_text.h"
 #include "text_place.h"
@@ -187,13 +188,12 @@ public:
             question.id = *id;
         }
         const auto text = this->text(object, QStringLiteral("text"), q, true);
-        const auto options = texts(object, QStringLiteral("options"), q, true);
+        const bool options = this->options(object, q, question);
         const auto key = this->text(object, QStringLiteral("key"), q, true);
         const auto explanation = texts(object, QStringLiteral("explanation"), q, false);
         const auto picture = this->text(object, QStringLiteral("picture"), q, false);
         if (!text || !options || !key || !explanation || !picture) return;
         question.text = *text;
-        question.options = *options;
         question.key = *key;
         question.explanation = *explanation;
         if (formulasAsText) showFormulas(question, q);
@@ -210,6 +210,68 @@ public:
     }
 
 private:
+    // The options: each a text, or a picture {"picture": "file"}, named by the
+    // file's name or by its "name". Pictures are kept only where there is one.
+    bool options(const QJsonObject& object, int q, Question& question) {
+        const QJsonValue value = object.value(QStringLiteral("options"));
+        if (!value.isArray()) return texts(object, QStringLiteral("options"), q, true).has_value();
+        std::vector<Picture> pictures;
+        for (const QJsonValue item : value.toArray()) {
+            const int number = static_cast<int>(question.options.size()) + 1;
+            if (item.isString()) {
+                question.options.append(item.toString());
+                pictures.emplace_back();
+                continue;
+            }
+            if (!item.isObject()) {
+                error(q, QStringLiteral("полето „options“ трябва да е списък от текстове "
+                                        "\"...\" и картинки {\"picture\": \"...\"}."));
+                return false;
+            }
+            const auto named = pictureOption(item.toObject(), q, number);
+            if (!named) return false;
+            question.options.append(named->first);
+            pictures.push_back(named->second);
+        }
+        SetOptionPictures(question, std::move(pictures));
+        return true;
+    }
+
+    // A picture option's name and picture, or none with the error told.
+    std::optional<std::pair<QString, Picture>> pictureOption(const QJsonObject& object, int q,
+                                                             int number) {
+        knownFields(object, {"picture", "name"}, q);
+        const auto source = text(object, QStringLiteral("picture"), q, true);
+        const auto name = text(object, QStringLiteral("name"), q, false);
+        if (!source || !name) return std::nullopt;
+        const QString where = QStringLiteral("отговор %1: ").arg(number);
+        if (source->trimmed().isEmpty()) {
+            error(q, where + QStringLiteral("полето „picture“ е празно."));
+            return std::nullopt;
+        }
+        PictureResult read = pictures_(*source);
+        if (const auto* problem = std::get_if<QString>(&read)) {
+            BankIssue issue{.question = q, .message = where + *problem};
+            std::tie(issue.line, issue.column) = placeOf(*source);
+            bank_.issues.push_back(issue);
+            return std::nullopt;
+        }
+        return std::pair(name->isEmpty() ? OptionPictureName(*source, number) : *name,
+                         std::get<Picture>(read));
+    }
+
+    // Where the text `value` stands next in the file, as "value"; (0, 0) if
+    // it is written with escapes.
+    std::pair<int, int> placeOf(const QString& value) {
+        const QString text = u'"' + value + u'"';
+        const QByteArray quoted = text.toUtf8();
+        qsizetype& from = searchedUpTo_[text];
+        const qsizetype at = json_.indexOf(quoted, from);
+        if (at < 0) return {0, 0};
+        from = at + 1;
+        return PlaceOf(json_, at);
+    }
+
     // The key goes the same way as its option, so that the two still match.
     void showFormulas(Question& question, int q) {
         QStringList kept;
@@ -228,7 +290,7 @@ private:
     const PictureReader& pictures_;
     const QByteArray& json_;
     std::map<QString, qsizetype>
-        searchedUpTo_; // per unknown name, where its next use is looked for
+        searchedUpTo_; // per unknown name or text, where its next use is looked for
     QSet<QString> ids_;
 };
 
@@ -449,12 +511,31 @@ QByteArray Quoted(const QString& text) {
     return array.mid(1, array.size() - 2); // without the brackets
 }
 
-QByteArray TextList(const QStringList& texts, const QByteArray& indent) {
-    if (texts.isEmpty()) return "[]";
+// The items, each written by `item`, one to a line.
+QByteArray List(qsizetype count, const QByteArray& indent,
+                const std::function<QByteArray(qsizetype)>& item) {
+    if (count == 0) return "[]";
     QByteArray out = "[\n";
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        out += indent + "    " + Quoted(texts[i]) + (i + 1 < texts.size() ? ",\n" : "\n");
+    for (qsizetype i = 0; i < count; ++i)
+        out += indent + "    " + item(i) + (i + 1 < count ? ",\n" : "\n");
     return out + indent + "]";
+}
+
+QByteArray TextList(const QStringList& texts, const QByteArray& indent) {
+    return List(texts.size(), indent, [&texts](qsizetype i) { return Quoted(texts[i]); });
+}
+
+// A picture option as {"picture": ..., "name": ...}, so that it keeps its
+// name wherever its file is written.
+QByteArray OptionList(const Question& q, const std::function<QString(const Picture&)>& pictureName,
+                      const QByteArray& indent) {
+    if (!HasOptionPictures(q)) return TextList(q.options, indent);
+    return List(q.options.size(), indent, [&](qsizetype i) {
+        const Picture picture = OptionPicture(q, static_cast<int>(i));
+        if (!picture) return Quoted(q.options[i]);
+        return "{\"picture\": " + Quoted(pictureName(picture)) +
+               ", \"name\": " + Quoted(q.options[i]) + "}";
+    });
 }
 
 } // namespace
@@ -488,7 +569,7 @@ QByteArray WriteBankJson(const BankContent& content,
         out += "        {\n";
         if (version >= 2 && !q.id.isEmpty()) out += "            \"id\": " + Quoted(q.id) + ",\n";
         out += "            \"text\": " + Quoted(q.text) + ",\n";
-        out += "            \"options\": " + TextList(q.options, "            ") + ",\n";
+        out += "            \"options\": " + OptionList(q, pictureName, "            ") + ",\n";
         out += "            \"key\": " + Quoted(q.key) + ",\n";
         out += "            \"explanation\": " + TextList(q.explanation, "            ");
         if (q.picture) out += ",\n            \"picture\": " + Quoted(pictureName(q.picture));

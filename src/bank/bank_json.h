@@ -26,6 +26,10 @@
 //     ]
 //   }
 //
+// An option may be a picture, in place of its text: {"picture": "file"}, with
+// the same rules as a question's picture; it goes by the file's name without
+// folders, or by its "name" where one is given, and the key names it so.
+//
 // Version 1 keeps the six settings items as the window once read them, each a
 // text whose last digit is the value ("Проверка за Тото - 1"), the title the
 // whole of the fourth (settings_items.h):

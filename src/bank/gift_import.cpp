@@ -21,19 +21,20 @@ QString TitleOf(const QString& comment) {
 // The question, or why it is not played: a skip or a refusal of its own, or
 // the bank's texts having spent the tags they may hold together.
 std::variant<gift::ReadQuestion, BankIssue> ReadWithin(HtmlBudget& budget,
-                                                       const std::vector<gift::SourceLine>& lines) {
+                                                       const std::vector<gift::SourceLine>& lines,
+                                                       const PictureReader& pictures) {
     QStringList texts;
     for (const gift::SourceLine& line : lines)
         texts.append(line.text);
     if (!budget.take(texts))
         return BankIssue{BankIssue::Severity::Warning, lines.front().number, 0, 0,
                          HtmlBudget::skipped()};
-    return gift::ReadGiftQuestion(lines);
+    return gift::ReadGiftQuestion(lines, pictures);
 }
 
 } // namespace
 
-LoadedBank ImportGift(const QString& text, const QString& fileName) {
+LoadedBank ImportGift(const QString& text, const QString& fileName, const PictureReader& pictures) {
     LoadedBank bank;
     QString title;
     bool allMissingWord = true;
@@ -44,7 +45,7 @@ LoadedBank ImportGift(const QString& text, const QString& fileName) {
     const auto finishQuestion = [&] {
         if (question.empty()) return;
         ++number;
-        auto read = ReadWithin(budget, question);
+        auto read = ReadWithin(budget, question, pictures);
         if (auto* issue = std::get_if<BankIssue>(&read)) {
             issue->question = number;
             bank.issues.push_back(*issue);

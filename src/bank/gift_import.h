@@ -38,7 +38,11 @@
 //   text with tags or entities) and [markdown] become plain text as
 //   html_text.h reads them: paragraphs and <br> are line breaks, list items
 //   "- " lines, a '<' that starts no tag is text. A picture in them is left
-//   out, with a warning at the text that names it: GIFT carries none.
+//   out, with a warning at the text that names it: GIFT carries none. An
+//   answer in [html] that is only one <img> is a picture option: the file it
+//   names, read from the bank's folder as a vorn-bank's pictures are
+//   (bank_pictures.h); one that cannot be read leaves the option empty, an
+//   error, with the reason as a warning at the answer.
 // - Feedback: ####text in the block, written after the answers, is the
 //   general feedback and runs to the closing brace. #text after an answer is
 //   that answer's feedback. The explanation is the general feedback's lines,
@@ -70,8 +74,9 @@
 // of the questions read then no longer match their numbers in the file.
 //
 // Settings: the title above, the phrase switch as above, no check question,
-// explanations and navigation on. No author note, no pictures.
+// explanations and navigation on. No author note; pictures only as answers.
 
+#include "bank_pictures.h"
 #include "loaded_bank.h"
 
 #include <QString>
@@ -80,6 +85,8 @@ namespace vorn {
 
 // Reads a bank from Moodle's GIFT text (already decoded from UTF-8).
 // fileName gives the default title (its name without folder and extension).
-LoadedBank ImportGift(const QString& text, const QString& fileName);
+// Pictures of answers come from `pictures`; without it, none.
+LoadedBank ImportGift(const QString& text, const QString& fileName,
+                      const PictureReader& pictures = {});
 
 } // namespace vorn

@@ -2,6 +2,7 @@
 
 #include "bank_limits.h"
 #include "marked_text.h"
+#include "option_picture.h"
 #include "tex_text.h"
 
 #include <optional>
@@ -203,7 +204,29 @@ public:
         return lines;
     }
 
+    // An answer's text; or its picture, from the bank's folder, when it is
+    // [html] that shows only one picture.
+    std::pair<QString, Picture> answer(const MarkedText& marked, const GiftChar& at, int number,
+                                       const QStringList& taken) {
+        if (marked.format != TextFormat::Html || !pictures) return {text(marked, at), nullptr};
+        const PlainText plain = PlainOf(marked);
+        if (plain.unread || !plain.text.trimmed().isEmpty() || plain.images.size() != 1)
+            return {text(marked, at), nullptr};
+        const QString& source = plain.images.front();
+        PictureResult read = pictures(source);
+        if (const auto* problem = std::get_if<QString>(&read)) {
+            // Left empty, the option is refused by the checks every bank takes.
+            warnings.push_back(
+                Skip(at.line, at.column, QStringLiteral("отговор %1: ").arg(number) + *problem));
+            return {QString(), nullptr};
+        }
+        if (Picture picture = std::get<Picture>(read))
+            return {OptionPictureName(source, number, taken), std::move(picture)};
+        return {text(marked, at), nullptr};
+    }
+
     std::vector<BankIssue>& warnings;
+    const PictureReader& pictures; // none: a text shows no picture
 
 private:
     PlainText read(const MarkedText& marked, const GiftChar& at) {
@@ -226,15 +249,19 @@ private:
 // Texts without a format marker take the question text's, as in Moodle; at
 // is where the question text starts. Pictures left out are warned about.
 Question MakeQuestion(const QString& text, const GiftChar& at, const Block& block,
-                      std::vector<BankIssue>& warnings) {
+                      std::vector<BankIssue>& warnings, const PictureReader& pictures) {
     const MarkedText marked = SplitMarker(text, TextFormat::Moodle);
-    ShownTexts shown{warnings};
+    ShownTexts shown{warnings, pictures};
     Question question;
     question.text = shown.text(marked, at);
     question.explanation = shown.lines(block.general, marked.format, block.generalAt);
+    std::vector<Picture> optionPictures;
     for (const Answer& answer : block.answers) {
-        const QString option = shown.text(SplitMarker(answer.text, marked.format), answer.marker);
+        auto [option, picture] =
+            shown.answer(SplitMarker(answer.text, marked.format), answer.marker,
+                         static_cast<int>(question.options.size()) + 1, question.options);
         question.options.append(option);
+        optionPictures.push_back(std::move(picture));
         if (answer.marker.is(u'=')) question.key = option;
         const QStringList feedback = shown.lines(answer.feedback, marked.format, answer.feedbackAt);
         if (feedback.isEmpty()) continue;
@@ -243,6 +270,7 @@ Question MakeQuestion(const QString& text, const GiftChar& at, const Block& bloc
         question.explanation.append(oneLine + QStringLiteral(" – ") + feedback.front());
         question.explanation.append(feedback.mid(1));
     }
+    SetOptionPictures(question, std::move(optionPictures));
     return question;
 }
 
@@ -277,7 +305,8 @@ std::variant<QString, BankIssue> ReadName(const Chars& chars, std::size_t& i) {
 
 } // namespace
 
-std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceLine>& lines) {
+std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceLine>& lines,
+                                                       const PictureReader& pictures) {
     const Chars chars = ReadChars(lines);
     std::size_t i = 0;
     while (i < chars.size() && chars[i].isBlank())
@@ -328,7 +357,7 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
                         QStringLiteral("описание"));
     if (const auto issue = CheckChoice(*block, *open)) return *issue;
     std::vector<BankIssue> warnings = UnknownEscapes(chars);
-    Question question = MakeQuestion(text.finish(), textAt, *block, warnings);
+    Question question = MakeQuestion(text.finish(), textAt, *block, warnings, pictures);
     question.id = std::get<QString>(name);
     return ReadQuestion{std::move(question), text.blockHasTextAfter(), std::move(warnings)};
 }

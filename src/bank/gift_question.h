@@ -5,6 +5,7 @@
 
 #include "bank_content.h"
 #include "bank_issue.h"
+#include "bank_pictures.h"
 #include "gift_text.h"
 
 #include <variant>
@@ -23,6 +24,8 @@ struct ReadQuestion {
 // lines: not empty, the first is where the question starts. A skip or a
 // refusal names its line and, where there is one, its column; the caller
 // numbers it.
-std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceLine>& lines);
+// An answer that is only a picture in [html] is that picture, from `pictures`.
+std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceLine>& lines,
+                                                       const PictureReader& pictures = {});
 
 } // namespace vorn::gift

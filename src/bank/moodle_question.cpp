@@ -3,9 +3,11 @@
 #include "bank_limits.h"
 #include "html_text.h"
 #include "moodle_picture.h"
+#include "option_picture.h"
 #include "tex_text.h"
 
 #include <QUrl>
+#include <algorithm>
 
 namespace vorn::moodle {
 
@@ -114,6 +116,8 @@ QString NameOf(const QString& source) {
     return QUrl::fromPercentEncoding(source.mid(kPluginFile.size()).toUtf8());
 }
 
+ShownPicture Embedded(const XmlQuestion& read, const RichText& rich, const QString& source);
+
 ShownPicture PictureOf(const XmlQuestion& read, const QStringList& images) {
     if (images.isEmpty()) {
         if (read.imageName.isEmpty() || read.imageBase64.trimmed().isEmpty()) return {};
@@ -122,7 +126,11 @@ ShownPicture PictureOf(const XmlQuestion& read, const QStringList& images) {
             return {nullptr, Issue(BankIssue::Severity::Error, read, *problem)};
         return {std::get<Picture>(picture), std::nullopt};
     }
-    const QString& source = images.front();
+    return Embedded(read, read.questionText, images.front());
+}
+
+// A picture embedded in `rich` as `source` names it.
+ShownPicture Embedded(const XmlQuestion& read, const RichText& rich, const QString& source) {
     if (!source.startsWith(kPluginFile))
         return {nullptr, Issue(BankIssue::Severity::Warning, read,
                                QStringLiteral("картинката „%1“ не е във файла и не се показва; "
@@ -130,8 +138,8 @@ ShownPicture PictureOf(const XmlQuestion& read, const QStringList& images) {
                                    .arg(source))};
     const QString name = NameOf(source);
     const QString path = u'/' + name;
-    const auto file = read.questionText.files.find(path);
-    if (file == read.questionText.files.end())
+    const auto file = rich.files.find(path);
+    if (file == rich.files.end())
         return {nullptr, Issue(BankIssue::Severity::Error, read,
                                QStringLiteral("картинката „%1“ липсва: текстът я показва, а "
                                               "във файла няма <file name=\"%1\">.")
@@ -163,14 +171,30 @@ struct TextsRead {
         return html.lines;
     }
 
-    QStringList answerLines(const RichText& rich, int answer) {
+    // An answer's text, and its picture when the text is only that.
+    std::pair<QString, Picture> answer(const XmlQuestion& read, const RichText& rich, int answer,
+                                       const QStringList& taken) {
         const HtmlText html = Read(rich, format);
+        note(html);
+        const QString text = Joined(html.lines);
+        if (text.isEmpty() && html.images.size() == 1) {
+            ShownPicture shown = Embedded(read, rich, html.images.front());
+            if (shown.picture)
+                return {OptionPictureName(NameOf(html.images.front()), answer, taken),
+                        std::move(shown.picture)};
+            // Left empty, the option is refused by the checks every bank
+            // takes; this says why.
+            pictureProblems.push_back(QStringLiteral("отговор %1: ").arg(answer) +
+                                      shown.issue->message);
+            return {text, nullptr};
+        }
         for (const QString& image : html.images)
             answerPictures.append(
                 QStringLiteral("„%1“ в отговор %2").arg(NameOf(image), QString::number(answer)));
-        note(html);
-        return html.lines;
+        return {text, nullptr};
     }
+
+    QStringList pictureProblems; // of answers that are only a picture
 };
 
 } // namespace
@@ -196,10 +220,12 @@ MadeQuestion MakeQuestion(const XmlQuestion& read) {
     Question question;
     question.text = Joined(text.lines);
     question.explanation = texts.lines(read.generalFeedback);
+    std::vector<Picture> pictures;
     for (const Answer& answer : read.answers) {
-        const QString option =
-            Joined(texts.answerLines(answer.text, static_cast<int>(question.options.size()) + 1));
+        auto [option, picture] = texts.answer(
+            read, answer.text, static_cast<int>(question.options.size()) + 1, question.options);
         question.options.append(option);
+        pictures.push_back(std::move(picture));
         if (WeightOf(answer.fraction) == 100.0) question.key = option;
         const QStringList feedback = texts.lines(answer.feedback);
         if (feedback.isEmpty()) continue;
@@ -213,6 +239,7 @@ MadeQuestion MakeQuestion(const XmlQuestion& read) {
     ShownPicture shown = PictureOf(read, text.images);
     if (shown.issue && shown.issue->isError()) return {std::nullopt, {*shown.issue}};
     question.picture = std::move(shown.picture);
+    SetOptionPictures(question, std::move(pictures));
     MadeQuestion made{std::move(question), {}};
     if (shown.issue) made.issues.push_back(*shown.issue);
     if (const auto penalties = PenaltiesIgnored(read)) made.issues.push_back(*penalties);
@@ -226,6 +253,8 @@ MadeQuestion MakeQuestion(const XmlQuestion& read) {
                                     QStringLiteral("картинката %1 е пропусната: отговорите се "
                                                    "показват само като текст.")
                                         .arg(where)));
+    for (const QString& problem : texts.pictureProblems)
+        made.issues.push_back(Issue(BankIssue::Severity::Warning, read, problem));
     for (const QString& loss : texts.losses)
         made.issues.push_back(Issue(BankIssue::Severity::Warning, read, loss));
     return made;

@@ -4,7 +4,9 @@
 // several right answers, partial weights and more than five answers are
 // skipped with a warning; penalties for wrong answers are ignored with one. A picture that cannot
 // be shown stops the bank; the question shows the first picture of its text, and any other picture
-// of its texts is left out with a warning.
+// of its texts is left out with a warning. An answer whose text is only one picture is that
+// picture (option_picture.h); where that picture cannot be shown the answer stays empty, which the
+// checks every bank takes refuse, and a warning says why.
 
 #include "bank_content.h"
 #include "bank_issue.h"

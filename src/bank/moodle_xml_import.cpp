@@ -154,19 +154,24 @@ private:
             if (is(u"text")) {
                 read.text = text();
             } else if (is(u"file")) {
-                const auto attributes = xml_.attributes();
-                const QString path = attributes.hasAttribute(QStringLiteral("path"))
-                                         ? attributes.value(QStringLiteral("path")).toString()
-                                         : QStringLiteral("/");
-                const QString name = path + attributes.value(QStringLiteral("name")).toString();
-                const bool base64 = attributes.value(QStringLiteral("encoding")) == u"base64";
-                const QString content = text();
-                if (base64) read.files.emplace(name, content);
+                file(read);
             } else {
                 xml_.skipCurrentElement();
             }
         }
         return read;
+    }
+
+    // A <file> the text shows, into `read`'s files by path and name.
+    void file(RichText& read) {
+        const auto attributes = xml_.attributes();
+        const QString path = attributes.hasAttribute(QStringLiteral("path"))
+                                 ? attributes.value(QStringLiteral("path")).toString()
+                                 : QStringLiteral("/");
+        const QString name = path + attributes.value(QStringLiteral("name")).toString();
+        const bool base64 = attributes.value(QStringLiteral("encoding")) == u"base64";
+        const QString content = text();
+        if (base64) read.files.emplace(name, content);
     }
 
     moodle::Answer answer() {
@@ -176,6 +181,8 @@ private:
         while (xml_.readNextStartElement()) {
             if (is(u"text"))
                 read.text.text = text();
+            else if (is(u"file")) // an answer's pictures stand beside its <text>
+                file(read.text);
             else if (is(u"feedback"))
                 read.feedback = rich();
             else

@@ -18,6 +18,8 @@ struct Label : Control {
 struct TextBox : Control {
     TextBox() { BackColor = kSystemWindow; }
     QString Text;
+    // An option's picture, shown in place of Text, which then names it; empty: none.
+    vorn::Picture Picture;
 };
 
 struct CommandButton : Control {

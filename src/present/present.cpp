@@ -29,6 +29,7 @@ void ShowQuestion(const Attempt& run, FormControls& form) {
         box.Visible = shown;
         button.Visible = shown;
         if (shown) box.Text = run.optionText(Q, slot);
+        box.Picture = shown ? run.optionPicture(Q, slot) : nullptr;
         button.setValue(false);
     }
     const std::optional<int> chosen = run.chosenSlot(run.currentPosition());

@@ -2,6 +2,7 @@
 
 #include "attempt.h"
 
+#include "bank/option_picture.h"
 #include "platform/program_error.h"
 
 #include <algorithm>
@@ -45,6 +46,10 @@ const OptionOrder& Attempt::optionOrder(int Q) const {
 const QString& Attempt::optionText(int Q, int slot) const {
     const int item = At(optionOrder(Q), slot, "slot");
     return question(Q).options.at(item - 1);
+}
+
+Picture Attempt::optionPicture(int Q, int slot) const {
+    return OptionPicture(question(Q), At(optionOrder(Q), slot, "slot") - 1);
 }
 
 std::optional<int> Attempt::keySlot(int Q) const {

@@ -57,6 +57,8 @@ public:
     const OptionOrder& optionOrder(int Q) const;
     // The text of the option question Q shows in `slot` (0-based).
     const QString& optionText(int Q, int slot) const;
+    // The picture of that option, empty for one that is text (its text names it).
+    Picture optionPicture(int Q, int slot) const;
     // The last slot whose text is the key, exactly; none when no option is.
     std::optional<int> keySlot(int Q) const;
 

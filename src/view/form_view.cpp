@@ -1,14 +1,13 @@
 #include "form_view.h"
 
 #include "accessibility.h"
-#include "bank/bank_pictures.h"
 #include "form/input_gate.h"
 #include "icon.h"
 #include "messages.h"
 #include "option_frame.h"
 #include "painted_buttons.h"
 #include "picture_area.h"
-#include "picture_at_scale.h"
+#include "picture_cache.h"
 #include "platform/exit_status.h"
 #include "read_only_text_box.h"
 
@@ -55,34 +54,6 @@ void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 
 } // namespace
 
-// Decoded pictures, kept while the model still shares them, each made for
-// the area's size of the moment.
-class PictureCache {
-public:
-    explicit PictureCache(QSize designArea) : designArea_(designArea) {}
-    QPixmap pixmap(const Picture& picture, QSize shownArea, double factor) {
-        if (!picture) return {};
-        if (picture != last_ || shownArea != shownArea_) {
-            last_ = picture;
-            shownArea_ = shownArea;
-            // Decoded only as a bank's picture may be: the accepted formats,
-            // within the caps; anything else shows nothing.
-            const auto decoded = DecodePicture(picture->encoded);
-            const auto* image = std::get_if<QImage>(&decoded);
-            pixmap_ =
-                image ? QPixmap::fromImage(PictureAtScale(*image, designArea_, shownArea, factor))
-                      : QPixmap();
-        }
-        return pixmap_;
-    }
-
-private:
-    QSize designArea_; // pixels
-    QSize shownArea_;
-    Picture last_;
-    QPixmap pixmap_;
-};
-
 // The client area; tells when its size changes.
 class Canvas : public QWidget {
 public:
@@ -101,9 +72,7 @@ int FormView::Px(Twips twips) {
 }
 
 FormView::FormView(MainForm& form, WindowSize size)
-    : form_(form),
-      pictures_(std::make_unique<PictureCache>(
-          QSize(Px(form.controls().pictureArea.Width), Px(form.controls().pictureArea.Height)))) {
+    : form_(form), pictures_(std::make_unique<PictureCache>()) {
     // A fixed layout: no maximise box, unless the design grows with the window.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -304,6 +273,7 @@ void FormView::buildControls() {
     for (int slot = 0; slot < 5; ++slot)
         textBoxes_[static_cast<std::size_t>(slot + 1)] = addTextBox(controls().options.texts(slot));
     buildOptions();
+    buildOptionPictures();
 
     addLabel(controls().indicator.caption);
     addSolid(controls().indicator.light);
@@ -319,8 +289,9 @@ void FormView::buildControls() {
 
     auto* picture = place(new PictureArea(canvas_), controls().pictureArea);
     refreshers_.push_back([this, picture] {
-        picture->setPixmap(
-            pictures_->pixmap(controls().pictureArea.Picture, picture->size(), scale_.factor()));
+        const QSize design(Px(controls().pictureArea.Width), Px(controls().pictureArea.Height));
+        picture->setPixmap(pictures_->pixmap(controls().pictureArea.Picture, design,
+                                             picture->size(), scale_.factor()));
         SetBackground(picture, QPalette::Window,
                       SystemFallback(controls().pictureArea.BackColor, palette()));
     });

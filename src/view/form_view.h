@@ -45,6 +45,9 @@ public:
     // (form_view_pictures.cpp); off unless asked for. The opener belongs to
     // the area.
     PictureOpener* letPicturesOpenLarge();
+    // An option that is a picture shows it in its box, fitted whole; a click
+    // on it, or Enter or Space in the box, opens it large. Always on: a bank
+    // without such options never shows one (form_view_pictures.cpp).
 
     // The widget that draws a control, by the control's name; null if none.
     QWidget* widgetFor(const QString& controlName) const;
@@ -62,6 +65,7 @@ private:
     void buildMenu();
     void buildControls();
     void buildOptions();
+    void buildOptionPictures(); // form_view_pictures.cpp
     QLabel* addLabel(const Label& label);
     QWidget* addTextBox(const TextBox& box);
     void addCommand(const CommandButton& button, std::function<void()> event);
@@ -91,6 +95,7 @@ private:
     std::vector<std::function<void()>> refreshers_;
     std::vector<std::pair<int, QWidget*>> tabStops_;
     std::unique_ptr<PictureCache> pictures_;
+    std::vector<std::unique_ptr<PictureCache>> optionPictures_; // one per option box
     bool failed_ = false; // after a fault no event reaches the model
     bool picturesOpenLarge_ = false;
     QPointer<QWidget> heldBy_; // the message the screen waits for

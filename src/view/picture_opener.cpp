@@ -30,12 +30,16 @@ EnlargedPicture* PictureOpener::open() {
     return opened_;
 }
 
+void PictureOpener::watch(QWidget* widget) {
+    widget->installEventFilter(this);
+}
+
 EnlargedPicture* PictureOpener::opened() const {
     return opened_;
 }
 
 bool PictureOpener::eventFilter(QObject* /*watched*/, QEvent* event) {
-    if (!area_->isEnabled()) return false;
+    if (!area_->isEnabled() || !shown_()) return false;
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         open();

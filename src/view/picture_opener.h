@@ -2,7 +2,8 @@
 // The picture area as a control (--large-pictures): it takes the focus at its
 // place in the tab order, tells screen readers what it does, and a click,
 // Enter or Space opens the picture it shows large (enlarged_picture.h). A
-// picture that does not decode opens nothing, as the area shows nothing.
+// picture that does not decode opens nothing, as the area shows nothing;
+// while there is no picture, clicks and keys go on as if it were not there.
 
 #include "platform/picture.h"
 
@@ -20,13 +21,13 @@ class EnlargedPicture;
 // What the area tells screen readers while it shows a picture it can open.
 QString OpensLargeDescription();
 
-// What the area tells screen readers while it shows a picture it can open.
-QString OpensLargeDescription();
-
 class PictureOpener : public QObject {
 public:
     // `shown`: the picture the area shows now. The opener belongs to `area`.
     PictureOpener(QWidget* area, std::function<Picture()> shown);
+
+    // Enter and Space in `widget` open the picture too, while there is one.
+    void watch(QWidget* widget);
 
     // Opens the picture shown large; null when there is none or it does not
     // decode.

@@ -1,5 +1,6 @@
 #include "texts_overflowing.h"
 
+#include "bank/option_picture.h"
 #include "form/form_controls.h"
 #include "form/option_columns.h"
 #include "form_view.h"
@@ -62,6 +63,7 @@ std::vector<TextOverflow> TextsOverflowing(const BankContent& bank) {
         MeasuringBox& optionBox = question.options.size() >= 5 ? five : fourOrFewer;
         for (int option = 0; option < question.options.size(); ++option) {
             lines.option = option + 1;
+            if (OptionPicture(question, option)) continue; // shows its picture, fitted
             if (optionBox.overflows(question.options[option], lines)) found.push_back(lines);
         }
     }

@@ -1,10 +1,13 @@
 // Reading a bank file: every way the text or its pictures can be wrong is
 // refused with its place (line and column, or question) and a clear reason.
+// Caught besides: an option's picture let through a rule a question's picture
+// keeps, or refused without its line.
 
 #include "bank/bank_file.h"
 #include "bank/bank_fingerprint.h"
 #include "bank/bank_issue.h"
 #include "bank/bank_json.h"
+#include "bank/option_picture.h"
 #include "support/pictures.h"
 #include "support/test_banks.h"
 
@@ -147,25 +150,40 @@ TEST(BankFile, PicturesComeOnlyFromTheBanksOwnFolderAndMustDecode) {
         {folder.dir.filePath("outside.jpg"), "спрямо папката"},
         {"pictures", "не е файл"},
     };
-    for (const auto& c : cases) {
-        const QString bankFolder = c.picture == "link.jpg" || c.picture == "../outside.jpg"
-                                       ? QStringLiteral("bank/")
-                                       : QString();
-        const QByteArray question =
-            R"x({"text": "x", "options": ["1", "2"], "key": "1", "picture": ")x" +
-            c.picture.toUtf8() + "\"}";
-        const LoadedBank bank =
-            LoadBankFile(folder.write(bankFolder + "b.vorn.json", Bank(question)));
-        if (c.expected.isEmpty()) {
-            EXPECT_FALSE(bank.hasErrors()) << c.picture.toStdString();
-            ASSERT_EQ(bank.content.questions.size(), 1u);
-            EXPECT_TRUE(bank.content.questions[0].picture) << c.picture.toStdString();
-        } else {
-            const QString error = OnlyError(bank);
-            EXPECT_TRUE(error.contains(QStringLiteral("въпрос 1: ")) && error.contains(c.expected))
-                << c.picture.toStdString() << ": " << error.toStdString();
+    // Each as the question's picture, and as its option 2, which keeps the same
+    // rules and is told at its line.
+    for (const auto& c : cases)
+        for (const bool option : {false, true}) {
+            const QString bankFolder = c.picture == "link.jpg" || c.picture == "../outside.jpg"
+                                           ? QStringLiteral("bank/")
+                                           : QString();
+            const QByteArray picture = '"' + c.picture.toUtf8() + '"';
+            const QByteArray question =
+                option ? R"x({"text": "x", "options": ["1", {"picture": )x" + picture +
+                             R"x(}], "key": "1"})x"
+                       : R"x({"text": "x", "options": ["1", "2"], "key": "1", "picture": )x" +
+                             picture + "}";
+            const LoadedBank bank =
+                LoadBankFile(folder.write(bankFolder + "b.vorn.json", Bank(question)));
+            SCOPED_TRACE(c.picture.toStdString() + (option ? " as option 2" : ""));
+            if (c.expected.isEmpty()) {
+                EXPECT_FALSE(bank.hasErrors());
+                ASSERT_EQ(bank.content.questions.size(), 1u);
+                const Question& read = bank.content.questions[0];
+                EXPECT_TRUE(option ? OptionPicture(read, 1) &&
+                                         read.options[1] == QFileInfo(c.picture).fileName()
+                                   : bool(read.picture));
+            } else {
+                const QString error = OnlyError(bank);
+                EXPECT_TRUE(
+                    error.startsWith(option ? QStringLiteral("b:2:") : QStringLiteral("b: ")))
+                    << error.toStdString();
+                EXPECT_TRUE(error.contains(option ? QStringLiteral("въпрос 1: отговор 2: ")
+                                                  : QStringLiteral("въпрос 1: ")) &&
+                            error.contains(c.expected))
+                    << error.toStdString();
+            }
         }
-    }
 }
 
 TEST(BankFile, OnePictureFileIsOneSharedPicture) {

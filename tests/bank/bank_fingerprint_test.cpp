@@ -87,6 +87,12 @@ TEST(BankFingerprint, AnyChangeChangesIt) {
         [](BankContent& b) { b.settings.check = CheckMode::Off; },
         [](BankContent& b) { b.questions[1].picture = MakePicture("picture 2."); },
         [](BankContent& b) { b.questions[1].picture = b.questions[0].picture; },
+        [](BankContent& b) {
+            b.questions[1].optionPictures = {MakePicture("o"), nullptr};
+        },
+        [](BankContent& b) {
+            b.questions[1].optionPictures = {MakePicture("p"), nullptr};
+        },
     };
     QStringList seen{BankSha256(bank)};
     for (const auto& change : changes) {
@@ -106,7 +112,9 @@ TEST(BankFingerprint, AnyChangeChangesIt) {
 // caption, so a test keeps its fingerprint under a new one. Expected values
 // are the SHA-256 of the canonical text bank_fingerprint.h describes, written
 // out and hashed by Python's hashlib, not by this code; the first is also the
-// value the code gave before draw and ids counted.
+// value the code gave before draw and ids counted. Also caught: a picture
+// option hashed by its name only, so that a new picture under the old name
+// kept the fingerprint (its bytes follow the text, as a question picture's).
 TEST(BankFingerprint, ChangesWithEveryFieldThatChangesARunAndNothingElse) {
     BankContent bank;
     // In version 1: "ЧЕО - фраза от 2 части - 0", "Проверка за Тото - 0", "Т",
@@ -144,6 +152,20 @@ TEST(BankFingerprint, ChangesWithEveryFieldThatChangesARunAndNothingElse) {
              ids({"a", "b", "c"})(b);
          },
          "623010fe02f30d96b6cc6d01e4451a7484292de6c7264e2335d2c14f60974863"},
+        {"option 2 of question 1 the picture \"PIC\", named a.png",
+         [](BankContent& b) {
+             b.questions[0].options[1] = "a.png";
+             b.questions[0].optionPictures = {nullptr, MakePicture("PIC")};
+         },
+         "575f30594491837afea33c09d7a0051ee0b08e455f6c9db84393b5387880b88e"},
+        {"that picture also option 1 of question 3, named b.png: hashed once",
+         [](BankContent& b) {
+             b.questions[0].options[1] = "a.png";
+             b.questions[0].optionPictures = {nullptr, MakePicture("PIC")};
+             b.questions[2].options[0] = "b.png";
+             b.questions[2].optionPictures = {MakePicture("PIC"), nullptr};
+         },
+         "15f5253e68ae0739017b445698008a64410dc3472f62616fa3fdd7965a110e10"},
     };
     for (const auto& c : cases) {
         BankContent changed = bank;

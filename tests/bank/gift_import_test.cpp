@@ -3,6 +3,7 @@
 // place, and broken syntax refused.
 
 #include "bank/gift_import.h"
+#include "bank/option_picture.h"
 #include "support/bank_printers.h"
 #include "support/qt_printers.h"
 
@@ -324,6 +325,58 @@ TEST(GiftImport, APictureIsLeftOutOfTheTextWithAWarningAtThatText) {
         EXPECT_EQ(bank.issues[0].question, 1);
         EXPECT_EQ(bank.issues[0].message, c.warning);
     }
+}
+
+// The faults caught: an [html] answer that is only a picture read as an empty
+// option (the key a blank) although the bank's folder holds the file; two
+// such pictures of one file name going by one name; a missing file played as
+// a blank instead of an empty option (an error) with the reason at the answer;
+// a picture beside text taking the text's place.
+TEST(GiftImport, AnHtmlAnswerThatIsOnlyAPictureIsThatPictureFromTheBanksFolder) {
+    const PictureReader folder = [](const QString& name) -> PictureResult {
+        if (name == u"a.png" || name == u"p/a.png") return MakePicture(name.toUtf8());
+        return QStringLiteral("картинката „%1“ липсва.").arg(name);
+    };
+    const struct {
+        QString gift;
+        QStringList options;
+        QString key;
+        std::vector<QByteArray> pictures; // per option, the file's bytes; empty: text
+        QString warning{};                // at line 1, column 4: its answer's „~“
+    } cases[] = {
+        {"Q {=[html]<img src\\=\"a.png\"> ~b}", {"a.png", "b"}, "a.png", {"a.png", ""}},
+        {"Q {~b =[html]<p><img src\\=\"p/a.png\" alt\\=\"\"></p> ~[html]<img src\\=\"a.png\">}",
+         {"b", "a.png", "картинка 3"},
+         "a.png",
+         {"", "p/a.png", "a.png"}},
+        {"Q {~[html]<img src\\=\"z.png\"> =b}",
+         {"", "b"},
+         "b",
+         {"", ""},
+         "отговор 1: картинката „z.png“ липсва."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gift.toStdString());
+        const LoadedBank bank = ImportGift(c.gift, QStringLiteral("/b/t.gift"), folder);
+        ASSERT_EQ(bank.content.questions.size(), 1u);
+        const Question& q = bank.content.questions[0];
+        EXPECT_EQ(q.options, c.options);
+        EXPECT_EQ(q.key, c.key);
+        for (int o = 0; o < q.options.size(); ++o)
+            EXPECT_EQ(OptionPicture(q, o) ? OptionPicture(q, o)->encoded : QByteArray(),
+                      c.pictures[static_cast<std::size_t>(o)])
+                << o;
+        ASSERT_EQ(bank.issues.size(), c.warning.isEmpty() ? 0u : 1u);
+        if (c.warning.isEmpty()) continue;
+        EXPECT_EQ(std::tuple(bank.issues[0].line, bank.issues[0].column, bank.issues[0].message),
+                  std::tuple(1, 4, c.warning));
+    }
+    // Beside text a picture is left out, as in a question's text.
+    const LoadedBank beside =
+        ImportGift("Q {=a ~[html]b <img src\\=\"a.png\">}", QStringLiteral("t.gift"), folder);
+    ASSERT_EQ(beside.content.questions.size(), 1u);
+    EXPECT_EQ(beside.content.questions[0].options, QStringList({"a", "b"}));
+    EXPECT_TRUE(beside.content.questions[0].optionPictures.empty());
 }
 
 // The faults caught: powers in [html] read as digits; TeX in [html] or

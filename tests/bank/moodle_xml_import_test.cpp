@@ -5,7 +5,9 @@
 
 #include "bank/bank_export.h"
 #include "bank/bank_file.h"
+#include "bank/bank_pictures.h"
 #include "bank/moodle_xml_import.h"
+#include "bank/option_picture.h"
 #include "support/pictures.h"
 #include "support/qt_printers.h"
 
@@ -33,6 +35,16 @@ QString Choice(const QString& text, const QString& answers, const QString& more 
                           "</questiontext>\n<generalfeedback format=\"html\"><text></text>"
                           "</generalfeedback>\n<single>true</single>\n%3</question>\n")
         .arg(text, more, answers);
+}
+
+// An answer that is only a picture, carried beside its text as Moodle writes it.
+QString PictureAnswer(const QString& fraction, const QString& source, const QString& file,
+                      const QString& base64) {
+    return QStringLiteral("<answer fraction=\"%1\" format=\"html\"><text><![CDATA[<p><img "
+                          "src=\"@@PLUGINFILE@@/%2\" alt=\"\"></p>]]></text>\n<file name=\"%3\" "
+                          "path=\"/\" encoding=\"base64\">%4</file>\n<feedback format=\"html\">"
+                          "<text></text></feedback></answer>\n")
+        .arg(fraction, source, file, base64);
 }
 
 const QString kAnswers = Answer("100", "a") + Answer("0", "b") + Answer("0", "c");
@@ -367,8 +379,13 @@ TEST(MoodleXmlImport, AnXmlFileHasACapOfItsOwn) {
 
 // The faults caught: powers read as digits ("a3·a4"), TeX shown raw, a question
 // with penalties for wrong answers skipped, and a formula left raw, nesting cut
-// or a question skipped for its cost without a word at its line.
+// or a question skipped for its cost without a word at its line; an answer that
+// is only a picture read as an empty option (the key a blank), two pictures of
+// one file name ("image.png", the editor's own) going by one name, and one whose
+// <file> is missing played as a blank instead of staying empty (an error).
 TEST(MoodleXmlImport, MathsPenaltiesAndCostAsMoodleWritesThem) {
+    const QString png = Base64Png();
+    const QString img = QStringLiteral("<p><img src=\"@@PLUGINFILE@@/a.png\"></p>");
     const QString depth = QStringLiteral("HTML таговете, вложени по-дълбоко от 100 нива, са "
                                          "пропуснати; текстът им е запазен.");
     const auto nested = [](int levels) {
@@ -380,7 +397,8 @@ TEST(MoodleXmlImport, MathsPenaltiesAndCostAsMoodleWritesThem) {
         QString text;
         QStringList options;
         QString key;
-        QString warning; // at the question's line, 3
+        QString warning;             // at the question's line, 3
+        std::vector<int> pictures{}; // the options that are pictures, 0-based
     } cases[] = {
         {"<p>Колко е a<sup>3</sup>·a<sup>4</sup>?</p>",
          Answer("100", "a<sup>7</sup>") + Answer("0", "a<sup>12</sup>") +
@@ -408,6 +426,35 @@ TEST(MoodleXmlImport, MathsPenaltiesAndCostAsMoodleWritesThem) {
         {"<p>\\(\\sum_{i=1}^n i\\)</p>", kAnswers, "\\(\\sum_{i=1}^n i\\)", kAnswerTexts, "a",
          "формулата не може да се покаже като текст: \\(\\sum_{i=1}^n i\\)"},
         {"<p>Q</p>", Answer("100", nested(150)) + Answer("0", "b"), "Q", {"a", "b"}, "a", depth},
+        {"<p>Q</p>",
+         PictureAnswer("100", "a.png", "a.png", png) + Answer("0", "b"),
+         "Q",
+         {"a.png", "b"},
+         "a.png",
+         {},
+         {0}},
+        {"<p>Q</p>",
+         Answer("0", "c") + PictureAnswer("0", "image.png", "image.png", png) +
+             PictureAnswer("100", "image.png", "image.png", png),
+         "Q",
+         {"c", "image.png", "картинка 3"},
+         "картинка 3",
+         {},
+         {1, 2}},
+        {"<p>Q</p>",
+         Answer("0", "b") + PictureAnswer("100", "my%20pic.png", "my pic.png", png),
+         "Q",
+         {"b", "my pic.png"},
+         "my pic.png",
+         {},
+         {1}},
+        {"<p>Q</p>",
+         Answer("100", img) + Answer("0", "b"),
+         "Q",
+         {"", "b"},
+         "",
+         "отговор 1: картинката „a.png“ липсва: текстът я показва, а във файла няма <file "
+         "name=\"a.png\">."},
     };
     for (const auto& c : cases) {
         const LoadedBank bank = Import(Choice(c.question, c.answers));
@@ -416,6 +463,12 @@ TEST(MoodleXmlImport, MathsPenaltiesAndCostAsMoodleWritesThem) {
         EXPECT_EQ(q.text, c.text);
         EXPECT_EQ(q.options, c.options) << c.question.toStdString();
         EXPECT_EQ(q.key, c.key) << c.question.toStdString();
+        for (int o = 0; o < q.options.size(); ++o) {
+            const bool picture = std::count(c.pictures.begin(), c.pictures.end(), o) > 0;
+            EXPECT_EQ(DeclaredSize(OptionPicture(q, o) ? OptionPicture(q, o)->encoded : ""),
+                      picture ? QSize(3, 2) : QSize())
+                << o;
+        }
         ASSERT_EQ(bank.issues.size(), c.warning.isEmpty() ? 0u : 1u) << c.question.toStdString();
         if (c.warning.isEmpty()) continue;
         EXPECT_TRUE(bank.issues[0].isWarning());
