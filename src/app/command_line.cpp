@@ -64,6 +64,7 @@ struct Options {
     QCommandLineOption classList{"class-list", QString(), "ФАЙЛ"};
     QCommandLineOption scan{"scan", QString(), "ФАЙЛ"};
     QCommandLineOption scanDecide{"scan-decide", QString(), "ФАЙЛ"};
+    QCommandLineOption kiosk{"kiosk"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
@@ -84,7 +85,8 @@ struct Options {
                 examSecret,     csvLocale,
                 print,          variants,
                 classList,      scan,
-                scanDecide,     makeExam};
+                scanDecide,     makeExam,
+                kiosk};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
@@ -271,6 +273,8 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
         {CommandLine::Command::Print, &o.print, {&o.variants, &o.classList, &o.seed, &o.output}},
         {CommandLine::Command::Scan, &o.scan, {&o.bank, &o.results, &o.output}},
         {CommandLine::Command::ScanDecide, &o.scanDecide, {&o.bank, &o.results}},
+        // The exam session's own: everything else comes from the lab's configuration.
+        {CommandLine::Command::Kiosk, &o.kiosk, {}},
     };
     const Command play{CommandLine::Command::Play,
                        nullptr,
@@ -524,6 +528,7 @@ QString CommandLineUsage() {
         "                      [--attempts-count all|graded] [--review none|score|full]\n"
         "                      [--results-key exam.pub]\n"
         "          vorn-player ФАЙЛ.vorn-exam [--full-screen] [--large-pictures]\n"
+        "          vorn-player --kiosk\n"
         "          vorn-player --print ФАЙЛ [--variants N] [--class-list ФАЙЛ] [--seed N]\n"
         "                      --output ПАПКА\n"
         "          vorn-player --scan ФАЙЛ... --bank ФАЙЛ --results ФАЙЛ [--output ФАЙЛ]\n"
@@ -580,6 +585,11 @@ QString CommandLineHelp() {
                "                      упражнение)\n"
                "  --full-screen       прозорецът на теста заема целия екран и всичко в него\n"
                "                      расте в същите пропорции; също при увеличен прозорец\n"
+               "  --kiosk             изпитната сесия на кабинета: изпитът от\n"
+               "                      /etc/vorn-player/exam.conf (или файла в VORN_EXAM_CONF)\n"
+               "                      на целия екран, без рамка, и прозорецът не се затваря,\n"
+               "                      преди тестът да е оценен или прекъснат с „Изход“; само\n"
+               "                      в сесия на Wayland (vorn-exam-session)\n"
                "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
                "                      без да отваря прозорец\n"
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"
