@@ -38,8 +38,8 @@ the scanned sheets are marked into the same results and report. The user
 interface is Bulgarian.")
 set(CPACK_DEBIAN_SESSION_DESCRIPTION "locked exam session for vorn-player
 A login session for a school lab's exam machines: the display manager
-(LightDM, GDM) offers it as \"VORN Exam\". It runs the cage kiosk compositor
-with only vorn-player on the whole screen, playing the exam that
+(LightDM, GDM) offers it as the session VORN Exam. It runs the cage kiosk
+compositor with only vorn-player on the whole screen, playing the exam that
 /etc/vorn-player/exam.conf names. No other program, window or console can be
 reached, and the window does not close before the test is graded or left by
 the exam's rules; the session ends with the player.
