@@ -9,6 +9,8 @@ if(CPACK_GENERATOR STREQUAL "DEB")
       "the program is ${CPACK_PACKAGE_VERSION}: add an entry for it")
   endif()
   set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_2})
+  set(CPACK_DEBIAN_SESSION_PACKAGE_DEPENDS
+    "vorn-player (= ${CPACK_PACKAGE_VERSION}-${CMAKE_MATCH_2}), ${CPACK_VORN_SESSION_NEEDS}")
   if(NOT CPACK_PACKAGING_INSTALL_PREFIX STREQUAL "/usr")
     message(FATAL_ERROR "a Debian package installs under /usr: configure the build with "
       "-DCMAKE_INSTALL_PREFIX=/usr")

@@ -8,6 +8,7 @@
 #include "app/exam_file_command.h"
 #include "app/exam_keys_command.h"
 #include "app/guarded_main.h"
+#include "app/kiosk.h"
 #include "app/play.h"
 #include "platform/exit_status.h"
 #include "platform/headless_gui.h"
@@ -59,6 +60,8 @@ int Run(int& argc, char** argv) {
         return vorn::MakeExamCommand(*line, out, err);
     case vorn::CommandLine::Command::OpenExam:
         return PlayExamFile(argc, argv, *line, err);
+    case vorn::CommandLine::Command::Kiosk:
+        return vorn::RunKiosk(argc, argv);
     case vorn::CommandLine::Command::Play:
         break;
     }

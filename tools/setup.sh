@@ -19,6 +19,10 @@ packages=(
   libzxing-dev qt6-pdf-dev libopencv-core-dev libopencv-imgproc-dev qt6-image-formats-plugins
   dpkg-dev file lintian desktop-file-utils shared-mime-info
   chromium tidy python3-openpyxl
+  # The exam session's tests (tests/session): the cage compositor, which does
+  # not start without Xwayland, Qt's Wayland platform, and the Wayland tools
+  # that take screenshots (grim) and type keys (wtype).
+  cage xwayland qt6-wayland grim wtype
 )
 
 missing=()

@@ -66,6 +66,7 @@ struct Options {
     QCommandLineOption scanDecide{"scan-decide", QString(), "ФАЙЛ"};
     QCommandLineOption lock{"lock"};
     QCommandLineOption passwordFile{"password-file", QString(), "ФАЙЛ"};
+    QCommandLineOption kiosk{"kiosk"};
     // For measuring start-up: the window closes itself once it has been painted.
     QCommandLineOption quitAfterFirstFrame{"quit-after-first-frame"};
 
@@ -87,7 +88,8 @@ struct Options {
                 print,          variants,
                 classList,      scan,
                 scanDecide,     makeExam,
-                lock,           passwordFile};
+                lock,           passwordFile,
+                kiosk};
     }
     // The options that change a command rather than name one.
     QList<const QCommandLineOption*> modifiers() const {
@@ -276,6 +278,8 @@ std::variant<CommandLine::Command, UsageError> ChosenCommand(const QCommandLineP
          {&o.variants, &o.classList, &o.seed, &o.output, &o.passwordFile}},
         {CommandLine::Command::Scan, &o.scan, {&o.bank, &o.results, &o.output, &o.passwordFile}},
         {CommandLine::Command::ScanDecide, &o.scanDecide, {&o.bank, &o.results, &o.passwordFile}},
+        // The exam session's own: everything else comes from the lab's configuration.
+        {CommandLine::Command::Kiosk, &o.kiosk, {}},
     };
     const Command play{CommandLine::Command::Play,
                        nullptr,
@@ -538,6 +542,7 @@ QString CommandLineUsage() {
         "                      [--results-key exam.pub] [--class-list ФАЙЛ]\n"
         "          vorn-player ФАЙЛ.vorn-exam [--full-screen] [--large-pictures]\n"
         "                      [--password-file ФАЙЛ]\n"
+        "          vorn-player --kiosk\n"
         "          vorn-player --print ФАЙЛ [--variants N] [--class-list ФАЙЛ] [--seed N]\n"
         "                      --output ПАПКА\n"
         "          vorn-player --scan ФАЙЛ... --bank ФАЙЛ --results ФАЙЛ [--output ФАЙЛ]\n"
@@ -594,6 +599,11 @@ QString CommandLineHelp() {
                "                      упражнение)\n"
                "  --full-screen       прозорецът на теста заема целия екран и всичко в него\n"
                "                      расте в същите пропорции; също при увеличен прозорец\n"
+               "  --kiosk             изпитната сесия на кабинета: изпитът от\n"
+               "                      /etc/vorn-player/exam.conf (или файла в VORN_EXAM_CONF)\n"
+               "                      на целия екран, без рамка, и прозорецът не се затваря,\n"
+               "                      преди тестът да е оценен или прекъснат с „Изход“; само\n"
+               "                      в сесия на Wayland (vorn-exam-session)\n"
                "  --check-bank ФАЙЛ   проверява банката и изписва грешките и предупрежденията,\n"
                "                      без да отваря прозорец\n"
                "  --strict            с --check-bank: и предупрежденията дават изходен код 1\n"

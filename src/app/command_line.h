@@ -47,6 +47,7 @@ struct CommandLine {
         Print,
         Scan,
         ScanDecide,
+        Kiosk,
         Help,
         Version
     };
@@ -72,6 +73,7 @@ struct CommandLine {
     AttemptsCounted attemptsCounted = AttemptsCounted::All; // --attempts-count
     ReviewShows review = ReviewShows::Everything; // --review; an exam's default is the score
     bool fullScreen = false;      // --full-screen: the window fills the screen, the design grown
+    bool kiosk = false;           // the exam session's window: no frame, no close during the test
     ReportRequest report;         // --report
     PrintRequest print;           // --print: paper variants, answer sheets and key
     ScanRequest scan;             // --scan: marking scanned answer sheets

@@ -4,7 +4,7 @@
 #include "exam_file.h"
 #include "platform/exit_status.h"
 #include "platform/file_failure.h"
-#include "platform/regular_file.h"
+#include "platform/small_file.h"
 #include "platform/text.h"
 #include "platform/whole_file.h"
 
@@ -22,27 +22,6 @@ namespace {
 bool Taken(const QString& path) {
     struct stat status {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 || errno != ENOENT;
-}
-
-// The file's bytes, at most the cap, or why they cannot be read.
-std::variant<QByteArray, QString> ReadExamBytes(const QString& path) {
-    QFile file;
-    int error = 0;
-    switch (OpenRegularFile(file, path, &error)) {
-    case OpenOutcome::Opened:
-        break;
-    case OpenOutcome::Unreadable:
-        return QStringLiteral("файлът не може да се прочете: %1.").arg(ReadReason(error));
-    case OpenOutcome::Missing:
-        return QStringLiteral("файлът не съществува.");
-    case OpenOutcome::Folder:
-    case OpenOutcome::NotRegular:
-        return QStringLiteral("това не е файл.");
-    }
-    const QByteArray bytes = file.read(kExamFileMaxBytes + 1);
-    if (bytes.size() > kExamFileMaxBytes)
-        return QStringLiteral("файлът е по-голям от %1 KiB.").arg(kExamFileMaxBytes / 1024);
-    return bytes;
 }
 
 QString AboutFile(const QString& path, const QString& problem) {
@@ -73,7 +52,7 @@ int MakeExamCommand(const CommandLine& line, QTextStream& out, QTextStream& err)
 }
 
 std::variant<CommandLine, QString> OpenExamFile(const CommandLine& line) {
-    const auto bytes = ReadExamBytes(line.examFile);
+    const auto bytes = ReadSmallFile(line.examFile, kExamFileMaxBytes);
     if (const auto* problem = std::get_if<QString>(&bytes))
         return AboutFile(line.examFile, *problem);
     const auto arguments =

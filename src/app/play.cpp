@@ -93,11 +93,18 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     ExitCleanlyWithoutDisplay(argc, argv);
     StartNoSessionBus();
     QApplication app(argc, argv);
+    SetUpApplication(app);
+    return PlayInApplication(line);
+}
+
+void SetUpApplication(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("vorn-player")); // its data folder
     DisplayOpened();
     ApplyLook(app);
     LoadQtTranslations(app, QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+}
 
+int PlayInApplication(const CommandLine& line) {
     LoadedBank loaded;
     // A refused bank is told on standard error, then in a box.
     if (const QString refusal = ReadAndTell(line, PasswordAskerOf(line, DisplayIsSeen()), loaded);
@@ -115,7 +122,7 @@ int Play(int& argc, char** argv, const CommandLine& line) {
     }
     PlaySession session(line, std::move(loaded.content), std::get<std::vector<Student>>(classList));
     if (const std::optional<int> ended = session.open()) return *ended;
-    return app.exec();
+    return QApplication::exec();
 }
 
 } // namespace vorn

@@ -94,8 +94,10 @@ void PlaySession::buildWindow() {
     // default face only for that.
     const WindowLook& look = form_.controls().window;
     QApplication::setFont(QFont(look.FontName, look.FontSize));
-    view_ = std::make_unique<FormView>(form_,
-                                       line_.fullScreen ? WindowSize::Sizable : WindowSize::Fixed);
+    const WindowSize size = line_.kiosk        ? WindowSize::Locked
+                            : line_.fullScreen ? WindowSize::Sizable
+                                               : WindowSize::Fixed;
+    view_ = std::make_unique<FormView>(form_, size);
     if (line_.quitAfterFirstFrame) QuitAfterFirstFrame(view_->canvas());
     if (line_.largePictures) view_->letPicturesOpenLarge();
 

@@ -74,10 +74,14 @@ int FormView::Px(Twips twips) {
 FormView::FormView(MainForm& form, WindowSize size)
     : form_(form), pictures_(std::make_unique<PictureCache>()) {
     // A fixed layout: no maximise box, unless the design grows with the window.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint |
-                   (size == WindowSize::Sizable ? Qt::WindowMaximizeButtonHint : Qt::Widget));
+    if (size == WindowSize::Locked)
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    else
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowCloseButtonHint |
+                       (size == WindowSize::Sizable ? Qt::WindowMaximizeButtonHint : Qt::Widget));
+    closeLocked_ = size == WindowSize::Locked;
     setFont(QFont(controls().window.FontName, controls().window.FontSize));
     setWindowIcon(WindowIcon());
     buildMenu();
@@ -349,7 +353,12 @@ QWidget* FormView::widgetFor(const QString& controlName) const {
 
 void FormView::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program as the exit command does; where the
-    // examinee answers that the test goes on, the window stays.
+    // examinee answers that the test goes on, the window stays. In the exam
+    // session nothing but the exam's own "Изход" leaves the test.
+    if (closeLocked_ && !failed_ && form_.attempt().mode() == RunMode::Test) {
+        event->ignore();
+        return;
+    }
     if (!failed_) deliver(controls().menu.exit.Caption, [this] { form_.exit(); });
     event->setAccepted(failed_ || form_.closed());
 }

@@ -27,8 +27,10 @@ class PictureCache;
 class PictureOpener;
 
 // A window of the design's size, or one that may be larger (maximised, full
-// screen), where the design grows with it.
-enum class WindowSize { Fixed, Sizable };
+// screen), where the design grows with it; or the exam session's, sizable,
+// without a frame, that no close request ends while the test is on (the
+// "Изход" command still leaves by the exam's rules).
+enum class WindowSize { Fixed, Sizable, Locked };
 
 class FormView : public QMainWindow {
 public:
@@ -98,6 +100,7 @@ private:
     std::vector<std::unique_ptr<PictureCache>> optionPictures_; // one per option box
     bool failed_ = false; // after a fault no event reaches the model
     bool picturesOpenLarge_ = false;
+    bool closeLocked_ = false; // WindowSize::Locked
     QPointer<QWidget> heldBy_; // the message the screen waits for
 
     // Widgets the keys and the accessible texts work on.

@@ -46,6 +46,7 @@ TEST(CommandLine, OptionsSayWhatToDo) {
         {{"--version"}, C::Version, "", "", "", false, {}},
         {{"-platform", "offscreen", "--bank", "t.gift"}, C::Play, "t.gift", "", "", false, {}},
         {{"-reverse", "--display", ":1"}, C::Play, "", "", "", false, {}},
+        {{"--kiosk"}, C::Kiosk, "", "", "", false, {}},
     };
     const auto quick = Parse({"--quit-after-first-frame"});
     ASSERT_TRUE(std::holds_alternative<CommandLine>(quick));
@@ -228,6 +229,10 @@ TEST(CommandLine, MistakesAreUsageErrorsInOneLine) {
         {{"--check-bank", "a", "--seed", "1"}, "„--seed“ не се използва с „--check-bank“"},
         {{"--check-bank", "a", "--bank", "b"}, "„--bank“ не се използва с „--check-bank“"},
         {{"--export-bank", "a", "--quit-after-first-frame"}, "не се използва с „--export-bank“"},
+        // The exam session takes its exam from the lab's configuration only.
+        {{"--kiosk", "--bank", "a.gift"}, "„--bank“ не се използва с „--kiosk“"},
+        {{"--kiosk", "--full-screen"}, "„--full-screen“ не се използва с „--kiosk“"},
+        {{"--kiosk", "lab.vorn-exam"}, "„--kiosk“ не се дава с файл на изпит"},
         {{"--check-bank", "a", "extra"}, "излишен аргумент „extra“"},
         {{"--report-format", "csv"}, "„--report-format“ се използва само с „--report“"},
         {{"--report", "a", "--report-format", "xml"}, "„html“ или „xlsx“, а не „xml“"},

@@ -97,3 +97,22 @@ TEST(DesktopFiles, ManualPagesNameEveryOptionOfTheHelpInTheirSynopsisAndOptions)
                 << page.toStdString() << ": the options lack " << name.toStdString();
     }
 }
+
+// The faults: the display managers' entry running something that is not the
+// session script; the compositor let switch consoles (cage's -s); the player
+// started as anything but the exam session.
+TEST(DesktopFiles, TheExamSessionRunsThePlayersKioskInCageWithoutConsoleSwitching) {
+    const QString entry = Packaging(QStringLiteral("session/vorn-exam.desktop"));
+    EXPECT_TRUE(
+        entry.contains(QStringLiteral("\nExec=/usr/libexec/vorn-player/vorn-exam-session\n")));
+    const QRegularExpressionMatch run =
+        QRegularExpression(QStringLiteral("^exec cage (.*) -- (vorn-player .*)$"),
+                           QRegularExpression::MultilineOption)
+            .match(Packaging(QStringLiteral("session/vorn-exam-session")));
+    ASSERT_TRUE(run.hasMatch());
+    EXPECT_FALSE(run.captured(1).split(u' ').contains(QStringLiteral("-s")))
+        << run.captured(1).toStdString();
+    const auto parsed = ParseCommandLine(run.captured(2).split(u' '));
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
+    EXPECT_EQ(std::get<CommandLine>(parsed).command, CommandLine::Command::Kiosk);
+}

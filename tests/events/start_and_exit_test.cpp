@@ -128,3 +128,27 @@ TEST(HelpText, SaysResultAsShippedAndNamesTheGradeButtonAsLabelledWhenAsked) {
     other->form->nameButtonsAsLabelled();
     EXPECT_EQ(other->form->controls().infoBox.Text, notice);
 }
+
+// The faults caught: the exam session's window closed on a close request (a
+// compositor's, a key's) during the test, or asked the exam's question and
+// left on "Да", so only the exam's own "Изход" may leave the test; or it
+// still refused once the test was graded, leaving the student in a session
+// that cannot end.
+TEST(Exit, TheExamSessionsWindowRefusesCloseRequestsUntilTheTestIsGraded) {
+    const struct { bool graded, closes; } cases[] = {{false, false}, {true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.graded ? "graded" : "in the test");
+        const auto run = Started();
+        test::QuestionsOf questions;
+        int asked = 0;
+        questions.onLeaving = [&asked] { return ++asked > 0; }; // would leave
+        run->form->setQuestions(&questions);
+        FormView view(*run->form, WindowSize::Locked);
+        EXPECT_TRUE(view.windowFlags().testFlag(Qt::FramelessWindowHint));
+        view.show();
+        if (c.graded) run->form->grade();
+        EXPECT_EQ(view.close(), c.closes);
+        EXPECT_EQ(run->form->closed(), c.closes);
+        EXPECT_EQ(asked, 0);
+    }
+}

@@ -489,3 +489,17 @@ TEST(RealWindowExam, AKilledPlayerGoesOnWithTheSameRunAndAGradedAttemptIsNotRepe
     EXPECT_TRUE(third.error().contains(QStringLiteral("разрешените опити са 1")))
         << third.error().toStdString();
 }
+
+// The fault caught: the exam session's player started on an X display (the
+// student chose another session, or someone typed it) playing the exam in an
+// ordinary window, or ending before anyone could read why it does not.
+TEST(RealWindowExamSession, OutsideAWaylandSessionTheKioskSaysSoAndEndsOnceConfirmed) {
+    const XServer server;
+    ASSERT_FALSE(server.display().isEmpty()) << server.error().toStdString();
+    PlayerWindow player(server, {"--kiosk"});
+    ASSERT_FALSE(player.waitForDialog(kLimit).isEmpty()) << player.error().toStdString();
+    EXPECT_EQ(player.waitForExit(milliseconds(300)), -1); // it waits for the student
+    ASSERT_TRUE(player.key(QStringLiteral("Return")));
+    EXPECT_EQ(player.waitForExit(kLimit), 1);
+    EXPECT_TRUE(player.error().contains("работи само в нея")) << player.error().toStdString();
+}

@@ -1,0 +1,151 @@
+#include "cage_session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <thread>
+#include <unistd.h>
+
+namespace vorn::session {
+
+namespace {
+
+const bool kAsRoot = ::geteuid() == 0;
+constexpr int kNobody = 65534;
+
+// As root, what the session reads and writes becomes the session user's.
+void GiveToSession(const QString& path) {
+    if (kAsRoot && ::chown(QFile::encodeName(path).constData(), kNobody, kNobody) != 0)
+        ADD_FAILURE() << "cannot give " << path.toStdString() << " to the session's user";
+}
+
+} // namespace
+
+bool PollUntil(const std::function<bool()>& done, milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(milliseconds(5));
+    }
+}
+
+CageSession::CageSession() {
+    QFile::setPermissions(dir_.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    GiveToSession(dir_.path());
+}
+
+CageSession::~CageSession() {
+    if (cage_.state() != QProcess::NotRunning) {
+        cage_.kill();
+        cage_.waitForFinished(5000);
+    }
+}
+
+QString CageSession::write(const QString& name, const QByteArray& bytes) const {
+    QFile file(path(name));
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    file.close();
+    GiveToSession(file.fileName());
+    return file.fileName();
+}
+
+QStringList CageSession::asSessionUser(const QStringList& command) const {
+    if (!kAsRoot) return command;
+    return QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
+}
+
+void CageSession::start(const QString& config) {
+    // The shim stands first on the PATH as "vorn-player".
+    const QString shims = path(QStringLiteral("bin"));
+    QDir().mkpath(shims);
+    QFile::link(QStringLiteral(VORN_PLAYER_SHIM), shims + QStringLiteral("/vorn-player"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : env.keys())
+        if (name.startsWith(QLatin1String("WAYLAND_")) || name == QLatin1String("DISPLAY") ||
+            name.startsWith(QLatin1String("QT_")) || name.startsWith(QLatin1String("DBUS_")))
+            env.remove(name);
+    env.insert("PATH", shims + QStringLiteral(":/usr/bin:/bin"));
+    env.insert("HOME", dir_.path());
+    env.insert("XDG_RUNTIME_DIR", dir_.path());
+    env.insert("WLR_BACKENDS", "headless");
+    env.insert("WLR_LIBINPUT_NO_DEVICES", "1");
+    env.insert("WLR_RENDERER", "pixman"); // no GPU
+    env.insert("VORN_EXAM_CONF", config);
+    env.insert("VORN_TEST_WINDOW_LOG", path(QStringLiteral("windows.log")));
+    env.insert("VORN_TEST_DIR", dir_.path());
+    env.insert("VORN_TEST_PLAYER", QStringLiteral(VORN_PLAYER_PATH));
+    cage_.setProcessEnvironment(env);
+    cage_.setProcessChannelMode(QProcess::MergedChannels);
+    const QStringList command = asSessionUser({QStringLiteral(VORN_SESSION_SCRIPT)});
+    cage_.start(command.first(), command.mid(1));
+}
+
+QString CageSession::log() const {
+    QFile file(path(QStringLiteral("windows.log")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool CageSession::waitForLog(const QString& part, milliseconds limit) const {
+    return PollUntil([&] { return log().contains(part); }, limit);
+}
+
+ToolResult CageSession::runClient(Reach reach, const QString& program, const QStringList& arguments,
+                                  const QStringList& environment) const {
+    QProcess tool;
+    QProcessEnvironment env = cage_.processEnvironment();
+    env.insert("WAYLAND_DISPLAY", reach == Reach::TestsLink ? path(QStringLiteral("socket"))
+                                                            : QStringLiteral("wayland-0"));
+    env.insert("QT_QPA_PLATFORM", "wayland");
+    for (const QString& setting : environment)
+        env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    tool.setProcessEnvironment(env);
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    const QStringList command = asSessionUser(QStringList{program} + arguments);
+    tool.start(command.first(), command.mid(1));
+    ToolResult result;
+    if (!tool.waitForFinished(20000) || tool.exitStatus() != QProcess::NormalExit) {
+        tool.kill();
+        tool.waitForFinished();
+        return result;
+    }
+    result.status = tool.exitCode();
+    result.said = tool.readAll();
+    return result;
+}
+
+QImage CageSession::screenshot() const {
+    const QString shot = path(QStringLiteral("shot.png"));
+    QFile::remove(shot);
+    if (runClient(Reach::TestsLink, QStringLiteral("grim"), {shot}).status != 0) return {};
+    return QImage(shot);
+}
+
+bool CageSession::endPlayer() const {
+    QFile file(path(QStringLiteral("player.pid")));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const pid_t pid = file.readAll().trimmed().toInt();
+    return pid > 0 && ::kill(pid, SIGTERM) == 0;
+}
+
+bool CageSession::waitForEnd(milliseconds limit) {
+    return PollUntil(
+        [&] {
+            cage_.waitForFinished(20);
+            said_ += cage_.readAll();
+            return cage_.state() == QProcess::NotRunning;
+        },
+        limit);
+}
+
+QString CageSession::said() {
+    said_ += cage_.readAll();
+    return QString::fromUtf8(said_);
+}
+
+} // namespace vorn::session
