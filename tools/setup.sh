@@ -19,6 +19,9 @@ packages=(
   libzxing-dev qt6-pdf-dev libopencv-core-dev libopencv-imgproc-dev qt6-image-formats-plugins
   dpkg-dev file lintian desktop-file-utils shared-mime-info
   chromium tidy python3-openpyxl
+  # The report's printed page measured (pdftotext), and its tables opened by
+  # a Bulgarian spreadsheet: 78 MiB, about a minute to install.
+  poppler-utils libreoffice-calc-nogui
 )
 
 missing=()
