@@ -23,6 +23,9 @@ packages=(
   # not start without Xwayland, Qt's Wayland platform, and the Wayland tools
   # that take screenshots (grim) and type keys (wtype).
   cage xwayland qt6-wayland grim wtype
+  # The report's printed page measured (pdftotext), and its tables opened by
+  # a Bulgarian spreadsheet: 78 MiB, about a minute to install.
+  poppler-utils libreoffice-calc-nogui
 )
 
 missing=()

@@ -40,16 +40,16 @@ QString NumberId(int number) {
 std::optional<AnswerRecord> ParseAnswer(AnswerFields& a) {
     if (!a.object) return std::nullopt;
     const auto number = Whole(a.number, 1, 1000);
-    const auto chosen = TextOrNull(a.chosen);
-    const QString id = TextOf(a.id);
+    auto chosen = TextOrNull(a.chosen);
+    QString id = TextOf(a.id);
     if (!number || !chosen || !a.key.isText() || !a.right.isBool() ||
         !(a.id.kind == JsonField::Kind::Absent || !id.isEmpty()))
         return std::nullopt;
     return AnswerRecord{.number = static_cast<int>(*number),
-                        .chosen = *chosen,
+                        .chosen = std::move(*chosen),
                         .key = std::move(a.key.text),
                         .right = a.right.yes,
-                        .id = id.isEmpty() ? NumberId(static_cast<int>(*number)) : id};
+                        .id = id.isEmpty() ? NumberId(static_cast<int>(*number)) : std::move(id)};
 }
 
 // 64 lower-case hexadecimal digits.

@@ -13,15 +13,16 @@ int TestsSeen::SizeOf(const ResultRecord& record) {
     return record.pool.value_or(static_cast<int>(record.questions.size()));
 }
 
-std::vector<std::size_t> TestsSeen::NewTexts(const Options& options, const AnswerRecord& answer) {
-    std::vector<std::size_t> added;
+TestsSeen::NewHashes TestsSeen::NewTexts(const Options& options, const AnswerRecord& answer) {
+    NewHashes added;
     // A right answer's chosen text is its key.
     const QString* chosen = answer.chosen && !answer.right ? &*answer.chosen : nullptr;
     for (const QString* text : {&answer.key, chosen}) {
         if (!text || text->isEmpty()) continue;
         const std::size_t hash = qHash(*text);
-        if (!options.has(hash) && std::find(added.begin(), added.end(), hash) == added.end())
-            added.push_back(hash);
+        const auto end = added.hashes.begin() + added.count;
+        if (!options.has(hash) && std::find(added.hashes.begin(), end, hash) == end)
+            added.hashes[static_cast<std::size_t>(added.count++)] = hash;
     }
     return added;
 }
@@ -47,18 +48,22 @@ std::optional<QString> TestsSeen::disagreement(const ResultRecord& record) {
     // The key and every answer given to a question are among its options, so
     // a question has no more distinct ones than a bank can give it. Checked
     // for every answer first: a record that disagrees adds none.
+    added_.clear();
     for (const AnswerRecord& answer : record.questions) {
         const Options& options = test.options[static_cast<std::size_t>(answer.number)];
-        if (options.count + static_cast<int>(NewTexts(options, answer).size()) > kMaxOptions)
+        added_.push_back(NewTexts(options, answer));
+        if (options.count + added_.back().count > kMaxOptions)
             return QStringLiteral("въпрос %1 има повече от %2 различни отговора в записите на "
                                   "същия тест")
                 .arg(answer.number)
                 .arg(kMaxOptions);
     }
-    for (const AnswerRecord& answer : record.questions) {
-        Options& options = test.options[static_cast<std::size_t>(answer.number)];
-        for (const std::size_t hash : NewTexts(options, answer))
-            options.hashes[static_cast<std::size_t>(options.count++)] = hash;
+    for (std::size_t a = 0; a < record.questions.size(); ++a) {
+        Options& options = test.options[static_cast<std::size_t>(record.questions[a].number)];
+        const NewHashes& added = added_[a];
+        for (int i = 0; i < added.count; ++i)
+            options.hashes[static_cast<std::size_t>(options.count++)] =
+                added.hashes[std::size_t(i)];
     }
     return std::nullopt;
 }

@@ -42,10 +42,16 @@ private:
     };
     static int SizeOf(const ResultRecord& record);
     // The hashes of the answer's key and chosen text that its question has
-    // not had yet.
-    static std::vector<std::size_t> NewTexts(const Options& options, const AnswerRecord& answer);
+    // not had yet: at most those two, kept off the heap as every answer of
+    // every record asks.
+    struct NewHashes {
+        std::array<std::size_t, 2> hashes{};
+        int count = 0;
+    };
+    static NewHashes NewTexts(const Options& options, const AnswerRecord& answer);
 
     std::map<QString, Test> tests_;
+    std::vector<NewHashes> added_; // per answer of the record being checked
     int questions_ = 0;
 };
 

@@ -38,7 +38,7 @@ std::vector<Column> AttemptColumns(const QString& id, const QString& label) {
             {id + "percent", name(QStringLiteral("процент")), 9},
             {id + "mark", name(QStringLiteral("оценка")), 9},
             {id + "word", name(QStringLiteral("словом")), 13},
-            {id + "time_used", name(QStringLiteral("време (s)")), 10},
+            {id + "time_used", name(QStringLiteral("време")), 10},
             {id + "time_up", name(QStringLiteral("времето изтече")), 10},
             {id + "abandoned", name(QStringLiteral("прекъснат")), 10},
             {id + "check_agrees", name(QStringLiteral("Тото съвпада")), 10}};
@@ -177,6 +177,10 @@ Table Notes(const std::vector<BankFigures>& banks) {
 }
 
 } // namespace
+
+bool IsDurationColumn(const Column& column) {
+    return column.id.endsWith(QLatin1String("time_used"));
+}
 
 std::vector<Table> ReportTables(const std::vector<BankFigures>& banks) {
     std::vector<Table> tables{Students(banks), Questions(banks), Options(banks)};

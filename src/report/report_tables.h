@@ -35,6 +35,10 @@ struct Table {
     std::vector<std::vector<Cell>> rows;
 };
 
+// A column of seconds: a duration to a spreadsheet, which shows it as one
+// (m:ss in the workbook, h:mm:ss in the Bulgarian CSV); seconds to programs.
+bool IsDurationColumn(const Column& column);
+
 // Students, questions, options; before them the notes (questions voided,
 // keys corrected) when there are any.
 std::vector<Table> ReportTables(const std::vector<BankFigures>& banks);

@@ -68,11 +68,8 @@ lxw_error WriteSheet(lxw_workbook* workbook, const Table& table, const Formats& 
         const auto column = static_cast<lxw_col_t>(c);
         const Column& info = table.columns[c];
         worksheet_set_column(sheet, column, column, info.width, nullptr);
-        // A duration says its unit itself.
-        const QString label =
-            IsDurationColumn(info) ? QString(info.label).remove(QLatin1String(" (s)")) : info.label;
         if (const lxw_error error = worksheet_write_string(
-                sheet, 0, column, label.toUtf8().constData(), formats.header))
+                sheet, 0, column, info.label.toUtf8().constData(), formats.header))
             return error;
     }
     worksheet_freeze_panes(sheet, 1, 0);

@@ -84,14 +84,6 @@ Student WhoOf(const ResultRecord& record, const QHash<QString, QString>& classSp
     return who;
 }
 
-// A student as the exam tells students apart: "8А" and " 8a" are one class,
-// "иван иванов" and "Иван Иванов" one student. A login is no student's name.
-QString StudentKey(const ResultRecord& record) {
-    if (!record.student) return u'u' + record.run.user;
-    // Namesakes chosen from a class list stay two students.
-    return u's' + StudentIdentity(*record.student, record.knownBy);
-}
-
 std::optional<bool> CheckAgrees(const ResultRecord& record) {
     if (!record.check) return std::nullopt;
     for (const AnswerRecord& answer : record.questions)
@@ -242,8 +234,8 @@ ResultsTally::Bank& ResultsTally::bankOf(const ResultRecord& record) {
 }
 
 void ResultsTally::add(const ResultRecord& record, const RecordPlace& place) {
-    const QString classIdentity =
-        record.student ? ClassIdentity(record.student->className) : QString();
+    const RecordKeys keys = studentKeys_.of(record);
+    const QString& classIdentity = keys.classIdentity;
     const bool counts = givenClass_.isEmpty() || (record.student && classIdentity == givenClass_);
     // Every counted class needs its spelling; the others are only listed.
     if (record.student && !classSpellings_.contains(classIdentity) &&
@@ -252,16 +244,17 @@ void ResultsTally::add(const ResultRecord& record, const RecordPlace& place) {
     if (!counts) return;
     ++counted_;
     Bank& bank = bankOf(record);
-    if (!bank.remarking) return addTo(bank, record, place);
+    if (!bank.remarking) return addTo(bank, record, keys.student, place);
     auto remarked = bank.remarking->applied(record);
     if (const auto* why = std::get_if<QString>(&remarked)) {
         if (!refusal_) refusal_ = *why;
         return;
     }
-    addTo(bank, std::get<ResultRecord>(remarked), place);
+    addTo(bank, std::get<ResultRecord>(remarked), keys.student, place);
 }
 
-void ResultsTally::addTo(Bank& bank, const ResultRecord& record, const RecordPlace& place) {
+void ResultsTally::addTo(Bank& bank, const ResultRecord& record, const QString& studentKey,
+                         const RecordPlace& place) {
     const bool counts = !record.abandoned || settings_.countAbandoned;
     bank.abandoned += record.abandoned ? 1 : 0;
     if (counts) {
@@ -270,7 +263,7 @@ void ResultsTally::addTo(Bank& bank, const ResultRecord& record, const RecordPla
     }
 
     const AttemptOrder order{record.attempt, record.run.time, sequence_++};
-    StudentState& student = bank.students[StudentKey(record)];
+    StudentState& student = bank.students[studentKey];
     const bool firstSeen = student.attempts++ == 0;
     student.abandoned += record.abandoned ? 1 : 0;
     if (firstSeen) student.who = WhoOf(record, classSpellings_);

@@ -18,6 +18,7 @@
 #include "record/record_place.h"
 #include "results_figures.h"
 #include "run/marks.h"
+#include "student_keys.h"
 
 #include <QHash>
 #include <memory>
@@ -67,7 +68,8 @@ public:
 private:
     struct Bank;
     Bank& bankOf(const ResultRecord& record);
-    void addTo(Bank& bank, const ResultRecord& record, const RecordPlace& place);
+    void addTo(Bank& bank, const ResultRecord& record, const QString& studentKey,
+               const RecordPlace& place);
 
     ReportSettings settings_;
     QString givenSha256_;
@@ -78,6 +80,7 @@ private:
     // for every spelling of it.
     QHash<QString, QString> classSpellings_;
     qint64 sequence_ = 0;
+    StudentKeys studentKeys_;
     std::optional<QString> refusal_;
 };
 

@@ -31,10 +31,6 @@ Cell Text(const QString& text) {
 
 } // namespace
 
-bool IsDurationColumn(const Column& column) {
-    return column.id.endsWith(QLatin1String("time_used"));
-}
-
 std::vector<Table> WorkbookTables(const std::vector<Table>& tables) {
     Table tests{.name = "tests",
                 .sheet = QStringLiteral("Тестове"),

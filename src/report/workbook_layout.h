@@ -12,7 +12,4 @@ namespace vorn {
 
 std::vector<Table> WorkbookTables(const std::vector<Table>& tables);
 
-// A column of seconds, which the workbook shows as a duration (m:ss).
-bool IsDurationColumn(const Column& column);
-
 } // namespace vorn

@@ -21,7 +21,8 @@ for sheet in book.worksheets:
         "widths": [sheet.column_dimensions[c].width for c in ("A", "C")],
         "orientation": sheet.page_setup.orientation,
         "paper": sheet.page_setup.paperSize,
-        "fit": sheet.sheet_properties.pageSetUpPr.fitToPage,
+        # Absent from a sheet LibreOffice made from a CSV.
+        "fit": getattr(sheet.sheet_properties.pageSetUpPr, "fitToPage", None),
         # Absent, either is 1: the file format's default.
         "fitWidth": int(sheet.page_setup.fitToWidth or 1),
         "fitHeight": int(sheet.page_setup.fitToHeight if sheet.page_setup.fitToHeight is not None else 1),

@@ -7,7 +7,10 @@
 // - tidy finds no error in it;
 // - openpyxl reads the workbook back: its sheets, frozen headers, numbers as
 //   numbers (the class number and a question's id too) and the print
-//   settings.
+//   settings;
+// - Chromium prints the page to PDF, and no page ends in a heading;
+// - LibreOffice, set to Bulgarian, opens the Bulgarian CSV and the workbook,
+//   and their marks come back as numbers.
 
 #include "bank/bank_file.h"
 #include "bank/bank_fingerprint.h"
@@ -20,7 +23,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -118,11 +124,11 @@ protected:
         ASSERT_TRUE(results.open(QIODevice::WriteOnly));
         results.write(Records(LoadBankFile(bank).content));
         results.close();
-        for (const char* format : {"html", "xlsx"}) {
-            const Ran ran =
-                RunProgram(VORN_PLAYER_PATH,
-                           {"--report", results.fileName(), "--bank", bank, "--report-format",
-                            format, "--output", dir_->filePath(QString("report.") + format)});
+        for (const char* format : {"html", "xlsx", "csv"}) {
+            const Ran ran = RunProgram(VORN_PLAYER_PATH,
+                                       {"--report", results.fileName(), "--bank", bank,
+                                        "--report-format", format, "--csv-locale", "bg", "--output",
+                                        dir_->filePath(QString("report.") + format)});
             ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
         }
     }
@@ -135,6 +141,48 @@ protected:
 QTemporaryDir* ReportReaders::dir_ = nullptr;
 
 const QStringList kChromium{"--headless", "--no-sandbox", "--disable-gpu", "--hide-scrollbars"};
+
+// The last line of each page of a PDF, as pdftotext places the words: the
+// line lowest on the page.
+QStringList LastLinesOfPages(const QString& pdf) {
+    const Ran layout = RunProgram("pdftotext", {"-bbox-layout", pdf, "-"});
+    EXPECT_EQ(layout.status, 0) << layout.err.toStdString();
+    QStringList last;
+    QXmlStreamReader xml(layout.out);
+    double lowest = -1, top = 0;
+    QString line;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"page") {
+            last.append(QString());
+            lowest = -1;
+        } else if (xml.isStartElement() && xml.name() == u"line") {
+            line.clear();
+            top = xml.attributes().value("yMax").toDouble();
+        } else if (xml.isStartElement() && xml.name() == u"word") {
+            line += (line.isEmpty() ? "" : " ") + xml.readElementText();
+        } else if (xml.isEndElement() && xml.name() == u"line" && top > lowest && !last.isEmpty()) {
+            lowest = top;
+            last.back() = line;
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return last;
+}
+
+// LibreOffice with a profile of its own, converting `file` to a workbook in
+// `into`: a CSV as a Bulgarian spreadsheet reads it (";" between the cells,
+// UTF-8, the language 1026, bg-BG).
+Ran LibreOfficeToWorkbook(const QString& file, const QString& into, const QString& profile) {
+    QStringList arguments{"-env:UserInstallation=" + QUrl::fromLocalFile(profile).toString(),
+                          "--headless",
+                          "--convert-to",
+                          "xlsx",
+                          "--outdir",
+                          into};
+    if (file.endsWith(".csv")) arguments << "--infilter=CSV:59,34,76,1,,1026";
+    return RunProgram("soffice", arguments << file);
+}
 
 } // namespace
 
@@ -210,4 +258,71 @@ TEST_F(ReportReaders, OpenpyxlReadsTheSheetsWithNumbersAsNumbersPrintedOnePageWi
     }
     const QJsonObject tests = sheets[3].toObject();
     EXPECT_EQ(tests["row"][2].toString().size(), 64) << "the fingerprint in full";
+}
+
+// Each heading stays with what follows it: Chromium prints the page to A4
+// and no page's last line is a heading (the chart's heading stood alone at
+// the foot of page 1). Where the pages break depends on the class, so the
+// page's body is printed six times over, each copy lower by a sixth of a
+// page than the one before it would be: wherever a heading stands, one copy
+// brings it to the foot of a page.
+TEST_F(ReportReaders, ChromiumPrintsNoHeadingAtTheFootOfAPage) {
+    QFile page(Path("report.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    const qsizetype body = html.indexOf("<body>") + 6, end = html.lastIndexOf("</body>");
+    ASSERT_TRUE(body > 6 && end > body);
+    QString copies = html.left(body);
+    for (int copy = 0; copy < 6; ++copy)
+        copies += QString("<div style=\"height: %1mm\"></div>").arg(copy * 45) +
+                  html.mid(body, end - body);
+    QFile shifted(Path("shifted.html"));
+    ASSERT_TRUE(shifted.open(QIODevice::WriteOnly));
+    shifted.write((copies + html.mid(end)).toUtf8());
+    shifted.close();
+    const QString pdf = Path("report.pdf");
+    const Ran print = RunProgram(
+        "chromium", kChromium + QStringList{"--no-pdf-header-footer", "--print-to-pdf=" + pdf,
+                                            QUrl::fromLocalFile(shifted.fileName()).toString()});
+    ASSERT_EQ(print.status, 0) << print.err.toStdString();
+    const QStringList last = LastLinesOfPages(pdf);
+    ASSERT_GE(last.size(), 2) << "the report fills more than a page";
+    const QStringList headings{"Отчет за резултатите",   "Оценки",
+                               "Ученици и оценки",       "Тестът, както го изчислява Moodle",
+                               "Лекота и дискриминация", "Въпросите от най-трудния към най-лесния"};
+    for (qsizetype page = 0; page + 1 < last.size(); ++page) {
+        const QString& line = last[page];
+        EXPECT_FALSE(headings.contains(line) ||
+                     QRegularExpression("^Въпрос \\S+$").match(line).hasMatch() ||
+                     line.startsWith("Тест „"))
+            << "page " << page + 1 << " ends in „" << line.toStdString() << "“";
+    }
+}
+
+// Ана's row as LibreOffice reads it in Bulgarian: her mark, 6,00 in the
+// CSV, and her percentage are numbers, in the CSV and in the workbook.
+TEST_F(ReportReaders, LibreOfficeReadsTheMarksOfTheCsvAndTheWorkbookAsNumbers) {
+    if (QStandardPaths::findExecutable("soffice").isEmpty())
+        GTEST_SKIP() << "libreoffice-calc-nogui is not installed (tools/setup.sh installs it)";
+    const QString into = Path("libreoffice");
+    const struct {
+        QString given, converted;
+        int percent, mark; // their columns
+    } files[] = {{Path("report.csv/students.csv"), into + "/students.xlsx", 8, 9},
+                 {Path("report.xlsx"), into + "/report.xlsx", 6, 7}};
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.given.toStdString());
+        const Ran converted = LibreOfficeToWorkbook(f.given, into, Path("libreoffice-profile"));
+        ASSERT_EQ(converted.status, 0) << converted.err.toStdString();
+        const Ran read = RunProgram(VORN_PYTHON, {VORN_READ_WORKBOOK, f.converted});
+        ASSERT_EQ(read.status, 0) << read.err.toStdString();
+        const QJsonObject students =
+            QJsonDocument::fromJson(read.out.toUtf8()).array()[0].toObject();
+        EXPECT_EQ(students["row"][f.percent].toDouble(), 100) << read.out.toStdString();
+        EXPECT_EQ(students["row"][f.mark].toDouble(), 6.0) << read.out.toStdString();
+        for (const int column : {f.percent, f.mark}) {
+            const QString type = students["types"][column].toString();
+            EXPECT_TRUE(type == "int" || type == "float") << type.toStdString();
+        }
+    }
 }

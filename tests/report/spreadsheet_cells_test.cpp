@@ -14,16 +14,29 @@
 
 using namespace vorn;
 
+// A time: seconds for programs; hours, minutes and seconds, which a Bulgarian
+// LibreOffice reads as a duration, for the spreadsheet (12 min 34 s, and
+// 25 h 1 min 1 s, past a day).
 TEST(CsvForm, ProgramsGetCommasAndPointsABulgarianSpreadsheetSemicolonsAndCommas) {
+    const auto number = [](double n, int decimals = 0) {
+        return Cell{.text = {}, .number = n, .decimals = decimals};
+    };
     const Table table{.name = "t",
                       .sheet = "T",
-                      .columns = {{"name", "Име", 10}, {"share", "Дял %", 8}, {"n", "Брой", 5}},
+                      .columns = {{"name", "Име", 10},
+                                  {"share", "Дял %", 8},
+                                  {"n", "Брой", 5},
+                                  {"last_time_used", "Време", 6}},
                       .rows = {{{.text = "a;b,c", .number = {}, .decimals = 0},
-                                {.text = {}, .number = 2.5, .decimals = 2},
-                                {.text = {}, .number = 1234, .decimals = 0}}}};
-    EXPECT_EQ(TableCsv(table, CsvLocale::C), "\xEF\xBB\xBFname,share,n\r\n\"a;b,c\",2.50,1234\r\n");
-    EXPECT_EQ(TableCsv(table, CsvLocale::Bulgarian),
-              "\xEF\xBB\xBFИме;Дял %;Брой\r\n\"a;b,c\";2,50;1234\r\n");
+                                number(2.5, 2),
+                                number(1234),
+                                number(754)},
+                               {{}, number(0, 2), number(0), number(90061)}}};
+    EXPECT_EQ(TableCsv(table, CsvLocale::C), "\xEF\xBB\xBFname,share,n,last_time_used\r\n"
+                                             "\"a;b,c\",2.50,1234,754\r\n,0.00,0,90061\r\n");
+    EXPECT_EQ(
+        TableCsv(table, CsvLocale::Bulgarian),
+        "\xEF\xBB\xBFИме;Дял %;Брой;Време\r\n\"a;b,c\";2,50;1234;0:12:34\r\n;0,00;0;25:01:01\r\n");
 }
 
 TEST(SpreadsheetText, KeepsLettersAndLineBreaksAndDropsWhatCannotBeShown) {
@@ -106,7 +119,7 @@ TEST(SpreadsheetText, OpenpyxlReadsAHostileNameAndATimeAsADuration) {
         QString("Иван") + QChar(0xFFFF) + QChar(u'\0') + " Петров" + QChar(0x202E) + "\x1b";
     const Table table{.name = "t",
                       .sheet = "T",
-                      .columns = {{"name", "Име", 10}, {"time_used", "Време (s)", 8}},
+                      .columns = {{"name", "Име", 10}, {"time_used", "Време", 8}},
                       .rows = {{{.text = name, .number = {}, .decimals = 0},
                                 {.text = {}, .number = 125, .decimals = 0}}}};
     const auto workbook = ReportWorkbook({table});
