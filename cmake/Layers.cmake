@@ -23,6 +23,9 @@ function(vorn_layer name)
 
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
   add_library(vorn-${name} STATIC ${sources})
+  # Each function in a section of its own, so that the player's link can lay
+  # its start-up code out together (StartOrder.cmake).
+  target_compile_options(vorn-${name} PRIVATE -ffunction-sections)
   # PUBLIC: a user's own root holds these folders too, so the headers it
   # includes from this layer find theirs.
   target_include_directories(vorn-${name} PUBLIC ${root})

@@ -7,6 +7,9 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
+  # lld lays the player's start-up code out together; valgrind finds it
+  # (tools/start-order).
+  lld valgrind
   qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev libsodium-dev libsimdjson-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # The window's fonts: Liberation 1 (metric twins of Times New Roman and
