@@ -31,7 +31,7 @@ private:
         KnownBy knownBy = KnownBy::Name;
         bool operator==(const Spelling&) const = default;
         friend size_t qHash(const Spelling& s, size_t seed = 0) {
-            return qHashMulti(seed, s.name, s.className, s.number, s.knownBy);
+            return qHashMulti(seed, s.name, s.className, s.number, s.knownBy == KnownBy::Number);
         }
     };
     QHash<Spelling, RecordKeys> folded_;
