@@ -5,6 +5,8 @@
 #include "option_picture.h"
 #include "tex_text.h"
 
+#include <QUrl>
+
 #include <optional>
 
 namespace vorn::gift {
@@ -212,7 +214,8 @@ public:
         const PlainText plain = PlainOf(marked);
         if (plain.unread || !plain.text.trimmed().isEmpty() || plain.images.size() != 1)
             return {text(marked, at), nullptr};
-        const QString& source = plain.images.front();
+        // The source is a URL as HTML writes it: "my%20graph.png" is "my graph.png".
+        const QString source = QUrl::fromPercentEncoding(plain.images.front().toUtf8());
         PictureResult read = pictures(source);
         if (const auto* problem = std::get_if<QString>(&read)) {
             // Left empty, the option is refused by the checks every bank takes.

@@ -39,15 +39,15 @@ EnlargedPicture* PictureOpener::opened() const {
 }
 
 bool PictureOpener::eventFilter(QObject* /*watched*/, QEvent* event) {
-    if (!area_->isEnabled() || !shown_()) return false;
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        open();
-        return true;
-    }
-    if (event->type() != QEvent::KeyPress) return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) return false;
+    // The event's kind first: the window's teardown sends hide events here
+    // after the form that answers `shown_` is gone.
+    const bool click = event->type() == QEvent::MouseButtonPress &&
+                       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    const auto key = [event] { return static_cast<QKeyEvent*>(event)->key(); };
+    const bool opening =
+        click || (event->type() == QEvent::KeyPress &&
+                  (key() == Qt::Key_Return || key() == Qt::Key_Enter || key() == Qt::Key_Space));
+    if (!opening || !area_->isEnabled() || !shown_()) return false;
     open();
     return true;
 }

@@ -331,10 +331,12 @@ TEST(GiftImport, APictureIsLeftOutOfTheTextWithAWarningAtThatText) {
 // option (the key a blank) although the bank's folder holds the file; two
 // such pictures of one file name going by one name; a missing file played as
 // a blank instead of an empty option (an error) with the reason at the answer;
-// a picture beside text taking the text's place.
+// a picture beside text taking the text's place; a name written as a URL
+// ("my%20a.png") looked for under the file's own name.
 TEST(GiftImport, AnHtmlAnswerThatIsOnlyAPictureIsThatPictureFromTheBanksFolder) {
     const PictureReader folder = [](const QString& name) -> PictureResult {
-        if (name == u"a.png" || name == u"p/a.png") return MakePicture(name.toUtf8());
+        if (name == u"a.png" || name == u"p/a.png" || name == u"my a.png")
+            return MakePicture(name.toUtf8());
         return QStringLiteral("картинката „%1“ липсва.").arg(name);
     };
     const struct {
@@ -349,6 +351,10 @@ TEST(GiftImport, AnHtmlAnswerThatIsOnlyAPictureIsThatPictureFromTheBanksFolder) 
          {"b", "a.png", "картинка 3"},
          "a.png",
          {"", "p/a.png", "a.png"}},
+        {"Q {=[html]<img src\\=\"my%20a.png\"> ~b}",
+         {"my a.png", "b"},
+         "my a.png",
+         {"my a.png", ""}},
         {"Q {~[html]<img src\\=\"z.png\"> =b}",
          {"", "b"},
          "b",

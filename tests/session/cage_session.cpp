@@ -25,15 +25,6 @@ void GiveToSession(const QString& path) {
 
 } // namespace
 
-bool PollUntil(const std::function<bool()>& done, milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        if (done()) return true;
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(milliseconds(5));
-    }
-}
-
 CageSession::CageSession() {
     QFile::setPermissions(dir_.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -7,6 +7,8 @@
 // session wrote on standard error, screenshots taken with grim, and Wayland
 // clients it starts in the session.
 
+#include "support/poll_until.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QProcess>
@@ -21,8 +23,7 @@ namespace vorn::session {
 
 using std::chrono::milliseconds;
 
-// Asks `done` again and again until it holds or `limit` has passed.
-bool PollUntil(const std::function<bool()>& done, milliseconds limit);
+using test::PollUntil;
 
 struct ToolResult {
     int status = -1; // -1: did not start, crashed or timed out

@@ -6,15 +6,6 @@
 
 namespace vorn::x11 {
 
-bool PollUntil(const std::function<bool()>& done, milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        if (done()) return true;
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(milliseconds(5));
-    }
-}
-
 XServer::XServer() {
     // -displayfd: the server picks a free display and writes its number once
     // it accepts connections. -noreset: an X server resets when its last

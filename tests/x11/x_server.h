@@ -2,6 +2,8 @@
 // A private Xvfb for one test, and the X tools run against it. Xvfb has no
 // window manager: windows sit where they ask to, without a frame.
 
+#include "support/poll_until.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -13,8 +15,7 @@ namespace vorn::x11 {
 
 using std::chrono::milliseconds;
 
-// Asks `done` again and again until it holds or `limit` has passed.
-bool PollUntil(const std::function<bool()>& done, milliseconds limit);
+using test::PollUntil;
 
 struct ToolResult {
     int status = -1; // -1: did not start, crashed or timed out
