@@ -11,14 +11,15 @@ namespace vorn {
 
 QString LockRefusal(const HeldLock& lock, const QString& lockPath, const Student& student) {
     if (lock.busy())
-        return QStringLiteral("Тестът вече е отворен за %1 в друг прозорец или на друг компютър. "
+        return QStringLiteral("Тестът вече е отворен за %1 в друг прозорец на този компютър. "
                               "Затворете другия прозорец; ако няма такъв, %2")
             .arg(StudentCaption(student), StudentStep().toLower());
     const FileFailure failure = FailureOf(lockPath, lock.error());
-    return QStringLiteral("Дневникът на изпита не може да се пази до файла с резултатите: "
+    // The lock lives in the account's own runtime folder, not beside the results.
+    return QStringLiteral("Изпитът не може да се пази от второ отваряне: "
                           "%1 не може да се създаде: %2. %3 (За учителя: %4)")
         .arg(QDir::toNativeSeparators(lockPath), failure.reason, StudentStep(),
-             TeacherStep(failure, QStringLiteral("друг файл с --results")));
+             TeacherStep(failure, QStringLiteral("лична папка на потребителя с XDG_RUNTIME_DIR")));
 }
 
 std::optional<ExamSession> StartExam(const JournalPlace& place, const BankContent& bank,

@@ -125,24 +125,26 @@ TEST(FileFailureMessages, AnExamLockNotHadSaysWhyAndWhatToDo) {
     ASSERT_TRUE(QFile::link(dir.filePath("elsewhere"), dir.filePath("link.lock")));
     const HeldLock held(dir.filePath("held.lock")); // the same student's other window
     ASSERT_TRUE(held.held());
-    const QString cannot = "Дневникът на изпита не може да се пази до файла с резултатите: ";
+    const QString cannot = "Изпитът не може да се пази от второ отваряне: ";
     const struct {
         QString lock, told;
     } cases[] = {
         {dir.filePath("none/r.lock"),
          cannot + dir.filePath("none/r.lock") +
              " не може да се създаде: папката не съществува. Повикайте учителя. (За учителя: "
-             "Създайте папката (mkdir -p) или посочете друг файл с --results.)"},
+             "Създайте папката (mkdir -p) или посочете лична папка на потребителя с "
+             "XDG_RUNTIME_DIR.)"},
         {dir.filePath("folder.lock"),
          cannot + dir.filePath("folder.lock") +
              " не може да се създаде: това е папка, а не файл. Повикайте учителя. (За учителя: "
-             "Посочете друг файл с --results.)"},
+             "Посочете лична папка на потребителя с XDG_RUNTIME_DIR.)"},
         {dir.filePath("link.lock"),
          cannot + dir.filePath("link.lock") +
              " не може да се създаде: пътят е символна връзка, а не файл. Повикайте учителя. (За "
-             "учителя: Изтрийте връзката или посочете друг файл с --results.)"},
+             "учителя: Изтрийте връзката или посочете лична папка на потребителя с "
+             "XDG_RUNTIME_DIR.)"},
         {dir.filePath("held.lock"),
-         "Тестът вече е отворен за Ана Иванова, 8б № 10 в друг прозорец или на друг компютър. "
+         "Тестът вече е отворен за Ана Иванова, 8б № 10 в друг прозорец на този компютър. "
          "Затворете другия прозорец; ако няма такъв, повикайте учителя."},
     };
     for (const auto& c : cases) {
