@@ -16,12 +16,10 @@ public:
                QIcon::State state) override {
         icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
+    // An engine's sizes are in device pixels: the made icon is asked at a
+    // ratio of 1, so that it scales nothing again.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().pixmap(size, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        return icon().pixmap(size, scale, mode, state);
+        return icon().pixmap(size, 1.0, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return icon().actualSize(size, mode, state);
