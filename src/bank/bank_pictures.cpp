@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <memory>
 
 namespace vorn {
 
@@ -71,6 +72,30 @@ bool Fits(const QSize& size) {
     return size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide;
 }
 
+// A reader of `buffer`, whose bytes are `encoded`. An accepted format is told
+// by its first bytes, as Qt's own readers tell it, and named to the reader:
+// left to find the format, Qt loads every image plugin installed and their
+// libraries (TIFF, WebP, SVG...), over a megabyte a window showing a JPEG
+// does not need. Anything else is left to Qt, which names what it refuses.
+std::unique_ptr<QImageReader> ReaderFor(QBuffer& buffer, const QByteArray& encoded) {
+    buffer.setData(encoded);
+    buffer.open(QIODevice::ReadOnly);
+    auto reader = std::make_unique<QImageReader>(&buffer);
+    static const std::pair<QByteArrayView, QByteArray> kSignatures[] = {
+        {"\xFF\xD8", "jpeg"},
+        {"\x89PNG\r\n\x1A\n", "png"},
+        {"GIF87a", "gif"},
+        {"GIF89a", "gif"},
+        {"BM", "bmp"}};
+    for (const auto& [signature, format] : kSignatures)
+        if (encoded.startsWith(signature)) {
+            reader->setFormat(format);
+            reader->setAutoDetectImageFormat(false);
+            break;
+        }
+    return reader;
+}
+
 // The size the reader's header declares, once its format and size are
 // accepted, or why not.
 std::variant<QSize, QString> Inspected(QImageReader& reader) {
@@ -91,23 +116,18 @@ std::variant<QSize, QString> Inspected(QImageReader& reader) {
 
 std::variant<QSize, QString> InspectPicture(const QByteArray& encoded) {
     QBuffer buffer;
-    buffer.setData(encoded);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer); // no name: the format comes from the content
-    return Inspected(reader);
+    return Inspected(*ReaderFor(buffer, encoded));
 }
 
 std::variant<QImage, QString> DecodePicture(const QByteArray& encoded) {
     QBuffer buffer;
-    buffer.setData(encoded);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer); // no name: the format comes from the content
-    if (auto inspected = Inspected(reader); auto* problem = std::get_if<QString>(&inspected))
+    const std::unique_ptr<QImageReader> reader = ReaderFor(buffer, encoded);
+    if (auto inspected = Inspected(*reader); auto* problem = std::get_if<QString>(&inspected))
         return std::move(*problem);
     // The largest picture the caps allow, in 32-bit pixels, and no more.
-    reader.setAllocationLimit(kMaxPictureSide * kMaxPictureSide * 4 / (1024 * 1024) + 1);
-    QImage image = reader.read();
-    if (image.isNull()) return QStringLiteral("повреден файл (%1).").arg(reader.errorString());
+    reader->setAllocationLimit(kMaxPictureSide * kMaxPictureSide * 4 / (1024 * 1024) + 1);
+    QImage image = reader->read();
+    if (image.isNull()) return QStringLiteral("повреден файл (%1).").arg(reader->errorString());
     if (!Fits(image.size())) return TooLarge(image.size()); // the header may have lied
     return image;
 }
@@ -120,16 +140,12 @@ std::variant<QSize, QString> DecodedSize(const QByteArray& encoded) {
 
 QSize DeclaredSize(const QByteArray& encoded) {
     QBuffer buffer;
-    buffer.setData(encoded);
-    buffer.open(QIODevice::ReadOnly);
-    return QImageReader(&buffer).size();
+    return ReaderFor(buffer, encoded)->size();
 }
 
 QString PictureExtension(const QByteArray& encoded) {
     QBuffer buffer;
-    buffer.setData(encoded);
-    buffer.open(QIODevice::ReadOnly);
-    const QByteArray format = QImageReader(&buffer).format().toLower();
+    const QByteArray format = ReaderFor(buffer, encoded)->format().toLower();
     if (format == "jpeg" || format == "jpg") return QStringLiteral("jpg");
     return format.isEmpty() ? QStringLiteral("bin") : QString::fromLatin1(format);
 }

@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "icon_on_demand.h"
 #include "platform/exit_status.h"
 
 #include <QApplication>
@@ -94,6 +95,18 @@ public:
                   QStyleHintReturn* returned) const override {
         if (hint == SH_MenuBar_AltKeyNavigation || hint == SH_UnderlineShortcut) return 1;
         return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+    // The menu bar's button for commands that do not fit asks for its icon
+    // when the bar is made, and reading the icon's file made Qt load every
+    // image plugin installed; the icon is read when the button first shows.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (option || (icon != SP_ToolBarHorizontalExtensionButton &&
+                       icon != SP_ToolBarVerticalExtensionButton))
+            return QProxyStyle::standardIcon(icon, option, widget);
+        // Neither the option nor the widget chooses this icon.
+        return IconOnDemand(
+            [this, icon] { return QProxyStyle::standardIcon(icon, nullptr, nullptr); });
     }
 };
 

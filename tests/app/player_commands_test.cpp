@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,8 +27,11 @@ struct Ran {
     QString out, err;
 };
 
-Ran RunProgram(const QString& program, const QStringList& arguments) {
+Ran RunProgram(const QString& program, const QStringList& arguments,
+               const QStringList& extraEnvironment = {}) {
     QProcessEnvironment env = vorn::test::PrivateEnvironment();
+    for (const QString& setting : extraEnvironment)
+        env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
@@ -40,8 +44,8 @@ Ran RunProgram(const QString& program, const QStringList& arguments) {
             QString::fromUtf8(player.readAllStandardError())};
 }
 
-Ran RunPlayer(const QStringList& arguments) {
-    return RunProgram(QStringLiteral(VORN_PLAYER_PATH), arguments);
+Ran RunPlayer(const QStringList& arguments, const QStringList& extraEnvironment = {}) {
+    return RunProgram(QStringLiteral(VORN_PLAYER_PATH), arguments, extraEnvironment);
 }
 
 // A GIFT bank whose third question (line 5) has an answer block left open at
@@ -222,6 +226,22 @@ TEST(PlayerCommands, TheCheckersLinesAreOneLineEachWithNoControlAndNoFormatFromD
         RunPlayer({"--bank", gift, "-platform", "offscreen", "--quit-after-first-frame"});
     EXPECT_TRUE(played.err.contains(QStringLiteral("\\x1b[2J"))) << played.err.toStdString();
     EXPECT_EQ(played.err.count(u'\x1b'), 0);
+}
+
+// Fault caught: the window loading image plugins it does not show. Left to
+// find a picture's format, Qt loads every plugin installed and their
+// libraries (TIFF, WebP, SVG...): over a megabyte of the start's memory. The
+// shipped test's pictures are all JPEG.
+TEST(PlayerCommands, TheShippedTestLoadsOnlyTheJpegImagePlugin) {
+    const Ran played =
+        RunPlayer({"-platform", "offscreen", "--seed", "1", "--quit-after-first-frame"},
+                  {"QT_DEBUG_PLUGINS=1"});
+    QStringList loaded;
+    const QRegularExpression plugin(QStringLiteral(R"(imageformats/(\w+)\.so" loaded library)"));
+    for (auto match = plugin.globalMatch(played.err); match.hasNext();)
+        loaded << match.next().captured(1);
+    EXPECT_EQ(played.status, 0) << played.err.toStdString();
+    EXPECT_EQ(loaded, QStringList{"libqjpeg"}) << played.err.toStdString();
 }
 
 // Faults caught: the installed player looking for the report's program
