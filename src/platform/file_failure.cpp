@@ -68,6 +68,12 @@ FileFailure NotAFolder(const QString& path) {
     return {path, 0, QStringLiteral("това не е папка")};
 }
 
+FileFailure ReplacedMeanwhile(const QString& path) {
+    return {path, 0,
+            QStringLiteral("временният файл до него беше подменен от друг процес; нищо не е "
+                           "записано на негово място")};
+}
+
 QString StudentStep() {
     return QStringLiteral("Повикайте учителя.");
 }

@@ -26,6 +26,9 @@ QString ReadReason(int error);
 FileFailure LinkRefused(const QString& path);
 FileFailure NotARegularFile(const QString& path);
 FileFailure NotAFolder(const QString& path);
+// A file written beside `path` that someone else replaced before it took the
+// name: it is not put in place.
+FileFailure ReplacedMeanwhile(const QString& path);
 
 // What a student does about any of them.
 QString StudentStep();

@@ -51,17 +51,66 @@ std::optional<FileFailure> CheckTarget(const OutputFolder& folder, const QString
     return std::nullopt;
 }
 
-// A new file of this writer's own in the folder: created exclusively, so that
-// nothing planted under its name is written into.
-int CreateAside(const OutputFolder& folder, QString& asideName) {
+// ".vorn-<64 random bits>.part": a name nobody can guess beforehand.
+QString AsideName() {
+    return QStringLiteral(".vorn-%1.part")
+        .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+}
+
+// Tries fresh names for `make` until one is free; -1 with errno otherwise.
+template <typename Make> int UnderAFreshName(QString& asideName, Make make) {
     for (int tries = 0; tries < 16; ++tries) {
-        asideName = QStringLiteral(".vorn-%1.part")
-                        .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'));
-        const int fd = ::openat(folder.descriptor(), Encoded(asideName).constData(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        asideName = AsideName();
+        const int result = make(Encoded(asideName));
+        if (result >= 0) return result;
+        if (errno != EEXIST) break;
     }
+    const int error = errno;
+    asideName.clear(); // none of them is this writer's
+    errno = error;
     return -1;
+}
+
+// The mode a new file is made with: private to the writer while being
+// written when it replaces one (its own mode follows), else what a new file
+// of this user gets.
+mode_t CreationMode(const std::optional<mode_t>& keptMode) {
+    return keptMode ? 0600 : 0666;
+}
+
+// A new file of this writer's own in the folder, still without a name
+// (`asideName` empty) where the file system makes one so. Without a name
+// nobody can open, replace or plant anything in its way; /proc is needed to
+// give it one later.
+int CreateAside(const OutputFolder& folder, const std::optional<mode_t>& keptMode,
+                QString& asideName) {
+    asideName.clear();
+    const mode_t mode = CreationMode(keptMode);
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        const int fd = ::openat(folder.descriptor(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        if (fd >= 0) return fd;
+    }
+    return UnderAFreshName(asideName, [&](const QByteArray& name) {
+        return ::openat(folder.descriptor(), name.constData(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    });
+}
+
+// Gives a file made without a name a fresh one; -1 with errno when it cannot.
+int NameAside(const OutputFolder& folder, int fd, QString& asideName) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return UnderAFreshName(asideName, [&](const QByteArray& name) {
+        return ::linkat(AT_FDCWD, self.constData(), folder.descriptor(), name.constData(),
+                        AT_SYMLINK_FOLLOW);
+    });
+}
+
+std::optional<AsideFile::Identity> IdentityOf(int folder, const QString& name) {
+    struct stat status {};
+    if (::fstatat(folder, Encoded(name).constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return AsideFile::Identity{status.st_dev, status.st_ino};
 }
 
 } // namespace
@@ -108,41 +157,58 @@ QString OutputFolder::pathOf(const QString& name) const {
     return path_ == QStringLiteral(".") ? name : QDir(path_).filePath(name);
 }
 
-AsideFile::AsideFile(OutputFolder folder, QString name, QString asideName)
-    : folder_(std::move(folder)), name_(std::move(name)), asideName_(std::move(asideName)) {}
+AsideFile::AsideFile(OutputFolder folder, QString name, QString asideName,
+                     std::shared_ptr<const Descriptor> file, Identity identity)
+    : folder_(std::move(folder)), name_(std::move(name)), asideName_(std::move(asideName)),
+      file_(std::move(file)), identity_(identity) {}
 
 AsideFile::AsideFile(AsideFile&& other) noexcept
     : folder_(other.folder_), name_(std::move(other.name_)),
-      asideName_(std::exchange(other.asideName_, QString())) {}
+      asideName_(std::exchange(other.asideName_, QString())), file_(std::move(other.file_)),
+      identity_(other.identity_) {}
 
 AsideFile::~AsideFile() {
-    if (!asideName_.isEmpty()) folder_.remove(asideName_);
+    // Only the writer's own file: what another put under the name stays.
+    if (!asideName_.isEmpty() && IdentityOf(folder_.descriptor(), asideName_) == identity_)
+        folder_.remove(asideName_);
 }
 
 std::optional<FileFailure> AsideFile::putInPlace() {
-    // Should a link have been planted at the name since it was looked at, the
-    // rename replaces the link itself, never what it points to.
+    const QString path = folder_.pathOf(name_);
+    // In a folder others may write, the name may have been given to another
+    // file (or a link) since: that is never put in place.
+    if (IdentityOf(folder_.descriptor(), asideName_) != identity_) {
+        asideName_.clear();
+        return ReplacedMeanwhile(path);
+    }
+    // The rename takes a name, never what a link there points to.
     if (::renameat(folder_.descriptor(), Encoded(asideName_).constData(), folder_.descriptor(),
                    Encoded(name_).constData()) != 0)
-        return FailureOf(folder_.pathOf(name_), errno);
+        return FailureOf(path, errno);
     asideName_.clear();
     ::fsync(folder_.descriptor()); // the new name is on disk only once its folder is
-    return std::nullopt;
+    // Swapped between the look and the rename: told, as it is not ours.
+    const bool ours = IdentityOf(folder_.descriptor(), name_) == identity_;
+    file_.reset();
+    return ours ? std::nullopt : std::optional(ReplacedMeanwhile(path));
 }
 
 std::variant<AsideFile, FileFailure> WriteAside(const OutputFolder& folder, const QString& name,
                                                 const QByteArray& bytes) {
+    const QString path = folder.pathOf(name);
     std::optional<mode_t> keptMode;
     if (auto refused = CheckTarget(folder, name, keptMode)) return *refused;
     QString asideName;
-    const int fd = CreateAside(folder, asideName);
-    if (fd < 0) return FailureOf(folder.pathOf(name), errno);
-    AsideFile aside(folder, name, asideName);
-    if (keptMode) ::fchmod(fd, *keptMode);
-    const int error = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && error == 0) return FailureOf(folder.pathOf(name), errno);
-    if (error != 0) return FailureOf(folder.pathOf(name), error);
-    return aside;
+    const auto fd = Owned(CreateAside(folder, keptMode, asideName));
+    struct stat status {};
+    if (fd->get() < 0 || ::fstat(fd->get(), &status) != 0) return FailureOf(path, errno);
+    const AsideFile::Identity identity{status.st_dev, status.st_ino};
+    AsideFile aside(folder, name, asideName, fd, identity); // taken away if it goes unwritten
+    if (keptMode) ::fchmod(fd->get(), *keptMode);
+    if (const int error = WriteAll(fd->get(), bytes)) return FailureOf(path, error);
+    if (!asideName.isEmpty()) return aside;
+    if (NameAside(folder, fd->get(), asideName) < 0) return FailureOf(path, errno);
+    return AsideFile(folder, name, asideName, fd, identity);
 }
 
 std::optional<FileFailure> WriteWholeIn(const OutputFolder& folder, const QString& name,

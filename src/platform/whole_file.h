@@ -1,11 +1,18 @@
 #pragma once
 // Writing a file whole or not at all, and never through a symbolic link. The
-// bytes go to a new file beside the target, created exclusively and without
-// following links, are synced to disk and then take the target's name in one
-// step, so that a crash or a full disk never leaves half a file where the old
-// one was. A link at the target (dangling or not), a FIFO, a device or a
-// folder is refused: in a shared folder a planted link would send the output
-// to any file the writer may write. A replaced file keeps its permissions.
+// bytes go to a new file of the writer's own in the target's folder, are
+// synced to disk and then take the target's name in one step, so that a crash
+// or a full disk never leaves half a file where the old one was. A link at
+// the target (dangling or not), a FIFO, a device or a folder is refused: in a
+// shared folder a planted link would send the output to any file the writer
+// may write. A replaced file keeps its permissions.
+//
+// In a folder others may write, the new file is where they could meddle: it
+// is written without a name where the file system allows (O_TMPFILE), and is
+// given one, 64 random bits, only when written; elsewhere it is created under
+// such a name exclusively, never through a link, and private to the writer
+// until written. What takes the target's name is checked to be that very
+// file, before and after: one put in its place by another is refused.
 
 #include "descriptor.h"
 #include "file_failure.h"
@@ -14,6 +21,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <sys/types.h>
 #include <variant>
 
 namespace vorn {
@@ -45,7 +53,16 @@ private:
 // without having been put in place.
 class AsideFile {
 public:
-    AsideFile(OutputFolder folder, QString name, QString asideName);
+    // Which file it is: what a name found later must still be.
+    struct Identity {
+        dev_t device = 0;
+        ino_t inode = 0;
+        bool operator==(const Identity&) const = default;
+    };
+    // `file`: kept open until put in place, so that its inode cannot be
+    // given to another file meanwhile.
+    AsideFile(OutputFolder folder, QString name, QString asideName,
+              std::shared_ptr<const Descriptor> file, Identity identity);
     AsideFile(AsideFile&& other) noexcept;
     AsideFile& operator=(AsideFile&&) = delete;
     AsideFile(const AsideFile&) = delete;
@@ -58,6 +75,8 @@ private:
     OutputFolder folder_;
     QString name_;
     QString asideName_; // empty once in place
+    std::shared_ptr<const Descriptor> file_;
+    Identity identity_;
 };
 
 std::variant<AsideFile, FileFailure> WriteAside(const OutputFolder& folder, const QString& name,

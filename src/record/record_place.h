@@ -11,6 +11,7 @@ struct RecordPlace {
     // A sealed record whose link does not match the line before it: a record
     // before it was removed, changed or moved.
     bool afterChainBreak = false;
+    bool sealed = false; // sealed to the teacher and opened
 };
 
 } // namespace vorn

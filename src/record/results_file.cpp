@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -55,20 +54,26 @@ int OpenForAppend(const QByteArray& path, bool& readable) {
 // The lock is the kernel's, on the results file itself: every writer of any
 // user can take it, and it goes with the process that held it, however that
 // ended. Tried often, with a little jitter: a whole class finishing at once
-// holds it only briefly each.
-bool Lock(int fd, std::chrono::milliseconds wait) {
+// holds it only briefly each. Not had in time, it is someone's who keeps it
+// (a classmate may, with the file open for reading), and the caller appends
+// without it.
+void WaitForTurn(int fd, std::chrono::milliseconds wait) {
     const QDeadlineTimer deadline(wait);
     for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
-        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) return false;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return;
+        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) return;
         QThread::msleep(QRandomGenerator::global()->bounded(2, 20));
     }
 }
 
-// Cuts off what this write added; the failure being reported says enough if
-// even that fails.
-void CutBack(int fd, off_t size) {
-    [[maybe_unused]] const int cut = ::ftruncate(fd, size);
+// Takes back what this write added, from `from` to `end`, but only while it
+// is still the file's end: a writer that went on without the lock may have
+// appended after it, and that record stays. The failure being reported says
+// enough if even that fails.
+void CutBack(int fd, off_t from, off_t end) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || status.st_size != end) return;
+    [[maybe_unused]] const int cut = ::ftruncate(fd, from);
 }
 
 bool EndsInNewline(int fd, off_t size) {
@@ -128,9 +133,7 @@ std::optional<QString> AppendRecordLine(const QString& path, const LineAfter& ma
     if (!S_ISREG(status.st_mode)) return QStringLiteral("това не е обикновен файл");
     ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
 
-    if (!Lock(file.get(), lockWait))
-        return QStringLiteral("друг процес държи файла заключен повече от %1 s")
-            .arg(QLocale(QLocale::Bulgarian).toString(lockWait.count() / 1000.0));
+    WaitForTurn(file.get(), lockWait);
     if (::fstat(file.get(), &status) != 0) return SystemReason(errno);
     const off_t before = status.st_size;
     QByteArray line = makeLine(readable ? LastLine(file.get(), before) : std::nullopt);
@@ -141,15 +144,18 @@ std::optional<QString> AppendRecordLine(const QString& path, const LineAfter& ma
 
     const ssize_t written = ::write(file.get(), line.constData(), std::size_t(line.size()));
     const int writeError = errno;
+    // O_APPEND leaves the offset at the end of what this write added, wherever
+    // another writer's record put it.
+    const off_t end = ::lseek(file.get(), 0, SEEK_CUR);
     if (written != line.size()) {
-        CutBack(file.get(), before);
+        if (written > 0) CutBack(file.get(), end - written, end);
         return written < 0 ? SystemReason(writeError)
                            : QStringLiteral("записът прекъсна след %1 от %2 байта")
                                  .arg(QString::number(written), QString::number(line.size()));
     }
     if (::fsync(file.get()) != 0) {
         const int syncError = errno;
-        CutBack(file.get(), before);
+        CutBack(file.get(), end - written, end);
         return SystemReason(syncError);
     }
     if (before == 0) SyncFolder(path);

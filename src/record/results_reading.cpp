@@ -187,7 +187,10 @@ void HandOn(const std::vector<PendingLine>& batch, std::size_t used, const QStri
                 read.inconsistent.add(where() + QStringLiteral(": ") + *why);
             } else {
                 ++read.records;
-                take(*line.record, {.file = name, .line = line.number, .afterChainBreak = broken});
+                take(*line.record, {.file = name,
+                                    .line = line.number,
+                                    .afterChainBreak = broken,
+                                    .sealed = line.opened.kind == OpenedLine::Kind::Opened});
             }
         }
     }

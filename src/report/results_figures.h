@@ -53,8 +53,18 @@ struct StudentFlags {
     // the bank (the earliest "journalSince" of their records): a record copied
     // in or with its time changed.
     QStringList beforeFirstJournal;
+    // Where the student's exam records were written, "login на host", when
+    // from more than one login or host: a record made up by a classmate, or
+    // sealed with the exam's public key on another machine. The first
+    // kListedSources, the others counted.
+    QStringList sources;
+    int moreSources = 0;
+    // "file:line" of exam records in clear in a file where the bank's exam
+    // records are sealed: one the exam's player did not write.
+    QStringList plainAmongSealed;
 };
 inline constexpr int kListedAfterChainBreak = 5;
+inline constexpr int kListedSources = 5;
 
 struct StudentFigures {
     Student who; // from the record's "student", else the login as the name

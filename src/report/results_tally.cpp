@@ -128,6 +128,7 @@ struct ResultsTally::Bank {
     int abandoned = 0;
     std::array<int, 101> percents{};
     QHash<QString, StudentState> students;
+    QSet<QString> sealedFiles; // that hold sealed records of this bank
     std::vector<QuestionState> questions;
     std::vector<int> byNumber; // a question's index by its number; -1: not seen yet
 
@@ -268,6 +269,7 @@ void ResultsTally::addTo(Bank& bank, const ResultRecord& record, const QString& 
     student.abandoned += record.abandoned ? 1 : 0;
     if (firstSeen) student.who = WhoOf(record, classSpellings_);
     student.checks.add(record, place);
+    if (place.sealed) bank.sealedFiles.insert(place.file);
     // A number left out one time and given the next is still the student's.
     if (student.who.number.isEmpty() && record.student) student.who.number = record.student->number;
     if (firstSeen || order.before(student.firstOrder)) {
@@ -326,7 +328,7 @@ std::vector<ScoredAttempt> ResultsTally::Bank::addStudentFigures(const QCollator
                            ? std::optional<AttemptFigures>(student->finishedFigures)
                            : std::nullopt,
              .nearBoundary = false,
-             .flags = student->checks.flags()});
+             .flags = student->checks.flags(sealedFiles)});
         if (student->finishedOrder) finished.push_back(student->finished);
     }
     return finished;

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 namespace vorn {
@@ -15,9 +16,12 @@ namespace vorn {
 class StudentRecordChecks {
 public:
     void add(const ResultRecord& record, const RecordPlace& place);
-    StudentFlags flags() const;
+    // `sealedFiles`: the files holding sealed records of the bank.
+    StudentFlags flags(const QSet<QString>& sealedFiles) const;
 
 private:
+    void addExamRecord(const ResultRecord& record, const RecordPlace& place);
+
     // Finished records per attempt number: a student makes a handful of
     // attempts, so this stays small.
     QHash<int, int> finishedByAttempt_;
@@ -25,6 +29,10 @@ private:
     int moreAfterChainBreak_ = 0;
     std::optional<QDateTime> firstJournal_;
     std::vector<std::pair<QDateTime, QString>> written_; // each record's time and place
+    // The exam records' distinct "login на host", and those in clear.
+    QStringList sources_;
+    QSet<QString> logins_, hosts_; // of those kept
+    std::vector<RecordPlace> plainExamRecords_;
 };
 
 // Each flag as a Bulgarian sentence, the places as they are (escape them for

@@ -1,7 +1,9 @@
 // A classmate with write access to the shared results folder, as a user of
 // their own, tries to block, hijack or redirect a student's exam. Whatever
-// they put at the student's journal path, the student's exam goes on from
-// the student's own last state, and no file but the journal's own changes.
+// they put at the student's journal path or hold on the results file, the
+// student's exam goes on from the student's own last state, the student's
+// record lands in the shared results file, and no file but the journal's own
+// and the results file changes.
 
 #include "bank/bank_file.h"
 #include "bank/bank_fingerprint.h"
@@ -10,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -73,6 +76,16 @@ QString Start(const Account& who, const QString& home, const QString& results, c
            QString::fromUtf8(process.readAllStandardError());
 }
 
+// The student's record kept as a graded run keeps it; what the student is told.
+QString KeepRecord(const Account& who, const QString& home, const QString& results) {
+    QProcess process;
+    const QStringList command =
+        As(who, {VORN_KEEP_RECORD_PATH, results, home + "/fallback.jsonl", "100"});
+    process.start(command.front(), command.mid(1));
+    if (!process.waitForFinished(20000)) return "did not finish";
+    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+}
+
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
@@ -82,7 +95,9 @@ QByteArray Contents(const QString& path) {
 
 // Catches: a lock, link, FIFO, device, oversize file or forged journal at the
 // student's journal path that blocks the exam, hangs it, resumes it from the
-// classmate's state, or makes the student's player write through a link.
+// classmate's state, or makes the student's player write through a link; a
+// lock held on the results file that sends the student's record elsewhere; a
+// temporary file of the journal's swapped for a link that takes its place.
 TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
     if (::geteuid() != 0) GTEST_SKIP() << "acting as two users needs root to make them";
     const auto student = User("vorn-student");
@@ -96,7 +111,8 @@ TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
     const QString sha = BankSha256(LoadBankFile(bank).content);
 
     // $J: the student's journal, $JC: the classmate's own, $MINE: a file of
-    // the student's, $THEIRS: the classmate's folder, anyone may write in it.
+    // the student's, $THEIRS: the classmate's folder, anyone may write in it,
+    // $R: the results file, $S: the shared folder.
     const struct {
         const char* what;
         const char* attack;
@@ -123,6 +139,16 @@ TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
          false, true},
         {"a dangling link into the classmate's folder",
          "rm -f \"$J\"; ln -s \"$THEIRS/stolen\" \"$J\"", false, true},
+        {"a shared flock held on the results file",
+         "exec 3<\"$R\"; flock -s 3; echo held; exec sleep 60", true, false},
+        {"an exclusive flock held on the results file",
+         "exec 3<\"$R\"; flock -x 3; echo held; exec sleep 60", true, false},
+        // Only as often as the watcher wins the race; the table in
+        // aside_file_test.cpp swaps it every time.
+        {"the journal's temporary file swapped for a link as it appears",
+         "echo held; while :; do for f in \"$S\"/.vorn-*.part; do [ -e \"$f\" ] && ln -sf "
+         "\"$MINE\" \"$f\"; done; done",
+         true, false},
     };
     int row = 0;
     for (const auto& c : cases) {
@@ -132,6 +158,12 @@ TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
         // A folder every student may write in, not sticky: the worst a lab can be.
         const QString shared = Made(scene + "/shared", *classmate, kOpen);
         const QString results = shared + "/8a.jsonl";
+        {
+            QFile file(results); // as the teacher lays the folder out
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_TRUE(file.setPermissions(
+                kOpen & ~(QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther)));
+        }
         const QString home = Made(scene + "/student", *student, kPrivate);
         const QString theirs = Made(scene + "/classmate", *classmate, kOpen);
         const QString mine = home + "/notes.txt";
@@ -153,6 +185,8 @@ TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
         env.insert("JC", theirJournal);
         env.insert("MINE", mine);
         env.insert("THEIRS", theirs);
+        env.insert("R", results);
+        env.insert("S", shared);
         env.insert("PATH", "/usr/bin:/bin");
         QProcess attack;
         attack.setProcessEnvironment(env);
@@ -168,11 +202,15 @@ TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
         EXPECT_EQ(Start(*student, home, results, bank, "Ана Иванова"),
                   "attempt 1 resumed 1 used 2 answered 1")
             << "the student's own state, not the classmate's";
+        EXPECT_EQ(KeepRecord(*student, home, results), "") << "nothing to tell the student";
         attack.kill();
         attack.waitForFinished();
         EXPECT_EQ(Contents(mine), "мои бележки");
         EXPECT_FALSE(QFile::exists(theirs + "/stolen")) << "nothing written through the link";
+        EXPECT_FALSE(QFileInfo(journal).isSymLink()) << "the student's copy, not a planted link";
         EXPECT_EQ(Contents(theirJournal), theirsBefore);
+        EXPECT_EQ(Contents(results), "{\"record\":1}\n") << "in the shared file";
+        EXPECT_FALSE(QFile::exists(home + "/fallback.jsonl"));
         // What was planted is set aside for the teacher, never deleted.
         const QStringList kept = QDir(shared).entryList({"*.kept"}, QDir::Files | QDir::System);
         EXPECT_EQ(kept.size(), c.setAside ? 1 : 0) << kept.join(' ').toStdString();

@@ -29,6 +29,9 @@ struct Sitting {
     int journalHour = 0;    // when the student's first journal was made; 0: no journal
     const char* number = "";
     bool listed = false; // chosen from a class list
+    const char* host = "pc-07";
+    const char* user = "izpit"; // the exam account, the same on every machine
+    bool sealed = false;
 };
 
 ResultRecord Record(const Sitting& s) {
@@ -43,19 +46,23 @@ ResultRecord Record(const Sitting& s) {
     r.student =
         Student{QString::fromUtf8(s.name), QString::fromUtf8(s.group), QString::fromUtf8(s.number)};
     if (s.listed) r.knownBy = KnownBy::Number;
-    r.attempt = s.attempt;
+    if (s.attempt) r.attempt = s.attempt; // 0: a practice run
+    r.run.user = QString::fromUtf8(s.user);
+    r.run.host = QString::fromUtf8(s.host);
     r.abandoned = s.abandoned;
     return r;
 }
 
 std::vector<BankFigures> Figures(const std::vector<ResultRecord>& records,
-                                 const std::vector<qint64>& breaks = {}) {
+                                 const std::vector<qint64>& breaks = {},
+                                 const std::vector<bool>& sealed = {}) {
     ResultsTally tally({.marks = {}, .className = {}, .bank = {}, .voided = {}});
     for (std::size_t i = 0; i < records.size(); ++i) {
         const qint64 line = i < breaks.size() ? breaks[i] : 0;
         tally.add(records[i], {.file = "8a.jsonl",
                                .line = line > 0 ? line : qint64(i) + 1,
-                               .afterChainBreak = line > 0});
+                               .afterChainBreak = line > 0,
+                               .sealed = i < sealed.size() && sealed[i]});
     }
     return tally.figures();
 }
@@ -65,12 +72,14 @@ std::vector<BankFigures> Figures(const std::vector<ResultRecord>& records,
 QStringList FlagsOf(const std::vector<Sitting>& sittings) {
     std::vector<ResultRecord> records;
     std::vector<qint64> breaks;
+    std::vector<bool> sealed;
     for (const Sitting& s : sittings) {
         records.push_back(Record(s));
         breaks.push_back(s.line);
+        sealed.push_back(s.sealed);
     }
     QStringList flagged;
-    for (const BankFigures& bank : Figures(records, breaks))
+    for (const BankFigures& bank : Figures(records, breaks, sealed))
         for (const StudentFigures& student : bank.students)
             if (const QStringList texts = StudentFlagTexts(student.flags); !texts.isEmpty())
                 flagged.append(student.who.name + ": " + texts.join("; "));
@@ -133,6 +142,41 @@ TEST(StudentFlags, NameRecordsNoRunOfTheExamWrites) {
         {"namesakes typed",
          {{"Иван", "8а", 1}, {"Иван", "8а", 1}},
          {"Иван: два записа с опит № 1"}},
+        // A classmate's made-up record of Ана's, appended or sealed on their machine.
+        {"exam records from two machines",
+         {{.name = "Ана", .group = "8а", .attempt = 1},
+          {.name = "Ана", .group = "8а", .attempt = 2, .host = "pc-13"},
+          {.name = "Борис", .group = "8а", .attempt = 1, .host = "pc-13"}},
+         {"Ана: записите на ученика идват от различни потребители или компютри: izpit на "
+          "pc-07, izpit на pc-13"}},
+        {"exam records from two logins",
+         {{.name = "Ана", .group = "8а", .attempt = 1, .user = "ana"},
+          {.name = "Ана", .group = "8а", .attempt = 1, .abandoned = true, .user = "ana"},
+          {.name = "Ана", .group = "8а", .attempt = 2, .user = "boris"}},
+         {"Ана: записите на ученика идват от различни потребители или компютри: ana на pc-07, "
+          "boris на pc-07"}},
+        {"practice at home, the exam in the lab",
+         {{.name = "Ана", .group = "8а", .attempt = 0, .host = "home"},
+          {.name = "Ана", .group = "8а", .attempt = 1}},
+         {}},
+        {"seven machines",
+         {{.name = "Ана", .group = "8а", .attempt = 1, .host = "a"},
+          {.name = "Ана", .group = "8а", .attempt = 2, .host = "b"},
+          {.name = "Ана", .group = "8а", .attempt = 3, .host = "c"},
+          {.name = "Ана", .group = "8а", .attempt = 4, .host = "b"},
+          {.name = "Ана", .group = "8а", .attempt = 5, .host = "d"},
+          {.name = "Ана", .group = "8а", .attempt = 6, .host = "e"},
+          {.name = "Ана", .group = "8а", .attempt = 7, .host = "f"},
+          {.name = "Ана", .group = "8а", .attempt = 8, .host = "g"}},
+         {"Ана: записите на ученика идват от различни потребители или компютри: izpit на a, "
+          "izpit на b, izpit на c, izpit на d, izpit на e и още 2"}},
+        {"a record in clear among sealed ones",
+         {{.name = "Ана", .group = "8а", .attempt = 1, .sealed = true},
+          {.name = "Борис", .group = "8а", .attempt = 1},
+          {.name = "Борис", .group = "8а", .attempt = 0},
+          {.name = "Вера", .group = "8а", .attempt = 1, .sealed = true}},
+         {"Борис: незапечатан запис сред запечатани: 8a.jsonl:2"}},
+        {"every record in clear", {{"Ана", "8а", 1}, {"Борис", "8а", 1}}, {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FlagsOf(c.sittings), c.flagged) << c.what;
@@ -165,7 +209,8 @@ QString StudentsSheet(const QByteArray& workbook) {
 
 // A login and a host from a record are anyone's text: escaped on the
 // terminal and in the page, never a formula in a spreadsheet. Ана's second
-// record, a copy under another login, is her last attempt.
+// record, a copy under another login, is her last attempt, and the flags
+// name both logins and hosts in every format.
 TEST(StudentRows, ShowEachAttemptsLoginAndHostInEveryFormat) {
     std::vector<ResultRecord> records{Record({"Ана", "8а", 1}), Record({"Ана", "8а", 1})};
     records[0].run.user = "lab<1>";
@@ -178,20 +223,25 @@ TEST(StudentRows, ShowEachAttemptsLoginAndHostInEveryFormat) {
     EXPECT_TRUE(text.contains("  8а, Ана: опити 2; 1/1 = 100%, оценка 6,00 Отличен, потребител "
                               "lab<1>, компютър =pc-07\\x1b; последен: 1/1 = 100%, оценка 6,00 "
                               "Отличен, потребител mallory, компютър pc-13; внимание: два записа "
-                              "с опит № 1\n"))
+                              "с опит № 1; записите на ученика идват от различни потребители или "
+                              "компютри: lab<1> на =pc-07\\x1b, mallory на pc-13\n"))
         << text.toStdString();
 
     const QString csv = QString::fromUtf8(TableCsv(ReportTables(banks)[0]));
     EXPECT_TRUE(csv.contains(",near_boundary,user,host,last_user,last_host,flags\r\n"))
         << csv.toStdString();
-    EXPECT_TRUE(csv.contains(",lab<1>,\"'=pc-07\",mallory,pc-13,два записа с опит № 1\r\n"))
+    EXPECT_TRUE(csv.contains(",lab<1>,\"'=pc-07\",mallory,pc-13,\"два записа с опит № 1; записите "
+                             "на ученика идват от различни потребители или компютри: lab<1> на "
+                             "=pc-07, mallory на pc-13\"\r\n"))
         << csv.toStdString();
 
     const QString html = QString::fromUtf8(ReportHtml(banks));
     for (const char* part : {"<th>Потребител, компютър</th><th>Последен опит</th><th>Внимание</th>",
                              "<td>потребител lab&lt;1&gt;, компютър =pc-07\\x1b</td>",
                              ", потребител mallory, компютър pc-13</td><td class=\"flags\">два "
-                             "записа с опит № 1</td>"})
+                             "записа с опит № 1<br>записите на ученика идват от различни "
+                             "потребители или компютри: lab&lt;1&gt; на =pc-07\\x1b, mallory на "
+                             "pc-13</td>"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(part))) << part << "\n" << html.toStdString();
 
     const auto workbook = ReportWorkbook(ReportTables(banks));
@@ -201,6 +251,8 @@ TEST(StudentRows, ShowEachAttemptsLoginAndHostInEveryFormat) {
     EXPECT_TRUE(sheet[0].endsWith(
         "|Потребител|Компютър|последен: потребител|последен: компютър|Внимание|Тест"))
         << sheet[0].toStdString();
-    EXPECT_TRUE(sheet[1].endsWith("|lab<1>|=pc-07|mallory|pc-13|два записа с опит № 1|1"))
+    EXPECT_TRUE(sheet[1].endsWith("|lab<1>|=pc-07|mallory|pc-13|два записа с опит № 1; записите на "
+                                  "ученика идват от различни потребители или компютри: lab<1> на "
+                                  "=pc-07, mallory на pc-13|1"))
         << sheet[1].toStdString();
 }
