@@ -127,7 +127,7 @@ struct ResultsTally::Bank {
     int attempts = 0; // counted: finished, or every one when abandoned ones count
     int abandoned = 0;
     std::array<int, 101> percents{};
-    QHash<QString, StudentState> students;
+    QHash<int, StudentState> students; // by StudentKeys' number
     std::vector<QuestionState> questions;
     std::vector<int> byNumber; // a question's index by its number; -1: not seen yet
 
@@ -253,7 +253,7 @@ void ResultsTally::add(const ResultRecord& record, const RecordPlace& place) {
     addTo(bank, std::get<ResultRecord>(remarked), keys.student, place);
 }
 
-void ResultsTally::addTo(Bank& bank, const ResultRecord& record, const QString& studentKey,
+void ResultsTally::addTo(Bank& bank, const ResultRecord& record, int studentKey,
                          const RecordPlace& place) {
     const bool counts = !record.abandoned || settings_.countAbandoned;
     bank.abandoned += record.abandoned ? 1 : 0;

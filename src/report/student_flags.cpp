@@ -4,30 +4,46 @@
 
 namespace vorn {
 
+namespace {
+
+QString Where(const RecordPlace& place) {
+    return QStringLiteral("%1:%2").arg(place.file).arg(place.line);
+}
+
+} // namespace
+
 void StudentRecordChecks::add(const ResultRecord& record, const RecordPlace& place) {
-    if (record.attempt && !record.abandoned) ++finishedByAttempt_[*record.attempt];
-    const QString where = QStringLiteral("%1:%2").arg(place.file).arg(place.line);
+    if (record.attempt && !record.abandoned) {
+        const auto same = std::find_if(finishedByAttempt_.begin(), finishedByAttempt_.end(),
+                                       [&](const auto& r) { return r.attempt == *record.attempt; });
+        if (same == finishedByAttempt_.end())
+            finishedByAttempt_.push_back({.attempt = *record.attempt, .records = 1});
+        else
+            ++same->records;
+    }
     if (record.journalSince && (!firstJournal_ || *record.journalSince < *firstJournal_))
         firstJournal_ = record.journalSince;
-    written_.emplace_back(record.run.time, where);
+    written_.emplace_back(record.run.time, place);
     if (!place.afterChainBreak) return;
-    if (afterChainBreak_.size() < kListedAfterChainBreak)
-        afterChainBreak_.append(where);
+    if (std::ssize(afterChainBreak_) < kListedAfterChainBreak)
+        afterChainBreak_.push_back(place);
     else
         ++moreAfterChainBreak_;
 }
 
 StudentFlags StudentRecordChecks::flags() const {
     StudentFlags flags;
-    for (auto it = finishedByAttempt_.cbegin(); it != finishedByAttempt_.cend(); ++it)
-        if (it.value() > 1) flags.repeated.push_back({.attempt = it.key(), .records = it.value()});
+    for (const StudentFlags::Repeated& r : finishedByAttempt_)
+        if (r.records > 1) flags.repeated.push_back(r);
     std::sort(flags.repeated.begin(), flags.repeated.end(),
               [](const auto& a, const auto& b) { return a.attempt < b.attempt; });
-    flags.afterChainBreak = afterChainBreak_;
+    for (const RecordPlace& place : afterChainBreak_)
+        flags.afterChainBreak.append(Where(place));
     flags.moreAfterChainBreak = moreAfterChainBreak_;
     if (firstJournal_)
-        for (const auto& [time, where] : written_)
-            if (time.isValid() && time < *firstJournal_) flags.beforeFirstJournal.append(where);
+        for (const auto& [time, place] : written_)
+            if (time.isValid() && time < *firstJournal_)
+                flags.beforeFirstJournal.append(Where(place));
     return flags;
 }
 

@@ -7,7 +7,6 @@
 #include "results_figures.h"
 
 #include <QDateTime>
-#include <QHash>
 #include <QStringList>
 
 namespace vorn {
@@ -19,12 +18,13 @@ public:
 
 private:
     // Finished records per attempt number: a student makes a handful of
-    // attempts, so this stays small.
-    QHash<int, int> finishedByAttempt_;
-    QStringList afterChainBreak_;
+    // attempts, so a look at each is faster than a hash.
+    std::vector<StudentFlags::Repeated> finishedByAttempt_;
+    std::vector<RecordPlace> afterChainBreak_;
     int moreAfterChainBreak_ = 0;
     std::optional<QDateTime> firstJournal_;
-    std::vector<std::pair<QDateTime, QString>> written_; // each record's time and place
+    // Each record's time and place; a place is spelt out only when it is told.
+    std::vector<std::pair<QDateTime, RecordPlace>> written_;
 };
 
 // Each flag as a Bulgarian sentence, the places as they are (escape them for
