@@ -1,7 +1,7 @@
 #include "tests_seen.h"
 
-#include <QHash>
 #include <algorithm>
+#include <string_view>
 
 namespace vorn {
 
@@ -19,7 +19,9 @@ TestsSeen::NewHashes TestsSeen::NewTexts(const Options& options, const AnswerRec
     const QString* chosen = answer.chosen && !answer.right ? &*answer.chosen : nullptr;
     for (const QString* text : {&answer.key, chosen}) {
         if (!text || text->isEmpty()) continue;
-        const std::size_t hash = qHash(*text);
+        // Qt's string hash is SipHash, several times dearer: every answer of every record asks.
+        const std::size_t hash = std::hash<std::u16string_view>{}(
+            {reinterpret_cast<const char16_t*>(text->utf16()), std::size_t(text->size())});
         const auto end = added.hashes.begin() + added.count;
         if (!options.has(hash) && std::find(added.hashes.begin(), end, hash) == end)
             added.hashes[static_cast<std::size_t>(added.count++)] = hash;

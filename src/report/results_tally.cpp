@@ -127,8 +127,8 @@ struct ResultsTally::Bank {
     int attempts = 0; // counted: finished, or every one when abandoned ones count
     int abandoned = 0;
     std::array<int, 101> percents{};
-    QHash<QString, StudentState> students;
-    QSet<QString> sealedFiles; // that hold sealed records of this bank
+    QHash<int, StudentState> students; // by StudentKeys' number
+    QSet<QString> sealedFiles;         // that hold sealed records of this bank
     std::vector<QuestionState> questions;
     std::vector<int> byNumber; // a question's index by its number; -1: not seen yet
 
@@ -254,7 +254,7 @@ void ResultsTally::add(const ResultRecord& record, const RecordPlace& place) {
     addTo(bank, std::get<ResultRecord>(remarked), keys.student, place);
 }
 
-void ResultsTally::addTo(Bank& bank, const ResultRecord& record, const QString& studentKey,
+void ResultsTally::addTo(Bank& bank, const ResultRecord& record, int studentKey,
                          const RecordPlace& place) {
     const bool counts = !record.abandoned || settings_.countAbandoned;
     bank.abandoned += record.abandoned ? 1 : 0;

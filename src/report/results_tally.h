@@ -68,8 +68,7 @@ public:
 private:
     struct Bank;
     Bank& bankOf(const ResultRecord& record);
-    void addTo(Bank& bank, const ResultRecord& record, const QString& studentKey,
-               const RecordPlace& place);
+    void addTo(Bank& bank, const ResultRecord& record, int student, const RecordPlace& place);
 
     ReportSettings settings_;
     QString givenSha256_;

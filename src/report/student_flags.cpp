@@ -8,7 +8,7 @@ namespace {
 
 // Distinct sources and records in clear kept per student: far more than an
 // exam writes, few enough that a file of forgeries cannot fill memory.
-constexpr qsizetype kKeptPerStudent = 64;
+constexpr std::size_t kKeptPerStudent = 64;
 
 // "file:line"
 QString Where(const RecordPlace& place) {
@@ -18,15 +18,21 @@ QString Where(const RecordPlace& place) {
 } // namespace
 
 void StudentRecordChecks::add(const ResultRecord& record, const RecordPlace& place) {
-    if (record.attempt && !record.abandoned) ++finishedByAttempt_[*record.attempt];
-    const QString where = Where(place);
+    if (record.attempt && !record.abandoned) {
+        const auto same = std::find_if(finishedByAttempt_.begin(), finishedByAttempt_.end(),
+                                       [&](const auto& r) { return r.attempt == *record.attempt; });
+        if (same == finishedByAttempt_.end())
+            finishedByAttempt_.push_back({.attempt = *record.attempt, .records = 1});
+        else
+            ++same->records;
+    }
     if (record.journalSince && (!firstJournal_ || *record.journalSince < *firstJournal_))
         firstJournal_ = record.journalSince;
-    written_.emplace_back(record.run.time, where);
+    written_.emplace_back(record.run.time, place);
     if (record.attempt) addExamRecord(record, place);
     if (!place.afterChainBreak) return;
-    if (afterChainBreak_.size() < kListedAfterChainBreak)
-        afterChainBreak_.append(where);
+    if (std::ssize(afterChainBreak_) < kListedAfterChainBreak)
+        afterChainBreak_.push_back(place);
     else
         ++moreAfterChainBreak_;
 }
@@ -34,26 +40,35 @@ void StudentRecordChecks::add(const ResultRecord& record, const RecordPlace& pla
 void StudentRecordChecks::addExamRecord(const ResultRecord& record, const RecordPlace& place) {
     if (!place.sealed && plainExamRecords_.size() < kKeptPerStudent)
         plainExamRecords_.push_back(place);
-    const QString source = QStringLiteral("%1 на %2").arg(record.run.user, record.run.host);
-    if (sources_.size() == kKeptPerStudent || sources_.contains(source)) return;
-    sources_.append(source);
-    logins_.insert(record.run.user);
-    hosts_.insert(record.run.host);
+    // Compared as they are: an exam writes one source, spelt out only if flagged.
+    const std::pair<QString, QString> source{record.run.user, record.run.host};
+    if (sources_.size() == kKeptPerStudent ||
+        std::find(sources_.begin(), sources_.end(), source) != sources_.end())
+        return;
+    sources_.push_back(source);
 }
 
 StudentFlags StudentRecordChecks::flags(const QSet<QString>& sealedFiles) const {
     StudentFlags flags;
-    for (auto it = finishedByAttempt_.cbegin(); it != finishedByAttempt_.cend(); ++it)
-        if (it.value() > 1) flags.repeated.push_back({.attempt = it.key(), .records = it.value()});
+    for (const StudentFlags::Repeated& r : finishedByAttempt_)
+        if (r.records > 1) flags.repeated.push_back(r);
     std::sort(flags.repeated.begin(), flags.repeated.end(),
               [](const auto& a, const auto& b) { return a.attempt < b.attempt; });
-    flags.afterChainBreak = afterChainBreak_;
+    for (const RecordPlace& place : afterChainBreak_)
+        flags.afterChainBreak.append(Where(place));
     flags.moreAfterChainBreak = moreAfterChainBreak_;
     if (firstJournal_)
-        for (const auto& [time, where] : written_)
-            if (time.isValid() && time < *firstJournal_) flags.beforeFirstJournal.append(where);
-    if (logins_.size() > 1 || hosts_.size() > 1) {
-        flags.sources = sources_.mid(0, kListedSources);
+        for (const auto& [time, place] : written_)
+            if (time.isValid() && time < *firstJournal_)
+                flags.beforeFirstJournal.append(Where(place));
+    if (std::any_of(sources_.begin(), sources_.end(),
+                    [&](const auto& s) { return s.first != sources_.front().first; }) ||
+        std::any_of(sources_.begin(), sources_.end(),
+                    [&](const auto& s) { return s.second != sources_.front().second; })) {
+        for (const auto& [user, host] : sources_) {
+            if (flags.sources.size() == kListedSources) break;
+            flags.sources.append(QStringLiteral("%1 на %2").arg(user, host));
+        }
         flags.moreSources = int(sources_.size() - flags.sources.size());
     }
     for (const RecordPlace& place : plainExamRecords_)

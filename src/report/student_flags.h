@@ -7,7 +7,6 @@
 #include "results_figures.h"
 
 #include <QDateTime>
-#include <QHash>
 #include <QSet>
 #include <QStringList>
 
@@ -23,15 +22,15 @@ private:
     void addExamRecord(const ResultRecord& record, const RecordPlace& place);
 
     // Finished records per attempt number: a student makes a handful of
-    // attempts, so this stays small.
-    QHash<int, int> finishedByAttempt_;
-    QStringList afterChainBreak_;
+    // attempts, so a look at each is faster than a hash.
+    std::vector<StudentFlags::Repeated> finishedByAttempt_;
+    std::vector<RecordPlace> afterChainBreak_;
     int moreAfterChainBreak_ = 0;
     std::optional<QDateTime> firstJournal_;
-    std::vector<std::pair<QDateTime, QString>> written_; // each record's time and place
-    // The exam records' distinct "login на host", and those in clear.
-    QStringList sources_;
-    QSet<QString> logins_, hosts_; // of those kept
+    // Each record's time and place; a place is spelt out only when it is told.
+    std::vector<std::pair<QDateTime, RecordPlace>> written_;
+    // The exam records' distinct logins and hosts, and those in clear.
+    std::vector<std::pair<QString, QString>> sources_;
     std::vector<RecordPlace> plainExamRecords_;
 };
 

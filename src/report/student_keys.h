@@ -4,7 +4,8 @@
 // namesakes chosen from a class list are told apart by number; a
 // record without a student is its login's, which is no student's name.
 // Folding a name costs more than the rest of a record's tally, and the same
-// students come back record after record, so each spelling is folded once.
+// students come back record after record, so each spelling is folded once,
+// and a student is a small number from then on.
 
 #include "record/result_record.h"
 
@@ -13,7 +14,7 @@
 namespace vorn {
 
 struct RecordKeys {
-    QString student;       // one per student, never a student's and a login's alike
+    int student = 0;       // one per student, never a student's and a login's alike; from 0 up
     QString classIdentity; // empty without a student
 };
 
@@ -35,6 +36,8 @@ private:
         }
     };
     QHash<Spelling, RecordKeys> folded_;
+    // Each student's identity and its number: as many as there are students.
+    QHash<QString, int> students_;
 };
 
 } // namespace vorn
