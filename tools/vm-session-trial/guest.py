@@ -135,7 +135,7 @@ class Machine:
     """The guest booted from the image's kernel, with its disk as a snapshot:
     every trial starts from the image as it was made."""
 
-    def __init__(self, image_dir, run_dir, vga):
+    def __init__(self, image_dir, run_dir, vga, accel):
         self.run_dir = run_dir
         os.makedirs(run_dir, exist_ok=True)
         qmp = os.path.join(run_dir, "qmp.sock")
@@ -144,7 +144,7 @@ class Machine:
             if os.path.exists(path):
                 os.remove(path)
         self.process = subprocess.Popen([
-            "qemu-system-x86_64", "-enable-kvm", "-m", "2048", "-smp", "1",
+            "qemu-system-x86_64", "-accel", accel, "-m", "2048", "-smp", "1",
             "-vga", vga, "-display", "none", "-nic", "none",
             "-kernel", os.path.join(image_dir, "vmlinuz"),
             "-initrd", os.path.join(image_dir, "initrd.img"),
