@@ -22,13 +22,19 @@ from guest import Machine, poll  # noqa: E402
 
 # The key combinations, in the order tried; the ones that could end the
 # session or the machine come last.
+# Each is a list of chords pressed one after the other: Alt+SysRq+R gives
+# the keyboard back to the kernel, whose own Ctrl+Alt+F2 then switches.
 KEYS = [
-    ("Alt+Tab", ["alt", "tab"]),
-    ("Alt+F4", ["alt", "f4"]),
-    ("Super", ["meta_l"]),
-    *[(f"Ctrl+Alt+F{n}", ["ctrl", "alt", f"f{n}"]) for n in range(1, 7)],
-    ("Ctrl+Alt+Backspace", ["ctrl", "alt", "backspace"]),
-    ("Ctrl+Alt+Delete", ["ctrl", "alt", "delete"]),
+    ("Alt+Tab", [["alt", "tab"]]),
+    ("Alt+F4", [["alt", "f4"]]),
+    ("Super", [["meta_l"]]),
+    *[(f"Ctrl+Alt+F{n}", [["ctrl", "alt", f"f{n}"]]) for n in range(1, 7)],
+    ("Ctrl+Alt+Backspace", [["ctrl", "alt", "backspace"]]),
+    ("Ctrl+Alt+Delete", [["ctrl", "alt", "delete"]]),
+    # Leaves the session's console in the kernel's keyboard mode: after the
+    # keys above.
+    ("Alt+SysRq+R, then Ctrl+Alt+F2", [["alt", "sysrq", "r"], ["ctrl", "alt", "f2"]]),
+    ("Alt+SysRq+B", [["alt", "sysrq", "b"]]),
 ]
 
 # Pixels whose channels differ by more than this count as changed; a screen
@@ -109,8 +115,9 @@ class Trial:
         return test_window
 
     # --- one key --------------------------------------------------------
-    def try_key(self, label, keys, before, session_console, boot):
-        self.machine.monitor.press(keys)
+    def try_key(self, label, chords, before, session_console, boot):
+        for chord in chords:
+            self.machine.monitor.press(chord)
         deadline = time.monotonic() + WATCH_SECONDS
         after, console, player, same_boot = before, session_console, True, True
         while time.monotonic() < deadline:
@@ -129,7 +136,7 @@ class Trial:
             same_boot = False
         if same_boot:
             after = self.settled_screen()
-        self.save(after, f"key-{label}")
+        self.save(after, "key-" + label.replace(", then ", "-then-"))
         return verdict(same_boot, player, console, session_console, same_screen(before, after))
 
     def restore(self, session_console, boot, timeout):
@@ -155,8 +162,8 @@ class Trial:
         session_console = self.active_console()
         boot = self.boot_id()
         rows = []
-        for label, keys in KEYS:
-            result = self.try_key(label, keys, before, session_console, boot)
+        for label, chords in KEYS:
+            result = self.try_key(label, chords, before, session_console, boot)
             print(f"vm-session-trial: {label}: {result}", flush=True)
             rows.append((label, result))
             before, boot = self.restore(session_console, boot, 600)
@@ -206,9 +213,9 @@ def main():
     finally:
         trial.machine.stop()
     lines = [
-        "# The exam session's keys in a KVM guest",
+        "# The exam session's keys in a virtual machine",
         "",
-        f"Debian 12 guest, LightDM autologin into the exam session,"
+        f"Debian 12 guest (QEMU), LightDM autologin into the exam session,"
         f" `-vga {arguments.vga} -accel {arguments.accel} -smp 1 -m 2048`;"
         f" the session runs on {console}. Boot to the test's window: {boot_seconds:.0f} s;"
         f" the whole trial: {time.monotonic() - started:.0f} s. Screenshots: `key-*.png`.",
