@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Presses the keys a student might try in the exam session, in a KVM guest
+"""Presses the keys a student might try in the exam session, in a QEMU guest
 that logs into it as a lab machine would, and records what each did.
 
     trial.py IMAGE_DIR ARTIFACTS_DIR [--vga virtio|std] [--accel kvm|tcg]
