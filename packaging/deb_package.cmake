@@ -60,9 +60,11 @@ set(CPACK_DEBIAN_PLAYER_PACKAGE_DEPENDS
   "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n, qt6-image-formats-plugins")
 # A shell script and two text files: for every architecture. Its dependencies,
 # the player of the same version among them, are set with the revision
-# (deb_checks.cmake).
+# (deb_checks.cmake). polkitd: started by a display manager, cage asks logind
+# to activate its session (libseat), which logind grants a user only through
+# polkit; without it cage cannot open the screen and the session stays black.
 set(CPACK_DEBIAN_SESSION_PACKAGE_ARCHITECTURE all)
-set(CPACK_VORN_SESSION_NEEDS "cage, qt6-wayland, xwayland")
+set(CPACK_VORN_SESSION_NEEDS "cage, qt6-wayland, xwayland, polkitd")
 
 # Checked by cpack itself: the changelog's latest entry gives the Debian
 # revision and must be for this version; a Debian package lives under /usr.
