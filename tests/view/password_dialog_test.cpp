@@ -43,11 +43,12 @@ TEST(PasswordDialog, ThreeWrongPasswordsAreEachToldInTheWindowThenTheBankIsRefus
             auto* field = dialog->findChild<QLineEdit*>("password");
             auto* problem = dialog->findChild<QLabel*>("problem");
             ASSERT_TRUE(field && problem);
-            EXPECT_EQ(field->echoMode(), QLineEdit::Password);
             shown.push_back(problem->isVisibleTo(dialog) ? problem->text() : QString());
             const QString typed = shown.size() <= c.typed.size() ? c.typed[shown.size() - 1]
                                                                  : QStringLiteral("лишен");
             test::TypeText(field, typed);
+            EXPECT_EQ(field->text(), typed);
+            EXPECT_FALSE(field->displayText().contains(typed.left(3))) << "shown as typed";
             QTest::keyClick(field, Qt::Key_Return);
         });
         typist.start(0);
