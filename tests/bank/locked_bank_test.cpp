@@ -72,7 +72,9 @@ TEST(LockedBank, OpensAsTheSameBankWithItsPicturesAndNothingInClear) {
             // Quoted as the bank's JSON holds it: a text of three bytes alone
             // could stand in the noise by chance.
             EXPECT_FALSE(bytes.contains('"' + text.toUtf8() + '"')) << text.toStdString();
-        if (question.picture) EXPECT_FALSE(bytes.contains(question.picture->encoded.left(48)));
+        if (question.picture) {
+            EXPECT_FALSE(bytes.contains(question.picture->encoded.left(48)));
+        }
     }
     EXPECT_FALSE(bytes.contains("ябълка"));
 
