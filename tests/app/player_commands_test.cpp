@@ -171,25 +171,6 @@ TEST(PlayerCommands, ABankThatCannotBePlayedIsRefusedBeforeAnyWindow) {
     }
 }
 
-// Catches: an exam that opens the name window over a list with a bad line
-// (a student missing from the choice), or refuses without saying which line.
-TEST(PlayerCommands, AClassListWithABadLineRefusesTheExamBeforeAnyWindow) {
-    QTemporaryDir dir;
-    const QString list = Write(dir, "8а.txt", "1;Иван Петров;8а\n2;Мария Иванова\n");
-    const QString results = dir.filePath("8a.jsonl");
-    for (const QStringList& display : {QStringList{}, QStringList{"-platform", "offscreen"}}) {
-        const Ran refused =
-            RunPlayer(display + QStringList{"--exam", "--results", results, "--class-list", list});
-        EXPECT_EQ(refused.status, vorn::kExitRefused);
-        EXPECT_TRUE(refused.err.startsWith(
-            QStringLiteral("vorn-player: Тестът не може да започне: списъкът на класа ") + list +
-            QStringLiteral(": ред 2: очакват се три полета „номер;име;клас“, а има 2.")))
-            << refused.err.toStdString();
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"8а.txt"})
-            << "nothing written before any student starts";
-    }
-}
-
 TEST(PlayerCommands, ReportNeedsNoDisplay) {
     QTemporaryDir dir;
     const QString results = Write(dir, "8a.jsonl", kOneRecord);
@@ -339,67 +320,60 @@ TEST(PlayerCommands, ExamKeysAreMadeOnceAndOnlyTheSecretOpensASealedRecord) {
     EXPECT_EQ(noKey.status, vorn::kExitRefused);
 }
 
-// The faults: the exam file's bank not the one played (the built-in test
-// started instead), a damaged file started as a practice run, or either failure
-// told with another status than a bank that cannot be played.
-TEST(PlayerCommands, AnExamFileStartsItsExamOrIsRefusedBeforeAnyWindow) {
+// Catches: an exam started (its name window opened, a journal or a record
+// written) on a class list with a bad line (a student missing from the
+// choice) or on an exam file whose bank cannot be played (the built-in test
+// played instead); a damaged exam file started as a practice run; a locked
+// bank read without its password or with a wrong one, or an exam with a
+// locked bank started on one swapped for one in clear; each refusal told
+// without saying why, or with another status than a bank that cannot be played.
+TEST(PlayerCommands, AnExamThatCannotStartIsRefusedBeforeAnyWindowAndWritesNothing) {
     QTemporaryDir dir;
     const QString broken = Write(dir, "broken.gift", kBrokenGift);
-    const QString exam = dir.filePath("lab.vorn-exam");
-    const Ran made = RunPlayer({"--make-exam", exam, "--bank", broken, "--results",
-                                dir.filePath("8a.jsonl"), "--time-limit", "40"});
-    ASSERT_EQ(made.status, vorn::kExitOk) << made.err.toStdString();
-    const Ran again = RunPlayer({"--make-exam", exam, "--results", dir.filePath("8a.jsonl")});
-    EXPECT_EQ(again.status, vorn::kExitRefused);
-    EXPECT_TRUE(again.err.contains(QStringLiteral("вече съществува"))) << again.err.toStdString();
-    for (const QStringList& opening : {QStringList{exam}, QStringList{"--bank=" + exam}}) {
-        const Ran refused = RunPlayer(opening);
-        EXPECT_EQ(refused.status, vorn::kExitRefused);
-        EXPECT_TRUE(
-            refused.err.startsWith(QStringLiteral("vorn-player: Тестът не може да започне: ") +
-                                   broken + QStringLiteral(":5:4:")))
-            << refused.err.toStdString();
-    }
-    const QString damaged = Write(dir, "damaged.vorn-exam", "{\"format\": \"vorn-exam\"");
-    const Ran refused = RunPlayer({damaged});
-    EXPECT_EQ(refused.status, vorn::kExitRefused);
-    EXPECT_EQ(
-        refused.err,
-        QStringLiteral("vorn-player: файлът на изпита „%1“: не е JSON обект.\n").arg(damaged));
-}
-
-// Catches: a locked bank that the commands read without its password, or
-// with a wrong one; an exam that writes anything (journal, record) after the
-// password failed; a locked exam started on a bank swapped for one in clear.
-TEST(PlayerCommands, ALockedBankOpensOnlyWithItsPasswordAndAFailedExamWritesNothing) {
-    QTemporaryDir dir;
+    const QString list = Write(dir, "8а.txt", "1;Иван Петров;8а\n2;Мария Иванова\n");
     const QString right = Write(dir, "pw", "слънце-и-луна\n");
     const QString wrong = Write(dir, "bad", "слънце-и-звезди\n");
     const QString plain = Write(dir, "plain.gift", kSkippingGift);
+    const QString damaged = Write(dir, "damaged.vorn-exam", "{\"format\": \"vorn-exam\"");
     const QString locked = dir.filePath("locked.vorn");
+    const QString exam = dir.filePath("lab.vorn-exam");
     const QString results = dir.filePath("results/8a.jsonl");
     ASSERT_TRUE(QDir(dir.path()).mkdir("results"));
-    const Ran lock = RunPlayer({"--export-bank", locked, "--lock", "--password-file", right});
-    ASSERT_EQ(lock.status, vorn::kExitOk) << lock.err.toStdString();
+    for (const QStringList& made :
+         {QStringList{"--export-bank", locked, "--lock", "--password-file", right},
+          QStringList{"--make-exam", exam, "--bank", broken, "--results", results}}) {
+        const Ran ran = RunPlayer(made);
+        ASSERT_EQ(ran.status, vorn::kExitOk) << ran.err.toStdString();
+    }
     const QStringList offscreen{"-platform", "offscreen"};
+    const QString cannot = "vorn-player: Тестът не може да започне: ";
+    const QString badList = cannot + "списъкът на класа " + list +
+                            ": ред 2: очакват се три полета „номер;име;клас“, а има 2.";
+    const QString wrongPassword = locked + ": грешка: паролата не е вярна.";
     const struct {
         QStringList arguments;
         int status;
         QString says; // on standard output or error
     } cases[] = {
+        {{"--exam", "--results", results, "--class-list", list}, vorn::kExitRefused, badList},
+        {offscreen + QStringList{"--exam", "--results", results, "--class-list", list},
+         vorn::kExitRefused, badList},
+        {{"--make-exam", exam, "--results", results}, vorn::kExitRefused, "вече съществува"},
+        {{exam}, vorn::kExitRefused, cannot + broken + ":5:4:"},
+        {{"--bank=" + exam}, vorn::kExitRefused, cannot + broken + ":5:4:"},
+        {{damaged},
+         vorn::kExitRefused,
+         "vorn-player: файлът на изпита „" + damaged + "“: не е JSON обект.\n"},
         {{"--check-bank", locked, "--password-file", right},
          vorn::kExitOk,
          locked + ": 20 въпроса, 0 грешки, 0 предупреждения."},
-        {{"--check-bank", locked, "--password-file", wrong},
-         vorn::kExitRefused,
-         locked + ": грешка: паролата не е вярна."},
+        {{"--check-bank", locked, "--password-file", wrong}, vorn::kExitRefused, wrongPassword},
         {{"--check-bank", locked, "--password-file", dir.filePath("none")},
          vorn::kExitRefused,
          "файлът с паролата „" + dir.filePath("none") + "“ не може да се прочете."},
         {offscreen + QStringList{"--bank", locked, "--exam", "--results", results,
                                  "--password-file", wrong},
-         vorn::kExitRefused,
-         "vorn-player: Тестът не може да започне: " + locked + ": грешка: паролата не е вярна."},
+         vorn::kExitRefused, cannot + wrongPassword},
         {offscreen + QStringList{"--bank", locked, "--exam", "--results", results},
          vorn::kExitRefused, "банката е заключена с парола, а парола не е дадена."},
         {offscreen + QStringList{"--bank", plain, "--lock", "--exam", "--results", results},

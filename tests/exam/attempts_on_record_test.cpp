@@ -15,36 +15,34 @@ using namespace vorn;
 // records not counted or an abandoned one counted as graded.
 TEST(AttemptsOnRecord, AreTheStudentsRecordsOnTheBankPlainOrSealed) {
     QTemporaryDir dir;
-    ASSERT_EQ(MakeExamKeys(dir.filePath("keys")), std::nullopt);
-    const auto key = std::get<ExamPublicKey>(ReadExamPublicKey(dir.filePath("keys/exam.pub")));
-    ASSERT_EQ(MakeExamKeys(dir.filePath("other")), std::nullopt);
-    const auto other = std::get<ExamPublicKey>(ReadExamPublicKey(dir.filePath("other/exam.pub")));
+    const auto made = [&dir](const QString& name) {
+        EXPECT_EQ(MakeExamKeys(dir.filePath(name)), std::nullopt);
+        return std::get<ExamPublicKey>(ReadExamPublicKey(dir.filePath(name + "/exam.pub")));
+    };
+    const ExamPublicKey key = made("keys"), other = made("other");
     const QString bank(64, u'a'), otherBank(64, u'b');
     const Student ivan{"Иван Петров", "7б", "12"};
     const auto sealed = [&](const ExamPublicKey& to, const TaggedAttempt& who) {
         return SealedLine("{}", to, StudentTag(to, who), ChainLink(QByteArray())) + '\n';
     };
-    const QByteArray plain =
-        R"({"bank":{"sha256":"aaaa"},"student":{"name":"Иван Петров","class":"7б","number":"12"}})";
-    const QByteArray lines = QByteArray(plain).replace("aaaa", bank.toLatin1()) + '\n' +
-                             // the class in capitals and the name in lower case, left early
-                             QByteArray(plain)
-                                 .replace("aaaa", bank.toLatin1())
-                                 .replace("Иван Петров", "иван петров")
-                                 .replace("7б", "7Б")
-                                 .replace("}}", "},\"abandoned\":true}") +
-                             '\n' + QByteArray(plain).replace("aaaa", otherBank.toLatin1()) + '\n' +
-                             // a namesake chosen from the class list
-                             QByteArray(plain)
-                                 .replace("aaaa", bank.toLatin1())
-                                 .replace("\"12\"", "\"3\",\"listed\":true") +
-                             '\n' + "not a record\n" +
-                             sealed(key, {ivan, KnownBy::Name, bank, false}) +
-                             sealed(key, {ivan, KnownBy::Name, bank, true}) +
-                             sealed(key, {ivan, KnownBy::Name, otherBank, false}) +
-                             sealed(key, {{"Ана", "7б", "1"}, KnownBy::Name, bank, false}) +
-                             sealed(other, {ivan, KnownBy::Name, bank, false}) +
-                             sealed(key, {ivan, KnownBy::Number, bank, false});
+    const auto plain = [](const QString& sha, const char* student, const char* more = "") {
+        return R"({"bank":{"sha256":")" + sha.toLatin1() + R"("},"student":{)" + student + "}" +
+               more + "}\n";
+    };
+    const char* ivan12 = R"("name":"Иван Петров","class":"7б","number":"12")";
+    const QByteArray lines =
+        plain(bank, ivan12) +
+        // the class in capitals and the name in lower case, left early
+        plain(bank, R"("name":"иван петров","class":"7Б","number":"12")", R"(,"abandoned":true)") +
+        plain(otherBank, ivan12) +
+        // a namesake chosen from the class list
+        plain(bank, R"("name":"Иван Петров","class":"7б","number":"3","listed":true)") +
+        "not a record\n" + sealed(key, {ivan, KnownBy::Name, bank, false}) +
+        sealed(key, {ivan, KnownBy::Name, bank, true}) +
+        sealed(key, {ivan, KnownBy::Name, otherBank, false}) +
+        sealed(key, {{"Ана", "7б", "1"}, KnownBy::Name, bank, false}) +
+        sealed(other, {ivan, KnownBy::Name, bank, false}) +
+        sealed(key, {ivan, KnownBy::Number, bank, false});
     QFile results(dir.filePath("r.jsonl"));
     ASSERT_TRUE(results.open(QIODevice::WriteOnly));
     results.write(lines);

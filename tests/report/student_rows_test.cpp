@@ -86,6 +86,11 @@ QStringList FlagsOf(const std::vector<Sitting>& sittings) {
     return flagged;
 }
 
+// Ана's attempt, written after a break in the chain at `line`.
+Sitting After(int attempt, qint64 line) {
+    return {.name = "Ана", .group = "8а", .attempt = attempt, .line = line};
+}
+
 } // namespace
 
 TEST(StudentFlags, NameRecordsNoRunOfTheExamWrites) {
@@ -115,16 +120,11 @@ TEST(StudentFlags, NameRecordsNoRunOfTheExamWrites) {
          {{"Ана", "8а", 2}, {"Ана", "8а", 1}, {"Ана", "8а", 2}, {"Ана", "8а", 2}, {"Ана", "8а", 1}},
          {"Ана: два записа с опит № 1; 3 записа с опит № 2"}},
         {"after a break in the chain",
-         {{"Ана", "8а", 1}, {"Ана", "8а", 2, false, "a", 7}, {"Борис", "8а", 1}},
+         {{"Ана", "8а", 1}, After(2, 7), {"Борис", "8а", 1}},
          {"Ана: " + broken.arg(7)}},
         {"seven after breaks",
-         {{"Ана", "8а", 1, false, "a", 2},
-          {"Ана", "8а", 2, false, "a", 3},
-          {"Ана", "8а", 3, false, "a", 4},
-          {"Ана", "8а", 4, false, "a", 5},
-          {"Ана", "8а", 5, false, "a", 6},
-          {"Ана", "8а", 6, false, "a", 8},
-          {"Ана", "8а", 7, false, "a", 9}},
+         {After(1, 2), After(2, 3), After(3, 4), After(4, 5), After(5, 6), After(6, 8),
+          After(7, 9)},
          {"Ана: " + broken.arg(2) + "; " + broken.arg(3) + "; " + broken.arg(4) + "; " +
           broken.arg(5) + "; " + broken.arg(6) + "; и още 2 записа след прекъсване на веригата"}},
         // A record put in with a time before the student's exam began.

@@ -1,13 +1,13 @@
 #include "cage_session.h"
 
+#include "support/confined_run.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <thread>
 #include <unistd.h>
 
 namespace vorn::session {
@@ -31,24 +31,12 @@ CageSession::CageSession() {
     GiveToSession(dir_.path());
 }
 
-CageSession::~CageSession() {
-    if (cage_.state() != QProcess::NotRunning) {
-        cage_.kill();
-        cage_.waitForFinished(5000);
-    }
-}
-
 QString CageSession::write(const QString& name, const QByteArray& bytes) const {
     QFile file(path(name));
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
     file.close();
     GiveToSession(file.fileName());
     return file.fileName();
-}
-
-QStringList CageSession::asSessionUser(const QStringList& command) const {
-    if (!kAsRoot) return command;
-    return QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
 }
 
 void CageSession::start(const QString& config) {
@@ -73,7 +61,7 @@ void CageSession::start(const QString& config) {
     env.insert("VORN_TEST_PLAYER", QStringLiteral(VORN_PLAYER_PATH));
     cage_.setProcessEnvironment(env);
     cage_.setProcessChannelMode(QProcess::MergedChannels);
-    const QStringList command = asSessionUser({QStringLiteral(VORN_SESSION_SCRIPT)});
+    const QStringList command = test::AsAnotherUser({QStringLiteral(VORN_SESSION_SCRIPT)});
     cage_.start(command.first(), command.mid(1));
 }
 
@@ -83,37 +71,24 @@ QString CageSession::log() const {
 }
 
 bool CageSession::waitForLog(const QString& part, milliseconds limit) const {
-    return PollUntil([&] { return log().contains(part); }, limit);
+    return test::PollUntil([&] { return log().contains(part); }, limit);
 }
 
-ToolResult CageSession::runClient(Reach reach, const QString& program, const QStringList& arguments,
+ToolResult CageSession::runClient(Reach reach, const QStringList& command,
                                   const QStringList& environment) const {
-    QProcess tool;
     QProcessEnvironment env = cage_.processEnvironment();
     env.insert("WAYLAND_DISPLAY", reach == Reach::TestsLink ? path(QStringLiteral("socket"))
                                                             : QStringLiteral("wayland-0"));
     env.insert("QT_QPA_PLATFORM", "wayland");
     for (const QString& setting : environment)
         env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    tool.setProcessEnvironment(env);
-    tool.setProcessChannelMode(QProcess::MergedChannels);
-    const QStringList command = asSessionUser(QStringList{program} + arguments);
-    tool.start(command.first(), command.mid(1));
-    ToolResult result;
-    if (!tool.waitForFinished(20000) || tool.exitStatus() != QProcess::NormalExit) {
-        tool.kill();
-        tool.waitForFinished();
-        return result;
-    }
-    result.status = tool.exitCode();
-    result.said = tool.readAll();
-    return result;
+    return test::RunTool(env, test::AsAnotherUser(command), milliseconds(20000), true);
 }
 
 QImage CageSession::screenshot() const {
     const QString shot = path(QStringLiteral("shot.png"));
     QFile::remove(shot);
-    if (runClient(Reach::TestsLink, QStringLiteral("grim"), {shot}).status != 0) return {};
+    if (runClient(Reach::TestsLink, {QStringLiteral("grim"), shot}).status != 0) return {};
     return QImage(shot);
 }
 
@@ -125,13 +100,8 @@ bool CageSession::endPlayer() const {
 }
 
 bool CageSession::waitForEnd(milliseconds limit) {
-    return PollUntil(
-        [&] {
-            cage_.waitForFinished(20);
-            said_ += cage_.readAll();
-            return cage_.state() == QProcess::NotRunning;
-        },
-        limit);
+    return test::ReadUntil(
+        cage_, said_, [&] { return cage_.state() == QProcess::NotRunning; }, limit);
 }
 
 QString CageSession::said() {

@@ -7,34 +7,21 @@
 // session wrote on standard error, screenshots taken with grim, and Wayland
 // clients it starts in the session.
 
-#include "support/poll_until.h"
+#include "support/tool_run.h"
 
-#include <QByteArray>
 #include <QImage>
-#include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
-
-#include <chrono>
-#include <functional>
 
 namespace vorn::session {
 
-using std::chrono::milliseconds;
-
-using test::PollUntil;
-
-struct ToolResult {
-    int status = -1; // -1: did not start, crashed or timed out
-    QByteArray said; // standard output and error
-};
+using test::milliseconds;
+using test::ToolResult;
 
 class CageSession {
 public:
     // A folder of the session's own, owned by whoever runs it.
     CageSession();
-    ~CageSession();
+    ~CageSession() { test::EndProcess(cage_); }
     CageSession(const CageSession&) = delete;
     CageSession& operator=(const CageSession&) = delete;
 
@@ -51,7 +38,7 @@ public:
     // through the session's own socket name (as any program of the student
     // would find it) or through the test's link to the socket.
     enum class Reach { SocketName, TestsLink };
-    ToolResult runClient(Reach reach, const QString& program, const QStringList& arguments,
+    ToolResult runClient(Reach reach, const QStringList& command,
                          const QStringList& environment = {}) const;
     // The whole output, as the session shows it now.
     QImage screenshot() const;
@@ -63,7 +50,6 @@ public:
     QString said();
 
 private:
-    QStringList asSessionUser(const QStringList& command) const;
     QTemporaryDir dir_;
     QProcess cage_;
     QByteArray said_;

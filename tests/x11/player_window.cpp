@@ -13,6 +13,12 @@ namespace {
 constexpr int kClientWidth = Px(10905); // 727
 constexpr int kClientHeight = Px(6945); // 463
 
+QStringList VisibleWindows(const XServer& server, qint64 group) {
+    const ToolResult r = server.run(QStringLiteral("xdotool"),
+                                    {"search", "--onlyvisible", "--pid", QString::number(group)});
+    return QString::fromLatin1(r.out).split(u'\n', Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 PlayerWindow::PlayerWindow(const XServer& server, const QStringList& arguments,
@@ -30,11 +36,6 @@ PlayerWindow::PlayerWindow(const XServer& server, const QStringList& arguments,
         error_ = QStringLiteral("the player did not start: ") + player_.errorString();
 }
 
-PlayerWindow::~PlayerWindow() {
-    if (group_ > 0) ::kill(static_cast<pid_t>(-group_), SIGKILL);
-    player_.waitForFinished(5000);
-}
-
 bool PlayerWindow::waitForWindow(milliseconds limit) {
     if (group_ <= 0) return false;
     const QString pid = QString::number(group_);
@@ -44,10 +45,9 @@ bool PlayerWindow::waitForWindow(milliseconds limit) {
     // student's dialog closes, the dialog may still be found and then be gone
     // before its geometry is read, so both are read again until they agree.
     const auto testWindowShown = [&] {
-        const ToolResult r =
-            server_.run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid", pid});
-        window_ = QString::fromLatin1(r.out).trimmed();
-        if (r.status != 0 || window_.isEmpty() || window_.contains(u'\n')) return false;
+        const QStringList shown = VisibleWindows(server_, group_);
+        if (shown.size() != 1) return false;
+        window_ = shown.front();
         geometry =
             server_.run(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", window_});
         x = y = height = 0;
@@ -81,35 +81,15 @@ bool PlayerWindow::waitForWindow(milliseconds limit) {
 }
 
 QString PlayerWindow::waitForDialog(milliseconds limit) {
-    QString dialog;
-    const QString pid = QString::number(group_);
-    const bool found =
-        group_ > 0 && PollUntil(
-                          [&] {
-                              const ToolResult r =
-                                  server_.run(QStringLiteral("xdotool"),
-                                              {"search", "--onlyvisible", "--pid", pid});
-                              dialog = QString::fromLatin1(r.out).trimmed();
-                              return r.status == 0 && !dialog.isEmpty() && !dialog.contains(u'\n');
-                          },
-                          limit);
-    if (!found) {
+    QStringList shown;
+    if (group_ <= 0 ||
+        !PollUntil([&] { return (shown = VisibleWindows(server_, group_)).size() == 1; }, limit)) {
         error_ = QStringLiteral("no dialog of the player appeared");
         return {};
     }
-    server_.run(QStringLiteral("xdotool"), {"windowfocus", "--sync", dialog});
-    return dialog;
+    server_.run(QStringLiteral("xdotool"), {"windowfocus", "--sync", shown.front()});
+    return shown.front();
 }
-
-namespace {
-
-QStringList VisibleWindows(const XServer& server, qint64 group) {
-    const ToolResult r = server.run(QStringLiteral("xdotool"),
-                                    {"search", "--onlyvisible", "--pid", QString::number(group)});
-    return QString::fromLatin1(r.out).split(u'\n', Qt::SkipEmptyParts);
-}
-
-} // namespace
 
 bool PlayerWindow::waitForQuestion(milliseconds limit, const QString& titlePart) {
     QString question;

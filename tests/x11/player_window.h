@@ -24,7 +24,7 @@ public:
     PlayerWindow(const XServer& server, const QStringList& arguments,
                  const QStringList& unset = {});
     // Kills whatever is left of the group.
-    ~PlayerWindow();
+    ~PlayerWindow() { killHard(); }
     PlayerWindow(const PlayerWindow&) = delete;
     PlayerWindow& operator=(const PlayerWindow&) = delete;
 

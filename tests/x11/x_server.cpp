@@ -2,8 +2,6 @@
 
 #include "support/private_environment.h"
 
-#include <thread>
-
 namespace vorn::x11 {
 
 XServer::XServer() {
@@ -20,12 +18,8 @@ XServer::XServer() {
         return;
     }
     QByteArray said;
-    const bool up = PollUntil(
-        [&] {
-            server_.waitForReadyRead(100);
-            said += server_.readAllStandardOutput();
-            return said.contains('\n') || server_.state() != QProcess::Running;
-        },
+    const bool up = test::ReadUntil(
+        server_, said, [&] { return said.contains('\n') || server_.state() != QProcess::Running; },
         milliseconds(20000));
     bool number = false;
     const int n = said.trimmed().toInt(&number);
@@ -37,12 +31,7 @@ XServer::XServer() {
 }
 
 XServer::~XServer() {
-    if (server_.state() == QProcess::NotRunning) return;
-    server_.terminate();
-    if (!server_.waitForFinished(5000)) {
-        server_.kill();
-        server_.waitForFinished(5000);
-    }
+    test::EndProcess(server_);
 }
 
 QProcessEnvironment XServer::environment() const {
@@ -55,27 +44,7 @@ QProcessEnvironment XServer::environment() const {
 
 ToolResult XServer::run(const QString& program, const QStringList& arguments,
                         milliseconds limit) const {
-    QProcess tool;
-    tool.setProcessEnvironment(environment());
-    tool.start(program, arguments);
-    ToolResult result;
-    const QString line = program + u' ' + arguments.join(u' ');
-    if (!tool.waitForFinished(static_cast<int>(limit.count()))) {
-        result.error = line + QStringLiteral(": ") + tool.errorString();
-        tool.kill();
-        tool.waitForFinished(1000);
-        return result;
-    }
-    result.out = tool.readAllStandardOutput();
-    if (tool.exitStatus() != QProcess::NormalExit) {
-        result.error = line + QStringLiteral(": crashed");
-        return result;
-    }
-    result.status = tool.exitCode();
-    if (result.status != 0)
-        result.error = line + QStringLiteral(": status %1: ").arg(result.status) +
-                       QString::fromLocal8Bit(tool.readAllStandardError());
-    return result;
+    return test::RunTool(environment(), QStringList{program} + arguments, limit);
 }
 
 } // namespace vorn::x11

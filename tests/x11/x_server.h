@@ -2,26 +2,13 @@
 // A private Xvfb for one test, and the X tools run against it. Xvfb has no
 // window manager: windows sit where they ask to, without a frame.
 
-#include "support/poll_until.h"
-
-#include <QProcess>
-#include <QString>
-#include <QStringList>
-
-#include <chrono>
-#include <functional>
+#include "support/tool_run.h"
 
 namespace vorn::x11 {
 
-using std::chrono::milliseconds;
-
+using test::milliseconds;
 using test::PollUntil;
-
-struct ToolResult {
-    int status = -1; // -1: did not start, crashed or timed out
-    QByteArray out;
-    QString error;
-};
+using test::ToolResult;
 
 class XServer {
 public:

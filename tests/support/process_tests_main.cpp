@@ -1,5 +1,5 @@
-// The exam session's tests run the compositor, the player and Wayland tools
-// as processes; QProcess wants an application object.
+// The tests that run the player, a display server or a compositor and their
+// tools as processes; QProcess wants an application object.
 
 #include "support/pinned_fonts.h"
 
