@@ -9,6 +9,7 @@
 #include "bank/bank_fingerprint.h"
 #include "exam/exam_journal.h"
 #include "support/confined_run.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,11 +85,6 @@ QString KeepRecord(const Account& who, const QString& home, const QString& resul
     process.start(command.front(), command.mid(1));
     if (!process.waitForFinished(20000)) return "did not finish";
     return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-}
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
 } // namespace
@@ -192,7 +188,7 @@ TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
         attack.setProcessEnvironment(env);
         const QStringList command = As(*classmate, {"sh", "-c", QString::fromUtf8(c.attack)});
         attack.start(command.front(), command.mid(1));
-        const QByteArray theirsBefore = Contents(theirJournal);
+        const QByteArray theirsBefore = FileBytes(theirJournal);
         if (c.holds)
             ASSERT_TRUE(attack.waitForReadyRead(10000) && attack.readAll() == "held\n");
         else
@@ -205,11 +201,11 @@ TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
         EXPECT_EQ(KeepRecord(*student, home, results), "") << "nothing to tell the student";
         attack.kill();
         attack.waitForFinished();
-        EXPECT_EQ(Contents(mine), "мои бележки");
+        EXPECT_EQ(FileBytes(mine), "мои бележки");
         EXPECT_FALSE(QFile::exists(theirs + "/stolen")) << "nothing written through the link";
         EXPECT_FALSE(QFileInfo(journal).isSymLink()) << "the student's copy, not a planted link";
-        EXPECT_EQ(Contents(theirJournal), theirsBefore);
-        EXPECT_EQ(Contents(results), "{\"record\":1}\n") << "in the shared file";
+        EXPECT_EQ(FileBytes(theirJournal), theirsBefore);
+        EXPECT_EQ(FileBytes(results), "{\"record\":1}\n") << "in the shared file";
         EXPECT_FALSE(QFile::exists(home + "/fallback.jsonl"));
         // What was planted is set aside for the teacher, never deleted.
         const QStringList kept = QDir(shared).entryList({"*.kept"}, QDir::Files | QDir::System);

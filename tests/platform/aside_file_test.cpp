@@ -4,6 +4,8 @@
 
 #include "platform/whole_file.h"
 
+#include "support/file_bytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -11,21 +13,6 @@
 #include <gtest/gtest.h>
 
 using namespace vorn;
-
-namespace {
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 // Catches: a file or link a classmate puts at the temporary name (found by
 // watching the folder) taking the target's name as if it were the writer's;
@@ -43,8 +30,8 @@ TEST(AsideFile, WhatAnotherPutsAtItsNameIsNeverPutInPlace) {
         QTemporaryDir dir;
         const QString target = dir.filePath("journal");
         const QString mine = dir.filePath("mine.txt");
-        Write(target, "old");
-        Write(mine, "мои бележки");
+        WriteFileBytes(target, "old");
+        WriteFileBytes(mine, "мои бележки");
         auto folder = OutputFolder::Holding(target);
         ASSERT_TRUE(std::holds_alternative<OutputFolder>(folder));
         auto aside = WriteAside(std::get<OutputFolder>(folder), "journal", "new");
@@ -58,14 +45,14 @@ TEST(AsideFile, WhatAnotherPutsAtItsNameIsNeverPutInPlace) {
         const QByteArray planted(c.planted);
         const bool removed = planted.isEmpty() || QFile::remove(temporary);
         ASSERT_TRUE(removed);
-        if (planted == "file") Write(temporary, "planted");
+        if (planted == "file") WriteFileBytes(temporary, "planted");
         const bool linked = planted != "link" || QFile::link(mine, temporary);
         ASSERT_TRUE(linked);
 
         const auto failed = std::get<AsideFile>(aside).putInPlace();
         EXPECT_EQ(failed.has_value(), !planted.isEmpty());
-        EXPECT_EQ(Contents(target), planted.isEmpty() ? "new" : "old");
-        EXPECT_EQ(Contents(mine), "мои бележки");
+        EXPECT_EQ(FileBytes(target), planted.isEmpty() ? "new" : "old");
+        EXPECT_EQ(FileBytes(mine), "мои бележки");
         EXPECT_EQ(QFileInfo(temporary).isSymLink() || QFile::exists(temporary),
                   planted == "file" || planted == "link")
             << "what the classmate put there stays, for the teacher to see";

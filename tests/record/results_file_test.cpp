@@ -4,6 +4,7 @@
 
 #include "record/results_file.h"
 #include "support/confined_run.h"
+#include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 
 #include <QDir>
@@ -19,21 +20,6 @@
 using namespace vorn;
 using namespace std::chrono_literals;
 
-namespace {
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
-
 TEST(ResultsFile, AppendsAfterEarlierRecordsOnANewLine) {
     const struct {
         const char* before; // nullptr: no file yet
@@ -47,9 +33,9 @@ TEST(ResultsFile, AppendsAfterEarlierRecordsOnANewLine) {
     for (const auto& c : cases) {
         QTemporaryDir dir;
         const QString path = dir.filePath("results.jsonl");
-        if (c.before) Write(path, c.before);
+        if (c.before) WriteFileBytes(path, c.before);
         EXPECT_EQ(AppendRecordLine(path, "{\"r\":3}\n"), std::nullopt);
-        EXPECT_EQ(Contents(path), QByteArray(c.after));
+        EXPECT_EQ(FileBytes(path), QByteArray(c.after));
         EXPECT_FALSE(QFile::exists(path + ".lock")) << "no lock file";
     }
 }
@@ -63,7 +49,7 @@ TEST(ResultsFile, WhereTheFileMayOnlyBeAppendedToTheRecordStillStartsOnANewLine)
         QTemporaryDir dir;
         QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755));
         const QString path = dir.filePath("results.jsonl");
-        Write(path, before);
+        WriteFileBytes(path, before);
         // Root reads whatever the mode; it runs the writer as nobody, for whom
         // 0662 allows appending only.
         QFile::setPermissions(path, QFileDevice::Permissions(::geteuid() == 0 ? 0x6662 : 0x2000));
@@ -71,7 +57,7 @@ TEST(ResultsFile, WhereTheFileMayOnlyBeAppendedToTheRecordStillStartsOnANewLine)
             test::AsAnotherUser({VORN_APPEND_RECORDS_PATH, path, "w", "1", "200"}));
         EXPECT_EQ(wrote.status, 0) << wrote.err.toStdString();
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        const QByteArray after = Contents(path);
+        const QByteArray after = FileBytes(path);
         // A newline first in any case: a blank line where the last one was
         // finished, which a reader passes over.
         ASSERT_TRUE(after.startsWith(before + '\n')) << after.constData();
@@ -85,7 +71,7 @@ TEST(ResultsFile, WhereTheFileMayOnlyBeAppendedToTheRecordStillStartsOnANewLine)
 TEST(ResultsFile, OnlyARegularFileTakesARecordAndNothingElseIsTouched) {
     QTemporaryDir dir, elsewhere;
     const QString target = elsewhere.filePath("someone-elses.txt");
-    Write(target, "mine\n");
+    WriteFileBytes(target, "mine\n");
     ASSERT_TRUE(QFile::link(target, dir.filePath("link.jsonl")));
     ASSERT_TRUE(QFile::link("/dev/null", dir.filePath("null.jsonl")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo.jsonl")).constData(), 0600), 0);
@@ -103,7 +89,7 @@ TEST(ResultsFile, OnlyARegularFileTakesARecordAndNothingElseIsTouched) {
         EXPECT_EQ(AppendRecordLine(dir.filePath(c.name), "{}\n", 200ms),
                   QString::fromUtf8(c.reason))
             << c.name;
-    EXPECT_EQ(Contents(target), "mine\n");
+    EXPECT_EQ(FileBytes(target), "mine\n");
 }
 
 // Catches: a lock that anyone who may read the file can take (shared or
@@ -120,15 +106,15 @@ TEST(ResultsFile, ALockHeldByAnotherIsWaitedForABoundedTimeAndTheRecordStillGoes
         SCOPED_TRACE(c.what);
         QTemporaryDir dir;
         const QString path = dir.filePath("results.jsonl");
-        Write(path, "{\"r\":1}\n");
-        Write(path + ".lock", "");
+        WriteFileBytes(path, "{\"r\":1}\n");
+        WriteFileBytes(path + ".lock", "");
         QFile other(path);
         ASSERT_TRUE(other.open(QIODevice::ReadOnly)); // any user who can read it can lock it
         if (c.held) {
             ASSERT_EQ(::flock(other.handle(), c.held), 0);
         }
         EXPECT_EQ(AppendRecordLine(path, "{\"r\":2}\n", 50ms), std::nullopt);
-        EXPECT_EQ(Contents(path), "{\"r\":1}\n{\"r\":2}\n");
+        EXPECT_EQ(FileBytes(path), "{\"r\":1}\n{\"r\":2}\n");
     }
 }
 
@@ -136,12 +122,12 @@ TEST(ResultsFile, AShortWriteIsCutBackToTheOldSize) {
     QTemporaryDir dir;
     const QString path = dir.filePath("results.jsonl");
     const QByteArray before(300, 'a'); // longer than the lock file's few lines
-    Write(path, before + '\n');
+    WriteFileBytes(path, before + '\n');
     // Files may grow to 311 bytes: 10 of the 50 get written.
     const auto failed = test::WithFileSizeLimit(
         311, [&] { return AppendRecordLine(path, QByteArray(49, 'b') + '\n'); });
     EXPECT_EQ(failed, QStringLiteral("записът прекъсна след 10 от 50 байта"));
-    EXPECT_EQ(Contents(path), before + '\n');
+    EXPECT_EQ(FileBytes(path), before + '\n');
 }
 
 // A sealed record is chained to the last line of the file that is not blank,
@@ -165,7 +151,7 @@ TEST(ResultsFile, TheLineMakerIsGivenTheLastLineThatIsNotBlank) {
         SCOPED_TRACE(c.what);
         QTemporaryDir dir;
         const QString path = dir.filePath("results.jsonl");
-        if (c.before) Write(path, *c.before);
+        if (c.before) WriteFileBytes(path, *c.before);
         std::optional<QByteArray> given;
         EXPECT_EQ(AppendRecordLine(path,
                                    [&given](const std::optional<QByteArray>& last) {
