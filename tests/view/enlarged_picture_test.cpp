@@ -3,6 +3,7 @@
 // and the picture drawn from its own pixels.
 
 #include "platform/picture_fit.h"
+#include "shipped/shipped_picture_files.h"
 #include "support/pictures.h"
 #include "support/shown_view.h"
 #include "view/enlarged_picture.h"
@@ -10,6 +11,8 @@
 #include "view/picture_area.h"
 #include "view/picture_opener.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -136,4 +139,15 @@ TEST(EnlargedPicture, IsDrawnFromThePicturesOwnPixelsAndAPictureThatDoesNotDecod
     EXPECT_EQ(broken.open(), nullptr);
     EXPECT_EQ(broken.open(Qt::Key_Return), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // Kept for people to look at: the shipped test's first figure, opened large.
+    QFile figure(":/assets/pictures/" + ShippedPictureFiles().front().name);
+    ASSERT_TRUE(figure.open(QIODevice::ReadOnly));
+    LargePictures shipped(figure.readAll());
+    const QPointer<EnlargedPicture> large = shipped.open();
+    ASSERT_FALSE(large.isNull());
+    QDir().mkpath(VORN_ARTIFACTS_DIR);
+    EXPECT_TRUE(large->grab().save(VORN_ARTIFACTS_DIR "/enlarged-picture.png"));
+    QTest::keyClick(large.data(), Qt::Key_Escape);
+    EXPECT_TRUE(Closed(large));
 }
