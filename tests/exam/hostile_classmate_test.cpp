@@ -154,20 +154,13 @@ TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
         // A folder every student may write in, not sticky: the worst a lab can be.
         const QString shared = Made(scene + "/shared", *classmate, kOpen);
         const QString results = shared + "/8a.jsonl";
-        {
-            QFile file(results); // as the teacher lays the folder out
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            ASSERT_TRUE(file.setPermissions(
-                kOpen & ~(QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther)));
-        }
+        WriteFileBytes(results, ""); // as the teacher lays the folder out
+        ASSERT_TRUE(QFile::setPermissions(
+            results, kOpen & ~(QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther)));
         const QString home = Made(scene + "/student", *student, kPrivate);
         const QString theirs = Made(scene + "/classmate", *classmate, kOpen);
         const QString mine = home + "/notes.txt";
-        {
-            QFile notes(mine);
-            ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-            notes.write("мои бележки");
-        }
+        WriteFileBytes(mine, "мои бележки");
         ASSERT_EQ(::chown(QFile::encodeName(mine).constData(), student->uid, student->gid), 0);
         const QString journal = JournalPath(results, sha, {"Ана Иванова", "8а", {}});
 
