@@ -59,32 +59,21 @@ constexpr QFile::Permissions kOpen = kPrivate | QFile::ReadGroup | QFile::WriteG
                                      QFile::ExeOther;
 
 // One user's start of the exam, with home, state and runtime folders of
-// their own under `home`.
+// their own under `home`; why it did not start, where it did not.
 QString Start(const Account& who, const QString& home, const QString& results, const QString& bank,
               const char* name) {
-    QProcess process;
-    QProcessEnvironment env;
-    env.insert("HOME", home);
-    env.insert("XDG_STATE_HOME", home + "/state");
-    env.insert("XDG_RUNTIME_DIR", Made(home + "/run", who, kPrivate));
-    env.insert("PATH", "/usr/bin:/bin");
-    process.setProcessEnvironment(env);
-    const QStringList command =
-        As(who, {VORN_EXAM_START_PATH, results, bank, QString::fromUtf8(name), "8а"});
-    process.start(command.front(), command.mid(1));
-    if (!process.waitForFinished(20000)) return "did not finish";
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed() +
-           QString::fromUtf8(process.readAllStandardError());
+    const Finished run = RunCommand(
+        As(who, {"env", "-i", "HOME=" + home, "XDG_STATE_HOME=" + home + "/state",
+                 "XDG_RUNTIME_DIR=" + Made(home + "/run", who, kPrivate), "PATH=/usr/bin:/bin",
+                 VORN_EXAM_START_PATH, results, bank, QString::fromUtf8(name), "8а"}));
+    return run.status == 0 ? run.out.trimmed() : QString(run.out + run.err);
 }
 
 // The student's record kept as a graded run keeps it; what the student is told.
 QString KeepRecord(const Account& who, const QString& home, const QString& results) {
-    QProcess process;
-    const QStringList command =
-        As(who, {VORN_KEEP_RECORD_PATH, results, home + "/fallback.jsonl", "100"});
-    process.start(command.front(), command.mid(1));
-    if (!process.waitForFinished(20000)) return "did not finish";
-    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+    const Finished run =
+        RunCommand(As(who, {VORN_KEEP_RECORD_PATH, results, home + "/fallback.jsonl", "100"}));
+    return run.status == 0 ? QString(run.out + run.err) : QStringLiteral("did not finish");
 }
 
 } // namespace
