@@ -15,6 +15,7 @@
 #include "bank/bank_file.h"
 #include "bank/bank_fingerprint.h"
 #include "record/result_record.h"
+#include "support/file_bytes.h"
 #include "support/private_environment.h"
 
 #include <QDir>
@@ -120,14 +121,12 @@ protected:
     static void SetUpTestSuite() {
         dir_ = new QTemporaryDir;
         const QString bank = VORN_EXAMPLES_DIR "/english-tenses.vorn.json";
-        QFile results(dir_->filePath("8а.jsonl"));
-        ASSERT_TRUE(results.open(QIODevice::WriteOnly));
-        results.write(Records(LoadBankFile(bank).content));
-        results.close();
+        const QString results = dir_->filePath("8а.jsonl");
+        WriteFileBytes(results, Records(LoadBankFile(bank).content));
         for (const char* format : {"html", "xlsx", "csv"}) {
             const Ran ran = RunProgram(VORN_PLAYER_PATH,
-                                       {"--report", results.fileName(), "--bank", bank,
-                                        "--report-format", format, "--csv-locale", "bg", "--output",
+                                       {"--report", results, "--bank", bank, "--report-format",
+                                        format, "--csv-locale", "bg", "--output",
                                         dir_->filePath(QString("report.") + format)});
             ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
         }
@@ -267,23 +266,19 @@ TEST_F(ReportReaders, OpenpyxlReadsTheSheetsWithNumbersAsNumbersPrintedOnePageWi
 // page than the one before it would be: wherever a heading stands, one copy
 // brings it to the foot of a page.
 TEST_F(ReportReaders, ChromiumPrintsNoHeadingAtTheFootOfAPage) {
-    QFile page(Path("report.html"));
-    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(page.readAll());
+    const QString html = QString::fromUtf8(FileBytes(Path("report.html")));
     const qsizetype body = html.indexOf("<body>") + 6, end = html.lastIndexOf("</body>");
     ASSERT_TRUE(body > 6 && end > body);
     QString copies = html.left(body);
     for (int copy = 0; copy < 6; ++copy)
         copies += QString("<div style=\"height: %1mm\"></div>").arg(copy * 45) +
                   html.mid(body, end - body);
-    QFile shifted(Path("shifted.html"));
-    ASSERT_TRUE(shifted.open(QIODevice::WriteOnly));
-    shifted.write((copies + html.mid(end)).toUtf8());
-    shifted.close();
+    const QString shifted = Path("shifted.html");
+    WriteFileBytes(shifted, (copies + html.mid(end)).toUtf8());
     const QString pdf = Path("report.pdf");
     const Ran print = RunProgram(
         "chromium", kChromium + QStringList{"--no-pdf-header-footer", "--print-to-pdf=" + pdf,
-                                            QUrl::fromLocalFile(shifted.fileName()).toString()});
+                                            QUrl::fromLocalFile(shifted).toString()});
     ASSERT_EQ(print.status, 0) << print.err.toStdString();
     const QStringList last = LastLinesOfPages(pdf);
     ASSERT_GE(last.size(), 2) << "the report fills more than a page";
