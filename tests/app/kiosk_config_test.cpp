@@ -10,11 +10,7 @@
 
 using namespace vorn;
 
-namespace {
-
 using Kind = KioskExam::Kind;
-
-} // namespace
 
 TEST(KioskConfig, NamesOneExamOrFolderByAbsolutePathElseSaysWhichLineIsWrong) {
     const struct {

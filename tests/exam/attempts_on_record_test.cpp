@@ -3,8 +3,8 @@
 
 #include "exam/attempts_on_record.h"
 #include "record/sealed_line.h"
+#include "support/file_bytes.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -43,10 +43,8 @@ TEST(AttemptsOnRecord, AreTheStudentsRecordsOnTheBankPlainOrSealed) {
         sealed(key, {{"Ана", "7б", "1"}, KnownBy::Name, bank, false}) +
         sealed(other, {ivan, KnownBy::Name, bank, false}) +
         sealed(key, {ivan, KnownBy::Number, bank, false});
-    QFile results(dir.filePath("r.jsonl"));
-    ASSERT_TRUE(results.open(QIODevice::WriteOnly));
-    results.write(lines);
-    results.close();
+    const QString results = dir.filePath("r.jsonl");
+    WriteFileBytes(results, lines);
 
     const struct {
         const char* what;
@@ -63,6 +61,6 @@ TEST(AttemptsOnRecord, AreTheStudentsRecordsOnTheBankPlainOrSealed) {
         {"a student with no record", {bank, {"Мария", "7б", ""}, KnownBy::Name, key}, {0, 0}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(AttemptsInResults(results.fileName(), c.whose), c.expected) << c.what;
+        EXPECT_EQ(AttemptsInResults(results, c.whose), c.expected) << c.what;
     EXPECT_EQ(AttemptsInResults(dir.filePath("none.jsonl"), cases[0].whose), AttemptsOnRecord{});
 }
