@@ -158,17 +158,11 @@ TEST(HostileClassmate, CannotBlockHijackOrRedirectAnotherStudentsExam) {
         ASSERT_EQ(Start(*classmate, theirs, results, bank, "Петър Петров"),
                   "attempt 1 resumed 0 used 1 answered 1");
         const QString theirJournal = JournalPath(results, sha, {"Петър Петров", "8а", {}});
-        QProcessEnvironment env;
-        env.insert("J", journal);
-        env.insert("JC", theirJournal);
-        env.insert("MINE", mine);
-        env.insert("THEIRS", theirs);
-        env.insert("R", results);
-        env.insert("S", shared);
-        env.insert("PATH", "/usr/bin:/bin");
         QProcess attack;
-        attack.setProcessEnvironment(env);
-        const QStringList command = As(*classmate, {"sh", "-c", QString::fromUtf8(c.attack)});
+        const QStringList command =
+            As(*classmate, {"env", "-i", "J=" + journal, "JC=" + theirJournal, "MINE=" + mine,
+                            "THEIRS=" + theirs, "R=" + results, "S=" + shared, "PATH=/usr/bin:/bin",
+                            "sh", "-c", QString::fromUtf8(c.attack)});
         attack.start(command.front(), command.mid(1));
         const QByteArray theirsBefore = FileBytes(theirJournal);
         if (c.holds)
