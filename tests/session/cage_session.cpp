@@ -1,6 +1,7 @@
 #include "cage_session.h"
 
 #include "support/confined_run.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,11 +33,10 @@ CageSession::CageSession() {
 }
 
 QString CageSession::write(const QString& name, const QByteArray& bytes) const {
-    QFile file(path(name));
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-    file.close();
-    GiveToSession(file.fileName());
-    return file.fileName();
+    const QString file = path(name);
+    WriteFileBytes(file, bytes);
+    GiveToSession(file);
+    return file;
 }
 
 void CageSession::start(const QString& config) {
@@ -66,8 +66,7 @@ void CageSession::start(const QString& config) {
 }
 
 QString CageSession::log() const {
-    QFile file(path(QStringLiteral("windows.log")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(FileBytes(path(QStringLiteral("windows.log"))));
 }
 
 bool CageSession::waitForLog(const QString& part, milliseconds limit) const {
