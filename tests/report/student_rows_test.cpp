@@ -8,8 +8,8 @@
 #include "report/results_report.h"
 #include "report/results_tally.h"
 #include "report/student_flags.h"
+#include "support/file_bytes.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -180,9 +180,8 @@ namespace {
 // and first row, cells joined by "|".
 QString StudentsSheet(const QByteArray& workbook) {
     QTemporaryDir dir;
-    QFile file(dir.filePath("r.xlsx"));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(workbook) == workbook.size());
-    file.close();
+    const QString file = dir.filePath("r.xlsx");
+    WriteFileBytes(file, workbook);
     QProcess python;
     python.start("/usr/bin/python3",
                  {"-c",
@@ -191,7 +190,7 @@ QString StudentsSheet(const QByteArray& workbook) {
                   "rows = s.iter_rows(min_row=1, max_row=2, values_only=True)\n"
                   "out = ['|'.join('' if v is None else str(v) for v in r) for r in rows]\n"
                   "sys.stdout.buffer.write('\\n'.join(out).encode())",
-                  file.fileName()});
+                  file});
     EXPECT_TRUE(python.waitForFinished(30000));
     EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
     return QString::fromUtf8(python.readAllStandardOutput());
