@@ -1,13 +1,16 @@
-// The record's fields with simdjson's on-demand reader: one pass over the
-// text, each value read where it stands. A value under a key the record does
-// not know is still read through, so that a line is taken only when all of
-// it is JSON, as Qt's reader takes it.
+// The record's fields with simdjson's document reader: the whole line is
+// parsed (and so checked to be JSON) at once, then each known key's value is
+// read from the parsed document; a key the record does not know is passed
+// over.
 
 #include "record_fields.h"
 
 #include <simdjson.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,54 +19,12 @@ namespace vorn {
 
 namespace {
 
-namespace od = simdjson::ondemand;
+namespace dom = simdjson::dom;
 using simdjson::SUCCESS;
 
 // Records nest three deep; a line nested deeper than this is left to Qt's
-// reader, which has a limit of its own, so that the stack stays small.
-constexpr int kMaxDepth = 64;
-
-// Reads a value whatever it holds; false when it is not JSON.
-bool SkipValue(od::value value, int depth = 0);
-
-bool SkipObject(od::object object, int depth) {
-    for (auto field : object) {
-        od::value value;
-        if (field.value().get(value) != SUCCESS || !SkipValue(value, depth + 1)) return false;
-    }
-    return true;
-}
-
-bool SkipValue(od::value value, int depth) {
-    od::json_type type;
-    if (depth > kMaxDepth || value.type().get(type) != SUCCESS) return false;
-    switch (type) {
-    case od::json_type::object: {
-        od::object object;
-        return value.get_object().get(object) == SUCCESS && SkipObject(object, depth);
-    }
-    case od::json_type::array: {
-        od::array array;
-        if (value.get_array().get(array) != SUCCESS) return false;
-        for (auto element : array) {
-            od::value inner;
-            if (element.get(inner) != SUCCESS || !SkipValue(inner, depth + 1)) return false;
-        }
-        return true;
-    }
-    case od::json_type::number:
-        return value.get_double().error() == SUCCESS;
-    case od::json_type::string:
-        return value.get_string().error() == SUCCESS;
-    case od::json_type::boolean:
-        return value.get_bool().error() == SUCCESS;
-    case od::json_type::null: {
-        bool null = false;
-        return value.is_null().get(null) == SUCCESS && null;
-    }
-    }
-    return false;
-}
+// reader, as it always was.
+constexpr std::size_t kMaxDepth = 64;
 
 // Texts repeat from record to record (keys, options, titles, classes): each
 // short one is decoded once and shared after, from a cache of a fixed size
@@ -75,7 +36,7 @@ public:
             return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
         };
         if (utf8.size() > kMaxBytes) return decoded();
-        Entry& entry = entries_[std::hash<std::string_view>{}(utf8) % entries_.size()];
+        Entry& entry = entries_[Place(utf8)];
         if (entry.utf8 != utf8) {
             entry.utf8.assign(utf8);
             entry.text = decoded();
@@ -84,71 +45,83 @@ public:
     }
 
 private:
+    // A text's place from its length and three samples of its bytes: hashing
+    // all of every text of every record cost more than the rest of the cache,
+    // and two texts alike in the samples only take each other's place.
+    static std::size_t Place(std::string_view utf8) {
+        const auto sample = [utf8](std::size_t at) {
+            std::uint64_t bytes = 0;
+            std::memcpy(&bytes, utf8.data() + at, sizeof bytes);
+            return bytes;
+        };
+        std::uint64_t mixed = utf8.size();
+        if (utf8.size() >= sizeof(std::uint64_t)) {
+            const std::size_t last = utf8.size() - sizeof(std::uint64_t);
+            mixed ^= sample(0) * 0x9E3779B97F4A7C15ULL;
+            mixed ^= sample(last / 2) * 0xC2B2AE3D27D4EB4FULL;
+            mixed ^= sample(last) * 0x165667B19E3779F9ULL;
+        } else {
+            for (const char c : utf8)
+                mixed = mixed * 31 + static_cast<unsigned char>(c);
+            mixed *= 0x9E3779B97F4A7C15ULL;
+        }
+        // Every byte sampled must reach the low bits (splitmix64's finish).
+        mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBULL;
+        return static_cast<std::size_t>(mixed ^ (mixed >> 31)) % kEntries;
+    }
+
     static constexpr std::size_t kMaxBytes = 256;
+    static constexpr std::size_t kEntries = 1024;
     struct Entry {
         std::string utf8;
         QString text;
     };
-    std::array<Entry, 1024> entries_;
+    std::array<Entry, kEntries> entries_;
 };
 
-// A value where a scalar is expected; false when it is not JSON.
-bool ReadField(od::value value, JsonField& field) {
+// A value where a scalar is expected.
+void ReadField(dom::element value, JsonField& field) {
     thread_local TextCache cache;
     field = JsonField{};
-    od::json_type type;
-    if (value.type().get(type) != SUCCESS) return false;
-    switch (type) {
-    case od::json_type::number:
+    switch (value.type()) {
+    case dom::element_type::INT64:
+    case dom::element_type::UINT64:
+    case dom::element_type::DOUBLE:
         field.kind = JsonField::Kind::Number;
-        return value.get_double().get(field.number) == SUCCESS;
-    case od::json_type::string: {
-        std::string_view text;
-        if (value.get_string().get(text) != SUCCESS) return false;
+        field.number = value.get_double().value_unsafe();
+        return;
+    case dom::element_type::STRING:
         field.kind = JsonField::Kind::Text;
-        field.text = cache.text(text);
-        return true;
-    }
-    case od::json_type::boolean:
+        field.text = cache.text(value.get_string().value_unsafe());
+        return;
+    case dom::element_type::BOOL:
         field.kind = JsonField::Kind::Bool;
-        return value.get_bool().get(field.yes) == SUCCESS;
-    case od::json_type::null:
+        field.yes = value.get_bool().value_unsafe();
+        return;
+    case dom::element_type::NULL_VALUE:
         field.kind = JsonField::Kind::Null;
-        return SkipValue(value);
-    case od::json_type::object:
-    case od::json_type::array:
+        return;
+    case dom::element_type::OBJECT:
+    case dom::element_type::ARRAY:
         field.kind = JsonField::Kind::Other;
-        return SkipValue(value);
+        return;
     }
-    return false;
 }
 
-// An object's fields read into the members the table names; others read
-// through. `object` is set to whether the value was an object at all.
+// An object's fields read into the members the table names; others passed
+// over. Returns whether the value was an object at all.
 template <typename Fields, std::size_t N>
-bool ReadObject(od::value value, Fields& into,
-                const std::array<std::pair<std::string_view, JsonField Fields::*>, N>& known,
-                bool& object) {
-    od::json_type type;
-    if (value.type().get(type) != SUCCESS) return false;
-    object = type == od::json_type::object;
-    od::object fields;
-    if (!object) return SkipValue(value);
+bool ReadObject(dom::element value, Fields& into,
+                const std::array<std::pair<std::string_view, JsonField Fields::*>, N>& known) {
+    dom::object fields;
     if (value.get_object().get(fields) != SUCCESS) return false;
-    for (auto field : fields) {
-        std::string_view key;
-        od::value inner;
-        if (field.unescaped_key().get(key) != SUCCESS || field.value().get(inner) != SUCCESS)
-            return false;
-        bool read = false;
+    for (const dom::key_value_pair field : fields)
         for (const auto& [name, member] : known)
-            if (name == key) {
-                if (!ReadField(inner, into.*member)) return false;
-                read = true;
+            if (name == field.key) {
+                ReadField(field.value, into.*member);
                 break;
             }
-        if (!read && !SkipValue(inner)) return false;
-    }
     return true;
 }
 
@@ -208,119 +181,95 @@ constexpr std::array<std::pair<std::string_view, JsonField PaperFields::*>, 3> k
     {"scan", &PaperFields::scan},
 }};
 
-bool ReadAnswer(od::value value, AnswerFields& answer) {
+void ReadAnswer(dom::element value, AnswerFields& answer) {
     answer = AnswerFields{};
-    return ReadObject(value, answer, kAnswerKeys, answer.object);
+    answer.object = ReadObject(value, answer, kAnswerKeys);
 }
 
-bool ReadQuestions(od::value value, RecordFields& record) {
+void ReadQuestions(dom::element value, RecordFields& record) {
     record.questions.clear();
-    record.questions.reserve(32);
-    od::json_type type;
-    if (value.type().get(type) != SUCCESS) return false;
-    record.questionsArray = type == od::json_type::array;
-    if (!record.questionsArray) return SkipValue(value);
-    od::array array;
-    if (value.get_array().get(array) != SUCCESS) return false;
-    for (auto element : array) {
-        od::value inner;
-        if (element.get(inner) != SUCCESS || !ReadAnswer(inner, record.questions.emplace_back()))
-            return false;
-    }
-    return true;
+    dom::array array;
+    record.questionsArray = value.get_array().get(array) == SUCCESS;
+    if (!record.questionsArray) return;
+    record.questions.reserve(array.size());
+    for (const dom::element element : array)
+        ReadAnswer(element, record.questions.emplace_back());
 }
 
-bool ReadCheck(od::value value, RecordFields& record) {
-    od::json_type type;
-    if (value.type().get(type) != SUCCESS) return false;
+void ReadCheck(dom::element value, RecordFields& record) {
     record.check = AnswerFields{};
-    if (type == od::json_type::object) {
+    if (value.is_object()) {
         record.checkKind = JsonField::Kind::Other;
-        return ReadAnswer(value, record.check);
+        ReadAnswer(value, record.check);
+        return;
     }
     JsonField other;
-    if (!ReadField(value, other)) return false;
+    ReadField(value, other);
     record.checkKind = other.kind;
-    return true;
 }
 
-// The keys holding objects or arrays; false when the value is not JSON.
-bool ReadNested(std::string_view key, od::value value, RecordFields& record, bool& known) {
-    known = true;
-    if (key == "questions") return ReadQuestions(value, record);
-    if (key == "check") return ReadCheck(value, record);
-    if (key == "bank") {
+// The keys holding objects or arrays; false for any other key.
+bool ReadNested(std::string_view key, dom::element value, RecordFields& record) {
+    if (key == "questions") {
+        ReadQuestions(value, record);
+    } else if (key == "check") {
+        ReadCheck(value, record);
+    } else if (key == "bank") {
         BankFields bank;
-        bool object = false;
-        if (!ReadObject(value, bank, kBankKeys, object)) return false;
+        ReadObject(value, bank, kBankKeys);
         record.bankTitle = std::move(bank.title);
         record.bankSha256 = std::move(bank.sha256);
-        return true;
-    }
-    if (key == "student") {
+    } else if (key == "student") {
         StudentFields student;
-        bool object = false;
-        if (!ReadObject(value, student, kStudentKeys, object)) return false;
+        ReadObject(value, student, kStudentKeys);
         record.student = true;
         record.studentName = std::move(student.name);
         record.studentClass = std::move(student.group);
         record.studentNumber = std::move(student.number);
         record.studentListed = std::move(student.listed);
-        return true;
-    }
-    if (key == "paper") {
+    } else if (key == "paper") {
         PaperFields paper;
-        bool object = false;
-        if (!ReadObject(value, paper, kPaperKeys, object)) return false;
+        ReadObject(value, paper, kPaperKeys);
         record.paper = true;
         record.paperVariant = std::move(paper.variant);
         record.paperSheet = std::move(paper.sheet);
         record.paperScan = std::move(paper.scan);
-        return true;
+    } else {
+        return false;
     }
-    known = false;
     return true;
 }
 
-bool ReadRecord(od::object object, RecordFields& record) {
-    for (auto field : object) {
-        std::string_view key;
-        od::value value;
-        if (field.unescaped_key().get(key) != SUCCESS || field.value().get(value) != SUCCESS)
-            return false;
-        bool known = false;
-        if (!ReadNested(key, value, record, known)) return false;
-        if (known) continue;
+void ReadRecord(dom::object object, RecordFields& record) {
+    for (const dom::key_value_pair field : object) {
+        if (ReadNested(field.key, field.value, record)) continue;
         for (const auto& [name, member] : kRecordKeys)
-            if (name == key) {
-                if (!ReadField(value, record.*member)) return false;
-                known = true;
+            if (name == field.key) {
+                ReadField(field.value, record.*member);
                 break;
             }
-        if (!known && !SkipValue(value)) return false;
     }
-    return true;
 }
 
 } // namespace
 
 std::optional<RecordFields> FastRecordFields(QByteArrayView json) {
     // One parser and one padded copy per thread: lines are read on every core.
-    thread_local od::parser parser;
+    thread_local dom::parser parser;
+    if (parser.max_depth() != kMaxDepth &&
+        parser.allocate(std::max<std::size_t>(json.size(), 64 * 1024), kMaxDepth) != SUCCESS)
+        return std::nullopt;
     thread_local std::vector<char> padded;
     const auto length = static_cast<std::size_t>(json.size());
     if (padded.size() < length + simdjson::SIMDJSON_PADDING)
         padded.resize(length + simdjson::SIMDJSON_PADDING);
     std::copy(json.begin(), json.end(), padded.begin());
-    od::document document;
-    od::object object;
-    if (parser.iterate(padded.data(), length, padded.size()).get(document) != SUCCESS ||
-        document.get_object().get(object) != SUCCESS)
+    // Text after the object is an error here.
+    dom::object object;
+    if (parser.parse(padded.data(), length, false).get_object().get(object) != SUCCESS)
         return std::nullopt;
     RecordFields record;
-    if (!ReadRecord(object, record)) return std::nullopt;
-    // Anything after the object makes the text no JSON.
-    if (document.current_location().error() == SUCCESS) return std::nullopt;
+    ReadRecord(object, record);
     return record;
 }
 
