@@ -80,6 +80,12 @@ private:
     std::array<Entry, kEntries> entries_;
 };
 
+// Whether a key is the name: the first letters told apart before the rest,
+// as most keys are compared with names of their length.
+bool IsName(std::string_view key, std::string_view name) {
+    return key.size() == name.size() && !key.empty() && key[0] == name[0] && key == name;
+}
+
 // A value where a scalar is expected.
 void ReadField(dom::element value, JsonField& field) {
     thread_local TextCache cache;
@@ -118,7 +124,7 @@ bool ReadObject(dom::element value, Fields& into,
     if (value.get_object().get(fields) != SUCCESS) return false;
     for (const dom::key_value_pair field : fields)
         for (const auto& [name, member] : known)
-            if (name == field.key) {
+            if (IsName(field.key, name)) {
                 ReadField(field.value, into.*member);
                 break;
             }
@@ -181,8 +187,8 @@ constexpr std::array<std::pair<std::string_view, JsonField PaperFields::*>, 3> k
     {"scan", &PaperFields::scan},
 }};
 
+// Into a fresh answer.
 void ReadAnswer(dom::element value, AnswerFields& answer) {
-    answer = AnswerFields{};
     answer.object = ReadObject(value, answer, kAnswerKeys);
 }
 
@@ -244,7 +250,7 @@ void ReadRecord(dom::object object, RecordFields& record) {
     for (const dom::key_value_pair field : object) {
         if (ReadNested(field.key, field.value, record)) continue;
         for (const auto& [name, member] : kRecordKeys)
-            if (name == field.key) {
+            if (IsName(field.key, name)) {
                 ReadField(field.value, record.*member);
                 break;
             }
