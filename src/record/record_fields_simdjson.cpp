@@ -1,13 +1,13 @@
-// The record's fields with simdjson's document reader: the whole line is
-// parsed (and so checked to be JSON) at once, then each known key's value is
-// read from the parsed document; a key the record does not know is passed
-// over.
+// The record's fields with simdjson's on-demand reader: one pass over the
+// text, each value read where it stands. A value under a key the record does
+// not know is still read through, so that a line is taken only when all of
+// it is JSON, as Qt's reader takes it. An answer is read from its own text
+// the first time that text comes, and taken as read after.
 
 #include "record_fields.h"
 
 #include <simdjson.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -19,12 +19,74 @@ namespace vorn {
 
 namespace {
 
-namespace dom = simdjson::dom;
+namespace od = simdjson::ondemand;
 using simdjson::SUCCESS;
 
 // Records nest three deep; a line nested deeper than this is left to Qt's
-// reader, as it always was.
-constexpr std::size_t kMaxDepth = 64;
+// reader, which has a limit of its own, so that the stack stays small.
+constexpr int kMaxDepth = 64;
+
+// Reads a value whatever it holds; false when it is not JSON.
+bool SkipValue(od::value value, int depth = 0);
+
+bool SkipObject(od::object object, int depth) {
+    for (auto field : object) {
+        od::value value;
+        if (field.value().get(value) != SUCCESS || !SkipValue(value, depth + 1)) return false;
+    }
+    return true;
+}
+
+bool SkipValue(od::value value, int depth) {
+    od::json_type type;
+    if (depth > kMaxDepth || value.type().get(type) != SUCCESS) return false;
+    switch (type) {
+    case od::json_type::object: {
+        od::object object;
+        return value.get_object().get(object) == SUCCESS && SkipObject(object, depth);
+    }
+    case od::json_type::array: {
+        od::array array;
+        if (value.get_array().get(array) != SUCCESS) return false;
+        for (auto element : array) {
+            od::value inner;
+            if (element.get(inner) != SUCCESS || !SkipValue(inner, depth + 1)) return false;
+        }
+        return true;
+    }
+    case od::json_type::number:
+        return value.get_double().error() == SUCCESS;
+    case od::json_type::string:
+        return value.get_string().error() == SUCCESS;
+    case od::json_type::boolean:
+        return value.get_bool().error() == SUCCESS;
+    case od::json_type::null: {
+        bool null = false;
+        return value.is_null().get(null) == SUCCESS && null;
+    }
+    }
+    return false;
+}
+
+// A text's place in a cache of `places`, from all its bytes, eight at a
+// time: the standard library's hash of every text of every record cost more
+// than the rest of a cache.
+std::size_t PlaceOf(std::string_view utf8, std::size_t places) {
+    std::uint64_t mixed = utf8.size() * 0x9E3779B97F4A7C15ULL;
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= utf8.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, utf8.data() + at, sizeof bytes);
+        mixed = (mixed ^ bytes) * 0xC2B2AE3D27D4EB4FULL;
+        mixed ^= mixed >> 29;
+    }
+    for (; at < utf8.size(); ++at)
+        mixed = (mixed ^ static_cast<unsigned char>(utf8[at])) * 0x165667B19E3779F9ULL;
+    // Every byte must reach the low bits (splitmix64's finish).
+    mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBULL;
+    return static_cast<std::size_t>(mixed ^ (mixed >> 31)) % places;
+}
 
 // Texts repeat from record to record (keys, options, titles, classes): each
 // short one is decoded once and shared after, from a cache of a fixed size
@@ -36,7 +98,7 @@ public:
             return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
         };
         if (utf8.size() > kMaxBytes) return decoded();
-        Entry& entry = entries_[Place(utf8)];
+        Entry& entry = entries_[PlaceOf(utf8, entries_.size())];
         if (entry.utf8 != utf8) {
             entry.utf8.assign(utf8);
             entry.text = decoded();
@@ -45,39 +107,12 @@ public:
     }
 
 private:
-    // A text's place from its length and three samples of its bytes: hashing
-    // all of every text of every record cost more than the rest of the cache,
-    // and two texts alike in the samples only take each other's place.
-    static std::size_t Place(std::string_view utf8) {
-        const auto sample = [utf8](std::size_t at) {
-            std::uint64_t bytes = 0;
-            std::memcpy(&bytes, utf8.data() + at, sizeof bytes);
-            return bytes;
-        };
-        std::uint64_t mixed = utf8.size();
-        if (utf8.size() >= sizeof(std::uint64_t)) {
-            const std::size_t last = utf8.size() - sizeof(std::uint64_t);
-            mixed ^= sample(0) * 0x9E3779B97F4A7C15ULL;
-            mixed ^= sample(last / 2) * 0xC2B2AE3D27D4EB4FULL;
-            mixed ^= sample(last) * 0x165667B19E3779F9ULL;
-        } else {
-            for (const char c : utf8)
-                mixed = mixed * 31 + static_cast<unsigned char>(c);
-            mixed *= 0x9E3779B97F4A7C15ULL;
-        }
-        // Every byte sampled must reach the low bits (splitmix64's finish).
-        mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBULL;
-        return static_cast<std::size_t>(mixed ^ (mixed >> 31)) % kEntries;
-    }
-
     static constexpr std::size_t kMaxBytes = 256;
-    static constexpr std::size_t kEntries = 1024;
     struct Entry {
         std::string utf8;
         QString text;
     };
-    std::array<Entry, kEntries> entries_;
+    std::array<Entry, 1024> entries_;
 };
 
 // Whether a key is the name: the first letters told apart before the rest,
@@ -86,48 +121,63 @@ bool IsName(std::string_view key, std::string_view name) {
     return key.size() == name.size() && !key.empty() && key[0] == name[0] && key == name;
 }
 
-// A value where a scalar is expected.
-void ReadField(dom::element value, JsonField& field) {
+// A value where a scalar is expected; false when it is not JSON.
+bool ReadField(od::value value, JsonField& field) {
     thread_local TextCache cache;
     field = JsonField{};
-    switch (value.type()) {
-    case dom::element_type::INT64:
-    case dom::element_type::UINT64:
-    case dom::element_type::DOUBLE:
+    od::json_type type;
+    if (value.type().get(type) != SUCCESS) return false;
+    switch (type) {
+    case od::json_type::number:
         field.kind = JsonField::Kind::Number;
-        field.number = value.get_double().value_unsafe();
-        return;
-    case dom::element_type::STRING:
+        return value.get_double().get(field.number) == SUCCESS;
+    case od::json_type::string: {
+        std::string_view text;
+        if (value.get_string().get(text) != SUCCESS) return false;
         field.kind = JsonField::Kind::Text;
-        field.text = cache.text(value.get_string().value_unsafe());
-        return;
-    case dom::element_type::BOOL:
-        field.kind = JsonField::Kind::Bool;
-        field.yes = value.get_bool().value_unsafe();
-        return;
-    case dom::element_type::NULL_VALUE:
-        field.kind = JsonField::Kind::Null;
-        return;
-    case dom::element_type::OBJECT:
-    case dom::element_type::ARRAY:
-        field.kind = JsonField::Kind::Other;
-        return;
+        field.text = cache.text(text);
+        return true;
     }
+    case od::json_type::boolean:
+        field.kind = JsonField::Kind::Bool;
+        return value.get_bool().get(field.yes) == SUCCESS;
+    case od::json_type::null:
+        field.kind = JsonField::Kind::Null;
+        return SkipValue(value);
+    case od::json_type::object:
+    case od::json_type::array:
+        field.kind = JsonField::Kind::Other;
+        return SkipValue(value);
+    }
+    return false;
 }
 
-// An object's fields read into the members the table names; others passed
-// over. Returns whether the value was an object at all.
+// An object's fields read into the members the table names; others read
+// through. `object` is set to whether the value was an object at all.
 template <typename Fields, std::size_t N>
-bool ReadObject(dom::element value, Fields& into,
-                const std::array<std::pair<std::string_view, JsonField Fields::*>, N>& known) {
-    dom::object fields;
+bool ReadObject(od::value value, Fields& into,
+                const std::array<std::pair<std::string_view, JsonField Fields::*>, N>& known,
+                bool& object) {
+    od::json_type type;
+    if (value.type().get(type) != SUCCESS) return false;
+    object = type == od::json_type::object;
+    od::object fields;
+    if (!object) return SkipValue(value);
     if (value.get_object().get(fields) != SUCCESS) return false;
-    for (const dom::key_value_pair field : fields)
+    for (auto field : fields) {
+        std::string_view key;
+        od::value inner;
+        if (field.unescaped_key().get(key) != SUCCESS || field.value().get(inner) != SUCCESS)
+            return false;
+        bool read = false;
         for (const auto& [name, member] : known)
-            if (IsName(field.key, name)) {
-                ReadField(field.value, into.*member);
+            if (IsName(key, name)) {
+                if (!ReadField(inner, into.*member)) return false;
+                read = true;
                 break;
             }
+        if (!read && !SkipValue(inner)) return false;
+    }
     return true;
 }
 
@@ -187,95 +237,176 @@ constexpr std::array<std::pair<std::string_view, JsonField PaperFields::*>, 3> k
     {"scan", &PaperFields::scan},
 }};
 
-// Into a fresh answer.
-void ReadAnswer(dom::element value, AnswerFields& answer) {
-    answer.object = ReadObject(value, answer, kAnswerKeys);
+bool ReadAnswer(od::value value, AnswerFields& answer) {
+    answer = AnswerFields{};
+    return ReadObject(value, answer, kAnswerKeys, answer.object);
 }
 
-void ReadQuestions(dom::element value, RecordFields& record) {
+// An answer's fields from its own text, with a parser of its own: the
+// record's is still in use. False when the text is not one JSON object.
+bool ReadAnswerText(std::string_view text, AnswerFields& answer) {
+    thread_local od::parser parser;
+    thread_local std::vector<char> padded;
+    if (padded.size() < text.size() + simdjson::SIMDJSON_PADDING)
+        padded.resize(text.size() + simdjson::SIMDJSON_PADDING);
+    std::copy(text.begin(), text.end(), padded.begin());
+    od::document document;
+    od::value value;
+    if (parser.iterate(padded.data(), text.size(), padded.size()).get(document) != SUCCESS ||
+        document.get_value().get(value) != SUCCESS || !ReadAnswer(value, answer) || !answer.object)
+        return false;
+    // Anything after the object makes the text no JSON.
+    return document.current_location().error() != SUCCESS;
+}
+
+// The answers of a run repeat from record to record, text for text: each
+// text is read once and its fields shared after, from a cache of a fixed size
+// per thread where a text has one place, taken by the last text there. A
+// text read before was JSON, so passing over it again is enough.
+class AnswerCache {
+public:
+    // False when the text is not JSON.
+    bool read(std::string_view text, AnswerFields& answer) {
+        if (text.size() > kMaxBytes) return ReadAnswerText(text, answer);
+        Entry& entry = entries_[PlaceOf(text, entries_.size())];
+        if (entry.text != text) {
+            AnswerFields read;
+            if (!ReadAnswerText(text, read)) return false;
+            entry.text.assign(text);
+            entry.fields = std::move(read);
+        }
+        answer = entry.fields;
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kMaxBytes = 1024;
+    struct Entry {
+        std::string text;
+        AnswerFields fields;
+    };
+    std::array<Entry, 4096> entries_;
+};
+
+bool ReadQuestion(od::value value, AnswerFields& answer) {
+    thread_local AnswerCache cache;
+    od::json_type type;
+    if (value.type().get(type) != SUCCESS) return false;
+    if (type != od::json_type::object) return ReadAnswer(value, answer);
+    od::object object;
+    std::string_view text;
+    return value.get_object().get(object) == SUCCESS && object.raw_json().get(text) == SUCCESS &&
+           cache.read(text, answer);
+}
+
+bool ReadQuestions(od::value value, RecordFields& record) {
     record.questions.clear();
-    dom::array array;
-    record.questionsArray = value.get_array().get(array) == SUCCESS;
-    if (!record.questionsArray) return;
-    record.questions.reserve(array.size());
-    for (const dom::element element : array)
-        ReadAnswer(element, record.questions.emplace_back());
+    record.questions.reserve(32);
+    od::json_type type;
+    if (value.type().get(type) != SUCCESS) return false;
+    record.questionsArray = type == od::json_type::array;
+    if (!record.questionsArray) return SkipValue(value);
+    od::array array;
+    if (value.get_array().get(array) != SUCCESS) return false;
+    for (auto element : array) {
+        od::value inner;
+        if (element.get(inner) != SUCCESS || !ReadQuestion(inner, record.questions.emplace_back()))
+            return false;
+    }
+    return true;
 }
 
-void ReadCheck(dom::element value, RecordFields& record) {
+bool ReadCheck(od::value value, RecordFields& record) {
+    od::json_type type;
+    if (value.type().get(type) != SUCCESS) return false;
     record.check = AnswerFields{};
-    if (value.is_object()) {
+    if (type == od::json_type::object) {
         record.checkKind = JsonField::Kind::Other;
-        ReadAnswer(value, record.check);
-        return;
+        return ReadAnswer(value, record.check);
     }
     JsonField other;
-    ReadField(value, other);
+    if (!ReadField(value, other)) return false;
     record.checkKind = other.kind;
+    return true;
 }
 
-// The keys holding objects or arrays; false for any other key.
-bool ReadNested(std::string_view key, dom::element value, RecordFields& record) {
-    if (key == "questions") {
-        ReadQuestions(value, record);
-    } else if (key == "check") {
-        ReadCheck(value, record);
-    } else if (key == "bank") {
+// The keys holding objects or arrays; false when the value is not JSON.
+bool ReadNested(std::string_view key, od::value value, RecordFields& record, bool& known) {
+    known = true;
+    if (key == "questions") return ReadQuestions(value, record);
+    if (key == "check") return ReadCheck(value, record);
+    if (key == "bank") {
         BankFields bank;
-        ReadObject(value, bank, kBankKeys);
+        bool object = false;
+        if (!ReadObject(value, bank, kBankKeys, object)) return false;
         record.bankTitle = std::move(bank.title);
         record.bankSha256 = std::move(bank.sha256);
-    } else if (key == "student") {
+        return true;
+    }
+    if (key == "student") {
         StudentFields student;
-        ReadObject(value, student, kStudentKeys);
+        bool object = false;
+        if (!ReadObject(value, student, kStudentKeys, object)) return false;
         record.student = true;
         record.studentName = std::move(student.name);
         record.studentClass = std::move(student.group);
         record.studentNumber = std::move(student.number);
         record.studentListed = std::move(student.listed);
-    } else if (key == "paper") {
+        return true;
+    }
+    if (key == "paper") {
         PaperFields paper;
-        ReadObject(value, paper, kPaperKeys);
+        bool object = false;
+        if (!ReadObject(value, paper, kPaperKeys, object)) return false;
         record.paper = true;
         record.paperVariant = std::move(paper.variant);
         record.paperSheet = std::move(paper.sheet);
         record.paperScan = std::move(paper.scan);
-    } else {
-        return false;
+        return true;
     }
+    known = false;
     return true;
 }
 
-void ReadRecord(dom::object object, RecordFields& record) {
-    for (const dom::key_value_pair field : object) {
-        if (ReadNested(field.key, field.value, record)) continue;
+bool ReadRecord(od::object object, RecordFields& record) {
+    for (auto field : object) {
+        std::string_view key;
+        od::value value;
+        if (field.unescaped_key().get(key) != SUCCESS || field.value().get(value) != SUCCESS)
+            return false;
+        bool known = false;
+        if (!ReadNested(key, value, record, known)) return false;
+        if (known) continue;
         for (const auto& [name, member] : kRecordKeys)
-            if (IsName(field.key, name)) {
-                ReadField(field.value, record.*member);
+            if (IsName(key, name)) {
+                if (!ReadField(value, record.*member)) return false;
+                known = true;
                 break;
             }
+        if (!known && !SkipValue(value)) return false;
     }
+    return true;
 }
 
 } // namespace
 
 std::optional<RecordFields> FastRecordFields(QByteArrayView json) {
     // One parser and one padded copy per thread: lines are read on every core.
-    thread_local dom::parser parser;
-    if (parser.max_depth() != kMaxDepth &&
-        parser.allocate(std::max<std::size_t>(json.size(), 64 * 1024), kMaxDepth) != SUCCESS)
-        return std::nullopt;
+    thread_local od::parser parser;
     thread_local std::vector<char> padded;
     const auto length = static_cast<std::size_t>(json.size());
     if (padded.size() < length + simdjson::SIMDJSON_PADDING)
         padded.resize(length + simdjson::SIMDJSON_PADDING);
     std::copy(json.begin(), json.end(), padded.begin());
-    // Text after the object is an error here.
-    dom::object object;
-    if (parser.parse(padded.data(), length, false).get_object().get(object) != SUCCESS)
+    od::document document;
+    od::object object;
+    if (parser.iterate(padded.data(), length, padded.size()).get(document) != SUCCESS ||
+        document.get_object().get(object) != SUCCESS)
         return std::nullopt;
     RecordFields record;
-    ReadRecord(object, record);
+    if (!ReadRecord(object, record)) return std::nullopt;
+    // Anything after the object makes the text no JSON.
+    if (document.current_location().error() == SUCCESS) return std::nullopt;
     return record;
 }
 
