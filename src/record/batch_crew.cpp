@@ -1,6 +1,7 @@
 #include "batch_crew.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vorn {
 
@@ -34,6 +35,7 @@ void BatchCrew::start(std::size_t items, Work work) {
 void BatchCrew::wait() {
     std::unique_lock lock(mutex_);
     finished_.wait(lock, [this] { return busy_ == 0; });
+    if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
 }
 
 void BatchCrew::serve(std::size_t member) {
@@ -51,9 +53,15 @@ void BatchCrew::serve(std::size_t member) {
         const std::size_t share = (items + members_.size() - 1) / members_.size();
         const std::size_t from = std::min(items, member * share);
         const std::size_t to = std::min(items, from + share);
-        if (from < to) work_(from, to);
+        std::exception_ptr failure;
+        try {
+            if (from < to) work_(from, to);
+        } catch (...) {
+            failure = std::current_exception();
+        }
         {
             const std::lock_guard lock(mutex_);
+            if (failure && !failure_) failure_ = failure;
             if (--busy_ > 0) continue;
         }
         finished_.notify_all();

@@ -6,6 +6,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -25,7 +26,8 @@ public:
 
     // Shares `items` among the crew and returns at once; one batch at a time.
     void start(std::size_t items, Work work);
-    // Returns when every share of the batch started last is done.
+    // Returns when every share of the batch started last is done; throws
+    // what a share threw (out of memory), as a call on this thread would.
     void wait();
 
 private:
@@ -38,6 +40,7 @@ private:
     unsigned long batch_ = 0; // counts the batches started
     std::size_t busy_ = 0;    // members still at the current batch
     bool closing_ = false;
+    std::exception_ptr failure_; // of the current batch
     std::vector<std::jthread> members_;
 };
 
