@@ -28,7 +28,7 @@ constexpr double kDocumentPixelsPerMm = 96 / 25.4;
 bool InsertPicture(QTextDocument& document, QTextCursor& cursor, const Picture& picture,
                    const QString& name, QSizeF boxMm, bool ownBlock) {
     if (!picture) return false;
-    const auto decoded = DecodePicture(picture->encoded);
+    const auto decoded = DecodePicture(DrawnBytes(*picture));
     const QImage* image = std::get_if<QImage>(&decoded);
     if (!image || image->isNull()) return false;
     const QSizeF mm = QSizeF(image->size()).scaled(boxMm, Qt::KeepAspectRatio);

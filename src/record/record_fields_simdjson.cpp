@@ -1,9 +1,11 @@
 // The record's fields with simdjson's on-demand reader: one pass over the
 // text, each value read where it stands. A value under a key the record does
 // not know is still read through, so that a line is taken only when all of
-// it is JSON, as Qt's reader takes it.
+// it is JSON, as Qt's reader takes it. An answer is read from its own text
+// the first time that text comes, and taken as read after.
 
 #include "record_fields.h"
+#include "text_cache.h"
 
 #include <simdjson.h>
 
@@ -65,32 +67,11 @@ bool SkipValue(od::value value, int depth) {
     return false;
 }
 
-// Texts repeat from record to record (keys, options, titles, classes): each
-// short one is decoded once and shared after, from a cache of a fixed size
-// per thread where a text has one place, taken by the last text there.
-class TextCache {
-public:
-    QString text(std::string_view utf8) {
-        const auto decoded = [utf8] {
-            return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-        };
-        if (utf8.size() > kMaxBytes) return decoded();
-        Entry& entry = entries_[std::hash<std::string_view>{}(utf8) % entries_.size()];
-        if (entry.utf8 != utf8) {
-            entry.utf8.assign(utf8);
-            entry.text = decoded();
-        }
-        return entry.text;
-    }
-
-private:
-    static constexpr std::size_t kMaxBytes = 256;
-    struct Entry {
-        std::string utf8;
-        QString text;
-    };
-    std::array<Entry, 1024> entries_;
-};
+// Whether a key is the name: the first letters told apart before the rest,
+// as most keys are compared with names of their length.
+bool IsName(std::string_view key, std::string_view name) {
+    return key.size() == name.size() && !key.empty() && key[0] == name[0] && key == name;
+}
 
 // A value where a scalar is expected; false when it is not JSON.
 bool ReadField(od::value value, JsonField& field) {
@@ -142,7 +123,7 @@ bool ReadObject(od::value value, Fields& into,
             return false;
         bool read = false;
         for (const auto& [name, member] : known)
-            if (name == key) {
+            if (IsName(key, name)) {
                 if (!ReadField(inner, into.*member)) return false;
                 read = true;
                 break;
@@ -213,6 +194,63 @@ bool ReadAnswer(od::value value, AnswerFields& answer) {
     return ReadObject(value, answer, kAnswerKeys, answer.object);
 }
 
+// An answer's fields from its own text, with a parser of its own: the
+// record's is still in use. False when the text is not one JSON object.
+bool ReadAnswerText(std::string_view text, AnswerFields& answer) {
+    thread_local od::parser parser;
+    thread_local std::vector<char> padded;
+    if (padded.size() < text.size() + simdjson::SIMDJSON_PADDING)
+        padded.resize(text.size() + simdjson::SIMDJSON_PADDING);
+    std::copy(text.begin(), text.end(), padded.begin());
+    od::document document;
+    od::value value;
+    if (parser.iterate(padded.data(), text.size(), padded.size()).get(document) != SUCCESS ||
+        document.get_value().get(value) != SUCCESS || !ReadAnswer(value, answer) || !answer.object)
+        return false;
+    // Anything after the object makes the text no JSON.
+    return document.current_location().error() != SUCCESS;
+}
+
+// The answers of a run repeat from record to record, text for text: each
+// text is read once and its fields shared after, from a cache of a fixed size
+// per thread where a text has one place, taken by the last text there. A
+// text read before was JSON, so passing over it again is enough.
+class AnswerCache {
+public:
+    // False when the text is not JSON.
+    bool read(std::string_view text, AnswerFields& answer) {
+        if (text.size() > kMaxBytes) return ReadAnswerText(text, answer);
+        Entry& entry = entries_[PlaceOf(text, entries_.size())];
+        if (entry.text != text) {
+            AnswerFields read;
+            if (!ReadAnswerText(text, read)) return false;
+            entry.text.assign(text);
+            entry.fields = std::move(read);
+        }
+        answer = entry.fields;
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kMaxBytes = 1024;
+    struct Entry {
+        std::string text;
+        AnswerFields fields;
+    };
+    std::array<Entry, 4096> entries_;
+};
+
+bool ReadQuestion(od::value value, AnswerFields& answer) {
+    thread_local AnswerCache cache;
+    od::json_type type;
+    if (value.type().get(type) != SUCCESS) return false;
+    if (type != od::json_type::object) return ReadAnswer(value, answer);
+    od::object object;
+    std::string_view text;
+    return value.get_object().get(object) == SUCCESS && object.raw_json().get(text) == SUCCESS &&
+           cache.read(text, answer);
+}
+
 bool ReadQuestions(od::value value, RecordFields& record) {
     record.questions.clear();
     record.questions.reserve(32);
@@ -224,7 +262,7 @@ bool ReadQuestions(od::value value, RecordFields& record) {
     if (value.get_array().get(array) != SUCCESS) return false;
     for (auto element : array) {
         od::value inner;
-        if (element.get(inner) != SUCCESS || !ReadAnswer(inner, record.questions.emplace_back()))
+        if (element.get(inner) != SUCCESS || !ReadQuestion(inner, record.questions.emplace_back()))
             return false;
     }
     return true;
@@ -292,7 +330,7 @@ bool ReadRecord(od::object object, RecordFields& record) {
         if (!ReadNested(key, value, record, known)) return false;
         if (known) continue;
         for (const auto& [name, member] : kRecordKeys)
-            if (name == key) {
+            if (IsName(key, name)) {
                 if (!ReadField(value, record.*member)) return false;
                 known = true;
                 break;

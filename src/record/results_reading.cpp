@@ -1,5 +1,6 @@
 #include "results_reading.h"
 
+#include "batch_crew.h"
 #include "line_reader.h"
 #include "platform/file_failure.h"
 #include "platform/regular_file.h"
@@ -14,7 +15,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <future>
 #include <thread>
 #include <vector>
 
@@ -68,7 +68,8 @@ struct PendingLine {
     OpenedLine opened; // the text as a record's JSON
     QByteArray hash;   // its chain link, where a sealed line follows; else empty
     std::optional<ResultRecord> record;
-    std::optional<QString> inconsistency; // of the record with itself
+    std::optional<QString> inconsistency;              // of the record with itself
+    std::vector<TestsSeen::AnswerHashes> answerHashes; // of a consistent record
 };
 
 // Whether a line's hash is needed: the line after it is sealed, or may be
@@ -88,26 +89,19 @@ void ReadPending(PendingLine& line, const ExamSecretKey* secret) {
     if (line.record && !line.inconsistency && line.opened.kind == OpenedLine::Kind::Opened &&
         StudentTagOf(secret->publicKey, *line.record) != line.opened.tag)
         line.inconsistency = QStringLiteral("метката на ученика не е тази от записа");
+    line.answerHashes = line.record && !line.inconsistency ? TestsSeen::HashesOf(*line.record)
+                                                           : std::vector<TestsSeen::AnswerHashes>();
 }
 
-// Parses and checks the first `used` lines of the batch, a slice per core. A
-// slot's earlier record is freed there too, by the core that replaces it.
-void ParseBatch(std::vector<PendingLine>& batch, std::size_t used, const ExamSecretKey* secret) {
-    const auto parse = [&batch, used, secret](std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i) {
-            PendingLine& line = batch[i];
-            ReadPending(line, secret);
-            line.hash = HashNeeded(batch, i, used) ? ChainLink(line.text) : QByteArray();
-        }
-    };
-    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
-    const std::size_t slice = (used + workers - 1) / workers;
-    std::vector<std::future<void>> others;
-    for (std::size_t from = slice; from < used; from += slice)
-        others.push_back(std::async(std::launch::async, parse, from, std::min(from + slice, used)));
-    parse(0, std::min(slice, used));
-    for (std::future<void>& other : others)
-        other.get();
+// Parses and checks the lines [from, to) of the batch; a slot's earlier
+// record is freed there too, by the thread that replaces it.
+void ParseLines(std::vector<PendingLine>& batch, std::size_t from, std::size_t to, std::size_t used,
+                const ExamSecretKey* secret) {
+    for (std::size_t i = from; i < to; ++i) {
+        PendingLine& line = batch[i];
+        ReadPending(line, secret);
+        line.hash = HashNeeded(batch, i, used) ? ChainLink(line.text) : QByteArray();
+    }
 }
 
 // An opened sealed line whose link is not the hash of the line before it,
@@ -182,7 +176,7 @@ void HandOn(const std::vector<PendingLine>& batch, std::size_t used, const QStri
                         .arg(where(), Printable(record.bankTitle.left(80)), record.run.bankSha256));
                 continue;
             }
-            if (!why) why = read.tests.disagreement(record);
+            if (!why) why = read.tests.disagreement(record, line.answerHashes);
             if (why) {
                 read.inconsistent.add(where() + QStringLiteral(": ") + *why);
             } else {
@@ -210,22 +204,22 @@ void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read
     LineReader lines(device, kMaxRecordLineBytes);
     std::array<Batch, 2> batches;
     Batch* filling = &batches[0];
-    Batch* parsed = nullptr; // being parsed in `parsing`
-    std::future<void> parsing;
-    // Starts parsing the batch just filled, hands on the one parsed before
-    // it meanwhile, and fills that one next.
+    Batch* parsed = nullptr; // being parsed by the crew
+    BatchCrew crew(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8));
+    // Waits for the batch being parsed, starts parsing the one just filled,
+    // hands on the one parsed before it meanwhile, and fills that one next.
     const auto flush = [&] {
         Batch* next = filling;
-        auto started = std::async(std::launch::async,
-                                  [next, secret] { ParseBatch(next->lines, next->used, secret); });
+        if (parsed) crew.wait();
+        crew.start(next->used, [next, secret](std::size_t from, std::size_t to) {
+            ParseLines(next->lines, from, to, next->used, secret);
+        });
         filling = &batches[filling == &batches[0] ? 1 : 0];
         if (parsed) {
-            parsing.get();
             HandOn(parsed->lines, parsed->used, name, read, take, linkBefore);
             parsed->used = 0;
             parsed->bytes = 0;
         }
-        parsing = std::move(started);
         parsed = next;
     };
     while (std::optional<ReadLine> line = lines.next()) {
@@ -240,7 +234,7 @@ void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read
     }
     if (filling->used > 0) flush();
     if (parsed) {
-        parsing.get();
+        crew.wait();
         HandOn(parsed->lines, parsed->used, name, read, take, linkBefore);
     }
     if (lines.failed())

@@ -13,19 +13,30 @@ int TestsSeen::SizeOf(const ResultRecord& record) {
     return record.pool.value_or(static_cast<int>(record.questions.size()));
 }
 
-TestsSeen::NewHashes TestsSeen::NewTexts(const Options& options, const AnswerRecord& answer) {
-    NewHashes added;
-    // A right answer's chosen text is its key.
-    const QString* chosen = answer.chosen && !answer.right ? &*answer.chosen : nullptr;
-    for (const QString* text : {&answer.key, chosen}) {
-        if (!text || text->isEmpty()) continue;
-        // Qt's string hash is SipHash, several times dearer: every answer of every record asks.
-        const std::size_t hash = std::hash<std::u16string_view>{}(
-            {reinterpret_cast<const char16_t*>(text->utf16()), std::size_t(text->size())});
-        const auto end = added.hashes.begin() + added.count;
-        if (!options.has(hash) && std::find(added.hashes.begin(), end, hash) == end)
-            added.hashes[static_cast<std::size_t>(added.count++)] = hash;
+std::vector<TestsSeen::AnswerHashes> TestsSeen::HashesOf(const ResultRecord& record) {
+    std::vector<AnswerHashes> all;
+    all.reserve(record.questions.size());
+    for (const AnswerRecord& answer : record.questions) {
+        AnswerHashes& hashes = all.emplace_back();
+        // A right answer's chosen text is its key.
+        const QString* chosen = answer.chosen && !answer.right ? &*answer.chosen : nullptr;
+        for (const QString* text : {&answer.key, chosen}) {
+            if (!text || text->isEmpty()) continue;
+            // Qt's string hash is SipHash, several times dearer.
+            const std::size_t hash = std::hash<std::u16string_view>{}(
+                {reinterpret_cast<const char16_t*>(text->utf16()), std::size_t(text->size())});
+            if (hashes.count == 0 || hashes.hashes[0] != hash)
+                hashes.hashes[static_cast<std::size_t>(hashes.count++)] = hash;
+        }
     }
+    return all;
+}
+
+TestsSeen::AnswerHashes TestsSeen::NewTexts(const Options& options, const AnswerHashes& answer) {
+    AnswerHashes added;
+    for (int i = 0; i < answer.count; ++i)
+        if (const std::size_t hash = answer.hashes[static_cast<std::size_t>(i)]; !options.has(hash))
+            added.hashes[static_cast<std::size_t>(added.count++)] = hash;
     return added;
 }
 
@@ -41,7 +52,8 @@ bool TestsSeen::admit(const ResultRecord& record) {
     return true;
 }
 
-std::optional<QString> TestsSeen::disagreement(const ResultRecord& record) {
+std::optional<QString> TestsSeen::disagreement(const ResultRecord& record,
+                                               const std::vector<AnswerHashes>& hashes) {
     Test& test = tests_.at(record.run.bankSha256);
     if (const int size = SizeOf(record); size != test.size)
         return QStringLiteral("въпросите са %1, а в първия запис на същия тест са %2")
@@ -51,9 +63,10 @@ std::optional<QString> TestsSeen::disagreement(const ResultRecord& record) {
     // a question has no more distinct ones than a bank can give it. Checked
     // for every answer first: a record that disagrees adds none.
     added_.clear();
-    for (const AnswerRecord& answer : record.questions) {
+    for (std::size_t a = 0; a < record.questions.size(); ++a) {
+        const AnswerRecord& answer = record.questions[a];
         const Options& options = test.options[static_cast<std::size_t>(answer.number)];
-        added_.push_back(NewTexts(options, answer));
+        added_.push_back(NewTexts(options, hashes[a]));
         if (options.count + added_.back().count > kMaxOptions)
             return QStringLiteral("въпрос %1 има повече от %2 различни отговора в записите на "
                                   "същия тест")
@@ -62,7 +75,7 @@ std::optional<QString> TestsSeen::disagreement(const ResultRecord& record) {
     }
     for (std::size_t a = 0; a < record.questions.size(); ++a) {
         Options& options = test.options[static_cast<std::size_t>(record.questions[a].number)];
-        const NewHashes& added = added_[a];
+        const AnswerHashes& added = added_[a];
         for (int i = 0; i < added.count; ++i)
             options.hashes[static_cast<std::size_t>(options.count++)] =
                 added.hashes[std::size_t(i)];

@@ -25,9 +25,19 @@ public:
     // Whether the record's test is one already seen or still fits within the
     // caps (it is then seen from now on).
     bool admit(const ResultRecord& record);
+    // The hashes of an answer's key and chosen text, each once: kept off the
+    // heap, as every answer of every record has them.
+    struct AnswerHashes {
+        std::array<std::size_t, 2> hashes{};
+        int count = 0;
+    };
+    // A record's, by answer: made where records are read, on every core.
+    static std::vector<AnswerHashes> HashesOf(const ResultRecord& record);
     // Why the record disagrees with the first of its test, in Bulgarian; its
     // answers count towards its questions' options when it does not.
-    std::optional<QString> disagreement(const ResultRecord& record);
+    // `hashes`: HashesOf(record).
+    std::optional<QString> disagreement(const ResultRecord& record,
+                                        const std::vector<AnswerHashes>& hashes);
 
 private:
     struct Options {
@@ -41,17 +51,10 @@ private:
         std::vector<Options> options; // by question number
     };
     static int SizeOf(const ResultRecord& record);
-    // The hashes of the answer's key and chosen text that its question has
-    // not had yet: at most those two, kept off the heap as every answer of
-    // every record asks.
-    struct NewHashes {
-        std::array<std::size_t, 2> hashes{};
-        int count = 0;
-    };
-    static NewHashes NewTexts(const Options& options, const AnswerRecord& answer);
+    static AnswerHashes NewTexts(const Options& options, const AnswerHashes& answer);
 
     std::map<QString, Test> tests_;
-    std::vector<NewHashes> added_; // per answer of the record being checked
+    std::vector<AnswerHashes> added_; // per answer of the record being checked
     int questions_ = 0;
 };
 

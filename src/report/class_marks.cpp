@@ -8,16 +8,16 @@ namespace vorn {
 
 namespace {
 
-// The summary of the class spelt `className` (every spelling of it), or of
-// everyone when it is empty.
-MarkSummary Summary(const QString& className, const std::vector<StudentFigures>& students) {
+// The summary of the students `inClass` takes (by their index), under the
+// class's name (empty: everyone).
+template <typename InClass>
+MarkSummary Summary(const QString& className, const std::vector<StudentFigures>& students,
+                    const InClass& inClass) {
     MarkSummary summary{.className = className, .students = 0, .average = {}, .counts = {}};
-    const QString identity = ClassIdentity(className);
     long long sum = 0;
-    for (const StudentFigures& s : students) {
-        if (!s.marked || !s.marked->mark ||
-            (!className.isEmpty() && ClassIdentity(s.who.className) != identity))
-            continue;
+    for (std::size_t i = 0; i < students.size(); ++i) {
+        const StudentFigures& s = students[i];
+        if (!s.marked || !s.marked->mark || !inClass(i)) continue;
         ++summary.students;
         sum += s.marked->mark->hundredths;
         ++summary.counts[static_cast<std::size_t>(s.marked->mark->whole - 2)];
@@ -29,21 +29,26 @@ MarkSummary Summary(const QString& className, const std::vector<StudentFigures>&
 } // namespace
 
 MarkSummary SummaryOf(const std::vector<StudentFigures>& students) {
-    return Summary({}, students);
+    return Summary({}, students, [](std::size_t) { return true; });
 }
 
 std::vector<MarkSummary> ClassSummaries(const std::vector<StudentFigures>& students) {
-    QStringList classes, identities; // the first spelling of each
+    // Each student's class folded once: every spelling of a class is one.
+    std::vector<QString> identities;
+    identities.reserve(students.size());
+    QStringList classes, classIdentities; // the first spelling of each
     for (const StudentFigures& s : students) {
-        const QString identity = ClassIdentity(s.who.className);
-        if (identities.contains(identity)) continue;
-        identities.append(identity);
+        identities.push_back(ClassIdentity(s.who.className));
+        if (classIdentities.contains(identities.back())) continue;
+        classIdentities.append(identities.back());
         classes.append(s.who.className);
     }
     std::vector<MarkSummary> summaries;
     if (classes.size() < 2) return summaries;
-    for (const QString& className : classes)
-        summaries.push_back(Summary(className, students));
+    for (qsizetype c = 0; c < classes.size(); ++c)
+        summaries.push_back(Summary(classes[c], students, [&](std::size_t i) {
+            return identities[i] == classIdentities[c];
+        }));
     return summaries;
 }
 

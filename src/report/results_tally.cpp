@@ -54,9 +54,13 @@ struct QuestionState {
     int optionOf(const QString& text) {
         // Most questions have a handful of options: a look at each is faster than a hash.
         if (options.size() <= kScannedOptions) {
+            // Records share their texts: the same storage first (held here, it
+            // is the same text), then the texts themselves.
             for (qsizetype i = 0; i < options.size(); ++i)
-                if (options[i].size() == text.size() && options[i] == text)
+                if (options[i].constData() == text.constData() && options[i].size() == text.size())
                     return static_cast<int>(i);
+            for (qsizetype i = 0; i < options.size(); ++i)
+                if (options[i] == text) return static_cast<int>(i);
         } else if (const auto it = optionIndex.constFind(text); it != optionIndex.cend()) {
             return *it;
         }
@@ -307,16 +311,25 @@ void ResultsTally::Bank::addPercentFigures(BankFigures& f) const {
 
 std::vector<ScoredAttempt> ResultsTally::Bank::addStudentFigures(const QCollator& collator,
                                                                  BankFigures& f) const {
-    std::vector<const StudentState*> ordered;
-    for (const StudentState& student : students)
-        ordered.push_back(&student);
-    std::sort(ordered.begin(), ordered.end(), [&](const auto* a, const auto* b) {
-        for (const auto field : {&Student::className, &Student::number, &Student::name})
-            if (const int order = collator.compare(a->who.*field, b->who.*field)) return order < 0;
+    // By class, number and name; each text's sort key is made once, as a
+    // comparison of two texts costs about as much as a key.
+    struct Keyed {
+        const StudentState* student;
+        QCollatorSortKey className, number, name;
+    };
+    std::vector<Keyed> ordered;
+    ordered.reserve(students.size());
+    for (const StudentState& s : students)
+        ordered.push_back({&s, collator.sortKey(s.who.className), collator.sortKey(s.who.number),
+                           collator.sortKey(s.who.name)});
+    std::sort(ordered.begin(), ordered.end(), [](const Keyed& a, const Keyed& b) {
+        for (const auto key : {&Keyed::className, &Keyed::number, &Keyed::name})
+            if (const int order = (a.*key).compare(b.*key)) return order < 0;
         return false;
     });
     std::vector<ScoredAttempt> finished;
-    for (const StudentState* student : ordered) {
+    for (const Keyed& keyed : ordered) {
+        const StudentState* student = keyed.student;
         f.students.push_back(
             {.who = student->who,
              .attempts = student->attempts,

@@ -10,6 +10,7 @@
 #include "record/result_record.h"
 
 #include <QHash>
+#include <string_view>
 
 namespace vorn {
 
@@ -31,8 +32,15 @@ private:
         QString name, className, number;
         KnownBy knownBy = KnownBy::Name;
         bool operator==(const Spelling&) const = default;
+        // Not Qt's string hash (SipHash): every record asks, and it cost
+        // more than the rest of a record's tally.
         friend size_t qHash(const Spelling& s, size_t seed = 0) {
-            return qHashMulti(seed, s.name, s.className, s.number, s.knownBy == KnownBy::Number);
+            const auto hash = [](const QString& text) {
+                return std::hash<std::u16string_view>{}(
+                    {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())});
+            };
+            return qHashMulti(seed, hash(s.name), hash(s.className), hash(s.number),
+                              s.knownBy == KnownBy::Number);
         }
     };
     QHash<Spelling, RecordKeys> folded_;

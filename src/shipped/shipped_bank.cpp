@@ -9,16 +9,25 @@ namespace vorn {
 
 namespace {
 
-// The picture files are compiled in as resources. A file that is missing
-// leaves its questions without a picture rather than stopping the program.
-// Stored pictures are used where they lie, not copied: most are never shown.
-Picture LoadPicture(const QString& fileName) {
-    const QResource file(QStringLiteral(":/assets/pictures/") + fileName);
+// A compiled-in file's bytes, used where they lie unless the file is stored
+// compressed: most pictures are never shown. Empty when there is no such file.
+QByteArray ResourceBytes(const QString& path) {
+    const QResource file(path);
     if (!file.isValid()) return {};
-    if (file.compressionAlgorithm() != QResource::NoCompression)
-        return MakePicture(file.uncompressedData());
-    return MakePicture(QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
-                                               static_cast<qsizetype>(file.size())));
+    if (file.compressionAlgorithm() != QResource::NoCompression) return file.uncompressedData();
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
+                                   static_cast<qsizetype>(file.size()));
+}
+
+// The picture files are compiled in as resources, each JPEG with the PNG
+// the build made of it, which the window draws. A file that is missing
+// leaves its questions without a picture rather than stopping the program.
+Picture LoadPicture(const QString& fileName) {
+    const QString folder = QStringLiteral(":/assets/pictures/");
+    QByteArray jpeg = ResourceBytes(folder + fileName);
+    if (jpeg.isEmpty()) return {};
+    const QString png = fileName.section(u'.', 0, 0) + QStringLiteral(".png");
+    return MakePicture(std::move(jpeg), ResourceBytes(folder + png));
 }
 
 } // namespace

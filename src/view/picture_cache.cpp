@@ -13,7 +13,7 @@ QPixmap PictureCache::pixmap(const Picture& picture, QSize designArea, QSize sho
         shownArea_ = shownArea;
         // Decoded only as a bank's picture may be: the accepted formats,
         // within the caps; anything else shows nothing.
-        const auto decoded = DecodePicture(picture->encoded);
+        const auto decoded = DecodePicture(DrawnBytes(*picture));
         const auto* image = std::get_if<QImage>(&decoded);
         pixmap_ = image ? QPixmap::fromImage(PictureAtScale(*image, designArea, shownArea, factor))
                         : QPixmap();

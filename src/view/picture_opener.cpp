@@ -23,7 +23,7 @@ EnlargedPicture* PictureOpener::open() {
     const Picture picture = shown_();
     if (!picture || opened_) return nullptr;
     // Decoded again from the file's bytes, not taken from the area's smaller copy.
-    const auto decoded = DecodePicture(picture->encoded);
+    const auto decoded = DecodePicture(DrawnBytes(*picture));
     const auto* image = std::get_if<QImage>(&decoded);
     if (!image) return nullptr;
     opened_ = OpenEnlargedPicture(*image, area_);

@@ -52,6 +52,16 @@ TEST(RecordReading, TheFastReaderTakesOnlyWhatQtsReaderReadsTheSame) {
         {"a broken literal under an unknown key", With("{", "{\"x\":tru,"), false, false, {}},
         {"a broken array under an unknown key", With("{", "{\"x\":[1,},"), false, false, {}},
         {"a broken null", With("\"verdict\":null", "\"verdict\":nul"), false, false, {}},
+        {"a broken literal in an answer",
+         With("\"right\":true", "\"right\":tru"),
+         false,
+         false,
+         {}},
+        {"a broken array in an answer",
+         With("\"right\":true", "\"right\":true,\"x\":[1,"),
+         false,
+         false,
+         {}},
         {"text after the object", kRecord + " x", false, false, {}},
         {"a number out of range", With("{", "{\"x\":1e400,"), false, false, {}},
         {"no check key", With(",\"check\":null", ""), true, false, {}},
@@ -87,6 +97,25 @@ TEST(RecordReading, TheFastReaderTakesOnlyWhatQtsReaderReadsTheSame) {
         if (record) {
             EXPECT_EQ(record->run.user, c.user);
             EXPECT_EQ(record->grade.score, c.score);
+        }
+    }
+}
+
+// The fault caught: the record's time read field by field otherwise than
+// Qt's ISO 8601 reader reads it (a day that does not exist taken, an offset
+// or a fraction lost). Qt's reader is the reference.
+TEST(RecordReading, TimesAreReadAsQtsReaderReadsThem) {
+    for (const char* time :
+         {"2024-05-14T09:31:05Z", "2024-02-29T23:59:59Z", "2023-02-29T10:00:00Z",
+          "2024-13-01T00:00:00Z", "2024-05-14T24:00:00Z", "2024-05-14T09:31:60Z",
+          "2024-05-14T09:31:05+02:00", "2024-05-14T09:31:05.250Z", "0000-01-01T00:00:00Z",
+          "2024-05-14 09:31:05Z", "2024-05-1xT09:31:05Z", "-024-05-14T09:31:05Z"}) {
+        SCOPED_TRACE(time);
+        const QDateTime expected = QDateTime::fromString(QString::fromLatin1(time), Qt::ISODate);
+        const auto record = ParseRecordJson(With("2024-05-14T09:31:05Z", time));
+        ASSERT_EQ(record.has_value(), expected.isValid());
+        if (record) {
+            EXPECT_EQ(record->run.time, expected);
         }
     }
 }

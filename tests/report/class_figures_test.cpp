@@ -137,6 +137,14 @@ TEST(ClassFigures, TheAverageMarkIsRoundedHalfUpAndGivenPerClass) {
     EXPECT_TRUE(ReportText({f}).contains("Среден успех: 5,00 Много добър (ученици с оценка: 3)"));
     // One class: its line would only repeat everyone's.
     EXPECT_TRUE(Figures({Record("Ана", "8а", 1, key, "AAAA")}).classes.empty());
+    // Students who gave no class have a line of their own, not everyone's.
+    const BankFigures unclassed =
+        Figures({Record("Ана", "8а", 1, key, "AAAA"), Record("Гошо", "", 1, key, "AAAB")});
+    ASSERT_EQ(unclassed.classes.size(), 2u);
+    for (const MarkSummary& line : unclassed.classes) {
+        EXPECT_EQ(line.students, 1) << line.className.toStdString();
+        EXPECT_EQ(line.average->hundredths, line.className.isEmpty() ? 500 : 600);
+    }
 }
 
 // The fault caught: the report told classes and students apart by their

@@ -2,6 +2,7 @@
 // distinct short options, the keyed option item, the explanation line counts,
 // the text lengths and the compiled-in pictures.
 
+#include "bank/bank_pictures.h"
 #include "shipped/measure_text.h"
 #include "shipped/shipped_bank.h"
 
@@ -151,7 +152,10 @@ TEST(ShippedBankShape, PointNamesAreLatinLetters) {
     }
 }
 
-TEST(ShippedBankShape, PicturesAreJfifJpegsOfTheTableSizes) {
+// Faults caught besides: a PNG the window draws that shows other pixels than
+// its JPEG (a lossy or another decoding, or the file of another question), or
+// none, so that the window loads the JPEG plugin after all.
+TEST(ShippedBankShape, PicturesAreJfifJpegsOfTheTableSizesDrawnFromPngsOfTheirPixels) {
     for (int q = 1; q <= 20; ++q) {
         const Question& question = At(q);
         const QSize expected = kTable[static_cast<std::size_t>(q - 1)].pixels;
@@ -166,6 +170,11 @@ TEST(ShippedBankShape, PicturesAreJfifJpegsOfTheTableSizes) {
         EXPECT_EQ(bytes.mid(6, 5), QByteArray("JFIF", 5)) << "question " << q;
         const QImage image = QImage::fromData(bytes, "JPG");
         EXPECT_EQ(image.size(), expected) << "question " << q;
+        const QByteArray& drawn = question.picture->drawn;
+        EXPECT_TRUE(drawn.startsWith("\x89PNG\r\n\x1A\n")) << "question " << q;
+        const auto decoded = DecodePicture(drawn);
+        ASSERT_TRUE(std::holds_alternative<QImage>(decoded)) << "question " << q;
+        EXPECT_EQ(std::get<QImage>(decoded), image) << "question " << q;
     }
 }
 
