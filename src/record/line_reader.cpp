@@ -23,8 +23,10 @@ bool LineReader::refill() {
     return got > 0;
 }
 
-std::optional<ReadLine> LineReader::next() {
-    QByteArray text;
+bool LineReader::next(ReadLine& line) {
+    // Emptied, not released: a line of the same length needs no new memory.
+    QByteArray text = line.text ? std::move(*line.text) : QByteArray();
+    text.resize(0);
     bool tooLong = false;
     bool started = false;
     bool ended = false;
@@ -47,10 +49,11 @@ std::optional<ReadLine> LineReader::next() {
             break;
         }
     }
-    if (!started) return std::nullopt;
-    return ReadLine{.number = ++number_,
-                    .text = tooLong ? std::nullopt : std::optional<QByteArray>(std::move(text)),
-                    .unfinished = !ended};
+    if (!started) return false;
+    line.number = ++number_;
+    line.text = tooLong ? std::nullopt : std::optional<QByteArray>(std::move(text));
+    line.unfinished = !ended;
+    return true;
 }
 
 } // namespace vorn

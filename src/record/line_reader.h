@@ -21,8 +21,9 @@ class LineReader {
 public:
     LineReader(QIODevice& device, qsizetype maxLength);
 
-    // The next line; none at the end of the device or after a read error.
-    std::optional<ReadLine> next();
+    // The next line into `line`, whose text's storage is used again: false
+    // at the end of the device or after a read error.
+    bool next(ReadLine& line);
     bool failed() const { return failed_; }
 
 private:

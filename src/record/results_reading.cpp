@@ -222,15 +222,21 @@ void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read
         }
         parsed = next;
     };
-    while (std::optional<ReadLine> line = lines.next()) {
-        if (line->text && IsBlank(*line->text)) continue;
+    for (;;) {
         Batch& batch = *filling;
-        batch.bytes += line->text ? line->text->size() : 0;
         if (batch.used == batch.lines.size()) batch.lines.emplace_back();
-        batch.lines[batch.used].number = line->number;
-        batch.lines[batch.used].unfinished = line->unfinished;
-        batch.lines[batch.used++].text = std::move(line->text);
-        if (batch.used == kBatchLines || batch.bytes >= kBatchBytes) flush();
+        PendingLine& slot = batch.lines[batch.used];
+        // The slot's text is read into again; its JSON shared that text.
+        slot.opened = OpenedLine{};
+        ReadLine line{.number = 0, .text = std::move(slot.text), .unfinished = false};
+        const bool read = lines.next(line);
+        slot.text = std::move(line.text);
+        if (!read) break;
+        if (slot.text && IsBlank(*slot.text)) continue;
+        slot.number = line.number;
+        slot.unfinished = line.unfinished;
+        batch.bytes += slot.text ? slot.text->size() : 0;
+        if (++batch.used == kBatchLines || batch.bytes >= kBatchBytes) flush();
     }
     if (filling->used > 0) flush();
     if (parsed) {
