@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <future>
 #include <thread>
 #include <vector>
 
@@ -190,6 +191,28 @@ void HandOn(const std::vector<PendingLine>& batch, std::size_t used, const QStri
     }
 }
 
+// Reads lines into the batch until it is full; false when the device has
+// no more. The batch's slots are used again, and so is each slot's text.
+bool FillBatch(LineReader& lines, Batch& batch) {
+    batch.used = 0;
+    batch.bytes = 0;
+    for (;;) {
+        if (batch.used == batch.lines.size()) batch.lines.emplace_back();
+        PendingLine& slot = batch.lines[batch.used];
+        // Its JSON shared the slot's text.
+        slot.opened = OpenedLine{};
+        ReadLine line{.number = 0, .text = std::move(slot.text), .unfinished = false};
+        const bool read = lines.next(line);
+        slot.text = std::move(line.text);
+        if (!read) return false;
+        if (slot.text && IsBlank(*slot.text)) continue;
+        slot.number = line.number;
+        slot.unfinished = line.unfinished;
+        batch.bytes += slot.text ? slot.text->size() : 0;
+        if (++batch.used == kBatchLines || batch.bytes >= kBatchBytes) return true;
+    }
+}
+
 } // namespace
 
 void SkippedLines::add(const QString& where) {
@@ -202,46 +225,34 @@ void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read
     const QString name = Printable(path);
     QByteArray linkBefore = ChainLink(QByteArray()); // the start of the file
     LineReader lines(device, kMaxRecordLineBytes);
-    std::array<Batch, 2> batches;
-    Batch* filling = &batches[0];
-    Batch* parsed = nullptr; // being parsed by the crew
+    // Three batches go round: one is read from the device on a thread of its
+    // own, the one read before it is parsed by the crew, and the one parsed
+    // before that is handed on here, in the order of the file.
+    std::array<Batch, 3> batches;
     BatchCrew crew(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8));
-    // Waits for the batch being parsed, starts parsing the one just filled,
-    // hands on the one parsed before it meanwhile, and fills that one next.
-    const auto flush = [&] {
-        Batch* next = filling;
-        if (parsed) crew.wait();
-        crew.start(next->used, [next, secret](std::size_t from, std::size_t to) {
-            ParseLines(next->lines, from, to, next->used, secret);
-        });
-        filling = &batches[filling == &batches[0] ? 1 : 0];
-        if (parsed) {
-            HandOn(parsed->lines, parsed->used, name, read, take, linkBefore);
-            parsed->used = 0;
-            parsed->bytes = 0;
-        }
-        parsed = next;
+    const auto fill = [&lines](Batch* batch) {
+        return std::async(std::launch::async, [&lines, batch] { return FillBatch(lines, *batch); });
     };
-    for (;;) {
-        Batch& batch = *filling;
-        if (batch.used == batch.lines.size()) batch.lines.emplace_back();
-        PendingLine& slot = batch.lines[batch.used];
-        // The slot's text is read into again; its JSON shared that text.
-        slot.opened = OpenedLine{};
-        ReadLine line{.number = 0, .text = std::move(slot.text), .unfinished = false};
-        const bool read = lines.next(line);
-        slot.text = std::move(line.text);
-        if (!read) break;
-        if (slot.text && IsBlank(*slot.text)) continue;
-        slot.number = line.number;
-        slot.unfinished = line.unfinished;
-        batch.bytes += slot.text ? slot.text->size() : 0;
-        if (++batch.used == kBatchLines || batch.bytes >= kBatchBytes) flush();
-    }
-    if (filling->used > 0) flush();
-    if (parsed) {
+    const auto parse = [&crew, secret](Batch* batch) {
+        crew.start(batch->used, [batch, secret](std::size_t from, std::size_t to) {
+            ParseLines(batch->lines, from, to, batch->used, secret);
+        });
+    };
+    bool more = FillBatch(lines, batches[0]);
+    parse(&batches[0]);
+    std::future<bool> filling;
+    if (more) filling = fill(&batches[1]);
+    for (std::size_t step = 0;; ++step) {
+        Batch* parsed = &batches[step % 3];
         crew.wait();
+        const bool another = filling.valid(); // a batch after this one was being read
+        if (another) {
+            more = filling.get();
+            parse(&batches[(step + 1) % 3]);
+            if (more) filling = fill(&batches[(step + 2) % 3]);
+        }
         HandOn(parsed->lines, parsed->used, name, read, take, linkBefore);
+        if (!another) break;
     }
     if (lines.failed())
         read.unreadable.append(
