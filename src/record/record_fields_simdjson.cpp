@@ -220,24 +220,19 @@ public:
     // False when the text is not JSON.
     bool read(std::string_view text, AnswerFields& answer) {
         if (text.size() > kMaxBytes) return ReadAnswerText(text, answer);
-        Entry& entry = entries_[PlaceOf(text, entries_.size())];
-        if (entry.text != text) {
-            AnswerFields read;
-            if (!ReadAnswerText(text, read)) return false;
-            entry.text.assign(text);
-            entry.fields = std::move(read);
-        }
-        answer = entry.fields;
+        const AnswerFields* known = read_.get(text, [](std::string_view unknown) {
+            AnswerFields fields;
+            return ReadAnswerText(unknown, fields) ? std::optional(std::move(fields))
+                                                   : std::nullopt;
+        });
+        if (!known) return false;
+        answer = *known;
         return true;
     }
 
 private:
     static constexpr std::size_t kMaxBytes = 1024;
-    struct Entry {
-        std::string text;
-        AnswerFields fields;
-    };
-    std::array<Entry, 4096> entries_;
+    TextKeyedCache<AnswerFields, 4096> read_;
 };
 
 bool ReadQuestion(od::value value, AnswerFields& answer) {

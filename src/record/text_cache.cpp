@@ -25,16 +25,10 @@ std::size_t PlaceOf(std::string_view utf8, std::size_t places) {
 }
 
 QString TextCache::text(std::string_view utf8) {
-    const auto decoded = [utf8] {
-        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const auto decode = [](std::string_view text) {
+        return std::optional(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
-    if (utf8.size() > kMaxBytes) return decoded();
-    Entry& entry = entries_[PlaceOf(utf8, entries_.size())];
-    if (entry.utf8 != utf8) {
-        entry.utf8.assign(utf8);
-        entry.text = decoded();
-    }
-    return entry.text;
+    return utf8.size() > kMaxBytes ? *decode(utf8) : *decoded_.get(utf8, decode);
 }
 
 } // namespace vorn
