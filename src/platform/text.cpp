@@ -1,6 +1,7 @@
 #include "text.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace vorn {
 
@@ -96,6 +97,11 @@ QString WithCyrillicLookAlikes(const QString& text) {
 
 QString Counted(int n, const QString& one, const QString& many) {
     return QString::number(n) + u' ' + (n == 1 ? one : many);
+}
+
+std::size_t QuickHash(const QString& text) {
+    return std::hash<std::u16string_view>{}(
+        {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())});
 }
 
 } // namespace vorn

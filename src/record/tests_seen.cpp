@@ -1,7 +1,8 @@
 #include "tests_seen.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
-#include <string_view>
 
 namespace vorn {
 
@@ -22,9 +23,7 @@ std::vector<TestsSeen::AnswerHashes> TestsSeen::HashesOf(const ResultRecord& rec
         const QString* chosen = answer.chosen && !answer.right ? &*answer.chosen : nullptr;
         for (const QString* text : {&answer.key, chosen}) {
             if (!text || text->isEmpty()) continue;
-            // Qt's string hash is SipHash, several times dearer.
-            const std::size_t hash = std::hash<std::u16string_view>{}(
-                {reinterpret_cast<const char16_t*>(text->utf16()), std::size_t(text->size())});
+            const std::size_t hash = QuickHash(*text);
             if (hashes.count == 0 || hashes.hashes[0] != hash)
                 hashes.hashes[static_cast<std::size_t>(hashes.count++)] = hash;
         }

@@ -54,13 +54,9 @@ struct QuestionState {
     int optionOf(const QString& text) {
         // Most questions have a handful of options: a look at each is faster than a hash.
         if (options.size() <= kScannedOptions) {
-            // Records share their texts: the same storage first (held here, it
-            // is the same text), then the texts themselves.
             for (qsizetype i = 0; i < options.size(); ++i)
-                if (options[i].constData() == text.constData() && options[i].size() == text.size())
+                if (options[i].size() == text.size() && options[i] == text)
                     return static_cast<int>(i);
-            for (qsizetype i = 0; i < options.size(); ++i)
-                if (options[i] == text) return static_cast<int>(i);
         } else if (const auto it = optionIndex.constFind(text); it != optionIndex.cend()) {
             return *it;
         }

@@ -7,10 +7,10 @@
 // students come back record after record, so each spelling is folded once,
 // and a student is a small number from then on.
 
+#include "platform/text.h"
 #include "record/result_record.h"
 
 #include <QHash>
-#include <string_view>
 
 namespace vorn {
 
@@ -32,14 +32,8 @@ private:
         QString name, className, number;
         KnownBy knownBy = KnownBy::Name;
         bool operator==(const Spelling&) const = default;
-        // Not Qt's string hash (SipHash): every record asks, and it cost
-        // more than the rest of a record's tally.
         friend size_t qHash(const Spelling& s, size_t seed = 0) {
-            const auto hash = [](const QString& text) {
-                return std::hash<std::u16string_view>{}(
-                    {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())});
-            };
-            return qHashMulti(seed, hash(s.name), hash(s.className), hash(s.number),
+            return qHashMulti(seed, QuickHash(s.name), QuickHash(s.className), QuickHash(s.number),
                               s.knownBy == KnownBy::Number);
         }
     };
