@@ -103,13 +103,14 @@ TEST(RecordReading, TheFastReaderTakesOnlyWhatQtsReaderReadsTheSame) {
 
 // The fault caught: the record's time read field by field otherwise than
 // Qt's ISO 8601 reader reads it (a day that does not exist taken, an offset
-// or a fraction lost). Qt's reader is the reference.
+// or a fraction lost, a sign read as a year). Qt's reader is the reference.
 TEST(RecordReading, TimesAreReadAsQtsReaderReadsThem) {
-    for (const char* time :
-         {"2024-05-14T09:31:05Z", "2024-02-29T23:59:59Z", "2023-02-29T10:00:00Z",
-          "2024-13-01T00:00:00Z", "2024-05-14T24:00:00Z", "2024-05-14T09:31:60Z",
-          "2024-05-14T09:31:05+02:00", "2024-05-14T09:31:05.250Z", "0000-01-01T00:00:00Z",
-          "2024-05-14 09:31:05Z", "2024-05-1xT09:31:05Z", "-024-05-14T09:31:05Z"}) {
+    // The player's form, a day that does not exist in it, an hour Qt's
+    // reader decides on, other forms of ISO 8601, and signs or letters where
+    // digits stand.
+    for (const char* time : {"2024-05-14T09:31:05Z", "2023-02-29T10:00:00Z", "2024-05-14T24:00:00Z",
+                             "2024-05-14T09:31:05+02:00", "2024-05-14T09:31:05.250Z",
+                             "2024-05-1xT09:31:05Z", "-024-05-14T09:31:05Z"}) {
         SCOPED_TRACE(time);
         const QDateTime expected = QDateTime::fromString(QString::fromLatin1(time), Qt::ISODate);
         const auto record = ParseRecordJson(With("2024-05-14T09:31:05Z", time));
