@@ -6,8 +6,9 @@ namespace vorn {
 
 namespace {
 
-// Distinct sources and records in clear kept per student: far more than an
-// exam writes, few enough that a file of forgeries cannot fill memory.
+// Distinct sources, records in clear and records that may be older than the
+// first journal kept per student: far more than an exam writes, few enough
+// that a file of forgeries cannot fill memory.
 constexpr std::size_t kKeptPerStudent = 64;
 
 // "file:line"
@@ -26,9 +27,13 @@ void StudentRecordChecks::add(const ResultRecord& record, const RecordPlace& pla
         else
             ++same->records;
     }
-    if (record.journalSince && (!firstJournal_ || *record.journalSince < *firstJournal_))
+    if (record.journalSince && (!firstJournal_ || *record.journalSince < *firstJournal_)) {
         firstJournal_ = record.journalSince;
-    written_.emplace_back(record.run.time, place);
+        std::erase_if(written_, [&](const auto& w) { return !(w.first < *firstJournal_); });
+    }
+    // The first journal only moves earlier: a record not before it now never will be.
+    if ((!firstJournal_ || record.run.time < *firstJournal_) && written_.size() < kKeptPerStudent)
+        written_.emplace_back(record.run.time, place);
     if (record.attempt) addExamRecord(record, place);
     if (!place.afterChainBreak) return;
     if (std::ssize(afterChainBreak_) < kListedAfterChainBreak)

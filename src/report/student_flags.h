@@ -27,7 +27,9 @@ private:
     std::vector<RecordPlace> afterChainBreak_;
     int moreAfterChainBreak_ = 0;
     std::optional<QDateTime> firstJournal_;
-    // Each record's time and place; a place is spelt out only when it is told.
+    // The time and place of each record that may be older than the first
+    // journal, the first of them in the file; a place is spelt out only when
+    // it is told.
     std::vector<std::pair<QDateTime, RecordPlace>> written_;
     // The exam records' distinct logins and hosts, and those in clear.
     std::vector<std::pair<QString, QString>> sources_;

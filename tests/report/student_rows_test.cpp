@@ -140,6 +140,14 @@ TEST(StudentFlags, NameRecordsNoRunOfTheExamWrites) {
           {.name = "Борис", .hour = 8}},
          {"Ана: записът 8a.jsonl:2 е по-стар от първия дневник на ученика (копиран запис или "
           "променено време)"}},
+        // Only the earliest journal counts, whichever record brings it.
+        {"an earlier journal found later",
+         {{.hour = 11, .journalHour = 11},
+          {.attempt = 2, .hour = 10, .journalHour = 11},
+          {.attempt = 3, .hour = 12, .journalHour = 9},
+          {.attempt = 0, .hour = 8}},
+         {"Ана: записът 8a.jsonl:4 е по-стар от първия дневник на ученика (копиран запис или "
+          "променено време)"}},
         {"namesakes from the class list",
          {{.name = "Иван", .number = "3", .listed = true},
           {.name = "Иван", .number = "12", .listed = true}},
