@@ -51,4 +51,12 @@ long RoundHalfEven(double x);
 // library's, several times cheaper than Qt's string hash (SipHash).
 std::size_t QuickHash(const QString& text);
 
+// Whether `text` lies in the storage of `held`, and so is the same text,
+// found without reading either: a text's storage is never changed while it is
+// shared, and cannot become another text's while `held` holds it. Records
+// read on one thread share their texts' storage.
+inline bool InHeldStorage(const QString& held, const QString& text) {
+    return held.constData() == text.constData() && held.size() == text.size();
+}
+
 } // namespace vorn

@@ -3,6 +3,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vorn {
 
@@ -14,6 +15,24 @@ int TestsSeen::SizeOf(const ResultRecord& record) {
     return record.pool.value_or(static_cast<int>(record.questions.size()));
 }
 
+namespace {
+
+// The hash of a text in a storage met before on this thread is the one made
+// then (InHeldStorage).
+std::size_t HashOf(const QString& text) {
+    thread_local std::array<std::pair<QString, std::size_t>, 1024> hashed;
+    auto& [held, hash] =
+        hashed[(reinterpret_cast<std::uintptr_t>(text.constData()) / alignof(char16_t)) %
+               hashed.size()];
+    if (!InHeldStorage(held, text)) {
+        held = text;
+        hash = QuickHash(text);
+    }
+    return hash;
+}
+
+} // namespace
+
 std::vector<TestsSeen::AnswerHashes> TestsSeen::HashesOf(const ResultRecord& record) {
     std::vector<AnswerHashes> all;
     all.reserve(record.questions.size());
@@ -23,7 +42,7 @@ std::vector<TestsSeen::AnswerHashes> TestsSeen::HashesOf(const ResultRecord& rec
         const QString* chosen = answer.chosen && !answer.right ? &*answer.chosen : nullptr;
         for (const QString* text : {&answer.key, chosen}) {
             if (!text || text->isEmpty()) continue;
-            const std::size_t hash = QuickHash(*text);
+            const std::size_t hash = HashOf(*text);
             if (hashes.count == 0 || hashes.hashes[0] != hash)
                 hashes.hashes[static_cast<std::size_t>(hashes.count++)] = hash;
         }

@@ -43,6 +43,9 @@ struct StudentState {
 };
 
 constexpr qsizetype kScannedOptions = 8;
+// Storages remembered per question: each reading thread keeps one copy of a
+// text, so a few per option.
+constexpr std::size_t kHeldStorages = 16;
 
 struct QuestionState {
     int number = 0;
@@ -50,8 +53,19 @@ struct QuestionState {
     QString text;
     QStringList options; // the key first
     QHash<QString, int> optionIndex;
+    // Texts met before, held, with the option each is: a text in the storage
+    // of one is that option (InHeldStorage).
+    std::vector<std::pair<QString, int>> heldTexts;
 
     int optionOf(const QString& text) {
+        for (const auto& [held, option] : heldTexts)
+            if (InHeldStorage(held, text)) return option;
+        const int option = lookUp(text);
+        if (heldTexts.size() < kHeldStorages) heldTexts.emplace_back(text, option);
+        return option;
+    }
+
+    int lookUp(const QString& text) {
         // Most questions have a handful of options: a look at each is faster than a hash.
         if (options.size() <= kScannedOptions) {
             for (qsizetype i = 0; i < options.size(); ++i)
@@ -147,8 +161,12 @@ struct ResultsTally::Bank {
         if (n >= byNumber.size()) byNumber.resize(n + 1, -1);
         if (byNumber[n] >= 0) return byNumber[n];
         const auto index = byNumber[n] = static_cast<int>(questions.size());
-        questions.push_back(
-            {.number = number, .id = id, .text = {}, .options = {}, .optionIndex = {}});
+        questions.push_back({.number = number,
+                             .id = id,
+                             .text = {},
+                             .options = {},
+                             .optionIndex = {},
+                             .heldTexts = {}});
         QuestionState& q = questions.back();
         q.optionOf(key);
         // A corrected bank gives the question's text and every option.
