@@ -2,6 +2,7 @@
 // the last field, goes on; a missing class is told in the window and the
 // focus goes back to it; Esc ends without a student.
 
+#include "support/typed_text.h"
 #include "view/student_dialog.h"
 
 #include <QApplication>
@@ -19,10 +20,7 @@ namespace {
 void Type(StudentDialog& dialog, const QString& text, Qt::Key key) {
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
-    for (const QChar c : text) {
-        QTest::sendKeyEvent(QTest::Press, focused, Qt::Key_unknown, QString(c), {});
-        QTest::sendKeyEvent(QTest::Release, focused, Qt::Key_unknown, QString(c), {});
-    }
+    test::TypeText(focused, text);
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &dialog, key);
 }
 
