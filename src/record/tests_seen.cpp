@@ -20,10 +20,12 @@ namespace {
 // The hash of a text in a storage met before on this thread is the one made
 // then (InHeldStorage).
 std::size_t HashOf(const QString& text) {
-    thread_local std::array<std::pair<QString, std::size_t>, 1024> hashed;
-    auto& [held, hash] =
-        hashed[(reinterpret_cast<std::uintptr_t>(text.constData()) / alignof(char16_t)) %
-               hashed.size()];
+    constexpr int kPlaceBits = 10;
+    thread_local std::array<std::pair<QString, std::size_t>, 1 << kPlaceBits> hashed;
+    // Storage is aligned, so its address's low bits are all alike: every bit
+    // is mixed into the place (Fibonacci hashing).
+    const std::uint64_t address = reinterpret_cast<std::uintptr_t>(text.constData());
+    auto& [held, hash] = hashed[(address * 0x9E3779B97F4A7C15ULL) >> (64 - kPlaceBits)];
     if (!InHeldStorage(held, text)) {
         held = text;
         hash = QuickHash(text);
