@@ -1,6 +1,8 @@
 // libFuzzer target: any bytes as a scanned file named *.pdf, its pages loaded
 // as --scan loads a copier's PDF. Whatever the file holds, the answer is pages
-// or a reason, never a crash, a hang, a leak or a page without a picture.
+// or a reason, never a crash, a hang, a leak or a page without a picture. The
+// PDF library itself works in the rendering program (vorn-pdf-pages), which
+// the sanitized build builds too.
 
 #include "scan/sheet_scanner.h"
 
@@ -19,7 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             static_cast<qint64>(size))
         std::abort();
     file.close();
-    const auto pages = vorn::LoadScannedPages(path);
+    // A page may take a few seconds; one that takes longer than the fuzzer's
+    // own limit is a hang.
+    const auto pages = vorn::LoadScannedPages(
+        path, {.program = VORN_PDF_PAGES_PATH, .stall = std::chrono::seconds(5)});
     if (const auto* loaded = std::get_if<std::vector<vorn::ScannedPage>>(&pages)) {
         for (const vorn::ScannedPage& page : *loaded)
             if (page.image.isNull()) std::abort();

@@ -49,19 +49,21 @@ std::optional<QString> ForEachPicturePage(const QString& file,
 } // namespace
 
 std::optional<QString> ForEachScannedPage(const QString& file,
-                                          const std::function<void(ScannedPage)>& each) {
+                                          const std::function<void(ScannedPage)>& each,
+                                          const PdfRenderer& pdf) {
     const QFileInfo info(file);
     if (!info.exists()) return QStringLiteral("%1 не съществува.").arg(QuotedFile(file));
     if (!info.isFile() || !info.isReadable())
         return QStringLiteral("%1 не може да бъде отворен за четене.").arg(QuotedFile(file));
-    if (IsPdf(file)) return ForEachPdfPage(file, each);
+    if (IsPdf(file)) return ForEachPdfPage(file, each, pdf);
     return ForEachPicturePage(file, each);
 }
 
-std::variant<std::vector<ScannedPage>, QString> LoadScannedPages(const QString& file) {
+std::variant<std::vector<ScannedPage>, QString> LoadScannedPages(const QString& file,
+                                                                 const PdfRenderer& pdf) {
     std::vector<ScannedPage> pages;
-    auto problem =
-        ForEachScannedPage(file, [&](ScannedPage page) { pages.push_back(std::move(page)); });
+    auto problem = ForEachScannedPage(
+        file, [&](ScannedPage page) { pages.push_back(std::move(page)); }, pdf);
     if (problem) return std::move(*problem);
     return pages;
 }

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <variant>
@@ -27,14 +28,26 @@ struct ScannedPage {
     QImage image; // as scanned: any rotation, a few degrees of skew
 };
 
+// Where a PDF's pages are rendered: in a program of their own, so that a file
+// that keeps the PDF library busy without end (a page tree that leads back
+// into itself) stops that program, not the scan.
+struct PdfRenderer {
+    QString program; // empty: vorn-pdf-pages beside the running program
+    // The longest wait for the next page: far more than a page of a copier's
+    // scan takes.
+    std::chrono::milliseconds stall = std::chrono::seconds(60);
+};
+
 // The pages of a PNG, JPEG, TIFF (each of its pages) or PDF file, or why
 // there are none, as a Bulgarian sentence.
-std::variant<std::vector<ScannedPage>, QString> LoadScannedPages(const QString& file);
+std::variant<std::vector<ScannedPage>, QString> LoadScannedPages(const QString& file,
+                                                                 const PdfRenderer& pdf = {});
 // The same one page at a time, so that a long file need not be held whole:
 // `each` gets every page in order; the problem, if any, stops the file
 // after the pages before it.
 std::optional<QString> ForEachScannedPage(const QString& file,
-                                          const std::function<void(ScannedPage)>& each);
+                                          const std::function<void(ScannedPage)>& each,
+                                          const PdfRenderer& pdf = {});
 
 // Per row of a sheet, how many bubbles it has: the options of the
 // variant's question there. None when the code names no variant of the bank

@@ -27,15 +27,20 @@ QString Written(const QTemporaryDir& dir, const QString& name, const QByteArray&
     return path;
 }
 
+// The build's own rendering program, with a short wait for each page.
+PdfRenderer Renderer(const QString& program = VORN_PDF_PAGES_PATH) {
+    return {.program = program, .stall = std::chrono::seconds(2)};
+}
+
 std::vector<ScannedPage> Pages(const QString& file) {
-    auto loaded = LoadScannedPages(file);
+    auto loaded = LoadScannedPages(file, Renderer());
     if (auto* problem = std::get_if<QString>(&loaded)) ADD_FAILURE() << problem->toStdString();
     auto* pages = std::get_if<std::vector<ScannedPage>>(&loaded);
     return pages ? *pages : std::vector<ScannedPage>{};
 }
 
-QString Problem(const QString& file) {
-    auto loaded = LoadScannedPages(file);
+QString Problem(const QString& file, const PdfRenderer& renderer = Renderer()) {
+    auto loaded = LoadScannedPages(file, renderer);
     auto* problem = std::get_if<QString>(&loaded);
     return problem ? *problem : QString();
 }
@@ -118,6 +123,26 @@ TEST(ScannedPages, WhatIsNotAScanIsRefusedAndSaysWhy) {
         const QString problem = Problem(c.file);
         EXPECT_TRUE(problem.contains(c.says))
             << c.file.toStdString() << ": " << problem.toStdString();
+    }
+}
+
+// Faults: a file that keeps the PDF library busy without end (its page tree
+// leads back into itself) hung the scan; a rendering program that dies or is
+// missing was taken for a PDF without pages.
+TEST(ScannedPages, APdfThatIsNotRenderedInTimeOrAtAllIsRefused) {
+    const QString corpus = QStringLiteral(VORN_SOURCE_DIR "/fuzz/corpus/scan_pdf/");
+    const struct {
+        QString file, program, says;
+    } cases[] = {
+        {corpus + "cyclic-page-tree.pdf", VORN_PDF_PAGES_PATH,
+         "страница 1 не беше готова и след 2 секунди"},
+        {corpus + "two-pages.pdf", "/bin/false", "файлът е повреден"},
+        {corpus + "two-pages.pdf", "/nonexistent/vorn-pdf-pages", "не може да се стартира"},
+    };
+    for (const auto& c : cases) {
+        const QString problem = Problem(c.file, Renderer(c.program));
+        EXPECT_TRUE(problem.contains(c.says))
+            << c.program.toStdString() << ": " << problem.toStdString();
     }
 }
 
