@@ -58,20 +58,13 @@ const StudentFigures& Named(const BankFigures& bank, const QString& name) {
 } // namespace
 
 // The fault caught: a chosen text in memory of its own, as every record read
-// on another thread brings it, was taken for an option of its own. Each text
-// is made for its record and freed after it.
+// on another thread brings it, was taken for an option of its own. Record()
+// makes each text anew, and it is freed with its record.
 TEST(ClassFigures, OptionsAreToldByTheirTextsWhereverTheyLie) {
     ResultsTally tally({.marks = {}, .className = {}, .bank = {}, .voided = {}});
-    const ResultRecord pattern = Record("Ана", "8а", 1, "A", "A");
     int attempt = 0;
-    for (const char* chosen : {"B", "B", "C", "B"}) {
-        const QString text = QString::fromLatin1(chosen);
-        ResultRecord record = pattern;
-        record.questions.front().chosen = text;
-        record.questions.front().right = false;
-        record.attempt = ++attempt;
-        tally.add(record);
-    }
+    for (const QChar chosen : QStringLiteral("BBCB"))
+        tally.add(Record("Ана", "8а", ++attempt, "A", chosen));
     const std::vector<BankFigures> banks = tally.figures();
     QStringList options;
     for (const OptionFigures& option : banks.front().questions.front().options)
