@@ -9,6 +9,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace vorn {
@@ -41,7 +42,11 @@ struct RecordFields {
     bool paper = false;                            // the key is there, whatever its value
     JsonField paperVariant, paperSheet, paperScan; // absent unless an object
     bool questionsArray = false;
-    std::vector<AnswerFields> questions;
+    std::vector<AnswerFields> questions; // Qt's reader
+    // The fast reader's: each answer's own JSON text, read as the record
+    // needs it (FastAnswerFields); valid until the thread reads another line.
+    // An element that is no object has an empty text.
+    std::vector<std::string_view> answerTexts;
     JsonField::Kind checkKind = JsonField::Kind::Absent; // Other: an object or an array
     AnswerFields check;
     bool operator==(const RecordFields&) const = default;
@@ -51,6 +56,10 @@ struct RecordFields {
 // (which is stricter than Qt) or not an object. `json` is followed in memory
 // by nothing it needs: it is copied with the padding simdjson reads ahead.
 std::optional<RecordFields> FastRecordFields(QByteArrayView json);
+
+// An answer's fields from its own JSON text; none when the text is not one
+// JSON object.
+std::optional<AnswerFields> FastAnswerFields(std::string_view json);
 
 // The same with Qt's reader; none when Qt does not take the text as a JSON
 // object.

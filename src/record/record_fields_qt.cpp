@@ -88,6 +88,7 @@ std::optional<RecordFields> QtRecordFields(QByteArrayView json) {
                         .paperScan = {},
                         .questionsArray = false,
                         .questions = {},
+                        .answerTexts = {},
                         .checkKind = field("check").kind,
                         .check = AnswerOf(o.value(QLatin1String("check")))};
     const QJsonObject bank = o.value(QLatin1String("bank")).toObject();

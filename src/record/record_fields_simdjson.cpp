@@ -1,8 +1,8 @@
 // The record's fields with simdjson's on-demand reader: one pass over the
 // text, each value read where it stands. A value under a key the record does
 // not know is still read through, so that a line is taken only when all of
-// it is JSON, as Qt's reader takes it. An answer is read from its own text
-// the first time that text comes, and taken as read after.
+// it is JSON, as Qt's reader takes it. An answer is passed over and kept as
+// its own text, read when the record needs it (answer_pool.h).
 
 #include "record_fields.h"
 #include "text_cache.h"
@@ -195,7 +195,7 @@ bool ReadAnswer(od::value value, AnswerFields& answer) {
 }
 
 // An answer's fields from its own text, with a parser of its own: the
-// record's is still in use. False when the text is not one JSON object.
+// record's text, which holds it, is still in use.
 bool ReadAnswerText(std::string_view text, AnswerFields& answer) {
     thread_local od::parser parser;
     thread_local std::vector<char> padded;
@@ -211,44 +211,25 @@ bool ReadAnswerText(std::string_view text, AnswerFields& answer) {
     return document.current_location().error() != SUCCESS;
 }
 
-// The answers of a run repeat from record to record, text for text: each
-// text is read once and its fields shared after, from a cache of a fixed size
-// per thread where a text has one place, taken by the last text there. A
-// text read before was JSON, so passing over it again is enough.
-class AnswerCache {
-public:
-    // False when the text is not JSON.
-    bool read(std::string_view text, AnswerFields& answer) {
-        if (text.size() > kMaxBytes) return ReadAnswerText(text, answer);
-        const AnswerFields* known = read_.get(text, [](std::string_view unknown) {
-            AnswerFields fields;
-            return ReadAnswerText(unknown, fields) ? std::optional(std::move(fields))
-                                                   : std::nullopt;
-        });
-        if (!known) return false;
-        answer = *known;
-        return true;
-    }
-
-private:
-    static constexpr std::size_t kMaxBytes = 1024;
-    TextKeyedCache<AnswerFields, 4096> read_;
-};
-
-bool ReadQuestion(od::value value, AnswerFields& answer) {
-    thread_local AnswerCache cache;
+// An answer is kept as its own text, read as the record needs it.
+bool ReadQuestion(od::value value, RecordFields& record) {
     od::json_type type;
     if (value.type().get(type) != SUCCESS) return false;
-    if (type != od::json_type::object) return ReadAnswer(value, answer);
+    if (type != od::json_type::object) {
+        record.answerTexts.emplace_back();
+        return SkipValue(value);
+    }
     od::object object;
     std::string_view text;
-    return value.get_object().get(object) == SUCCESS && object.raw_json().get(text) == SUCCESS &&
-           cache.read(text, answer);
+    if (value.get_object().get(object) != SUCCESS || object.raw_json().get(text) != SUCCESS)
+        return false;
+    record.answerTexts.push_back(text);
+    return true;
 }
 
 bool ReadQuestions(od::value value, RecordFields& record) {
-    record.questions.clear();
-    record.questions.reserve(32);
+    record.answerTexts.clear();
+    record.answerTexts.reserve(32);
     od::json_type type;
     if (value.type().get(type) != SUCCESS) return false;
     record.questionsArray = type == od::json_type::array;
@@ -257,8 +238,7 @@ bool ReadQuestions(od::value value, RecordFields& record) {
     if (value.get_array().get(array) != SUCCESS) return false;
     for (auto element : array) {
         od::value inner;
-        if (element.get(inner) != SUCCESS || !ReadQuestion(inner, record.questions.emplace_back()))
-            return false;
+        if (element.get(inner) != SUCCESS || !ReadQuestion(inner, record)) return false;
     }
     return true;
 }
@@ -336,6 +316,11 @@ bool ReadRecord(od::object object, RecordFields& record) {
 }
 
 } // namespace
+
+std::optional<AnswerFields> FastAnswerFields(std::string_view json) {
+    AnswerFields answer;
+    return ReadAnswerText(json, answer) ? std::optional(std::move(answer)) : std::nullopt;
+}
 
 std::optional<RecordFields> FastRecordFields(QByteArrayView json) {
     // One parser and one padded copy per thread: lines are read on every core.

@@ -1,5 +1,6 @@
 #include "record_parsing.h"
 
+#include "answer_pool.h"
 #include "platform/json_number.h"
 #include "record_fields.h"
 
@@ -137,8 +138,16 @@ bool ReadVersion3Fields(const RecordFields& f, ResultRecord& record) {
     return true;
 }
 
+std::optional<AnswerRecord> ParseAnswerText(std::string_view json) {
+    std::optional<AnswerFields> fields = FastAnswerFields(json);
+    return fields ? ParseAnswer(*fields) : std::nullopt;
+}
+
 bool ReadAnswers(RecordFields& f, ResultRecord& record) {
-    record.questions.reserve(f.questions.size());
+    thread_local AnswerPool pool;
+    record.questions.reserve(f.questions.size() + f.answerTexts.size());
+    for (const std::string_view text : f.answerTexts)
+        if (!pool.add(text, &ParseAnswerText, record.questions)) return false;
     for (AnswerFields& fields : f.questions) {
         auto answer = ParseAnswer(fields);
         if (!answer) return false;
@@ -186,9 +195,12 @@ std::optional<ResultRecord> RecordOf(RecordFields& f) {
 
 std::optional<ResultRecord> ParseRecordJson(QByteArrayView json) {
     // The fast reader takes every line a player writes; what it refuses,
-    // Qt's reader may still take, as it always has.
-    std::optional<RecordFields> fields = FastRecordFields(json);
-    if (!fields) fields = QtRecordFields(json);
+    // Qt's reader may still take, as it always has. The fast reader reads an
+    // answer only when the record needs it, so a record it cannot make is
+    // left to Qt's reader too.
+    if (std::optional<RecordFields> fields = FastRecordFields(json))
+        if (std::optional<ResultRecord> record = RecordOf(*fields)) return record;
+    std::optional<RecordFields> fields = QtRecordFields(json);
     return fields ? RecordOf(*fields) : std::nullopt;
 }
 

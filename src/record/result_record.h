@@ -26,6 +26,7 @@
 // Version 3 adds, for a run answered on paper and marked from a scan:
 //   "paper":{"variant":2,"sheet":"3fa9c2e1-07","scan":"class7b.pdf#3"}
 
+#include "answer_list.h"
 #include "run/grade_result.h"
 #include "student.h"
 
@@ -34,7 +35,6 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 namespace vorn {
 
@@ -55,14 +55,6 @@ struct RunFacts {
     std::uint32_t seed = 0;
 };
 
-struct AnswerRecord {
-    int number = 0;                // the question's number in the bank, 1-based
-    std::optional<QString> chosen; // the text of the chosen option; none when unanswered
-    QString key;
-    bool right = false;
-    QString id; // its stable id; empty: its number (read back as the number)
-};
-
 // Where a run answered on paper came from: the printed variant, the sheet
 // (unique to one printed sheet: a sheet is recorded once) and the page of
 // the scan it was read from.
@@ -77,7 +69,7 @@ struct ResultRecord {
     RunFacts run;
     QString bankTitle;
     GradeResult grade;
-    std::vector<AnswerRecord> questions;
+    AnswerList questions;
     std::optional<AnswerRecord> check;
     std::optional<Student> student;  // --ask-name
     KnownBy knownBy = KnownBy::Name; // Number: chosen from a class list ("listed")
@@ -96,9 +88,6 @@ struct ResultRecord {
     std::optional<QDateTime> journalSince;
     std::optional<PaperOrigin> paper; // answered on paper, marked from a scan
 };
-
-// The id a question of a run is known by: the author's, else its number.
-QString QuestionIdOr(const QString& authorId, int number);
 
 // The record as one line of compact JSON, ending in a newline.
 QByteArray RecordLine(const ResultRecord& record);

@@ -16,7 +16,8 @@ ResultRecord RecordOfRun(const Attempt& run, const RunFacts& facts) {
     }
     record.pool = run.poolSize();
     const std::optional<int> copy = run.checkCopy();
-    record.questions.resize(static_cast<std::size_t>(copy.value_or(run.questionCount())));
+    std::vector<AnswerRecord> questions(
+        static_cast<std::size_t>(copy.value_or(run.questionCount())));
     for (int p = 0; p < run.questionCount(); ++p) {
         const int Q = run.questionAt(p);
         AnswerRecord answer;
@@ -29,8 +30,10 @@ ResultRecord RecordOfRun(const Attempt& run, const RunFacts& facts) {
         if (Q == copy)
             record.check = answer;
         else
-            record.questions[static_cast<std::size_t>(Q)] = answer;
+            questions[static_cast<std::size_t>(Q)] = answer;
     }
+    for (AnswerRecord& answer : questions)
+        record.questions.push_back(std::move(answer));
     return record;
 }
 

@@ -33,6 +33,7 @@ public:
         }
         return &entry.value;
     }
+    void clear() { entries_.fill(Entry{}); }
 
 private:
     struct Entry {

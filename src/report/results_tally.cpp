@@ -342,6 +342,8 @@ std::vector<ScoredAttempt> ResultsTally::Bank::addStudentFigures(const QCollator
         return false;
     });
     std::vector<ScoredAttempt> finished;
+    finished.reserve(ordered.size());
+    f.students.reserve(f.students.size() + ordered.size());
     for (const Keyed& keyed : ordered) {
         const StudentState* student = keyed.student;
         f.students.push_back(

@@ -33,7 +33,7 @@ ResultRecord Honest() {
 void Drawn(ResultRecord& record, int pool, const std::vector<int>& numbers, int copy) {
     record.pool = pool;
     for (std::size_t i = 0; i < numbers.size(); ++i)
-        record.questions[i].number = numbers[i];
+        record.questions.changed(i).number = numbers[i];
     record.check->number = copy;
 }
 
@@ -52,13 +52,13 @@ TEST(RecordConsistency, ARecordIsCountedOnlyWhenItAgreesWithItself) {
              r.grade = {.score = 1, .total = 3, .percent = 33, .verdict = {}};
          },
          std::nullopt},
-        {"question 3 as 2", [](ResultRecord& r) { r.questions[2].number = 2; },
+        {"question 3 as 2", [](ResultRecord& r) { r.questions.changed(2).number = 2; },
          "въпрос 2 е записан повече от веднъж"},
-        {"question 3 as 7", [](ResultRecord& r) { r.questions[2].number = 7; },
+        {"question 3 as 7", [](ResultRecord& r) { r.questions.changed(2).number = 7; },
          "въпрос 7 не е от теста, чиито въпроси са 3"},
         {"copy of 2", [](ResultRecord& r) { r.check->number = 2; },
          "копието за проверка е на въпрос 2, а не на 1"},
-        {"wrong answer judged right", [](ResultRecord& r) { r.questions[1].right = true; },
+        {"wrong answer judged right", [](ResultRecord& r) { r.questions.changed(1).right = true; },
          "преценката на въпрос 2 не отговаря на избрания отговор"},
         {"copy dropped", [](ResultRecord& r) { r.check.reset(); },
          "общо 4, а записаните въпроси са 3"},
@@ -110,7 +110,7 @@ TEST(RecordConsistency, ARecordIsCountedOnlyWhenItAgreesWithItself) {
         {"a title of 2001 letters", [](ResultRecord& r) { r.bankTitle = QString(2001, u'т'); },
          "заглавието на теста: повече от 2000 знака"},
         {"a wrong answer of 2001 letters",
-         [](ResultRecord& r) { r.questions[1].chosen = QString(2001, u'x'); },
+         [](ResultRecord& r) { r.questions.changed(1).chosen = QString(2001, u'x'); },
          "отговор на въпрос 2: повече от 2000 знака"},
     };
     for (const auto& c : cases) {

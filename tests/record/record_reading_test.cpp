@@ -5,8 +5,10 @@
 
 #include "record/record_fields.h"
 #include "record/record_parsing.h"
+#include "support/fast_fields.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace vorn;
 
@@ -85,7 +87,7 @@ TEST(RecordReading, TheFastReaderTakesOnlyWhatQtsReaderReadsTheSame) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto fast = FastRecordFields(c.line);
+        const auto fast = test::FastFieldsWithAnswers(c.line);
         const auto qt = QtRecordFields(c.line);
         EXPECT_EQ(fast.has_value(), c.fast);
         if (fast) {
@@ -119,4 +121,29 @@ TEST(RecordReading, TimesAreReadAsQtsReaderReadsThem) {
             EXPECT_EQ(record->run.time, expected);
         }
     }
+}
+
+// Records read on one thread share their answers. The faults caught: the
+// answers of records read earlier freed or moved when the thread's answers
+// outgrow what it keeps (thousands of distinct answers), and a change to a
+// copy's answer seen by the record it was copied from.
+TEST(RecordReading, ARecordKeepsItsAnswersWhateverIsReadAfterIt) {
+    constexpr int kRecords = 10'000; // each with an answer of its own
+    std::vector<ResultRecord> records;
+    for (int i = 0; i < kRecords; ++i) {
+        auto record =
+            ParseRecordJson(With("\"key\":\"b\"", "\"key\":\"b" + QByteArray::number(i) + '"'));
+        ASSERT_TRUE(record);
+        records.push_back(std::move(*record));
+    }
+    for (int i = 0; i < kRecords; ++i) {
+        ASSERT_EQ(records[i].questions.size(), 2u);
+        EXPECT_EQ(records[i].questions[0].key, "a");
+        EXPECT_EQ(records[i].questions[1].key, QStringLiteral("b%1").arg(i));
+    }
+    ResultRecord copy = records[0];
+    copy.questions.changed(0).key = QStringLiteral("changed");
+    EXPECT_EQ(copy.questions[0].key, "changed");
+    EXPECT_EQ(records[0].questions[0].key, "a");
+    EXPECT_EQ(records[1].questions[0].key, "a");
 }

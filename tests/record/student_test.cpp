@@ -92,7 +92,7 @@ TEST(Student, TheRecordCarriesTheStudentAndTheTimeAsVersionTwo) {
     // A question is read back by the id written or, without one, its number.
     record.time.reset();
     EXPECT_EQ(ParseRecordLine(RecordLine(record))->questions[0].id, "1");
-    record.questions[0].id = "умножение-3";
+    record.questions.changed(0).id = "умножение-3";
     const QByteArray named = RecordLine(record);
     EXPECT_EQ(QJsonDocument::fromJson(named).object()["version"], 2);
     EXPECT_EQ(ParseRecordLine(named)->questions[0].id, "умножение-3");

@@ -211,8 +211,8 @@ TEST(Remarking, TheCommandSaysWhatItChangedAndLeavesTheRecords) {
 
     // A fourth record chose an option the corrected bank does not have.
     ResultRecord odd = Record(0, false);
-    odd.questions[2].chosen = QStringLiteral("може би");
-    odd.questions[2].right = false;
+    odd.questions.changed(2).chosen = QStringLiteral("може би");
+    odd.questions.changed(2).right = false;
     odd.grade = GradeOf(1, 3); // "София" is still right
     ASSERT_TRUE(records.open(QIODevice::Append));
     records.write(RecordLine(odd));
