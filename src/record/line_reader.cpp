@@ -7,11 +7,15 @@ namespace vorn {
 namespace {
 
 constexpr qsizetype kChunkBytes = 64 * 1024;
+// A line's storage is used again up to this size: far more than a record
+// takes, and little enough that storage kept for a long line once is not
+// held by every line after it.
+constexpr qsizetype kKeptStorage = 16 * 1024;
 
 } // namespace
 
-LineReader::LineReader(QIODevice& device, qsizetype maxLength)
-    : device_(device), maxLength_(maxLength), chunk_(kChunkBytes) {}
+LineReader::LineReader(QIODevice& device, qsizetype maxLength, qsizetype room)
+    : device_(device), maxLength_(maxLength), room_(room), chunk_(kChunkBytes) {}
 
 bool LineReader::refill() {
     if (atEnd_) return false;
@@ -25,7 +29,8 @@ bool LineReader::refill() {
 
 bool LineReader::next(ReadLine& line) {
     // Emptied, not released: a line of the same length needs no new memory.
-    QByteArray text = line.text ? std::move(*line.text) : QByteArray();
+    QByteArray text = line.text && line.text->capacity() <= kKeptStorage ? std::move(*line.text)
+                                                                          : QByteArray();
     text.resize(0);
     bool tooLong = false;
     bool started = false;
@@ -41,7 +46,11 @@ bool LineReader::next(ReadLine& line) {
             tooLong = true;
             text = QByteArray();
         }
-        if (!tooLong) text.append(start, length);
+        if (!tooLong) {
+            // Rounded up, so that the next line a little longer fits too.
+            text.reserve((text.size() + length + room_ + 1023) / 1024 * 1024);
+            text.append(start, length);
+        }
         position_ += length;
         if (newline) {
             ++position_;

@@ -2,7 +2,9 @@
 // The lines of a device, read in fixed chunks so that memory stays bounded
 // whatever the file holds: a line longer than the limit is drained to its
 // end without being kept and comes back as too long. A last line without its
-// newline still counts; the newline itself is never part of a line.
+// newline still counts; the newline itself is never part of a line. Each
+// line's storage may keep room for more bytes after its end, readable
+// though not part of it, for a reader that looks ahead (simdjson's).
 
 #include <QByteArray>
 #include <QIODevice>
@@ -19,7 +21,8 @@ struct ReadLine {
 
 class LineReader {
 public:
-    LineReader(QIODevice& device, qsizetype maxLength);
+    // `room`: the bytes each line's storage keeps after its end.
+    LineReader(QIODevice& device, qsizetype maxLength, qsizetype room = 0);
 
     // The next line into `line`, whose text's storage is used again: false
     // at the end of the device or after a read error.
@@ -31,6 +34,7 @@ private:
 
     QIODevice& device_;
     qsizetype maxLength_;
+    qsizetype room_;
     std::vector<char> chunk_;
     qsizetype filled_ = 0;
     qsizetype position_ = 0;

@@ -52,10 +52,14 @@ struct RecordFields {
     bool operator==(const RecordFields&) const = default;
 };
 
+// The bytes the fast reader reads past a text's end (simdjson's padding).
+inline constexpr qsizetype kFastReaderRoom = 64;
+
 // The fields of a JSON object; none when the text is not JSON to simdjson
-// (which is stricter than Qt) or not an object. `json` is followed in memory
-// by nothing it needs: it is copied with the padding simdjson reads ahead.
-std::optional<RecordFields> FastRecordFields(QByteArrayView json);
+// (which is stricter than Qt) or not an object. `roomAfter`: bytes after the
+// text in its storage that may be read, whatever they hold; with fewer than
+// kFastReaderRoom the text is first copied where there is room.
+std::optional<RecordFields> FastRecordFields(QByteArrayView json, qsizetype roomAfter = 0);
 
 // An answer's fields from its own JSON text; none when the text is not one
 // JSON object.

@@ -322,17 +322,24 @@ std::optional<AnswerFields> FastAnswerFields(std::string_view json) {
     return ReadAnswerText(json, answer) ? std::optional(std::move(answer)) : std::nullopt;
 }
 
-std::optional<RecordFields> FastRecordFields(QByteArrayView json) {
+std::optional<RecordFields> FastRecordFields(QByteArrayView json, qsizetype roomAfter) {
+    static_assert(kFastReaderRoom >= simdjson::SIMDJSON_PADDING);
     // One parser and one padded copy per thread: lines are read on every core.
     thread_local od::parser parser;
     thread_local std::vector<char> padded;
     const auto length = static_cast<std::size_t>(json.size());
-    if (padded.size() < length + simdjson::SIMDJSON_PADDING)
-        padded.resize(length + simdjson::SIMDJSON_PADDING);
-    std::copy(json.begin(), json.end(), padded.begin());
+    const char* text = json.data();
+    std::size_t readable = length + static_cast<std::size_t>(roomAfter);
+    if (roomAfter < kFastReaderRoom) {
+        if (padded.size() < length + simdjson::SIMDJSON_PADDING)
+            padded.resize(length + simdjson::SIMDJSON_PADDING);
+        std::copy(json.begin(), json.end(), padded.begin());
+        text = padded.data();
+        readable = padded.size();
+    }
     od::document document;
     od::object object;
-    if (parser.iterate(padded.data(), length, padded.size()).get(document) != SUCCESS ||
+    if (parser.iterate(text, length, readable).get(document) != SUCCESS ||
         document.get_object().get(object) != SUCCESS)
         return std::nullopt;
     RecordFields record;

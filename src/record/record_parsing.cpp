@@ -193,12 +193,12 @@ std::optional<ResultRecord> RecordOf(RecordFields& f) {
 
 } // namespace
 
-std::optional<ResultRecord> ParseRecordJson(QByteArrayView json) {
+std::optional<ResultRecord> ParseRecordJson(QByteArrayView json, qsizetype roomAfter) {
     // The fast reader takes every line a player writes; what it refuses,
     // Qt's reader may still take, as it always has. The fast reader reads an
     // answer only when the record needs it, so a record it cannot make is
     // left to Qt's reader too.
-    if (std::optional<RecordFields> fields = FastRecordFields(json))
+    if (std::optional<RecordFields> fields = FastRecordFields(json, roomAfter))
         if (std::optional<ResultRecord> record = RecordOf(*fields)) return record;
     std::optional<RecordFields> fields = QtRecordFields(json);
     return fields ? RecordOf(*fields) : std::nullopt;

@@ -13,8 +13,8 @@
 namespace vorn {
 
 // A record from its JSON text; none when it is not a whole record of a known
-// version.
-std::optional<ResultRecord> ParseRecordJson(QByteArrayView json);
+// version. `roomAfter`: as FastRecordFields (record_fields.h) takes it.
+std::optional<ResultRecord> ParseRecordJson(QByteArrayView json, qsizetype roomAfter = 0);
 
 // A line of a results file read back; none when it is not a whole record of
 // a known version.

@@ -6,6 +6,7 @@
 #include "platform/regular_file.h"
 #include "platform/text.h"
 #include "record_consistency.h"
+#include "record_fields.h"
 #include "record_parsing.h"
 #include "sealed_line.h"
 
@@ -84,7 +85,9 @@ void ReadPending(PendingLine& line, const ExamSecretKey* secret) {
     line.opened = line.text ? OpenRecordLine(*line.text, secret) : OpenedLine{};
     const bool json = line.text && (line.opened.kind == OpenedLine::Kind::Plain ||
                                     line.opened.kind == OpenedLine::Kind::Opened);
-    line.record = json ? ParseRecordLine(line.opened.json) : std::nullopt;
+    // A line in clear is its JSON, and its reader keeps room after it.
+    const qsizetype room = line.opened.kind == OpenedLine::Kind::Plain ? kFastReaderRoom : 0;
+    line.record = json ? ParseRecordJson(line.opened.json, room) : std::nullopt;
     line.inconsistency = line.record ? RecordInconsistency(*line.record) : std::optional<QString>();
     // The tag in clear must be the one of the record sealed with it.
     if (line.record && !line.inconsistency && line.opened.kind == OpenedLine::Kind::Opened &&
@@ -224,7 +227,7 @@ void ReadResultsDevice(QIODevice& device, const QString& path, ReadResults& read
                        const RecordSink& take, const ExamSecretKey* secret) {
     const QString name = Printable(path);
     QByteArray linkBefore = ChainLink(QByteArray()); // the start of the file
-    LineReader lines(device, kMaxRecordLineBytes);
+    LineReader lines(device, kMaxRecordLineBytes, kFastReaderRoom);
     // Three batches go round: one is read from the device on a thread of its
     // own, the one read before it is parsed by the crew, and the one parsed
     // before that is handed on here, in the order of the file.

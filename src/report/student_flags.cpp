@@ -20,9 +20,10 @@ QString Where(const RecordPlace& place) {
 
 void StudentRecordChecks::add(const ResultRecord& record, const RecordPlace& place) {
     if (record.attempt && !record.abandoned) {
-        const auto same = std::find_if(finishedByAttempt_.begin(), finishedByAttempt_.end(),
+        // Attempts mostly come in their order: the latest is looked at first.
+        const auto same = std::find_if(finishedByAttempt_.rbegin(), finishedByAttempt_.rend(),
                                        [&](const auto& r) { return r.attempt == *record.attempt; });
-        if (same == finishedByAttempt_.end())
+        if (same == finishedByAttempt_.rend())
             finishedByAttempt_.push_back({.attempt = *record.attempt, .records = 1});
         else
             ++same->records;
