@@ -11,6 +11,11 @@ void AnswerPool::renew() {
 bool AnswerPool::add(std::string_view json, Reader read, AnswerList& list) {
     // No text is no answer; it would also match a place that holds none.
     if (json.empty()) return false;
+    if (json.size() > kMaxTextBytes) {
+        std::optional<AnswerRecord> answer = read(json);
+        if (answer) list.push_back(std::move(*answer));
+        return answer.has_value();
+    }
     if (!store_ || store_->answers.size() == kAnswers) renew();
     const AnswerRecord* const* known = known_.get(json, [&](std::string_view text) {
         std::optional<AnswerRecord> answer = read(text);

@@ -4,7 +4,8 @@
 // the pooled ones (answer_list.h), and reading a record neither makes nor
 // frees an answer's texts. A pool keeps a fixed number of answers; when it is
 // full the next answer starts another, and the full one lives on while a
-// record holds it, so memory stays bounded whatever a file holds.
+// record holds it, so memory stays bounded whatever a file holds. A long
+// text is read every time and its answer kept by its record alone.
 
 #include "answer_list.h"
 #include "text_cache.h"
@@ -27,6 +28,8 @@ public:
 
 private:
     static constexpr std::size_t kAnswers = 4096;
+    // Far above an answer a player writes (two options of a few words).
+    static constexpr std::size_t kMaxTextBytes = 1024;
     struct Store {
         std::vector<AnswerRecord> answers; // never past kAnswers: an answer stays where it is
     };

@@ -125,21 +125,24 @@ TEST(RecordReading, TimesAreReadAsQtsReaderReadsThem) {
 
 // Records read on one thread share their answers. The faults caught: the
 // answers of records read earlier freed or moved when the thread's answers
-// outgrow what it keeps (thousands of distinct answers), and a change to a
-// copy's answer seen by the record it was copied from.
+// outgrow what it keeps (thousands of distinct answers, some too long to be
+// kept), and a change to a copy's answer seen by the record it was copied
+// from.
 TEST(RecordReading, ARecordKeepsItsAnswersWhateverIsReadAfterIt) {
     constexpr int kRecords = 10'000; // each with an answer of its own
+    const auto key = [](int i) {     // every seventh too long to be kept
+        return QStringLiteral("b%1").arg(i) + QString(i % 7 == 0 ? 1500 : 0, u'x');
+    };
     std::vector<ResultRecord> records;
     for (int i = 0; i < kRecords; ++i) {
-        auto record =
-            ParseRecordJson(With("\"key\":\"b\"", "\"key\":\"b" + QByteArray::number(i) + '"'));
+        auto record = ParseRecordJson(With("\"key\":\"b\"", "\"key\":\"" + key(i).toUtf8() + '"'));
         ASSERT_TRUE(record);
         records.push_back(std::move(*record));
     }
     for (int i = 0; i < kRecords; ++i) {
         ASSERT_EQ(records[i].questions.size(), 2u);
         EXPECT_EQ(records[i].questions[0].key, "a");
-        EXPECT_EQ(records[i].questions[1].key, QStringLiteral("b%1").arg(i));
+        EXPECT_EQ(records[i].questions[1].key, key(i));
     }
     ResultRecord copy = records[0];
     copy.questions.changed(0).key = QStringLiteral("changed");
