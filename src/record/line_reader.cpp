@@ -29,8 +29,8 @@ bool LineReader::refill() {
 
 bool LineReader::next(ReadLine& line) {
     // Emptied, not released: a line of the same length needs no new memory.
-    QByteArray text = line.text && line.text->capacity() <= kKeptStorage ? std::move(*line.text)
-                                                                          : QByteArray();
+    QByteArray text =
+        line.text && line.text->capacity() <= kKeptStorage ? std::move(*line.text) : QByteArray();
     text.resize(0);
     bool tooLong = false;
     bool started = false;

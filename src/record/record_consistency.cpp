@@ -13,8 +13,7 @@ bool JudgedAsChosen(const AnswerRecord& answer) {
 
 // Distinct numbers from 1 to the bank's count: the run's own count, or the
 // pool's when it drew from one.
-std::optional<QString> NumbersInconsistency(const AnswerList& questions,
-                                            std::optional<int> pool) {
+std::optional<QString> NumbersInconsistency(const AnswerList& questions, std::optional<int> pool) {
     const auto count = pool.value_or(static_cast<int>(questions.size()));
     if (count < static_cast<int>(questions.size()))
         return QStringLiteral("въпросите са %1, а банката има %2").arg(questions.size()).arg(count);
