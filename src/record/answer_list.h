@@ -16,9 +16,10 @@ namespace vorn {
 
 class AnswerList {
 public:
+    // Reads the answers as a vector's iterator would: each is an AnswerRecord.
     class const_iterator {
     public:
-        using iterator_category = std::random_access_iterator_tag;
+        using iterator_category = std::forward_iterator_tag;
         using value_type = AnswerRecord;
         using difference_type = std::ptrdiff_t;
         using pointer = const AnswerRecord*;
@@ -28,20 +29,9 @@ public:
         explicit const_iterator(const AnswerRecord* const* at) : at_(at) {}
         reference operator*() const { return **at_; }
         pointer operator->() const { return *at_; }
-        reference operator[](difference_type n) const { return *at_[n]; }
         const_iterator& operator++() { return ++at_, *this; }
         const_iterator operator++(int) { return const_iterator(at_++); }
-        const_iterator& operator--() { return --at_, *this; }
-        const_iterator operator--(int) { return const_iterator(at_--); }
-        const_iterator& operator+=(difference_type n) { return at_ += n, *this; }
-        const_iterator& operator-=(difference_type n) { return at_ -= n, *this; }
-        friend const_iterator operator+(const_iterator i, difference_type n) { return i += n; }
-        friend const_iterator operator+(difference_type n, const_iterator i) { return i += n; }
-        friend const_iterator operator-(const_iterator i, difference_type n) { return i -= n; }
-        friend difference_type operator-(const_iterator a, const_iterator b) {
-            return a.at_ - b.at_;
-        }
-        friend auto operator<=>(const_iterator, const_iterator) = default;
+        bool operator==(const const_iterator&) const = default;
 
     private:
         const AnswerRecord* const* at_ = nullptr;

@@ -5,6 +5,7 @@ namespace vorn {
 void AnswerPool::renew() {
     store_ = std::make_shared<Store>();
     store_->answers.reserve(kAnswers);
+    holder_ = store_;
     known_.clear();
 }
 
@@ -23,7 +24,7 @@ bool AnswerPool::add(std::string_view json, Reader read, AnswerList& list) {
                       : std::nullopt;
     });
     if (!known) return false;
-    list.push_back(**known, store_);
+    list.push_back(**known, holder_);
     return true;
 }
 

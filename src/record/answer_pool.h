@@ -36,6 +36,9 @@ private:
     void renew();
 
     std::shared_ptr<Store> store_;
+    // store_ as its records hold it, made once: a conversion for every answer
+    // would count a reference up and down each time.
+    std::shared_ptr<const void> holder_;
     TextKeyedCache<const AnswerRecord*, kAnswers> known_; // store_'s answers
 };
 
