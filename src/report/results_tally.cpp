@@ -142,7 +142,7 @@ struct ResultsTally::Bank {
     int abandoned = 0;
     std::array<int, 101> percents{};
     QHash<int, StudentState> students; // by StudentKeys' number
-    QSet<QString> sealedFiles;         // that hold sealed records of this bank
+    RecordFiles files;                 // that hold records of this bank
     std::vector<QuestionState> questions;
     std::vector<int> byNumber; // a question's index by its number; -1: not seen yet
 
@@ -286,8 +286,9 @@ void ResultsTally::addTo(Bank& bank, const ResultRecord& record, int studentKey,
     const bool firstSeen = student.attempts++ == 0;
     student.abandoned += record.abandoned ? 1 : 0;
     if (firstSeen) student.who = WhoOf(record, classSpellings_);
-    student.checks.add(record, place);
-    if (place.sealed) bank.sealedFiles.insert(place.file);
+    const int file = bank.files.numberOf(place.file);
+    student.checks.add(record, place, file);
+    if (place.sealed) bank.files.setSealed(file);
     // A number left out one time and given the next is still the student's.
     if (student.who.number.isEmpty() && record.student) student.who.number = record.student->number;
     if (firstSeen || order.before(student.firstOrder)) {
@@ -357,7 +358,7 @@ std::vector<ScoredAttempt> ResultsTally::Bank::addStudentFigures(const QCollator
                            ? std::optional<AttemptFigures>(student->finishedFigures)
                            : std::nullopt,
              .nearBoundary = false,
-             .flags = student->checks.flags(sealedFiles)});
+             .flags = student->checks.flags(files)});
         if (student->finishedOrder) finished.push_back(student->finished);
     }
     return finished;

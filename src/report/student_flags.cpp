@@ -11,14 +11,24 @@ namespace {
 // that a file of forgeries cannot fill memory.
 constexpr std::size_t kKeptPerStudent = 64;
 
-// "file:line"
-QString Where(const RecordPlace& place) {
-    return QStringLiteral("%1:%2").arg(place.file).arg(place.line);
-}
-
 } // namespace
 
-void StudentRecordChecks::add(const ResultRecord& record, const RecordPlace& place) {
+int RecordFiles::numberOf(const QString& file) {
+    // Records come file after file: the last one named is looked at first.
+    for (qsizetype i = names_.size() - 1; i >= 0; --i)
+        if (names_[i] == file) return static_cast<int>(i);
+    names_.append(file);
+    sealed_.push_back(false);
+    return static_cast<int>(names_.size() - 1);
+}
+
+// "file:line"
+QString StudentRecordChecks::Where(const RecordFiles& files, Kept place) {
+    return QStringLiteral("%1:%2").arg(files.name(place.file)).arg(place.line);
+}
+
+void StudentRecordChecks::add(const ResultRecord& record, const RecordPlace& place, int file) {
+    const Kept kept{.line = place.line, .file = file};
     if (record.attempt && !record.abandoned) {
         // Attempts mostly come in their order: the latest is looked at first.
         const auto same = std::find_if(finishedByAttempt_.rbegin(), finishedByAttempt_.rend(),
@@ -34,18 +44,19 @@ void StudentRecordChecks::add(const ResultRecord& record, const RecordPlace& pla
     }
     // The first journal only moves earlier: a record not before it now never will be.
     if ((!firstJournal_ || record.run.time < *firstJournal_) && written_.size() < kKeptPerStudent)
-        written_.emplace_back(record.run.time, place);
-    if (record.attempt) addExamRecord(record, place);
+        written_.emplace_back(record.run.time, kept);
+    if (record.attempt) addExamRecord(record, place, kept);
     if (!place.afterChainBreak) return;
     if (std::ssize(afterChainBreak_) < kListedAfterChainBreak)
-        afterChainBreak_.push_back(place);
+        afterChainBreak_.push_back(kept);
     else
         ++moreAfterChainBreak_;
 }
 
-void StudentRecordChecks::addExamRecord(const ResultRecord& record, const RecordPlace& place) {
+void StudentRecordChecks::addExamRecord(const ResultRecord& record, const RecordPlace& place,
+                                        Kept kept) {
     if (!place.sealed && plainExamRecords_.size() < kKeptPerStudent)
-        plainExamRecords_.push_back(place);
+        plainExamRecords_.push_back(kept);
     // Compared as they are: an exam writes one source, spelt out only if flagged.
     const std::pair<QString, QString> source{record.run.user, record.run.host};
     if (sources_.size() == kKeptPerStudent ||
@@ -54,19 +65,19 @@ void StudentRecordChecks::addExamRecord(const ResultRecord& record, const Record
     sources_.push_back(source);
 }
 
-StudentFlags StudentRecordChecks::flags(const QSet<QString>& sealedFiles) const {
+StudentFlags StudentRecordChecks::flags(const RecordFiles& files) const {
     StudentFlags flags;
     for (const StudentFlags::Repeated& r : finishedByAttempt_)
         if (r.records > 1) flags.repeated.push_back(r);
     std::sort(flags.repeated.begin(), flags.repeated.end(),
               [](const auto& a, const auto& b) { return a.attempt < b.attempt; });
-    for (const RecordPlace& place : afterChainBreak_)
-        flags.afterChainBreak.append(Where(place));
+    for (const Kept place : afterChainBreak_)
+        flags.afterChainBreak.append(Where(files, place));
     flags.moreAfterChainBreak = moreAfterChainBreak_;
     if (firstJournal_)
         for (const auto& [time, place] : written_)
             if (time.isValid() && time < *firstJournal_)
-                flags.beforeFirstJournal.append(Where(place));
+                flags.beforeFirstJournal.append(Where(files, place));
     if (std::any_of(sources_.begin(), sources_.end(),
                     [&](const auto& s) { return s.first != sources_.front().first; }) ||
         std::any_of(sources_.begin(), sources_.end(),
@@ -77,8 +88,8 @@ StudentFlags StudentRecordChecks::flags(const QSet<QString>& sealedFiles) const 
         }
         flags.moreSources = int(sources_.size() - flags.sources.size());
     }
-    for (const RecordPlace& place : plainExamRecords_)
-        if (sealedFiles.contains(place.file)) flags.plainAmongSealed.append(Where(place));
+    for (const Kept place : plainExamRecords_)
+        if (files.sealed(place.file)) flags.plainAmongSealed.append(Where(files, place));
     return flags;
 }
 

@@ -31,6 +31,7 @@ struct Sitting {
     const char* host = "pc-07";
     const char* user = "izpit"; // the exam account, the same on every machine
     bool sealed = false;
+    const char* file = "8a.jsonl";
 };
 
 ResultRecord Record(const Sitting& s) {
@@ -54,11 +55,13 @@ ResultRecord Record(const Sitting& s) {
 
 std::vector<BankFigures> Figures(const std::vector<ResultRecord>& records,
                                  const std::vector<qint64>& breaks = {},
-                                 const std::vector<bool>& sealed = {}) {
+                                 const std::vector<bool>& sealed = {},
+                                 const QStringList& files = {}) {
     ResultsTally tally({.marks = {}, .className = {}, .bank = {}, .voided = {}});
     for (std::size_t i = 0; i < records.size(); ++i) {
         const qint64 line = i < breaks.size() ? breaks[i] : 0;
-        tally.add(records[i], {.file = "8a.jsonl",
+        tally.add(records[i], {.file = qsizetype(i) < files.size() ? files[qsizetype(i)]
+                                                                   : QStringLiteral("8a.jsonl"),
                                .line = line > 0 ? line : qint64(i) + 1,
                                .afterChainBreak = line > 0,
                                .sealed = i < sealed.size() && sealed[i]});
@@ -72,13 +75,15 @@ QStringList FlagsOf(const std::vector<Sitting>& sittings) {
     std::vector<ResultRecord> records;
     std::vector<qint64> breaks;
     std::vector<bool> sealed;
+    QStringList files;
     for (const Sitting& s : sittings) {
         records.push_back(Record(s));
         breaks.push_back(s.line);
         sealed.push_back(s.sealed);
+        files.append(QString::fromUtf8(s.file));
     }
     QStringList flagged;
-    for (const BankFigures& bank : Figures(records, breaks, sealed))
+    for (const BankFigures& bank : Figures(records, breaks, sealed, files))
         for (const StudentFigures& student : bank.students)
             if (const QStringList texts = StudentFlagTexts(student.flags); !texts.isEmpty())
                 flagged.append(student.who.name + ": " + texts.join("; "));
@@ -174,6 +179,14 @@ TEST(StudentFlags, NameRecordsNoRunOfTheExamWrites) {
           {.name = "Борис", .attempt = 0},
           {.name = "Вера", .sealed = true}},
          {"Борис: незапечатан запис сред запечатани: 8a.jsonl:2"}},
+        // Each file is told apart: one of records in clear is not flagged.
+        {"records in clear in a file of their own",
+         {{.sealed = true},
+          {.name = "Борис", .file = "8b.jsonl"},
+          {.name = "Вера", .file = "8a.jsonl"},
+          {.name = "Борис", .attempt = 2, .file = "8b.jsonl"},
+          {.name = "Вера", .attempt = 2, .sealed = true, .file = "8c.jsonl"}},
+         {"Вера: незапечатан запис сред запечатани: 8a.jsonl:3"}},
         {"every record in clear", {{"Ана", "8а", 1}, {"Борис", "8а", 1}}, {}},
     };
     for (const auto& c : cases)
