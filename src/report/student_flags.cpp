@@ -14,12 +14,14 @@ constexpr std::size_t kKeptPerStudent = 64;
 } // namespace
 
 int RecordFiles::numberOf(const QString& file) {
-    // Records come file after file: the last one named is looked at first.
-    for (qsizetype i = names_.size() - 1; i >= 0; --i)
-        if (names_[i] == file) return static_cast<int>(i);
+    // Records come file after file: the newest file is looked at first.
+    if (!names_.isEmpty() && names_.back() == file) return static_cast<int>(names_.size() - 1);
+    if (const auto it = numbers_.constFind(file); it != numbers_.cend()) return *it;
+    const auto number = static_cast<int>(names_.size());
     names_.append(file);
+    numbers_.insert(file, number);
     sealed_.push_back(false);
-    return static_cast<int>(names_.size() - 1);
+    return number;
 }
 
 // "file:line"

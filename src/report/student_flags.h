@@ -7,12 +7,14 @@
 #include "results_figures.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QStringList>
 
 namespace vorn {
 
 // The files a bank's records were read from, each named once: a student's
-// checks keep tens of places, and a file's number is a quarter of its name.
+// checks keep tens of places, each 16 bytes with its file's number where the
+// file's name made it 40.
 class RecordFiles {
 public:
     // The same name gives the same number, from 0 up.
@@ -25,6 +27,7 @@ public:
 
 private:
     QStringList names_;
+    QHash<QString, int> numbers_;
     std::vector<bool> sealed_;
 };
 
