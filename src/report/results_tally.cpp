@@ -327,15 +327,21 @@ void ResultsTally::Bank::addPercentFigures(BankFigures& f) const {
 std::vector<ScoredAttempt> ResultsTally::Bank::addStudentFigures(const QCollator& collator,
                                                                  BankFigures& f) const {
     // By class, number and name; each text's sort key is made once, as a
-    // comparison of two texts costs about as much as a key.
+    // comparison of two texts costs about as much as a key. A class and a
+    // number are shared by many students: their keys are made once for all.
     struct Keyed {
         const StudentState* student;
         QCollatorSortKey className, number, name;
     };
+    QHash<QString, QCollatorSortKey> shared;
+    const auto sharedKey = [&](const QString& text) {
+        if (const auto it = shared.constFind(text); it != shared.cend()) return *it;
+        return *shared.insert(text, collator.sortKey(text));
+    };
     std::vector<Keyed> ordered;
     ordered.reserve(students.size());
     for (const StudentState& s : students)
-        ordered.push_back({&s, collator.sortKey(s.who.className), collator.sortKey(s.who.number),
+        ordered.push_back({&s, sharedKey(s.who.className), sharedKey(s.who.number),
                            collator.sortKey(s.who.name)});
     std::sort(ordered.begin(), ordered.end(), [](const Keyed& a, const Keyed& b) {
         for (const auto key : {&Keyed::className, &Keyed::number, &Keyed::name})
