@@ -1,5 +1,6 @@
 #include "text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -58,25 +59,35 @@ bool IsBidiControl(char16_t u) {
            u == 0x200F || u == 0x061C;
 }
 
+namespace {
+
+// Whether a character is shown as an escape rather than as itself.
+bool ShownEscaped(char16_t u) {
+    return u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0x2028 || u == 0x2029 || IsBidiControl(u);
+}
+
+} // namespace
+
 QString Printable(const QString& text) {
+    // Nearly every text has nothing to escape: it is handed back, not copied.
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return ShownEscaped(c.unicode()); }))
+        return text;
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        const bool bidi = IsBidiControl(u);
-        if (u == u'\n') {
-            out += QLatin1String("\\n");
-        } else if (u == u'\r') {
-            out += QLatin1String("\\r");
-        } else if (u == u'\t') {
-            out += QLatin1String("\\t");
-        } else if (u < 0x20 || (u >= 0x7F && u < 0xA0)) {
-            out += QStringLiteral("\\x%1").arg(static_cast<int>(u), 2, 16, QLatin1Char('0'));
-        } else if (u == 0x2028 || u == 0x2029 || bidi) {
-            out += QStringLiteral("\\u%1").arg(static_cast<int>(u), 4, 16, QLatin1Char('0'));
-        } else {
+        if (!ShownEscaped(u))
             out += c;
-        }
+        else if (u == u'\n')
+            out += QLatin1String("\\n");
+        else if (u == u'\r')
+            out += QLatin1String("\\r");
+        else if (u == u'\t')
+            out += QLatin1String("\\t");
+        else if (u < 0xA0) // the other controls and DEL
+            out += QStringLiteral("\\x%1").arg(static_cast<int>(u), 2, 16, QLatin1Char('0'));
+        else
+            out += QStringLiteral("\\u%1").arg(static_cast<int>(u), 4, 16, QLatin1Char('0'));
     }
     return out;
 }
