@@ -142,7 +142,7 @@ struct ResultsTally::Bank {
     int abandoned = 0;
     std::array<int, 101> percents{};
     QHash<int, StudentState> students; // by StudentKeys' number
-    RecordFiles files;                 // that hold records of this bank
+    RecordFiles files;                 // its records were read from
     std::vector<QuestionState> questions;
     std::vector<int> byNumber; // a question's index by its number; -1: not seen yet
 
