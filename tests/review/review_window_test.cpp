@@ -37,7 +37,7 @@ void Type(QWidget& window, int key, const QString& text = {}) {
     QCoreApplication::sendEvent(&window, &press);
 }
 
-QString Progress(const QWidget& window) {
+QString ProgressText(const QWidget& window) {
     return window.findChild<QLabel*>("progress")->text();
 }
 
@@ -73,7 +73,7 @@ TEST(ReviewWindow, KeysDecideTheOpenRowsTheNumberAndPassThePage) {
     ReviewWindow window(review, queue);
     window.show();
 
-    EXPECT_EQ(Progress(window), "1 от 5");
+    EXPECT_EQ(ProgressText(window), "1 от 5");
     EXPECT_FALSE(window.findChild<QPushButton*>("letterD")->isVisibleTo(&window))
         << "row 2 has three answers";
     // For the guide: how the window looks.
@@ -81,21 +81,21 @@ TEST(ReviewWindow, KeysDecideTheOpenRowsTheNumberAndPassThePage) {
     window.grab().save(VORN_ARTIFACTS_DIR "/review-window.png");
 
     Type(window, Qt::Key_D, "d");
-    EXPECT_EQ(Progress(window), "1 от 5") << "a letter the row has not is refused";
+    EXPECT_EQ(ProgressText(window), "1 от 5") << "a letter the row has not is refused";
     Type(window, Qt::Key_unknown, "Ц"); // the Bulgarian phonetic key of C
-    EXPECT_EQ(Progress(window), "2 от 5");
+    EXPECT_EQ(ProgressText(window), "2 от 5");
     Type(window, Qt::Key_Delete);
-    EXPECT_EQ(Progress(window), "3 от 5");
+    EXPECT_EQ(ProgressText(window), "3 от 5");
     Type(window, Qt::Key_Left);
-    EXPECT_EQ(Progress(window), "2 от 5");
+    EXPECT_EQ(ProgressText(window), "2 от 5");
     Type(window, Qt::Key_B, "b"); // decided again: B, not no answer
     Type(window, Qt::Key_A, "a");
-    EXPECT_EQ(Progress(window), "4 от 5");
+    EXPECT_EQ(ProgressText(window), "4 от 5");
     EXPECT_TRUE(window.findChild<QWidget*>("number")->isVisibleTo(&window));
     Type(window, Qt::Key_1, "1");
     Type(window, Qt::Key_7, "7");
     Type(window, Qt::Key_Return);
-    EXPECT_EQ(Progress(window), "5 от 5");
+    EXPECT_EQ(ProgressText(window), "5 от 5");
     EXPECT_TRUE(window.findChild<QPushButton*>("pass")->isVisibleTo(&window));
     Type(window, Qt::Key_Return);
     EXPECT_EQ(window.result(), QDialog::Accepted) << "through: the window closes";

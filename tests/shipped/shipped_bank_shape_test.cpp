@@ -20,14 +20,14 @@ using namespace vorn;
 
 namespace {
 
-struct Row {
+struct QuestionShape {
     int keyItem;  // the item of List1(q) that holds the right option, 1 = first option
     int lines;    // explanation lines
     QSize pixels; // empty: no picture
 };
 
 // Question 5: its key is written like its options ("02:03"), as item 2.
-const std::array<Row, 20> kTable{{
+const std::array<QuestionShape, 20> kTable{{
     {3, 6, {200, 89}},  {1, 16, {183, 99}},  {3, 11, {183, 86}}, {3, 7, {120, 129}},
     {2, 5, {173, 109}}, {2, 7, {}},          {2, 5, {}},         {4, 4, {198, 90}},
     {3, 5, {215, 120}}, {3, 7, {215, 120}},  {3, 7, {220, 129}}, {2, 4, {190, 102}},
