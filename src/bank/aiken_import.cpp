@@ -29,7 +29,7 @@ struct Open {
     Question question;
 };
 
-class Reader {
+class AikenReader {
 public:
     void line(int at, const QString& text) {
         if (IsOption(text)) {
@@ -107,7 +107,7 @@ private:
 } // namespace
 
 LoadedBank ImportAiken(const QString& text, const QString& fileName) {
-    Reader reader;
+    AikenReader reader;
     const QStringList lines = LinesOf(text);
     for (qsizetype k = 0; k < lines.size(); ++k) {
         const QString line = lines[k].trimmed();

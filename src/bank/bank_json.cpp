@@ -57,9 +57,9 @@ QString ParseErrorText(QJsonParseError::ParseError error) {
     return QStringLiteral("неправилен текст");
 }
 
-class Reader {
+class BankJsonReader {
 public:
-    Reader(LoadedBank& bank, const PictureReader& pictures, const QByteArray& json)
+    BankJsonReader(LoadedBank& bank, const PictureReader& pictures, const QByteArray& json)
         : bank_(bank), pictures_(pictures), json_(json) {}
 
     int version = 1;
@@ -295,7 +295,7 @@ private:
 };
 
 // The settings of version 1: the six items the window read.
-void ReadSettingsItems(Reader& read, const QJsonObject& root, BankContent& content) {
+void ReadSettingsItems(BankJsonReader& read, const QJsonObject& root, BankContent& content) {
     const auto items = read.texts(root, QStringLiteral("settings"), 0, true);
     if (!items) return;
     const std::variant<BankSettings, QString> settings = SettingsFromItems(*items);
@@ -307,7 +307,7 @@ void ReadSettingsItems(Reader& read, const QJsonObject& root, BankContent& conte
 
 // The settings of version 2, by meaning; a switch left out keeps a new bank's
 // default.
-void ReadNamedSettings(Reader& read, const QJsonObject& root, BankContent& content) {
+void ReadNamedSettings(BankJsonReader& read, const QJsonObject& root, BankContent& content) {
     const BankSettings defaults;
     const auto title = read.text(root, QStringLiteral("title"), 0, true);
     const auto phrase = read.flag(root, QStringLiteral("phraseMode"), defaults.phrasePreview);
@@ -429,7 +429,7 @@ BankIssue SyntaxProblem(const QByteArray& json, const QJsonParseError& parsed) {
 
 // The format's name and a version this program reads; false, with the error
 // told, for anything else.
-bool ReadFormatAndVersion(Reader& read, const QJsonObject& root) {
+bool ReadFormatAndVersion(BankJsonReader& read, const QJsonObject& root) {
     if (root.value(QStringLiteral("format")).toString() != kFormatName) {
         read.error(
             0,
@@ -457,7 +457,7 @@ bool ReadFormatAndVersion(Reader& read, const QJsonObject& root) {
 
 LoadedBank ReadBankJson(const QByteArray& json, const PictureReader& pictures) {
     LoadedBank bank;
-    Reader read(bank, pictures, json);
+    BankJsonReader read(bank, pictures, json);
     if (const std::optional<BankIssue> problem = EncodingProblem(json)) {
         bank.issues.push_back(*problem);
         return bank;

@@ -50,9 +50,9 @@ QStringList TextsOf(const XmlQuestion& read) {
     return texts;
 }
 
-class Reader {
+class MoodleXmlReader {
 public:
-    explicit Reader(const QByteArray& xml) : xml_(xml) {}
+    explicit MoodleXmlReader(const QByteArray& xml) : xml_(xml) {}
 
     LoadedBank read(const QString& fileName) {
         while (!xml_.atEnd() && !xml_.hasError()) {
@@ -206,7 +206,7 @@ LoadedBank ImportMoodleXml(const QByteArray& xml, const QString& fileName) {
         refused.issues.push_back(*notUtf8);
         return refused;
     }
-    return Reader(xml).read(fileName);
+    return MoodleXmlReader(xml).read(fileName);
 }
 
 } // namespace vorn

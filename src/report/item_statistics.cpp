@@ -56,7 +56,7 @@ ItemStatistics ItemFigures(const ItemScores& scores) {
     return item;
 }
 
-std::vector<OptionStatistics> OptionFigures(const ItemScores& scores, int count) {
+std::vector<OptionStatistics> OptionStatisticsOf(const ItemScores& scores, int count) {
     std::vector<OptionStatistics> options(static_cast<std::size_t>(count));
     std::vector<double> chose(scores.options.size());
     for (int option = 0; option < count; ++option) {
@@ -147,7 +147,7 @@ ItemAnalysis AnalyseItems(const std::vector<ScoredAttempt>& attempts,
     analysis.test = TestFigures(totals, positionVariance, static_cast<int>(byPosition.size()));
     for (std::size_t q = 0; q < items.size(); ++q) {
         analysis.items.push_back(ItemFigures(items[q]));
-        analysis.options.push_back(OptionFigures(items[q], optionCounts[q]));
+        analysis.options.push_back(OptionStatisticsOf(items[q], optionCounts[q]));
     }
     return analysis;
 }

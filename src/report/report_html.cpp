@@ -40,10 +40,6 @@ svg .mark5 { fill: #7cb342; } svg .mark6 { fill: #2e7d32; }
 @media print { body { margin: 0; font-size: 10pt; } }
 )";
 
-QString Figure(std::optional<double> figure, const QString& unit = {}) {
-    return figure ? FigureText(figure, u',') + unit : QStringLiteral("-");
-}
-
 QString Cells(const QStringList& cells, const char* tag, const QString& css = {}) {
     QString row;
     for (const QString& cell : cells)
@@ -177,15 +173,15 @@ QString MarksTable(const BankFigures& bank) {
 QString TestTable(const TestStatistics& t) {
     const std::pair<const char*, QString> rows[] = {
         {"Ученици (първи завършени опити)", QString::number(t.students)},
-        {"Среден резултат", Figure(t.mean, " %")},
-        {"Стандартна грешка на средния резултат", Figure(t.meanError, " %")},
-        {"Медиана", Figure(t.median, " %")},
-        {"Стандартно отклонение", Figure(t.sd, " %")},
-        {"Асиметрия", Figure(t.skewness)},
-        {"Ексцес", Figure(t.kurtosis)},
-        {"Коефициент на вътрешна съгласуваност", Figure(t.consistency, " %")},
-        {"Отношение на грешката", Figure(t.errorRatio, " %")},
-        {"Стандартна грешка", Figure(t.standardError, " %")},
+        {"Среден резултат", FigureOrDash(t.mean, " %")},
+        {"Стандартна грешка на средния резултат", FigureOrDash(t.meanError, " %")},
+        {"Медиана", FigureOrDash(t.median, " %")},
+        {"Стандартно отклонение", FigureOrDash(t.sd, " %")},
+        {"Асиметрия", FigureOrDash(t.skewness)},
+        {"Ексцес", FigureOrDash(t.kurtosis)},
+        {"Коефициент на вътрешна съгласуваност", FigureOrDash(t.consistency, " %")},
+        {"Отношение на грешката", FigureOrDash(t.errorRatio, " %")},
+        {"Стандартна грешка", FigureOrDash(t.standardError, " %")},
     };
     QString html = QStringLiteral("<table class=\"test\"><tbody>\n");
     for (const auto& [name, value] : rows)
@@ -210,18 +206,20 @@ QString QuestionsTable(const std::vector<QuestionFigures>& questions) {
                    QStringLiteral("</tr></thead><tbody>\n");
     for (const QuestionFigures& q : questions) {
         const ItemStatistics& s = q.statistics;
-        html += QStringLiteral("<tr>") + Cells({QuestionName(q), HtmlText(q.key)}, "td") +
-                Cells({QString::number(s.students),
-                       Figure(s.facility, " %") +
-                           (s.facilityError ? QStringLiteral(" ± ") + Figure(s.facilityError)
-                                            : QString()),
-                       Figure(s.sd, " %"), Figure(s.discrimination) + SampleNote(s.students),
-                       Figure(s.efficiency, " %") + SampleNote(s.students),
-                       Figure(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
+        html +=
+            QStringLiteral("<tr>") + Cells({QuestionName(q), HtmlText(q.key)}, "td") +
+            Cells(
+                {QString::number(s.students),
+                 FigureOrDash(s.facility, " %") +
+                     (s.facilityError ? QStringLiteral(" ± ") + FigureOrDash(s.facilityError)
+                                      : QString()),
+                 FigureOrDash(s.sd, " %"), FigureOrDash(s.discrimination) + SampleNote(s.students),
+                 FigureOrDash(s.efficiency, " %") + SampleNote(s.students),
+                 FigureOrDash(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
                                          : std::nullopt,
                               " %")},
-                      "td", QStringLiteral("n")) +
-                QStringLiteral("</tr>\n");
+                "td", QStringLiteral("n")) +
+            QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</tbody></table>\n");
 }
@@ -232,12 +230,12 @@ QString QuestionSection(const QuestionFigures& q) {
     if (!q.text.isEmpty()) html += QStringLiteral("<p>%1</p>\n").arg(HtmlLines(q.text));
     html += QStringLiteral("<figure>%1<figcaption>Лекота %2, дискриминация %3; корелация на "
                            "отговорите: ")
-                .arg(OptionBars(q), Figure(q.statistics.facility, " %"),
-                     Figure(q.statistics.discrimination) + SampleNote(q.statistics.students));
+                .arg(OptionBars(q), FigureOrDash(q.statistics.facility, " %"),
+                     FigureOrDash(q.statistics.discrimination) + SampleNote(q.statistics.students));
     QStringList correlations;
     for (const OptionFigures& o : q.options)
-        correlations.append(
-            QStringLiteral("„%1“ %2").arg(HtmlLines(o.text), Figure(o.statistics.correlation)));
+        correlations.append(QStringLiteral("„%1“ %2").arg(HtmlLines(o.text),
+                                                          FigureOrDash(o.statistics.correlation)));
     if (SmallSample(q.statistics.students)) correlations.append(QStringLiteral("малка извадка"));
     html += correlations.join(QStringLiteral("; ")) + QStringLiteral("</figcaption></figure>\n");
     if (!q.flags.empty()) {

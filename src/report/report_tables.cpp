@@ -9,10 +9,6 @@ namespace vorn {
 
 namespace {
 
-Cell Text(const QString& text) {
-    return {.text = text, .number = {}, .decimals = 0};
-}
-
 Cell Whole(std::optional<double> number) {
     return {.text = {}, .number = number, .decimals = 0};
 }
@@ -51,7 +47,7 @@ std::vector<Cell> AttemptCells(const std::optional<AttemptFigures>& a) {
             Whole(a->grade.total),
             Whole(a->grade.percent),
             Figure(a->mark ? std::optional<double>(a->mark->hundredths / 100.0) : std::nullopt),
-            Text(a->mark ? a->mark->word : QString()),
+            TextCell(a->mark ? a->mark->word : QString()),
             Whole(time ? std::optional<double>(time->used) : std::nullopt),
             Yes(time ? std::optional<bool>(time->up) : std::nullopt),
             Yes(a->abandoned),
@@ -67,7 +63,7 @@ std::vector<Column> LoginColumns(const QString& id, const QString& label) {
 
 std::vector<Cell> LoginCells(const std::optional<AttemptFigures>& a) {
     if (!a) return std::vector<Cell>(LoginColumns({}, {}).size());
-    return {Text(a->user), Text(a->host)};
+    return {TextCell(a->user), TextCell(a->host)};
 }
 
 std::vector<Column> BankColumns() {
@@ -95,14 +91,15 @@ Table Students(const std::vector<BankFigures>& banks) {
     table.columns.push_back({"flags", QStringLiteral("Внимание"), 40});
     for (const BankFigures& bank : banks)
         for (const StudentFigures& s : bank.students) {
-            std::vector<Cell> row{Text(bank.title),      Text(bank.sha256),  Text(s.who.name),
-                                  Text(s.who.className), Text(s.who.number), Whole(s.attempts)};
+            std::vector<Cell> row{TextCell(bank.title),   TextCell(bank.sha256),
+                                  TextCell(s.who.name),   TextCell(s.who.className),
+                                  TextCell(s.who.number), Whole(s.attempts)};
             Append(row, AttemptCells(s.first));
             Append(row, AttemptCells(s.last));
             row.push_back(Yes(s.marked ? std::optional<bool>(s.nearBoundary) : std::nullopt));
             Append(row, LoginCells(s.first));
             Append(row, LoginCells(s.last));
-            row.push_back(Text(StudentFlagTexts(s.flags).join(QStringLiteral("; "))));
+            row.push_back(TextCell(StudentFlagTexts(s.flags).join(QStringLiteral("; "))));
             table.rows.push_back(std::move(row));
         }
     return table;
@@ -133,12 +130,12 @@ Table Questions(const std::vector<BankFigures>& banks) {
             for (const QuestionFlag& flag : q.flags)
                 flags.append(FlagText(flag));
             table.rows.push_back(
-                {Text(bank.title), Text(bank.sha256), Text(q.id), Whole(q.number), Text(q.text),
-                 Text(q.key), Whole(s.students), Figure(s.facility), Figure(s.sd),
-                 Figure(s.discrimination), Figure(s.efficiency),
+                {TextCell(bank.title), TextCell(bank.sha256), TextCell(q.id), Whole(q.number),
+                 TextCell(q.text), TextCell(q.key), Whole(s.students), Figure(s.facility),
+                 Figure(s.sd), Figure(s.discrimination), Figure(s.efficiency),
                  Figure(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
                                    : std::nullopt),
-                 Text(flags.join(QStringLiteral("; "))), Figure(s.facilityError),
+                 TextCell(flags.join(QStringLiteral("; "))), Figure(s.facilityError),
                  Yes(s.students ? std::optional<bool>(SmallSample(s.students)) : std::nullopt)});
         }
     return table;
@@ -158,8 +155,8 @@ Table Options(const std::vector<BankFigures>& banks) {
     for (const BankFigures& bank : banks)
         for (const QuestionFigures& q : bank.questions)
             for (const OptionFigures& o : q.options)
-                table.rows.push_back({Text(bank.title), Text(bank.sha256), Text(q.id), Text(o.text),
-                                      Yes(o.key), Whole(o.statistics.chosen),
+                table.rows.push_back({TextCell(bank.title), TextCell(bank.sha256), TextCell(q.id),
+                                      TextCell(o.text), Yes(o.key), Whole(o.statistics.chosen),
                                       Figure(o.statistics.share),
                                       Figure(o.statistics.correlation)});
     return table;
@@ -172,7 +169,7 @@ Table Notes(const std::vector<BankFigures>& banks) {
     table.columns.push_back({"note", QStringLiteral("Бележка"), 80});
     for (const BankFigures& bank : banks)
         for (const QString& note : RemarkingNotes(bank))
-            table.rows.push_back({Text(bank.title), Text(bank.sha256), Text(note)});
+            table.rows.push_back({TextCell(bank.title), TextCell(bank.sha256), TextCell(note)});
     return table;
 }
 

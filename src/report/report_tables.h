@@ -22,6 +22,10 @@ struct Cell {
     int decimals = 0;
 };
 
+inline Cell TextCell(const QString& text) {
+    return {.text = text, .number = {}, .decimals = 0};
+}
+
 struct Column {
     QString id;     // the CSV header for programs: a fixed English name
     QString label;  // the header for the teacher: the workbook's, the Bulgarian CSV's

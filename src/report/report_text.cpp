@@ -14,11 +14,6 @@ namespace vorn {
 
 namespace {
 
-// A figure with a decimal comma, "-" when it is not defined.
-QString Figure(std::optional<double> figure, const QString& unit = {}) {
-    return figure ? FigureText(figure, u',') + unit : QStringLiteral("-");
-}
-
 QString Quoted(const QString& text) {
     return u'„' + Printable(text) + u'“';
 }
@@ -64,10 +59,10 @@ QString TestText(const TestStatistics& t) {
                           "  асиметрия %5, ексцес %6\n"
                           "  вътрешна съгласуваност %7, отношение на грешката %8, "
                           "стандартна грешка %9\n")
-        .arg(QString::number(t.students), Figure(t.mean, " %"), Figure(t.median, " %"),
-             Figure(t.sd, " %"), Figure(t.skewness), Figure(t.kurtosis),
-             Figure(t.consistency, " %"), Figure(t.errorRatio, " %"), Figure(t.standardError, " %"),
-             Figure(t.meanError, " %"));
+        .arg(QString::number(t.students), FigureOrDash(t.mean, " %"), FigureOrDash(t.median, " %"),
+             FigureOrDash(t.sd, " %"), FigureOrDash(t.skewness), FigureOrDash(t.kurtosis),
+             FigureOrDash(t.consistency, " %"), FigureOrDash(t.errorRatio, " %"),
+             FigureOrDash(t.standardError, " %"), FigureOrDash(t.meanError, " %"));
 }
 
 QString QuestionText(const QuestionFigures& q) {
@@ -79,20 +74,20 @@ QString QuestionText(const QuestionFigures& q) {
         QStringLiteral("  въпрос %1 (%2): лекота %3, стандартно отклонение %4, "
                        "дискриминация %5, ефективност %6, без отговор %7 (ученици %8)\n")
             .arg(name, Quoted(q.key),
-                 Figure(s.facility, " %") + (s.facilityError
-                                                 ? QStringLiteral(" ± ") + Figure(s.facilityError)
-                                                 : QString()),
-                 Figure(s.sd, " %"), Figure(s.discrimination) + SampleNote(s.students),
-                 Figure(s.efficiency, " %") + SampleNote(s.students),
-                 Figure(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
-                                   : std::nullopt,
-                        " %"),
+                 FigureOrDash(s.facility, " %") +
+                     (s.facilityError ? QStringLiteral(" ± ") + FigureOrDash(s.facilityError)
+                                      : QString()),
+                 FigureOrDash(s.sd, " %"), FigureOrDash(s.discrimination) + SampleNote(s.students),
+                 FigureOrDash(s.efficiency, " %") + SampleNote(s.students),
+                 FigureOrDash(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
+                                         : std::nullopt,
+                              " %"),
                  QString::number(s.students));
     for (const OptionFigures& o : q.options)
         text += QStringLiteral("    %1%2: %3, корелация %4\n")
                     .arg(o.key ? QStringLiteral("ключ ") : QString(), Quoted(o.text),
-                         Figure(o.statistics.share, " %"),
-                         Figure(o.statistics.correlation) +
+                         FigureOrDash(o.statistics.share, " %"),
+                         FigureOrDash(o.statistics.correlation) +
                              (o.statistics.correlation ? SampleNote(s.students) : QString()));
     for (const QuestionFlag& flag : q.flags)
         text += QStringLiteral("    внимание: ") + Printable(FlagText(flag)) + u'\n';

@@ -22,6 +22,10 @@ QString FigureText(std::optional<double> figure, QChar point) {
     return text;
 }
 
+QString FigureOrDash(std::optional<double> figure, const QString& unit) {
+    return figure ? FigureText(figure, u',') + unit : QStringLiteral("-");
+}
+
 QString MarkOrNone(const std::optional<Mark>& mark, QChar point) {
     return mark ? MarkText(*mark, point) + u' ' + mark->word : QStringLiteral("без оценка");
 }

@@ -143,6 +143,9 @@ int ShareTenths(int count, int attempts);
 QString TenthsText(int tenths, QChar point);
 // A figure with two decimals after `point`; "" for none.
 QString FigureText(std::optional<double> figure, QChar point);
+// A figure as the text and the page show it: a decimal comma, `unit` after
+// it; "-" when it is not defined.
+QString FigureOrDash(std::optional<double> figure, const QString& unit = {});
 // The mark as "4,17 Добър"; "без оценка" for an attempt without one.
 QString MarkOrNone(const std::optional<Mark>& mark, QChar point);
 // "малка извадка" after a correlation over fewer than kSmallSample attempts:

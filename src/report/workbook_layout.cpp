@@ -25,10 +25,6 @@ Cell AsNumber(const Cell& cell) {
     return {.text = {}, .number = text.toDouble(), .decimals = 0};
 }
 
-Cell Text(const QString& text) {
-    return {.text = text, .number = {}, .decimals = 0};
-}
-
 } // namespace
 
 std::vector<Table> WorkbookTables(const std::vector<Table>& tables) {
@@ -45,8 +41,8 @@ std::vector<Table> WorkbookTables(const std::vector<Table>& tables) {
         if (it == tests.rows.end()) {
             const auto number = static_cast<double>(tests.rows.size() + 1);
             tests.rows.push_back({{.text = {}, .number = number, .decimals = 0},
-                                  Text(title.text),
-                                  Text(sha256.text)});
+                                  TextCell(title.text),
+                                  TextCell(sha256.text)});
             it = tests.rows.end() - 1;
         }
         return it->front();
