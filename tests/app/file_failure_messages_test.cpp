@@ -26,7 +26,7 @@ void OpenToAll(const QString& folder, bool writable = true) {
     QFile::setPermissions(folder, QFileDevice::Permissions(writable ? 0x7777 : 0x5555));
 }
 
-QString Lines(const QString& path) {
+QString TextOfFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
@@ -73,7 +73,7 @@ TEST(FileFailureMessages, ARecordNotWrittenSaysWhyWhereItWentAndWhatToDo) {
         }
         EXPECT_EQ(told.out, "Резултатът не е записан в „" + c.path + "“: " + c.reason +
                                 ". Запазен е във файла „" + fallback + "“. Повикайте учителя.");
-        EXPECT_EQ(Lines(fallback), "{\"record\":1}\n");
+        EXPECT_EQ(TextOfFile(fallback), "{\"record\":1}\n");
     }
 }
 

@@ -59,7 +59,7 @@ const char* kWarnedGift = "Q1 {=a ~b}\n\nQ2 {=a ~b}\n\nQ3 {=a ~b ####x}\n\nQ4 {=
 
 const char* const kOneRecord = vorn::test::kOneRecordLine;
 
-QString Write(const QTemporaryDir& dir, const QString& name, const char* text) {
+QString WriteText(const QTemporaryDir& dir, const QString& name, const char* text) {
     QFile file(dir.filePath(name));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text);
@@ -98,21 +98,21 @@ TEST(PlayerCommands, HelpVersionAndUsageErrorsNeedNoDisplay) {
 
 TEST(PlayerCommands, CheckBankReportsErrorsAndWarningsWithTheirPlace) {
     QTemporaryDir dir;
-    const QString broken = Write(dir, "broken.gift", kBrokenGift);
+    const QString broken = WriteText(dir, "broken.gift", kBrokenGift);
     const Ran refused = RunPlayer({"--check-bank", broken});
     EXPECT_EQ(refused.status, vorn::kExitRefused);
     EXPECT_TRUE(refused.out.startsWith(broken + QStringLiteral(":5:4: грешка: въпрос 3: ")))
         << refused.out.toStdString();
     EXPECT_TRUE(refused.out.contains(QStringLiteral("1 грешка, 0 предупреждения")));
 
-    const QString warned = Write(dir, "warned.gift", kWarnedGift);
+    const QString warned = WriteText(dir, "warned.gift", kWarnedGift);
     const Ran lenient = RunPlayer({"--check-bank", warned});
     EXPECT_EQ(lenient.status, vorn::kExitOk) << lenient.out.toStdString();
     EXPECT_TRUE(lenient.out.startsWith(warned + QStringLiteral(":7: предупреждение: въпрос 4:")))
         << lenient.out.toStdString();
     EXPECT_EQ(RunPlayer({"--check-bank", warned, "--strict"}).status, vorn::kExitRefused);
 
-    const QString skipping = Write(dir, "skipping.gift", kSkippingGift);
+    const QString skipping = WriteText(dir, "skipping.gift", kSkippingGift);
     const Ran skipped = RunPlayer({"--check-bank", skipping});
     EXPECT_EQ(skipped.status, vorn::kExitOk) << skipped.out.toStdString();
     EXPECT_TRUE(skipped.out.startsWith(
@@ -128,7 +128,7 @@ TEST(PlayerCommands, CheckBankWarnsOfATextLongerThanItsBox) {
     QTemporaryDir dir;
     const QByteArray words = QByteArray("дума ").repeated(40);
     const QByteArray gift = "Q1 {=a ~b}\n\nQ2 {=c ~" + words + "}\n\nQ3 {=d ~e}\n";
-    const QString longOption = Write(dir, "long.gift", gift.constData());
+    const QString longOption = WriteText(dir, "long.gift", gift.constData());
     const Ran warned = RunPlayer({"--check-bank", longOption});
     EXPECT_EQ(warned.status, vorn::kExitOk) << warned.err.toStdString();
     EXPECT_TRUE(warned.out.startsWith(
@@ -145,10 +145,10 @@ TEST(PlayerCommands, CheckBankWarnsOfATextLongerThanItsBox) {
 // without a display.
 TEST(PlayerCommands, HtmlThatNeedsFontsIsReadWithoutAWindow) {
     QTemporaryDir dir;
-    const QString gift = Write(dir, "code.gift",
-                               "[html]<pre>x = 1</pre> <code>y</code> <tt>t</tt> <kbd>k</kbd> "
-                               "<table><tr><td>cell</td></tr></table> Which? {=a ~b}\n\n"
-                               "Second {=a ~b}\n\nThird {=a ~b}\n");
+    const QString gift = WriteText(dir, "code.gift",
+                                   "[html]<pre>x = 1</pre> <code>y</code> <tt>t</tt> <kbd>k</kbd> "
+                                   "<table><tr><td>cell</td></tr></table> Which? {=a ~b}\n\n"
+                                   "Second {=a ~b}\n\nThird {=a ~b}\n");
     const Ran checked = RunPlayer({"--check-bank", gift});
     EXPECT_EQ(checked.status, vorn::kExitOk) << checked.out.toStdString();
     EXPECT_TRUE(checked.out.contains(QStringLiteral("3 въпроса, 0 грешки")))
@@ -159,7 +159,7 @@ TEST(PlayerCommands, HtmlThatNeedsFontsIsReadWithoutAWindow) {
 
 TEST(PlayerCommands, ABankThatCannotBePlayedIsRefusedBeforeAnyWindow) {
     QTemporaryDir dir;
-    const QString broken = Write(dir, "broken.gift", kBrokenGift);
+    const QString broken = WriteText(dir, "broken.gift", kBrokenGift);
     // No display at all, and a platform that shows nothing: no dialog to wait on.
     for (const QStringList& display : {QStringList{}, QStringList{"-platform", "offscreen"}}) {
         const Ran refused = RunPlayer(display + QStringList{"--bank", broken});
@@ -173,7 +173,7 @@ TEST(PlayerCommands, ABankThatCannotBePlayedIsRefusedBeforeAnyWindow) {
 
 TEST(PlayerCommands, ReportNeedsNoDisplay) {
     QTemporaryDir dir;
-    const QString results = Write(dir, "8a.jsonl", kOneRecord);
+    const QString results = WriteText(dir, "8a.jsonl", kOneRecord);
     const Ran text = RunPlayer({"--report", results});
     EXPECT_EQ(text.status, vorn::kExitOk) << text.err.toStdString();
     EXPECT_TRUE(text.out.startsWith(QStringLiteral("Тест „T“\n"))) << text.out.toStdString();
@@ -189,8 +189,9 @@ TEST(PlayerCommands, ReportNeedsNoDisplay) {
 // message with nothing a terminal acts on, and a name with "%4" as it is.
 TEST(PlayerCommands, TheCheckersLinesAreOneLineEachWithNoControlAndNoFormatFromData) {
     QTemporaryDir dir;
-    const QString gift = Write(dir, QStringLiteral("%4 тест\x1b[2J.gift"),
-                               "Q1 {=a ~a ~b}\n\nQ2 {=a ~b}\n\nQ3 {=\x1b[31mx\nОпити: 9999 ~y}\n");
+    const QString gift =
+        WriteText(dir, QStringLiteral("%4 тест\x1b[2J.gift"),
+                  "Q1 {=a ~a ~b}\n\nQ2 {=a ~b}\n\nQ3 {=\x1b[31mx\nОпити: 9999 ~y}\n");
     const Ran checked = RunPlayer({"--check-bank", gift});
     const QStringList lines = checked.out.split(u'\n', Qt::SkipEmptyParts);
     for (const QString& line : lines) {
@@ -240,7 +241,7 @@ TEST(PlayerCommands, TheFirstFrameLoadsOnlyTheImagePluginsItsPictureNeeds) {
 // player, even without it); the report's program doing something else.
 TEST(PlayerCommands, TheReportIsMadeByTheInstalledReportProgramOrItsAbsenceIsTold) {
     QTemporaryDir dir, installed, alone, unrunnable;
-    const QString results = Write(dir, "8a.jsonl", kOneRecord);
+    const QString results = WriteText(dir, "8a.jsonl", kOneRecord);
     for (const QTemporaryDir* root : {&installed, &alone, &unrunnable})
         Install(QStringLiteral(VORN_PLAYER_PATH), *root, "bin/vorn-player");
     for (const QTemporaryDir* root : {&installed, &unrunnable})
@@ -313,7 +314,7 @@ TEST(PlayerCommands, ExamKeysAreMadeOnceAndOnlyTheSecretOpensASealedRecord) {
     const QByteArray line = vorn::SealedLine(json, key, vorn::StudentTagOf(key, *record),
                                              vorn::ChainLink(QByteArray())) +
                             '\n';
-    const QString results = Write(dir, "8a.jsonl", line.constData());
+    const QString results = WriteText(dir, "8a.jsonl", line.constData());
 
     const Ran closed = RunPlayer({"--report", results});
     EXPECT_EQ(closed.status, vorn::kExitRefused);
@@ -336,12 +337,12 @@ TEST(PlayerCommands, ExamKeysAreMadeOnceAndOnlyTheSecretOpensASealedRecord) {
 // without saying why, or with another status than a bank that cannot be played.
 TEST(PlayerCommands, AnExamThatCannotStartIsRefusedBeforeAnyWindowAndWritesNothing) {
     QTemporaryDir dir;
-    const QString broken = Write(dir, "broken.gift", kBrokenGift);
-    const QString list = Write(dir, "8а.txt", "1;Иван Петров;8а\n2;Мария Иванова\n");
-    const QString right = Write(dir, "pw", "слънце-и-луна\n");
-    const QString wrong = Write(dir, "bad", "слънце-и-звезди\n");
-    const QString plain = Write(dir, "plain.gift", kSkippingGift);
-    const QString damaged = Write(dir, "damaged.vorn-exam", "{\"format\": \"vorn-exam\"");
+    const QString broken = WriteText(dir, "broken.gift", kBrokenGift);
+    const QString list = WriteText(dir, "8а.txt", "1;Иван Петров;8а\n2;Мария Иванова\n");
+    const QString right = WriteText(dir, "pw", "слънце-и-луна\n");
+    const QString wrong = WriteText(dir, "bad", "слънце-и-звезди\n");
+    const QString plain = WriteText(dir, "plain.gift", kSkippingGift);
+    const QString damaged = WriteText(dir, "damaged.vorn-exam", "{\"format\": \"vorn-exam\"");
     const QString locked = dir.filePath("locked.vorn");
     const QString exam = dir.filePath("lab.vorn-exam");
     const QString results = dir.filePath("results/8a.jsonl");
@@ -386,7 +387,7 @@ TEST(PlayerCommands, AnExamThatCannotStartIsRefusedBeforeAnyWindowAndWritesNothi
         {offscreen + QStringList{"--bank", plain, "--lock", "--exam", "--results", results},
          vorn::kExitRefused,
          "изпитът е с заключена банка, а " + plain + " не е заключена с парола."},
-        {{"--report", Write(dir, "8a.jsonl", kOneRecord), "--bank", locked, "--password-file",
+        {{"--report", WriteText(dir, "8a.jsonl", kOneRecord), "--bank", locked, "--password-file",
           wrong},
          vorn::kExitRefused,
          "банката " + locked + ": паролата не е вярна."},

@@ -11,14 +11,14 @@ using namespace vorn;
 
 namespace {
 
-LoadedBank Import(const QString& text) {
+LoadedBank AikenBank(const QString& text) {
     return ImportAiken(text, QStringLiteral("/banks/capitals.txt"));
 }
 
 } // namespace
 
 TEST(AikenImport, QuestionsOptionsAndTheAnswerLetter) {
-    const LoadedBank bank = Import(QStringLiteral(
+    const LoadedBank bank = AikenBank(QStringLiteral(
         "\uFEFF  Столицата на България?  \r\nA) Пловдив\r\nB.  София \r\n\r\nANSWER: B\r\n\r\n"
         "Which?\rA)x\rB) y\rC) z\rANSWER:   C (z)\r\nx\n"));
     ASSERT_EQ(bank.content.questions.size(), 2u);
@@ -34,7 +34,7 @@ TEST(AikenImport, QuestionsOptionsAndTheAnswerLetter) {
 }
 
 TEST(AikenImport, TitleAndSettingsLikeGift) {
-    EXPECT_EQ(Import("Q?\nA) a\nB) b\nANSWER: A").content.settings,
+    EXPECT_EQ(AikenBank("Q?\nA) a\nB) b\nANSWER: A").content.settings,
               (BankSettings{.title = "capitals",
                             .phrasePreview = false,
                             .check = CheckMode::Off,
@@ -64,7 +64,7 @@ TEST(AikenImport, BrokenQuestionsAreErrorsAtTheirLineAndManyOptionsAreSkipped) {
         {"ANSWER: A", true, 5, 0, QStringLiteral("преди първия въпрос")},
     };
     for (const auto& [text, error, line, question, reason] : cases) {
-        const LoadedBank bank = Import("Q1?\nA) a\nB) b\nANSWER: A\n" + text);
+        const LoadedBank bank = AikenBank("Q1?\nA) a\nB) b\nANSWER: A\n" + text);
         ASSERT_EQ(bank.issues.size(), 1u) << text.toStdString();
         const BankIssue& issue = bank.issues.front();
         EXPECT_EQ(issue.isError(), error) << text.toStdString();

@@ -26,7 +26,7 @@ namespace {
 // A question that reads well; the cases below break one thing each.
 const char* kGoodQuestion = R"({"text": "Колко?", "options": ["1", "2"], "key": "1"})";
 
-QByteArray Bank(const QByteArray& questions) {
+QByteArray BankBytes(const QByteArray& questions) {
     return R"({"format": "vorn-bank", "version": 1, "settings": ["a", "b", "c", "d", "e", "f"],
 "questions": [)" +
            questions + "]}";
@@ -70,12 +70,14 @@ TEST(BankFile, MalformedOrWrongTextIsRefusedWithItsPlace) {
         {R"({"format": "vorn-bank", "version": 3})", "b: грешка: банката е във версия 3"},
         {R"({"format": "vorn-bank", "version": "1"})", "b: грешка: полето „version“"},
         {R"({"format": "vorn-bank", "version": 2222222222222221})", "b: грешка: полето „version“"},
-        {Bank(R"({"options": ["1", "2"], "key": "1"})"),
+        {BankBytes(R"({"options": ["1", "2"], "key": "1"})"),
          "b: грешка: въпрос 1: липсва полето „text“"},
-        {Bank(QByteArray(kGoodQuestion) + R"(, {"text": "x", "options": ["1", 2], "key": "1"})"),
+        {BankBytes(QByteArray(kGoodQuestion) +
+                   R"(, {"text": "x", "options": ["1", 2], "key": "1"})"),
          "b: грешка: въпрос 2: полето „options“ трябва да е списък от текстове"},
-        {Bank(R"({"text": "x", "options": ["1"], "key": 1})"), "b: грешка: въпрос 1: полето „key“"},
-        {Bank("7"), "b: грешка: въпрос 1: всеки въпрос трябва да е обект"},
+        {BankBytes(R"({"text": "x", "options": ["1"], "key": 1})"),
+         "b: грешка: въпрос 1: полето „key“"},
+        {BankBytes("7"), "b: грешка: въпрос 1: всеки въпрос трябва да е обект"},
         {R"({"format": "vorn-bank", "version": 1, "settings": ["a", "b", "c", "d", "e"],
              "questions": []})",
          "b: грешка: настройките трябва да са 6 реда, а са 5."},
@@ -164,7 +166,7 @@ TEST(BankFile, PicturesComeOnlyFromTheBanksOwnFolderAndMustDecode) {
                        : R"x({"text": "x", "options": ["1", "2"], "key": "1", "picture": )x" +
                              picture + "}";
             const LoadedBank bank =
-                LoadBankFile(folder.write(bankFolder + "b.vorn.json", Bank(question)));
+                LoadBankFile(folder.write(bankFolder + "b.vorn.json", BankBytes(question)));
             SCOPED_TRACE(c.picture.toStdString() + (option ? " as option 2" : ""));
             if (c.expected.isEmpty()) {
                 EXPECT_FALSE(bank.hasErrors());
@@ -192,7 +194,7 @@ TEST(BankFile, OnePictureFileIsOneSharedPicture) {
     const QByteArray question =
         R"({"text": "x", "options": ["1", "2"], "key": "1", "picture": "p.jpg"})";
     const LoadedBank bank =
-        LoadBankFile(folder.write("b.vorn.json", Bank(question + "," + question)));
+        LoadBankFile(folder.write("b.vorn.json", BankBytes(question + "," + question)));
     ASSERT_EQ(bank.content.questions.size(), 2u);
     EXPECT_EQ(bank.content.questions[0].picture, bank.content.questions[1].picture);
 }
@@ -203,7 +205,7 @@ TEST(BankFile, FilesOverTheSizeCapAndUnknownFieldsAreTold) {
     EXPECT_TRUE(OnlyError(LoadBankFile(big)).contains(QStringLiteral("4 MiB")));
     const LoadedBank typo = LoadBankFile(folder.write(
         "t.vorn.json",
-        Bank(R"({"text": "x", "options": ["1", "2"], "key": "1", "explenation": []})")));
+        BankBytes(R"({"text": "x", "options": ["1", "2"], "key": "1", "explenation": []})")));
     ASSERT_EQ(typo.issues.size(), 1u);
     EXPECT_FALSE(typo.issues[0].isError());
     EXPECT_TRUE(typo.issues[0].message.contains(QStringLiteral("„explenation“")));

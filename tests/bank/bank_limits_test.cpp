@@ -10,28 +10,31 @@ using namespace vorn;
 
 namespace {
 
-std::optional<QString> Check(const BankContent& content) {
+std::optional<QString> LimitCheck(const BankContent& content) {
     return CheckBankLimits(content);
 }
 
 } // namespace
 
 TEST(BankLimits, ShippedShapedBanksPass) {
-    EXPECT_EQ(Check(test::MakeBank({.questions = 20})), std::nullopt);
-    EXPECT_EQ(Check(test::MakeBank({.questions = 3, .optionCounts = {2, 3, 5}})), std::nullopt);
+    EXPECT_EQ(LimitCheck(test::MakeBank({.questions = 20})), std::nullopt);
+    EXPECT_EQ(LimitCheck(test::MakeBank({.questions = 3, .optionCounts = {2, 3, 5}})),
+              std::nullopt);
 }
 
 TEST(BankLimits, RunNeedsThreeQuestionsCountingTheCheckQuestion) {
-    EXPECT_EQ(Check(test::MakeBank({.questions = 2})), std::nullopt) << "2 + the check question";
-    const auto refused = Check(test::MakeBank({.questions = 2, .check = CheckMode::Off}));
+    EXPECT_EQ(LimitCheck(test::MakeBank({.questions = 2})), std::nullopt)
+        << "2 + the check question";
+    const auto refused = LimitCheck(test::MakeBank({.questions = 2, .check = CheckMode::Off}));
     ASSERT_TRUE(refused);
     EXPECT_TRUE(refused->contains(QStringLiteral("поне 3"))) << refused->toStdString();
-    EXPECT_TRUE(Check(test::MakeBank({.questions = 0})));
+    EXPECT_TRUE(LimitCheck(test::MakeBank({.questions = 0})));
 }
 
 TEST(BankLimits, OptionCountsOutsideTwoToFiveNameTheQuestion) {
     for (const int k : {0, 1, 6}) {
-        const auto refused = Check(test::MakeBank({.questions = 4, .optionCounts = {4, 4, k}}));
+        const auto refused =
+            LimitCheck(test::MakeBank({.questions = 4, .optionCounts = {4, 4, k}}));
         ASSERT_TRUE(refused) << "k = " << k;
         EXPECT_TRUE(refused->startsWith(QStringLiteral("Въпрос 3: има %1 отговора").arg(k)))
             << refused->toStdString();
@@ -39,14 +42,14 @@ TEST(BankLimits, OptionCountsOutsideTwoToFiveNameTheQuestion) {
 }
 
 TEST(BankLimits, CapacityIs29QuestionsOr28WithTheCheckQuestion) {
-    EXPECT_EQ(Check(test::MakeBank({.questions = 29, .check = CheckMode::Off})), std::nullopt);
-    EXPECT_EQ(Check(test::MakeBank({.questions = 28})), std::nullopt);
-    const auto tooMany = Check(test::MakeBank({.questions = 29}));
+    EXPECT_EQ(LimitCheck(test::MakeBank({.questions = 29, .check = CheckMode::Off})), std::nullopt);
+    EXPECT_EQ(LimitCheck(test::MakeBank({.questions = 28})), std::nullopt);
+    const auto tooMany = LimitCheck(test::MakeBank({.questions = 29}));
     ASSERT_TRUE(tooMany);
     EXPECT_TRUE(tooMany->contains(QStringLiteral("Въпрос 29"))) << tooMany->toStdString();
     EXPECT_TRUE(tooMany->contains(QStringLiteral("Тото"))) << tooMany->toStdString();
-    EXPECT_TRUE(Check(test::MakeBank({.questions = 30, .check = CheckMode::Off})));
-    EXPECT_TRUE(Check(test::MakeBank({.questions = 45, .check = CheckMode::Off})))
+    EXPECT_TRUE(LimitCheck(test::MakeBank({.questions = 30, .check = CheckMode::Off})));
+    EXPECT_TRUE(LimitCheck(test::MakeBank({.questions = 45, .check = CheckMode::Off})))
         << "more questions than list slots";
 }
 
@@ -63,7 +66,7 @@ TEST(BankLimits, APoolHoldsUpTo500AndTheRunLimitsHoldForTheDraw) {
             check ? test::MakeBank({.questions = questions})
                   : test::MakeBank({.questions = questions, .check = CheckMode::Off});
         content.draw = draw;
-        return Check(content);
+        return LimitCheck(content);
     };
     const struct {
         int questions;

@@ -16,7 +16,7 @@ using namespace vorn;
 
 namespace {
 
-QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+QString WriteBank(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     QFile file(dir.filePath(name));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     return file.fileName();
@@ -53,7 +53,7 @@ TEST(BankMemory, ThePictureThatGoesOverTheBudgetIsRefusedByNameAndNoMoreAreRead)
     QTemporaryDir dir;
     const QByteArray picture = test::EncodedImage(20, 10, "png");
     for (const char* name : {"a.png", "b.png", "c.png"})
-        Write(dir, name, picture);
+        WriteBank(dir, name, picture);
     // Room for the text, two files and one picture decoded (20 × 10 × 4 bytes).
     PictureFolder folder(dir.path(), BankMemory(50, 2 * 50 + 2 * picture.size() + 800));
     for (const char* name : {"a.png", "b.png", "a.png"})
@@ -73,16 +73,17 @@ TEST(BankMemory, APictureIsDecodedWhenShownAndTheCheckerDecodesEachOnce) {
     quint32 noise = 12345; // pixels that do not compress: half the file, half of them
     const QByteArray whole = test::PaintedPng(
         200, 150, [&](int, int) { return (noise = noise * 1664525u + 1013904223u) >> 8; });
-    Write(dir, "good.png", test::EncodedImage(20, 10, "png"));
-    Write(dir, "cut.png", whole.left(whole.size() / 2));
+    WriteBank(dir, "good.png", test::EncodedImage(20, 10, "png"));
+    WriteBank(dir, "cut.png", whole.left(whole.size() / 2));
     QByteArray questions;
     for (const char* name : {"good.png", "cut.png", "cut.png"})
         questions += R"(,{"text": "t", "options": ["1", "2"], "key": "1", "picture": ")" +
                      QByteArray(name) + "\"}";
-    const QString bank = Write(dir, "b.vorn.json",
-                               R"({"format": "vorn-bank", "version": 1, "settings": ["a", "b", "c",
-"d", "e", "f"], "questions": [)" + questions.mid(1) +
-                                   "]}");
+    const QString bank =
+        WriteBank(dir, "b.vorn.json",
+                  R"({"format": "vorn-bank", "version": 1, "settings": ["a", "b", "c",
+"d", "e", "f"], "questions": [)" +
+                      questions.mid(1) + "]}");
     const LoadedBank loaded = LoadBankFile(bank);
     EXPECT_FALSE(loaded.hasErrors()) << "the header is sound";
     std::vector<int> questionsTold;

@@ -21,7 +21,7 @@ QString Repeated(const QString& part, int times) {
     return text;
 }
 
-QString Nested(int depth) {
+QString NestedHtml(int depth) {
     return Repeated("<div>", depth) + "x" + Repeated("</div>", depth);
 }
 
@@ -53,9 +53,9 @@ TEST(HtmlText, NestingDeeperThanTheLimitIsCutTheTextKeptAndSaid) {
         QStringList lines;
         QStringList losses;
     } cases[] = {
-        {Nested(100), {"x"}, {}},
-        {Nested(101), {"x"}, {cut}},
-        {Nested(4000) + "<p>after</p>", {"x", "after"}, {cut}},
+        {NestedHtml(100), {"x"}, {}},
+        {NestedHtml(101), {"x"}, {cut}},
+        {NestedHtml(4000) + "<p>after</p>", {"x", "after"}, {cut}},
         // paragraphs and items close their own kind: 300 of them are not nested
         {Repeated("<p>a", 300), QStringList(300, "a"), {}},
         {"<ul>" + Repeated("<li>b", 150) + "</ul>", QStringList(150, "- b"), {}},

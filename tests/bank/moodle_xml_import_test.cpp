@@ -50,12 +50,12 @@ QString PictureAnswer(const QString& fraction, const QString& source, const QStr
 const QString kAnswers = Answer("100", "a") + Answer("0", "b") + Answer("0", "c");
 const QStringList kAnswerTexts{"a", "b", "c"};
 
-LoadedBank Import(const QString& questions) {
+LoadedBank MoodleBank(const QString& questions) {
     return ImportMoodleXml((kHead + questions + "</quiz>\n").toUtf8(), "/banks/глаголи.xml");
 }
 
-Question Only(const QString& questions) {
-    const LoadedBank bank = Import(questions);
+Question OnlyMoodleQuestion(const QString& questions) {
+    const LoadedBank bank = MoodleBank(questions);
     for (const BankIssue& issue : bank.issues)
         ADD_FAILURE() << FormatIssue("t", issue).toStdString();
     return bank.content.questions.size() == 1 ? bank.content.questions.front() : Question{};
@@ -81,16 +81,16 @@ TEST(MoodleXmlImport, HtmlTextBecomesPlainLines) {
         {"<p>&#1040;&eacute;</p>", "Аé"},
     };
     for (const auto& [html, expected] : cases)
-        EXPECT_EQ(Only(Choice(html, kAnswers)).text, expected) << html.toStdString();
+        EXPECT_EQ(OnlyMoodleQuestion(Choice(html, kAnswers)).text, expected) << html.toStdString();
 }
 
 TEST(MoodleXmlImport, OptionsInFileOrderKeyFromTheFullMarkExplanationAsInGift) {
     const QString answers = Answer("0", "<p>go</p>", "<p>Това е основната форма.</p>") +
                             Answer("100", "goes") + Answer("0", "going", "Формата с -ing.<br>Не.");
-    const Question q = Only(Choice("<p>She ___ to school.</p>", answers)
-                                .replace("<generalfeedback format=\"html\"><text>",
-                                         "<generalfeedback format=\"html\"><text>"
-                                         "Сегашно &quot;просто&quot; време."));
+    const Question q = OnlyMoodleQuestion(Choice("<p>She ___ to school.</p>", answers)
+                                              .replace("<generalfeedback format=\"html\"><text>",
+                                                       "<generalfeedback format=\"html\"><text>"
+                                                       "Сегашно &quot;просто&quot; време."));
     EXPECT_EQ(q.options, (QStringList{"go", "goes", "going"}));
     EXPECT_EQ(q.key, "goes");
     EXPECT_EQ(q.explanation,
@@ -110,7 +110,7 @@ TEST(MoodleXmlImport, OtherTypesAndChoicesThatCannotBePlayedAreSkippedWithAWarni
         Choice("четири", Answer("100", "a") + Answer("50", "b")) +                       // 37-44
         Choice("пет", six) +                                                             // 45-56
         Choice("шест", kAnswers) + Choice("седем", kAnswers);                            // 57-74
-    const LoadedBank bank = Import(questions);
+    const LoadedBank bank = MoodleBank(questions);
     const struct {
         int line, question;
         QString message;
@@ -151,7 +151,7 @@ TEST(MoodleXmlImport, SingleIsMoodlesDefaultWhenAbsent) {
     };
     for (const auto& [single, played] : cases) {
         const QString question = Choice("Q", kAnswers).replace("<single>true</single>", single);
-        EXPECT_EQ(Import(question).content.questions.size(), played) << single.toStdString();
+        EXPECT_EQ(MoodleBank(question).content.questions.size(), played) << single.toStdString();
     }
 }
 
@@ -166,7 +166,7 @@ TEST(MoodleXmlImport, PictureFromTheFirstImageTheTextShowsOrTheOldImageElement) 
                                      png.mid(10) + "\n</image_base64>\n<single>"),
     };
     for (const QString& question : cases) {
-        const Question q = Only(question);
+        const Question q = OnlyMoodleQuestion(question);
         EXPECT_EQ(q.text, "Какво е това?");
         ASSERT_TRUE(q.picture);
         EXPECT_EQ(q.picture->encoded, bytes);
@@ -195,7 +195,7 @@ TEST(MoodleXmlImport, APictureThatCannotBeShownStopsTheBankAnOutsideOneIsLeftOut
          "картинки, записани в него."},
     };
     for (const auto& c : cases) {
-        const LoadedBank bank = Import(c.question);
+        const LoadedBank bank = MoodleBank(c.question);
         ASSERT_EQ(bank.issues.size(), 1u) << c.message.toStdString();
         EXPECT_EQ(bank.issues[0].severity, c.severity);
         EXPECT_EQ(bank.issues[0].line, 3);
@@ -246,7 +246,7 @@ TEST(MoodleXmlImport, PicturesTheQuestionCannotShowAreLeftOutWithAWarning) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.question.toStdString());
-        const LoadedBank bank = Import(c.question);
+        const LoadedBank bank = MoodleBank(c.question);
         ASSERT_EQ(bank.content.questions.size(), 1u);
         const Question& q = bank.content.questions[0];
         EXPECT_EQ(q.text, c.text);
@@ -274,7 +274,7 @@ TEST(MoodleXmlImport, TitleFromTheFirstCategoryElseTheFileName) {
         {"", "глаголи"},
     };
     for (const auto& [categories, title] : cases)
-        EXPECT_EQ(Import(categories + Choice("Q", kAnswers)).content.settings.title, title)
+        EXPECT_EQ(MoodleBank(categories + Choice("Q", kAnswers)).content.settings.title, title)
             << categories.toStdString();
 }
 
@@ -457,7 +457,7 @@ TEST(MoodleXmlImport, MathsPenaltiesAndCostAsMoodleWritesThem) {
          "name=\"a.png\">."},
     };
     for (const auto& c : cases) {
-        const LoadedBank bank = Import(Choice(c.question, c.answers));
+        const LoadedBank bank = MoodleBank(Choice(c.question, c.answers));
         ASSERT_EQ(bank.content.questions.size(), 1u) << c.question.toStdString();
         const Question& q = bank.content.questions.front();
         EXPECT_EQ(q.text, c.text);
@@ -480,7 +480,7 @@ TEST(MoodleXmlImport, MathsPenaltiesAndCostAsMoodleWritesThem) {
 TEST(MoodleXmlImport, AQuestionOf100000NestedDivsIsSkippedAtItsLineAtOnce) {
     const QString nested =
         QString("<div>").repeated(100000) + "x" + QString("</div>").repeated(100000);
-    const LoadedBank bank = Import(Choice("a", kAnswers) + Choice(nested, kAnswers));
+    const LoadedBank bank = MoodleBank(Choice("a", kAnswers) + Choice(nested, kAnswers));
     ASSERT_EQ(bank.content.questions.size(), 1u);
     ASSERT_EQ(bank.issues.size(), 1u);
     EXPECT_TRUE(bank.issues[0].isWarning());

@@ -15,7 +15,7 @@ namespace {
 constexpr BubbleState E = BubbleState::Empty, M = BubbleState::Marked, C = BubbleState::Cancelled,
                       D = BubbleState::Doubtful;
 
-RowReading Row(std::initializer_list<BubbleState> states) {
+RowReading RowOf(std::initializer_list<BubbleState> states) {
     RowReading row;
     for (BubbleState state : states)
         row.bubbles.push_back({state, 0, 0});
@@ -38,14 +38,14 @@ TEST(SheetMarking, ARowIsItsOneMarkNoMarkOrAPersonsDecision) {
         std::optional<int> slot;
         const char* problem; // nullptr: decided
     } cases[] = {
-        {"one marked", Row({E, E, M, E}), 2, nullptr},
-        {"none", Row({E, E, E}), std::nullopt, nullptr},
-        {"a correction and a new mark", Row({C, E, E, M, E}), 3, nullptr},
-        {"a correction alone", Row({E, C}), std::nullopt, nullptr},
-        {"two marked", Row({M, E, M}), std::nullopt, "две отбелязани"},
-        {"two marked and a correction", Row({M, C, M}), std::nullopt, "две отбелязани"},
-        {"a doubtful one", Row({E, D, E}), std::nullopt, "неясно отбелязване"},
-        {"a doubtful one beside a mark", Row({M, D}), std::nullopt, "неясно отбелязване"},
+        {"one marked", RowOf({E, E, M, E}), 2, nullptr},
+        {"none", RowOf({E, E, E}), std::nullopt, nullptr},
+        {"a correction and a new mark", RowOf({C, E, E, M, E}), 3, nullptr},
+        {"a correction alone", RowOf({E, C}), std::nullopt, nullptr},
+        {"two marked", RowOf({M, E, M}), std::nullopt, "две отбелязани"},
+        {"two marked and a correction", RowOf({M, C, M}), std::nullopt, "две отбелязани"},
+        {"a doubtful one", RowOf({E, D, E}), std::nullopt, "неясно отбелязване"},
+        {"a doubtful one beside a mark", RowOf({M, D}), std::nullopt, "неясно отбелязване"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -48,7 +48,7 @@ QString Squeezed(const QString& text) {
     return text.simplified().remove(u' ');
 }
 
-PrintPlan Plan(const BankContent& bank, int variants, const std::vector<Student>& students = {}) {
+PrintPlan PlanOf(const BankContent& bank, int variants, const std::vector<Student>& students = {}) {
     return PlanPrint(bank, QStringLiteral("Проба"), students, variants, 2024, 0xabcdef01);
 }
 
@@ -58,7 +58,7 @@ PrintPlan Plan(const BankContent& bank, int variants, const std::vector<Student>
 TEST(PrintDocuments, VariantsHoldTheQuestionsInOrderAndNoExplanation) {
     test::BankOptions options{.questions = 12};
     const BankContent bank = test::MakeBank(options);
-    const PrintPlan plan = Plan(bank, 2);
+    const PrintPlan plan = PlanOf(bank, 2);
     ReadPdf pdf(VariantsDocument(plan));
     ASSERT_TRUE(pdf.ok());
     QStringList pages;
@@ -102,7 +102,7 @@ TEST(PrintDocuments, AQuestionTallerThanAPageGoesOnOverThePages) {
         lines << QStringLiteral("Условие ред %1.").arg(line);
     for (Question& question : bank.questions)
         question.text = lines.join(u'\n');
-    ReadPdf pdf(VariantsDocument(Plan(bank, 1)));
+    ReadPdf pdf(VariantsDocument(PlanOf(bank, 1)));
     ASSERT_TRUE(pdf.ok());
     QString text;
     for (int page = 0; page < pdf.pages(); ++page)
@@ -126,7 +126,7 @@ TEST(PrintDocuments, EachSheetsCodeReadsBackFromThePdf) {
     const std::vector<Student> students = {
         {QStringLiteral("Иван Петров"), QStringLiteral("7б"), QStringLiteral("3")},
         {QStringLiteral("Мария Иванова"), QStringLiteral("7б"), QStringLiteral("14")}};
-    const PrintPlan plan = Plan(bank, 3, students);
+    const PrintPlan plan = PlanOf(bank, 3, students);
     ReadPdf pdf(SheetsDocument(plan));
     ASSERT_TRUE(pdf.ok());
     ASSERT_EQ(pdf.pages(), 2);
@@ -151,7 +151,7 @@ TEST(PrintDocuments, EachSheetsCodeReadsBackFromThePdf) {
 // print it again.
 TEST(PrintDocuments, KeyListsEveryPositionsLetterAndTheSeeds) {
     const BankContent bank = test::MakeBank({.questions = 14});
-    const PrintPlan plan = Plan(bank, 5);
+    const PrintPlan plan = PlanOf(bank, 5);
     ReadPdf pdf(KeyDocument(plan));
     ASSERT_TRUE(pdf.ok());
     QString text;

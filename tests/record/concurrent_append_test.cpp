@@ -21,7 +21,7 @@
 
 namespace {
 
-QString Folder() {
+QString SharedFolder() {
     return QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/vorn-results-XXXXXX")
                                      : QDir::temp().filePath("vorn-results-XXXXXX");
 }
@@ -54,7 +54,7 @@ std::vector<QJsonObject> Records(const QString& path) {
 } // namespace
 
 TEST(ConcurrentAppend, TwentyWritersAtOnceLoseNoRecord) {
-    QTemporaryDir dir(Folder());
+    QTemporaryDir dir(SharedFolder());
     const QString path = dir.filePath("results.jsonl");
     QElapsedTimer clock;
     clock.start();
@@ -78,7 +78,7 @@ TEST(ConcurrentAppend, TwentyWritersAtOnceLoseNoRecord) {
 // Wherever the kill lands, inside the lock or not, the kernel releases the
 // dead writer's lock and the next one carries on at once.
 TEST(ConcurrentAppend, AWriterKilledMidRunLeavesWholeLinesAndTheNextOneCarriesOn) {
-    QTemporaryDir dir(Folder());
+    QTemporaryDir dir(SharedFolder());
     const QString path = dir.filePath("results.jsonl");
     const auto killed = StartWriter(path, "killed", 1000000);
     ASSERT_TRUE(killed->waitForStarted());

@@ -13,7 +13,7 @@ using namespace vorn;
 
 namespace {
 
-AnswerRecord Answer(int number, const char* chosen, bool right) {
+AnswerRecord AnswerOf(int number, const char* chosen, bool right) {
     return {.number = number,
             .chosen = chosen ? std::optional<QString>(chosen) : std::nullopt,
             .key = QStringLiteral("k%1").arg(number),
@@ -24,8 +24,9 @@ AnswerRecord Answer(int number, const char* chosen, bool right) {
 ResultRecord Honest() {
     ResultRecord record;
     record.grade = {.score = 2, .total = 4, .percent = 50, .verdict = {}};
-    record.questions = {Answer(1, "k1", true), Answer(2, "x", false), Answer(3, nullptr, false)};
-    record.check = Answer(1, "k1", true);
+    record.questions = {AnswerOf(1, "k1", true), AnswerOf(2, "x", false),
+                        AnswerOf(3, nullptr, false)};
+    record.check = AnswerOf(1, "k1", true);
     return record;
 }
 

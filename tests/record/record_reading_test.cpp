@@ -14,7 +14,7 @@ using namespace vorn;
 
 namespace {
 
-const QByteArray kRecord =
+const QByteArray kRecordLine =
     R"({"format":"vorn-results","version":2,"time":"2024-05-14T09:31:05Z","user":"lab",)"
     R"("host":"pc-3","program":"1.0","bank":{"title":"Т","sha256":")" +
     QByteArray(64, 'a') +
@@ -25,13 +25,13 @@ const QByteArray kRecord =
 
 // The record with the first `from` replaced.
 QByteArray With(const char* from, const QByteArray& to) {
-    QByteArray line = kRecord;
+    QByteArray line = kRecordLine;
     const qsizetype at = line.indexOf(from);
     EXPECT_GE(at, 0) << from;
     return line.replace(at, qstrlen(from), to);
 }
 
-QByteArray Nested(int depth) {
+QByteArray NestedJson(int depth) {
     return QByteArray(depth, '[') + QByteArray(depth, ']');
 }
 
@@ -46,7 +46,7 @@ TEST(RecordReading, TheFastReaderTakesOnlyWhatQtsReaderReadsTheSame) {
         QString user;
         int score = 1;
     } cases[] = {
-        {"as written", kRecord, true, true, "lab"},
+        {"as written", kRecordLine, true, true, "lab"},
         {"a key twice: the last counts", With("{", "{\"score\":0,"), true, true, "lab"},
         {"an escaped key", With("\"user\":\"lab\"", "\"us\\u0065r\":\"lab2\""), true, true, "lab2"},
         {"an escaped NUL", With("\"lab\"", "\"l\\u0000\""), true, true,
@@ -64,7 +64,7 @@ TEST(RecordReading, TheFastReaderTakesOnlyWhatQtsReaderReadsTheSame) {
          false,
          false,
          {}},
-        {"text after the object", kRecord + " x", false, false, {}},
+        {"text after the object", kRecordLine + " x", false, false, {}},
         {"a number out of range", With("{", "{\"x\":1e400,"), false, false, {}},
         {"no check key", With(",\"check\":null", ""), true, false, {}},
         {"a check that is no object", With("\"check\":null", "\"check\":5"), true, false, {}},
@@ -78,12 +78,12 @@ TEST(RecordReading, TheFastReaderTakesOnlyWhatQtsReaderReadsTheSame) {
              .replace("{\"name\":\"Иван\",\"class\":\"7б\"}", "5"),
          true, true, "lab"},
         // What only Qt's reader takes.
-        {"a byte order mark", "\xEF\xBB\xBF" + kRecord, false, true, "lab"},
+        {"a byte order mark", "\xEF\xBB\xBF" + kRecordLine, false, true, "lab"},
         {"a raw tab in a text", With("\"lab\"", "\"l\tab\""), false, true, "l\tab"},
         {"a lone surrogate", With("\"lab\"", "\"\\ud800\""), false, true, QString(QChar(0xD800))},
         {"a number without its leading zero", With("{", "{\"x\":.5,"), false, true, "lab"},
-        {"deep nesting under an unknown key", With("{", "{\"x\":" + Nested(100) + ","), false, true,
-         "lab"},
+        {"deep nesting under an unknown key", With("{", "{\"x\":" + NestedJson(100) + ","), false,
+         true, "lab"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

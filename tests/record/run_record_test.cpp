@@ -19,7 +19,7 @@ using namespace vorn;
 
 namespace {
 
-QJsonObject Answer(int number, const char* chosen, const char* key, bool right) {
+QJsonObject AnswerJson(int number, const char* chosen, const char* key, bool right) {
     return {{"number", number},
             {"chosen", chosen ? QJsonValue(QString::fromUtf8(chosen)) : QJsonValue()},
             {"key", key},
@@ -52,9 +52,9 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
          {2, 0, 1, 0},
          "Резултат: 2/4 = 50%",
          "Вероятно!",
-         {Answer(1, "1-1", "1-1", true), Answer(2, "2-4", "2-1", false),
-          Answer(3, "3-1", "3-1", true)},
-         Answer(1, "1-2", "1-1", false)},
+         {AnswerJson(1, "1-1", "1-1", true), AnswerJson(2, "2-4", "2-1", false),
+          AnswerJson(3, "3-1", "3-1", true)},
+         AnswerJson(1, "1-2", "1-1", false)},
         // No copy; the verdict shown, and partial with position 1 open.
         {CheckMode::VerdictOnly,
          4,
@@ -62,8 +62,8 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
          {3, -1, 0, 1},
          "Резултат: 1/4 = 25%",
          "Частично!",
-         {Answer(1, "1-2", "1-1", false), Answer(2, "2-1", "2-1", true),
-          Answer(3, nullptr, "3-1", false), Answer(4, "4-4", "4-1", false)},
+         {AnswerJson(1, "1-2", "1-1", false), AnswerJson(2, "2-1", "2-1", true),
+          AnswerJson(3, nullptr, "3-1", false), AnswerJson(4, "4-4", "4-1", false)},
          QJsonValue()},
         {CheckMode::Off,
          4,
@@ -71,8 +71,8 @@ TEST(RunRecord, GradingAppendsOneRecordOfEveryBankQuestionAndTheCheckCopy) {
          {3, -1, 0, 1},
          "Резултат: 1/4 = 25%",
          QJsonValue(),
-         {Answer(1, "1-2", "1-1", false), Answer(2, "2-1", "2-1", true),
-          Answer(3, nullptr, "3-1", false), Answer(4, "4-4", "4-1", false)},
+         {AnswerJson(1, "1-2", "1-1", false), AnswerJson(2, "2-1", "2-1", true),
+          AnswerJson(3, nullptr, "3-1", false), AnswerJson(4, "4-4", "4-1", false)},
          QJsonValue()},
     };
     for (const auto& c : cases) {

@@ -21,7 +21,7 @@ using namespace vorn;
 namespace {
 
 // Three pupils, one question each, all graded right.
-ResultRecord Pupil(int n) {
+ResultRecord PupilRecord(int n) {
     ResultRecord record;
     record.run = {.time = QDateTime(QDate(2026, 12, 10), QTime(9, n), Qt::UTC),
                   .user = "lab",
@@ -78,7 +78,7 @@ TEST(SealedRecords, OpenOnlyWithTheSecretKeyAndHideEveryAnswer) {
     QTemporaryDir dir;
     const QString path = dir.filePath("8a.jsonl");
     for (int n = 1; n <= 3; ++n)
-        AppendSealed(path, Pupil(n), keys->publicKey);
+        AppendSealed(path, PupilRecord(n), keys->publicKey);
     const QByteArray file = Lines(path).join('\n');
     // Quoted as the clear record writes them: a quote or Cyrillic never
     // stands in base64, so a sealed box cannot hold them by chance.
@@ -90,8 +90,8 @@ TEST(SealedRecords, OpenOnlyWithTheSecretKeyAndHideEveryAnswer) {
     ReadResults read = ReadResultsFiles({path}, take, &keys->secretKey);
     ASSERT_EQ(opened.size(), 3u);
     for (int n = 1; n <= 3; ++n) {
-        EXPECT_EQ(opened[std::size_t(n - 1)].student, Pupil(n).student);
-        EXPECT_EQ(opened[std::size_t(n - 1)].run.host, Pupil(n).run.host);
+        EXPECT_EQ(opened[std::size_t(n - 1)].student, PupilRecord(n).student);
+        EXPECT_EQ(opened[std::size_t(n - 1)].run.host, PupilRecord(n).run.host);
     }
     EXPECT_EQ(read.chainBreaks.count + read.damagedSeals.count + read.notRecords.count, 0);
 
@@ -158,7 +158,7 @@ TEST(SealedRecords, EveryEditOfTheFileIsNamed) {
         QTemporaryDir dir;
         const QString path = dir.filePath("8a.jsonl");
         for (int n = 1; n <= 3; ++n)
-            AppendSealed(path, Pupil(n), keys->publicKey);
+            AppendSealed(path, PupilRecord(n), keys->publicKey);
         QList<QByteArray> lines = Lines(path);
         c.edit(lines);
         Rewrite(path, lines);

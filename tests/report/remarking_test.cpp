@@ -34,7 +34,7 @@ const QStringList kChosen[] = {
 };
 const char* const kNames[] = {"Ана", "Борис", "Вера"};
 
-ResultRecord Record(int student, bool ids) {
+ResultRecord StudentRecord(int student, bool ids) {
     ResultRecord r;
     r.run.time = QDateTime(QDate(2024, 5, 14), QTime(9, student), Qt::UTC);
     r.run.user = QStringLiteral("u");
@@ -140,7 +140,7 @@ TEST(Remarking, CorrectedBanksMarkEveryAttemptAgainOrAreRefusedWithTheReason) {
                             .voided = c.voided,
                             .countAbandoned = {}});
         for (int s = 0; s < 3; ++s)
-            tally.add(Record(s, c.ids));
+            tally.add(StudentRecord(s, c.ids));
         // Refused at the first record, or at the first that cannot be marked again.
         const QString told = tally.refusal().value_or(tally.bankMismatches().join("; "));
         EXPECT_EQ(told, QString::fromUtf8(c.reason));
@@ -171,7 +171,7 @@ TEST(Remarking, TheCommandSaysWhatItChangedAndLeavesTheRecords) {
     ASSERT_TRUE(records.open(QIODevice::WriteOnly));
     QByteArray bytes;
     for (int s = 0; s < 3; ++s)
-        bytes += RecordLine(Record(s, false));
+        bytes += RecordLine(StudentRecord(s, false));
     records.write(bytes);
     records.close();
     QFile bank(dir.filePath("corrected.txt"));
@@ -210,7 +210,7 @@ TEST(Remarking, TheCommandSaysWhatItChangedAndLeavesTheRecords) {
     records.close();
 
     // A fourth record chose an option the corrected bank does not have.
-    ResultRecord odd = Record(0, false);
+    ResultRecord odd = StudentRecord(0, false);
     odd.questions.changed(2).chosen = QStringLiteral("може би");
     odd.questions.changed(2).right = false;
     odd.grade = GradeOf(1, 3); // "София" is still right

@@ -34,7 +34,7 @@ struct Sitting {
     const char* file = "8a.jsonl";
 };
 
-ResultRecord Record(const Sitting& s) {
+ResultRecord SittingRecord(const Sitting& s) {
     ResultRecord r;
     r.run.time = QDateTime(QDate(2024, 5, 14), QTime(s.hour, 0), Qt::UTC);
     if (s.journalHour)
@@ -53,10 +53,10 @@ ResultRecord Record(const Sitting& s) {
     return r;
 }
 
-std::vector<BankFigures> Figures(const std::vector<ResultRecord>& records,
-                                 const std::vector<qint64>& breaks = {},
-                                 const std::vector<bool>& sealed = {},
-                                 const QStringList& files = {}) {
+std::vector<BankFigures> BanksFigures(const std::vector<ResultRecord>& records,
+                                      const std::vector<qint64>& breaks = {},
+                                      const std::vector<bool>& sealed = {},
+                                      const QStringList& files = {}) {
     ResultsTally tally({.marks = {}, .className = {}, .bank = {}, .voided = {}});
     for (std::size_t i = 0; i < records.size(); ++i) {
         const qint64 line = i < breaks.size() ? breaks[i] : 0;
@@ -77,13 +77,13 @@ QStringList FlagsOf(const std::vector<Sitting>& sittings) {
     std::vector<bool> sealed;
     QStringList files;
     for (const Sitting& s : sittings) {
-        records.push_back(Record(s));
+        records.push_back(SittingRecord(s));
         breaks.push_back(s.line);
         sealed.push_back(s.sealed);
         files.append(QString::fromUtf8(s.file));
     }
     QStringList flagged;
-    for (const BankFigures& bank : Figures(records, breaks, sealed, files))
+    for (const BankFigures& bank : BanksFigures(records, breaks, sealed, files))
         for (const StudentFigures& student : bank.students)
             if (const QStringList texts = StudentFlagTexts(student.flags); !texts.isEmpty())
                 flagged.append(student.who.name + ": " + texts.join("; "));
@@ -218,12 +218,13 @@ QStringList StudentsSheet(const QByteArray& workbook) {
 // record, a copy under another login, is her last attempt, and the flags
 // name both logins and hosts in every format.
 TEST(StudentRows, ShowEachAttemptsLoginAndHostInEveryFormat) {
-    std::vector<ResultRecord> records{Record({"Ана", "8а", 1}), Record({"Ана", "8а", 1})};
+    std::vector<ResultRecord> records{SittingRecord({"Ана", "8а", 1}),
+                                      SittingRecord({"Ана", "8а", 1})};
     records[0].run.user = "lab<1>";
     records[0].run.host = "=pc-07\x1b";
     records[1].run.user = "mallory";
     records[1].run.host = "pc-13";
-    const std::vector<BankFigures> banks = Figures(records);
+    const std::vector<BankFigures> banks = BanksFigures(records);
 
     const QString text = ReportText(banks);
     EXPECT_TRUE(text.contains("  8а, Ана: опити 2; 1/1 = 100%, оценка 6,00 Отличен, потребител "

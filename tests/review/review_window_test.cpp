@@ -22,7 +22,7 @@ using namespace vorn;
 
 namespace {
 
-OpenSheet Sheet(const QString& id, bool blank, std::vector<RowMark> rows) {
+OpenSheet ReviewSheet(const QString& id, bool blank, std::vector<RowMark> rows) {
     OpenSheet sheet;
     sheet.code = {QString(16, u'a'), 1, 3, id, std::nullopt};
     if (!blank) sheet.code.student = Student{"Ана Петрова", "5а", "1"};
@@ -32,7 +32,7 @@ OpenSheet Sheet(const QString& id, bool blank, std::vector<RowMark> rows) {
     return sheet;
 }
 
-void Type(QWidget& window, int key, const QString& text = {}) {
+void PressKey(QWidget& window, int key, const QString& text = {}) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QCoreApplication::sendEvent(&window, &press);
 }
@@ -62,10 +62,10 @@ TEST(ReviewWindow, KeysDecideTheOpenRowsTheNumberAndPassThePage) {
     const SheetContent content{"Т", 1, {QString(16, u'a'), 1, 3, "0badcafe-1", {}}, {2, 3, 4}};
     const double dpi = 100;
     ToReview review;
-    review.sheets = {
-        {Sheet("0badcafe-1", false, {RowMark{0, {}}, kTwo, kDoubt}), TwoMarked(content, dpi),
-         dpi / 25.4},
-        {Sheet("0badcafe-2", true, {kDoubt, RowMark{}}), RenderSheet(content, dpi), dpi / 25.4}};
+    review.sheets = {{ReviewSheet("0badcafe-1", false, {RowMark{0, {}}, kTwo, kDoubt}),
+                      TwoMarked(content, dpi), dpi / 25.4},
+                     {ReviewSheet("0badcafe-2", true, {kDoubt, RowMark{}}),
+                      RenderSheet(content, dpi), dpi / 25.4}};
     review.pages = {
         {{"other.png", 1}, "листът е от друг тест", QImage(200, 280, QImage::Format_Grayscale8)}};
     std::vector<OpenSheet> sheets{review.sheets[0].sheet, review.sheets[1].sheet};
@@ -80,24 +80,24 @@ TEST(ReviewWindow, KeysDecideTheOpenRowsTheNumberAndPassThePage) {
     QDir().mkpath(VORN_ARTIFACTS_DIR);
     window.grab().save(VORN_ARTIFACTS_DIR "/review-window.png");
 
-    Type(window, Qt::Key_D, "d");
+    PressKey(window, Qt::Key_D, "d");
     EXPECT_EQ(ProgressText(window), "1 от 5") << "a letter the row has not is refused";
-    Type(window, Qt::Key_unknown, "Ц"); // the Bulgarian phonetic key of C
+    PressKey(window, Qt::Key_unknown, "Ц"); // the Bulgarian phonetic key of C
     EXPECT_EQ(ProgressText(window), "2 от 5");
-    Type(window, Qt::Key_Delete);
+    PressKey(window, Qt::Key_Delete);
     EXPECT_EQ(ProgressText(window), "3 от 5");
-    Type(window, Qt::Key_Left);
+    PressKey(window, Qt::Key_Left);
     EXPECT_EQ(ProgressText(window), "2 от 5");
-    Type(window, Qt::Key_B, "b"); // decided again: B, not no answer
-    Type(window, Qt::Key_A, "a");
+    PressKey(window, Qt::Key_B, "b"); // decided again: B, not no answer
+    PressKey(window, Qt::Key_A, "a");
     EXPECT_EQ(ProgressText(window), "4 от 5");
     EXPECT_TRUE(window.findChild<QWidget*>("number")->isVisibleTo(&window));
-    Type(window, Qt::Key_1, "1");
-    Type(window, Qt::Key_7, "7");
-    Type(window, Qt::Key_Return);
+    PressKey(window, Qt::Key_1, "1");
+    PressKey(window, Qt::Key_7, "7");
+    PressKey(window, Qt::Key_Return);
     EXPECT_EQ(ProgressText(window), "5 от 5");
     EXPECT_TRUE(window.findChild<QPushButton*>("pass")->isVisibleTo(&window));
-    Type(window, Qt::Key_Return);
+    PressKey(window, Qt::Key_Return);
     EXPECT_EQ(window.result(), QDialog::Accepted) << "through: the window closes";
 
     const auto decided = queue.decided();
@@ -109,7 +109,7 @@ TEST(ReviewWindow, KeysDecideTheOpenRowsTheNumberAndPassThePage) {
 }
 
 TEST(ReviewQueue, OnlyARowsOwnLettersAndNumbersFrom1To99AreTaken) {
-    ReviewQueue queue({Sheet("0badcafe-1", true, {kTwo, kDoubt})}, {{2, 5}}, 0);
+    ReviewQueue queue({ReviewSheet("0badcafe-1", true, {kTwo, kDoubt})}, {{2, 5}}, 0);
     ASSERT_EQ(queue.count(), 3);
     EXPECT_FALSE(queue.decide(2)) << "row 1 has A and B only";
     EXPECT_FALSE(queue.decide(-1));

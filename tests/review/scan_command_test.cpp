@@ -22,21 +22,22 @@ using namespace vorn;
 
 namespace {
 
-constexpr double kDpi = 150;
+constexpr double kScanDpi = 150;
 
-struct Outcome {
+struct ScanOutcome {
     int status = -1;
     QString out, err;
 };
 
-template <typename Command, typename Request> Outcome Ran(Command command, const Request& request) {
-    Outcome o;
+template <typename Command, typename Request>
+ScanOutcome RanCommand(Command command, const Request& request) {
+    ScanOutcome o;
     QTextStream out(&o.out), err(&o.err);
     o.status = command(request, out, err);
     return o;
 }
 
-std::vector<ResultRecord> Records(const QString& path) {
+std::vector<ResultRecord> RecordsIn(const QString& path) {
     std::vector<ResultRecord> records;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return records;
@@ -95,7 +96,7 @@ struct Paper {
             }
         }
         const auto scan =
-            test::MakeSyntheticScan(RenderSheet(content, kDpi), kDpi, marks, {}, seed);
+            test::MakeSyntheticScan(RenderSheet(content, kScanDpi), kScanDpi, marks, {}, seed);
         const QString path = dir.filePath(name);
         EXPECT_TRUE(scan.image.save(path));
         return path;
@@ -109,8 +110,8 @@ TEST(ScanCommand, ClearSheetsAreRecordedOnceAndADoubtfulOneOnlyAsDecided) {
     const QString a = paper.Sheet("a.png", 5, "0badcafe-1");
     const QString b = paper.Sheet("b.png", 6, "0badcafe-2", 1);
     const QString review = paper.dir.filePath("преглед.html");
-    const Outcome scanned =
-        Ran(ScanCommand, ScanRequest{{a, b, a, b}, paper.bankPath, paper.results, review});
+    const ScanOutcome scanned =
+        RanCommand(ScanCommand, ScanRequest{{a, b, a, b}, paper.bankPath, paper.results, review});
     EXPECT_EQ(scanned.status, 0) << scanned.err.toStdString();
     EXPECT_TRUE(scanned.out.contains("листът 0badcafe-1 вече е записан"));
     EXPECT_TRUE(scanned.out.contains("листът 0badcafe-2 вече е за преглед"))
@@ -118,7 +119,7 @@ TEST(ScanCommand, ClearSheetsAreRecordedOnceAndADoubtfulOneOnlyAsDecided) {
     EXPECT_TRUE(
         scanned.out.endsWith("записани: 1, вече записани: 2, за преглед: 1, нечетливи: 0\n"))
         << scanned.out.toStdString();
-    auto records = Records(paper.results);
+    auto records = RecordsIn(paper.results);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].paper, (PaperOrigin{1, "0badcafe-1", a + "#1"}));
     EXPECT_EQ(records[0].grade.score, records[0].grade.total) << "every key was filled in";
@@ -135,10 +136,10 @@ TEST(ScanCommand, ClearSheetsAreRecordedOnceAndADoubtfulOneOnlyAsDecided) {
         << open.toStdString();
 
     const ScanDecideRequest decide{decisions, paper.bankPath, paper.results};
-    const Outcome undecided = Ran(ScanDecideCommand, decide);
+    const ScanOutcome undecided = RanCommand(ScanDecideCommand, decide);
     EXPECT_EQ(undecided.status, 1);
     EXPECT_TRUE(undecided.err.contains("все още е „?“")) << undecided.err.toStdString();
-    EXPECT_EQ(Records(paper.results).size(), 1u) << "nothing recorded while a row is open";
+    EXPECT_EQ(RecordsIn(paper.results).size(), 1u) << "nothing recorded while a row is open";
 
     // The tick was on the key: the teacher decides it was meant.
     VariantRuns runs(paper.bank.content);
@@ -148,20 +149,20 @@ TEST(ScanCommand, ClearSheetsAreRecordedOnceAndADoubtfulOneOnlyAsDecided) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QString(open).replace("0badcafe-2 2 ?", QString("0badcafe-2 2 ") + key).toUtf8());
     file.close();
-    const Outcome decided = Ran(ScanDecideCommand, decide);
+    const ScanOutcome decided = RanCommand(ScanDecideCommand, decide);
     EXPECT_EQ(decided.status, 0) << decided.err.toStdString();
     EXPECT_TRUE(
         decided.out.endsWith("записани: 1, вече записани: 0, за преглед: 0, нечетливи: 0\n"))
         << decided.out.toStdString();
-    records = Records(paper.results);
+    records = RecordsIn(paper.results);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].paper, (PaperOrigin{1, "0badcafe-2", b + "#1"}));
     EXPECT_EQ(records[1].run.seed, 6u);
     EXPECT_EQ(records[1].grade.score, records[1].grade.total);
 
-    const Outcome again = Ran(ScanDecideCommand, decide);
+    const ScanOutcome again = RanCommand(ScanDecideCommand, decide);
     EXPECT_TRUE(again.out.contains("листът 0badcafe-2 вече е записан"));
-    EXPECT_EQ(Records(paper.results).size(), 2u) << "a decided sheet is recorded once";
+    EXPECT_EQ(RecordsIn(paper.results).size(), 2u) << "a decided sheet is recorded once";
 }
 
 TEST(ScanCommand, APageThatIsNoSheetIsNamedAndNothingIsRecorded) {
@@ -170,12 +171,12 @@ TEST(ScanCommand, APageThatIsNoSheetIsNamedAndNothingIsRecorded) {
     white.fill(255);
     const QString blank = paper.dir.filePath("празна <b>&.png");
     ASSERT_TRUE(white.save(blank));
-    const Outcome scanned =
-        Ran(ScanCommand, ScanRequest{{blank}, paper.bankPath, paper.results, {}});
+    const ScanOutcome scanned =
+        RanCommand(ScanCommand, ScanRequest{{blank}, paper.bankPath, paper.results, {}});
     EXPECT_EQ(scanned.status, 0) << scanned.err.toStdString();
     EXPECT_TRUE(scanned.out.contains("записани: 0, вече записани: 0, за преглед: 0, нечетливи: 1"))
         << scanned.out.toStdString();
-    EXPECT_TRUE(Records(paper.results).empty());
+    EXPECT_TRUE(RecordsIn(paper.results).empty());
     const QString page = ReadText(paper.results + ".преглед.html");
     EXPECT_TRUE(page.contains("Непрочетени страници"));
     EXPECT_TRUE(page.contains("празна &lt;b&gt;&amp;.png")) << "the file's name escaped";
@@ -193,17 +194,17 @@ TEST(ScanCommand, CopiesOfABlankSheetAreEachStudentsAndEachIsRecordedOnce) {
     const QString pupil12Doubtful = paper.Sheet("12-tick.png", 5, id, 1, 12);
     const QString pupil15Doubtful = paper.Sheet("15-tick.png", 5, id, 1, 15);
     const QString review = paper.dir.filePath("преглед.html");
-    const Outcome scanned =
-        Ran(ScanCommand, ScanRequest{{pupil7, pupil12, pupil12, pupil12Doubtful, pupil15Doubtful},
-                                     paper.bankPath,
-                                     paper.results,
-                                     review});
+    const ScanOutcome scanned = RanCommand(
+        ScanCommand, ScanRequest{{pupil7, pupil12, pupil12, pupil12Doubtful, pupil15Doubtful},
+                                 paper.bankPath,
+                                 paper.results,
+                                 review});
     EXPECT_EQ(scanned.status, 0) << scanned.err.toStdString();
     EXPECT_TRUE(
         scanned.out.endsWith("записани: 2, вече записани: 2, за преглед: 1, нечетливи: 0\n"))
         << "the second scan of number 12 and its ticked copy are the recorded sheet; 15 waits: "
         << scanned.out.toStdString();
-    const auto records = Records(paper.results);
+    const auto records = RecordsIn(paper.results);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].student->number, "7");
     EXPECT_EQ(records[1].student->number, "12");

@@ -20,7 +20,7 @@
 namespace vorn::test {
 namespace {
 
-constexpr double kDpi = 200;
+constexpr double kRoundTripDpi = 200;
 
 std::vector<int> OptionCounts(const Attempt& run) {
     std::vector<int> counts;
@@ -63,8 +63,8 @@ TEST(PaperRoundTrip, TheLettersReadBackAreTheAnswerListsAndNameItsOptions) {
         BankPrefix(BankSha256(bank)), variant.number, variant.seed, QStringLiteral("00c0ffee-01"),
         Student{QStringLiteral("Иван Петров"), QStringLiteral("7а"), QStringLiteral("3")}};
     const QImage printed =
-        RenderSheet({QStringLiteral("Тест"), variant.number, code, counts}, kDpi);
-    const SyntheticScan scan = MakeSyntheticScan(printed, kDpi, marks, {2, -2.5, 70}, 99);
+        RenderSheet({QStringLiteral("Тест"), variant.number, code, counts}, kRoundTripDpi);
+    const SyntheticScan scan = MakeSyntheticScan(printed, kRoundTripDpi, marks, {2, -2.5, 70}, 99);
 
     std::optional<Attempt> redrawn;
     const SheetReading reading =

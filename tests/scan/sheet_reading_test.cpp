@@ -15,7 +15,7 @@ namespace vorn {
 namespace {
 
 using test::MarkKind;
-constexpr double kDpi = 150;
+constexpr double kSheetDpi = 150;
 
 SheetCode Code(bool withStudent) {
     SheetCode code{QStringLiteral("0123456789abcdef"), 2, 77u, QStringLiteral("3fa9c2e1-07"), {}};
@@ -41,11 +41,12 @@ test::StudentMarks Marks() {
     return marks;
 }
 
-QImage Printed(const SheetCode& code) {
-    return RenderSheet(SheetContent{QStringLiteral("Дроби"), code.variant, code, kOptions}, kDpi);
+QImage SheetImage(const SheetCode& code) {
+    return RenderSheet(SheetContent{QStringLiteral("Дроби"), code.variant, code, kOptions},
+                       kSheetDpi);
 }
 
-SheetReading Read(const QImage& page, const SheetCode& expected) {
+SheetReading ReadPage(const QImage& page, const SheetCode& expected) {
     return ReadSheet({{QStringLiteral("scan.png"), 1}, page},
                      [&](const SheetCode& code) -> std::optional<std::vector<int>> {
                          if (code.bankPrefix != expected.bankPrefix) return std::nullopt;
@@ -81,10 +82,10 @@ TEST(SheetReading, EveryWayUpAndAskewReadsWhatTheStudentDid) {
          {.skewDegrees = -3, .blackAndWhite = true, .cornerSmudge = true}},
     };
     const SheetCode code = Code(true);
-    const QImage printed = Printed(code);
+    const QImage printed = SheetImage(code);
     for (const Case& c : cases) {
-        const auto scan = test::MakeSyntheticScan(printed, kDpi, Marks(), c.distortions, 41);
-        const SheetReading reading = Read(scan.image, code);
+        const auto scan = test::MakeSyntheticScan(printed, kSheetDpi, Marks(), c.distortions, 41);
+        const SheetReading reading = ReadPage(scan.image, code);
         ASSERT_TRUE(reading.code) << c.name << ": " << reading.codeProblem.toStdString();
         EXPECT_EQ(*reading.code, code) << c.name;
         EXPECT_EQ(States(reading.rows), scan.rows) << c.name;
@@ -96,18 +97,18 @@ TEST(SheetReading, EveryWayUpAndAskewReadsWhatTheStudentDid) {
 // read through a misplaced mark: each corner in turn is blanked out.
 TEST(SheetReading, ThreeMarksAreEnough) {
     const SheetCode code = Code(true);
-    const QImage printed = Printed(code);
+    const QImage printed = SheetImage(code);
     for (int hidden = 0; hidden < 4; ++hidden) {
         QImage page = printed;
         {
             QPainter painter(&page);
-            painter.scale(kDpi / 25.4, kDpi / 25.4);
+            painter.scale(kSheetDpi / 25.4, kSheetDpi / 25.4);
             const QPointF centre = CornerMarkCentres()[hidden];
             painter.fillRect(QRectF(centre - QPointF(6, 6), QSizeF(12, 12)), Qt::white);
         }
-        const auto scan = test::MakeSyntheticScan(page, kDpi, Marks(),
+        const auto scan = test::MakeSyntheticScan(page, kSheetDpi, Marks(),
                                                   {.quarterTurns = hidden, .skewDegrees = 4}, 3);
-        const SheetReading reading = Read(scan.image, code);
+        const SheetReading reading = ReadPage(scan.image, code);
         ASSERT_TRUE(reading.code) << hidden << ": " << reading.codeProblem.toStdString();
         EXPECT_EQ(States(reading.rows), scan.rows) << "mark " << hidden << " hidden";
     }
@@ -121,8 +122,9 @@ TEST(SheetReading, BlankSheetsClassNumberIsRead) {
     marks.numberColumns[0][2] = MarkKind::Filled;
     marks.numberColumns[1][7] = MarkKind::Filled;
     const SheetCode code = Code(false);
-    const auto scan = test::MakeSyntheticScan(Printed(code), kDpi, marks, {.quarterTurns = 2}, 5);
-    const SheetReading reading = Read(scan.image, code);
+    const auto scan =
+        test::MakeSyntheticScan(SheetImage(code), kSheetDpi, marks, {.quarterTurns = 2}, 5);
+    const SheetReading reading = ReadPage(scan.image, code);
     ASSERT_TRUE(reading.code) << reading.codeProblem.toStdString();
     ASSERT_EQ(reading.numberColumns.size(), 2u);
     for (int column = 0; column < 2; ++column)
@@ -138,9 +140,9 @@ TEST(SheetReading, BlankSheetsClassNumberIsRead) {
 // the sheet's top left mark must be at its place on the upright page.
 TEST(SheetReading, UprightPageIsTheSheetHeldUpright) {
     const SheetCode code = Code(true);
-    const auto scan = test::MakeSyntheticScan(Printed(code), kDpi, Marks(),
+    const auto scan = test::MakeSyntheticScan(SheetImage(code), kSheetDpi, Marks(),
                                               {.quarterTurns = 1, .skewDegrees = -4}, 9);
-    const SheetReading reading = Read(scan.image, code);
+    const SheetReading reading = ReadPage(scan.image, code);
     ASSERT_FALSE(reading.upright.isNull());
     const double ppm = reading.pixelsPerMm;
     EXPECT_EQ(reading.upright.size(), QSize(int(210 * ppm + 0.5), int(297 * ppm + 0.5)));
@@ -158,11 +160,11 @@ TEST(SheetReading, UprightPageIsTheSheetHeldUpright) {
 // another bank's sheet marked against this bank's key.
 TEST(SheetReading, UnreadablePagesHaveNoRowsAndSayWhy) {
     const SheetCode code = Code(true);
-    const QImage printed = Printed(code);
+    const QImage printed = SheetImage(code);
     QImage noCode = printed;
     {
         QPainter painter(&noCode);
-        painter.scale(kDpi / 25.4, kDpi / 25.4);
+        painter.scale(kSheetDpi / 25.4, kSheetDpi / 25.4);
         painter.fillRect(SheetCodeArea(), Qt::white);
     }
     QImage blank(printed.size(), QImage::Format_Grayscale8);
@@ -177,10 +179,10 @@ TEST(SheetReading, UnreadablePagesHaveNoRowsAndSayWhy) {
     const Case cases[] = {
         {"no QR code", noCode, QStringLiteral("QR кодът на листа не може да бъде прочетен")},
         {"no marks", blank, QStringLiteral("Ъгловите квадрати")},
-        {"another bank", Printed(otherBank), QStringLiteral("друга банка")},
+        {"another bank", SheetImage(otherBank), QStringLiteral("друга банка")},
     };
     for (const Case& c : cases) {
-        const SheetReading reading = Read(c.page, code);
+        const SheetReading reading = ReadPage(c.page, code);
         EXPECT_FALSE(reading.code) << c.name;
         EXPECT_TRUE(reading.rows.empty()) << c.name;
         EXPECT_TRUE(reading.codeProblem.contains(c.says))

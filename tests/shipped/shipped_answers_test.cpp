@@ -51,12 +51,12 @@ QString Ratio(int p, int q) {
     return QStringLiteral("%1:%2").arg(p / d, 2, 10, QChar(u'0')).arg(q / d, 2, 10, QChar(u'0'));
 }
 
-struct Expected {
+struct ExpectedAnswer {
     int question;
     std::function<QString()> answer;
 };
 
-const std::vector<Expected> kAnswers{
+const std::vector<ExpectedAnswer> kShippedAnswers{
     {1,
      [] {
          const double a = n::kQ01.angleSumAC / 2.0; // A and C are opposite, so equal
@@ -157,8 +157,8 @@ double Value(const QString& option) {
 
 TEST(ShippedAnswers, EveryKeyIsTheRecomputedAnswer) {
     const BankContent bank = ShippedBank();
-    ASSERT_EQ(kAnswers.size(), bank.questions.size());
-    for (const Expected& expected : kAnswers) {
+    ASSERT_EQ(kShippedAnswers.size(), bank.questions.size());
+    for (const ExpectedAnswer& expected : kShippedAnswers) {
         SCOPED_TRACE(testing::Message() << "question " << expected.question);
         const Question& question =
             bank.questions.at(static_cast<std::size_t>(expected.question - 1));
@@ -168,7 +168,7 @@ TEST(ShippedAnswers, EveryKeyIsTheRecomputedAnswer) {
 
 TEST(ShippedAnswers, NoDistractorIsTheAnswerWrittenAnotherWay) {
     const BankContent bank = ShippedBank();
-    for (const Expected& expected : kAnswers) {
+    for (const ExpectedAnswer& expected : kShippedAnswers) {
         const Question& question =
             bank.questions.at(static_cast<std::size_t>(expected.question - 1));
         const double answer = Value(expected.answer());

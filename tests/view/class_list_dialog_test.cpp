@@ -21,8 +21,8 @@ const std::vector<Student> kList{{"Иван Петров", "7б", "1"},
                                  {"Ана Колева", "8а", "1"},
                                  {"Петър Стоянов", "8А", "2"}};
 
-// Keys to the widget with the focus, which has the name `field` for screen readers.
-void Keys(const char* field, const QString& text, const QList<Qt::Key>& keys) {
+// Types `keys` into the widget with the focus, which has the name `field` for screen readers.
+void TypeKeys(const char* field, const QString& text, const QList<Qt::Key>& keys) {
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     ASSERT_EQ(focused->accessibleName(), QString::fromUtf8(field));
@@ -69,7 +69,7 @@ TEST(ClassListDialog, KeysChooseTheClassThenTheNameAndEnterGoesOn) {
         ASSERT_TRUE(classes && classes->count() == 2);
         EXPECT_EQ(std::tuple(classes->itemText(0), classes->itemText(1)),
                   std::tuple(QString("7б"), QString("8а")));
-        Keys("Клас", c.classKeys, {Qt::Key_Return});
+        TypeKeys("Клас", c.classKeys, {Qt::Key_Return});
         EXPECT_TRUE(dialog.isVisible()) << "Enter on the class only moves to the names";
         const auto* names = dialog.findChild<QListWidget*>();
         ASSERT_TRUE(names && names->count() > 1);
@@ -77,7 +77,7 @@ TEST(ClassListDialog, KeysChooseTheClassThenTheNameAndEnterGoesOn) {
             EXPECT_EQ(std::tuple(names->count(), names->item(0)->text(), names->item(1)->text()),
                       std::tuple(2, QString("Ана Колева (№ 1)"), QString("Петър Стоянов (№ 2)")));
         }
-        Keys("Име и фамилия", c.nameKeys, c.keys);
+        TypeKeys("Име и фамилия", c.nameKeys, c.keys);
         EXPECT_EQ(dialog.result(), c.chosen ? QDialog::Accepted : QDialog::Rejected);
         if (c.chosen) {
             EXPECT_EQ(dialog.student(), *c.chosen);

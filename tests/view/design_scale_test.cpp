@@ -43,7 +43,7 @@ TEST(DesignScale, TheLargestFactorAtWhichTheDesignFitsCentredAndNeverBelowOne) {
 
 namespace {
 
-QImage Checker(int width, int height) { // one-pixel black and white squares
+QImage CheckerImage(int width, int height) { // one-pixel black and white squares
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -73,17 +73,17 @@ TEST(PictureAtScale, APictureGrowsWithTheDesignAndALargeOneStillFitsWhole) {
         {{300, 50}, 2.0, {450, 274}, {450, 75}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(
-            PictureAtScale(Checker(c.picture.width(), c.picture.height()), kArea, c.area, c.factor)
-                .size(),
-            c.shown)
+        EXPECT_EQ(PictureAtScale(CheckerImage(c.picture.width(), c.picture.height()), kArea, c.area,
+                                 c.factor)
+                      .size(),
+                  c.shown)
             << c.picture.width() << " × " << c.picture.height() << " at " << c.factor;
 }
 
 TEST(PictureAtScale, EnlargedPixelByPixelAndMadeSmallerFromTheOriginal) {
     const double f = 1280.0 / 727;
     // Enlarged: only the picture's own two colours, none blended between.
-    const QImage grown = PictureAtScale(Checker(20, 10), kArea, {396, 241}, f);
+    const QImage grown = PictureAtScale(CheckerImage(20, 10), kArea, {396, 241}, f);
     QSet<QRgb> colours;
     for (int y = 0; y < grown.height(); ++y)
         for (int x = 0; x < grown.width(); ++x)

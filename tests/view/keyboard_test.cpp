@@ -23,11 +23,11 @@ void KeyClick(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}
     QTest::sendKeyEvent(QTest::Release, widget, key, text, modifiers);
 }
 
-struct Session {
+struct KeyboardSession {
     std::unique_ptr<test::Run> run;
     MainForm& form;
     FormView view;
-    explicit Session(const BankContent& bank)
+    explicit KeyboardSession(const BankContent& bank)
         : run(test::StartRun(bank, test::StepThenIdentity(0.3f, 5))), form(*run->form), view(form) {
         view.show();
         QApplication::setActiveWindow(&view);
@@ -56,7 +56,7 @@ BankContent FiveQuestions() {
 } // namespace
 
 TEST(Keyboard, KeysDoWhatTheClicksDo) {
-    Session byKeys(FiveQuestions()), byClicks(FiveQuestions());
+    KeyboardSession byKeys(FiveQuestions()), byClicks(FiveQuestions());
     // Position 0 shows a question of 3 options: slots 4 and 5 are not there.
     const QStringList start = byKeys.state();
     for (const Qt::Key key : {Qt::Key_4, Qt::Key_E, Qt::Key(0x415) /* Е */})
@@ -100,7 +100,7 @@ TEST(Keyboard, KeysDoWhatTheClicksDo) {
 TEST(Keyboard, PagesMoveOnlyWhileTheirButtonIsShown) {
     BankContent bank = FiveQuestions();
     bank.settings.reviewNavigation = false;
-    Session s(bank);
+    KeyboardSession s(bank);
     s.click("Command2(0)");
     const QStringList review = s.state();
     s.key(Qt::Key_PageDown);
@@ -109,7 +109,7 @@ TEST(Keyboard, PagesMoveOnlyWhileTheirButtonIsShown) {
 }
 
 TEST(Keyboard, SpaceEnterArrowsAndTheMenuKeys) {
-    Session s(FiveQuestions());
+    KeyboardSession s(FiveQuestions());
     QWidget* first = s.view.widgetFor("Option1(0)");
     first->setFocus(Qt::TabFocusReason);
     QTest::keyClick(first, Qt::Key_Right);
@@ -134,7 +134,7 @@ TEST(Keyboard, SpaceEnterArrowsAndTheMenuKeys) {
 }
 
 TEST(Keyboard, EveryTabStopShowsItsFocus) {
-    Session s(FiveQuestions());
+    KeyboardSession s(FiveQuestions());
     QWidget* stop = s.view.widgetFor("Text1(0)");
     stop->setFocus(Qt::TabFocusReason);
     QStringList unseen;

@@ -37,12 +37,12 @@ double CaptionContrast(const QImage& image, const QColor& face) {
     return best;
 }
 
-struct Window {
+struct PaintedWindow {
     std::unique_ptr<test::Run> run = test::StartRun(
         test::MakeBank({.questions = 4, .check = CheckMode::Off}), test::StepThenIdentity(0.3f, 4));
     MainForm& form = *run->form;
     FormView view{form};
-    Window() {
+    PaintedWindow() {
         view.show();
         QApplication::processEvents();
     }
@@ -69,7 +69,7 @@ TEST(Contrast, RatiosOfKnownPairs) {
 }
 
 TEST(PaintedButtons, FaceIsTheButtonsOwnColourInEveryState) {
-    Window w;
+    PaintedWindow w;
     const struct {
         const char* name;
         QColor face;
@@ -103,7 +103,7 @@ TEST(PaintedButtons, FaceIsTheButtonsOwnColourInEveryState) {
 }
 
 TEST(PaintedButtons, ReviewCaptionsReadWellOnGreenRedAndLightBlue) {
-    Window w;
+    PaintedWindow w;
     test::AnswerWrong(w.form); // position 0: its chosen option red, the right one green
     const QImage enabledOption = w.image("Option1(0)");
     w.form.grade();
