@@ -206,20 +206,10 @@ QString QuestionsTable(const std::vector<QuestionFigures>& questions) {
                    QStringLiteral("</tr></thead><tbody>\n");
     for (const QuestionFigures& q : questions) {
         const ItemStatistics& s = q.statistics;
-        html +=
-            QStringLiteral("<tr>") + Cells({QuestionName(q), HtmlText(q.key)}, "td") +
-            Cells(
-                {QString::number(s.students),
-                 FigureOrDash(s.facility, " %") +
-                     (s.facilityError ? QStringLiteral(" ± ") + FigureOrDash(s.facilityError)
-                                      : QString()),
-                 FigureOrDash(s.sd, " %"), FigureOrDash(s.discrimination) + SampleNote(s.students),
-                 FigureOrDash(s.efficiency, " %") + SampleNote(s.students),
-                 FigureOrDash(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
-                                         : std::nullopt,
-                              " %")},
-                "td", QStringLiteral("n")) +
-            QStringLiteral("</tr>\n");
+        html += QStringLiteral("<tr>") + Cells({QuestionName(q), HtmlText(q.key)}, "td") +
+                Cells(QStringList{QString::number(s.students)} + ItemFigureTexts(s), "td",
+                      QStringLiteral("n")) +
+                QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</tbody></table>\n");
 }

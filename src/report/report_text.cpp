@@ -70,19 +70,11 @@ QString QuestionText(const QuestionFigures& q) {
     const QString name = q.id == QString::number(q.number)
                              ? QString::number(q.number)
                              : QStringLiteral("%1 [%2]").arg(q.number).arg(Printable(q.id));
-    QString text =
-        QStringLiteral("  въпрос %1 (%2): лекота %3, стандартно отклонение %4, "
-                       "дискриминация %5, ефективност %6, без отговор %7 (ученици %8)\n")
-            .arg(name, Quoted(q.key),
-                 FigureOrDash(s.facility, " %") +
-                     (s.facilityError ? QStringLiteral(" ± ") + FigureOrDash(s.facilityError)
-                                      : QString()),
-                 FigureOrDash(s.sd, " %"), FigureOrDash(s.discrimination) + SampleNote(s.students),
-                 FigureOrDash(s.efficiency, " %") + SampleNote(s.students),
-                 FigureOrDash(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
-                                         : std::nullopt,
-                              " %"),
-                 QString::number(s.students));
+    const QStringList figures = ItemFigureTexts(s);
+    QString text = QStringLiteral("  въпрос %1 (%2): лекота %3, стандартно отклонение %4, "
+                                  "дискриминация %5, ефективност %6, без отговор %7 (ученици %8)\n")
+                       .arg(name, Quoted(q.key), figures[0], figures[1], figures[2], figures[3],
+                            figures[4], QString::number(s.students));
     for (const OptionFigures& o : q.options)
         text += QStringLiteral("    %1%2: %3, корелация %4\n")
                     .arg(o.key ? QStringLiteral("ключ ") : QString(), Quoted(o.text),

@@ -26,6 +26,17 @@ QString FigureOrDash(std::optional<double> figure, const QString& unit) {
     return figure ? FigureText(figure, u',') + unit : QStringLiteral("-");
 }
 
+QStringList ItemFigureTexts(const ItemStatistics& s) {
+    const QString error =
+        s.facilityError ? QStringLiteral(" ± ") + FigureOrDash(s.facilityError) : QString();
+    const std::optional<double> unanswered =
+        s.students ? std::optional<double>(100.0 * s.unanswered / s.students) : std::nullopt;
+    return {FigureOrDash(s.facility, " %") + error, FigureOrDash(s.sd, " %"),
+            FigureOrDash(s.discrimination) + SampleNote(s.students),
+            FigureOrDash(s.efficiency, " %") + SampleNote(s.students),
+            FigureOrDash(unanswered, " %")};
+}
+
 QString MarkOrNone(const std::optional<Mark>& mark, QChar point) {
     return mark ? MarkText(*mark, point) + u' ' + mark->word : QStringLiteral("без оценка");
 }

@@ -146,6 +146,10 @@ QString FigureText(std::optional<double> figure, QChar point);
 // A figure as the text and the page show it: a decimal comma, `unit` after
 // it; "-" when it is not defined.
 QString FigureOrDash(std::optional<double> figure, const QString& unit = {});
+// A question's figures as the text and the page show them, in this order:
+// facility (± its standard error), standard deviation, discrimination and
+// efficiency (each with the small-sample note), the share left unanswered.
+QStringList ItemFigureTexts(const ItemStatistics& s);
 // The mark as "4,17 Добър"; "без оценка" for an attempt without one.
 QString MarkOrNone(const std::optional<Mark>& mark, QChar point);
 // "малка извадка" after a correlation over fewer than kSmallSample attempts:
