@@ -251,8 +251,8 @@ private:
 
 // Texts without a format marker take the question text's, as in Moodle; at
 // is where the question text starts. Pictures left out are warned about.
-Question MakeQuestion(const QString& text, const GiftChar& at, const Block& block,
-                      std::vector<BankIssue>& warnings, const PictureReader& pictures) {
+Question GiftQuestionOf(const QString& text, const GiftChar& at, const Block& block,
+                        std::vector<BankIssue>& warnings, const PictureReader& pictures) {
     const MarkedText marked = SplitMarker(text, TextFormat::Moodle);
     ShownTexts shown{warnings, pictures};
     Question question;
@@ -360,7 +360,7 @@ std::variant<ReadQuestion, BankIssue> ReadGiftQuestion(const std::vector<SourceL
                         QStringLiteral("описание"));
     if (const auto issue = CheckChoice(*block, *open)) return *issue;
     std::vector<BankIssue> warnings = UnknownEscapes(chars);
-    Question question = MakeQuestion(text.finish(), textAt, *block, warnings, pictures);
+    Question question = GiftQuestionOf(text.finish(), textAt, *block, warnings, pictures);
     question.id = std::get<QString>(name);
     return ReadQuestion{std::move(question), text.blockHasTextAfter(), std::move(warnings)};
 }

@@ -83,7 +83,7 @@ std::optional<BankIssue> PenaltiesIgnored(const XmlQuestion& read) {
 }
 
 // A text read in its format; a missing format is the question text's.
-HtmlText Read(const RichText& rich, const QString& questionFormat) {
+HtmlText ReadRich(const RichText& rich, const QString& questionFormat) {
     const QString format = rich.format.isEmpty() ? questionFormat : rich.format;
     HtmlText read;
     if (format == u"plain_text" || format == u"markdown")
@@ -98,7 +98,7 @@ HtmlText Read(const RichText& rich, const QString& questionFormat) {
     return read;
 }
 
-QString Joined(const QStringList& lines) {
+QString JoinedLines(const QStringList& lines) {
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -165,7 +165,7 @@ struct TextsRead {
     }
 
     QStringList lines(const RichText& rich) {
-        const HtmlText html = Read(rich, format);
+        const HtmlText html = ReadRich(rich, format);
         leftOut += html.images;
         note(html);
         return html.lines;
@@ -174,9 +174,9 @@ struct TextsRead {
     // An answer's text, and its picture when the text is only that.
     std::pair<QString, Picture> answer(const XmlQuestion& read, const RichText& rich, int answer,
                                        const QStringList& taken) {
-        const HtmlText html = Read(rich, format);
+        const HtmlText html = ReadRich(rich, format);
         note(html);
-        const QString text = Joined(html.lines);
+        const QString text = JoinedLines(html.lines);
         if (text.isEmpty() && html.images.size() == 1) {
             ShownPicture shown = Embedded(read, rich, html.images.front());
             if (shown.picture)
@@ -212,13 +212,13 @@ MadeQuestion MakeQuestion(const XmlQuestion& read) {
 
     const QString format =
         read.questionText.format.isEmpty() ? QStringLiteral("html") : read.questionText.format;
-    const HtmlText text = Read(read.questionText, format);
+    const HtmlText text = ReadRich(read.questionText, format);
     TextsRead texts;
     texts.format = format;
     texts.leftOut = text.images.mid(1); // a question shows one picture
     texts.note(text);
     Question question;
-    question.text = Joined(text.lines);
+    question.text = JoinedLines(text.lines);
     question.explanation = texts.lines(read.generalFeedback);
     std::vector<Picture> pictures;
     for (const Answer& answer : read.answers) {

@@ -35,7 +35,7 @@ QString DeclaredEncoding(const QByteArray& xml) {
 // A file read as UTF-8 (as it says, or as XML reads a file that says
 // nothing) is refused at its first byte that is not UTF-8; the XML reader
 // names only the start of the file.
-std::optional<BankIssue> NotUtf8(const QByteArray& xml) {
+std::optional<BankIssue> NotUtf8Xml(const QByteArray& xml) {
     const QString encoding = DeclaredEncoding(xml).toLower();
     if (Utf16Name(xml) || !(encoding.isEmpty() || encoding == u"utf-8" || encoding == u"utf8"))
         return std::nullopt;
@@ -201,7 +201,7 @@ private:
 } // namespace
 
 LoadedBank ImportMoodleXml(const QByteArray& xml, const QString& fileName) {
-    if (const std::optional<BankIssue> notUtf8 = NotUtf8(xml)) {
+    if (const std::optional<BankIssue> notUtf8 = NotUtf8Xml(xml)) {
         LoadedBank refused;
         refused.issues.push_back(*notUtf8);
         return refused;

@@ -11,7 +11,7 @@ namespace vorn {
 
 namespace {
 
-LoadedBank Refused(const QString& message) {
+LoadedBank PasswordRefused(const QString& message) {
     LoadedBank bank;
     bank.issues.push_back({.message = message});
     return bank;
@@ -25,7 +25,8 @@ QString TriesLeft(int left) {
 // The bank inside, or the refusal.
 LoadedBank TryPasswords(const QByteArray& file, const PasswordAsker& ask) {
     if (const auto damage = LockedBankDamage(file))
-        return Refused(QStringLiteral("заключената банка не може да се отвори: ") + *damage);
+        return PasswordRefused(QStringLiteral("заключената банка не може да се отвори: ") +
+                               *damage);
     QString problem;
     for (int tried = 0; tried < kPasswordTries; ++tried) {
         const PasswordAnswer answer =
@@ -33,17 +34,17 @@ LoadedBank TryPasswords(const QByteArray& file, const PasswordAsker& ask) {
                 : PasswordAnswer(QStringLiteral("банката е заключена с парола, а парола не е "
                                                 "дадена."));
         if (const auto* none = std::get_if<QString>(&answer))
-            return Refused(tried == 0 ? *none : QStringLiteral("паролата не е вярна."));
+            return PasswordRefused(tried == 0 ? *none : QStringLiteral("паролата не е вярна."));
         auto opened = UnlockBank(file, std::get<SecretBytes>(answer));
         if (auto* plain = std::get_if<SecretBytes>(&opened))
             return ReadBundledBank(plain->view()); // the decrypted bytes are wiped as `opened` goes
         const UnlockFailure& failure = std::get<UnlockFailure>(opened);
         if (failure.kind == UnlockFailure::Kind::Damaged)
-            return Refused(QStringLiteral("заключената банка не може да се отвори: ") +
-                           failure.reason);
+            return PasswordRefused(QStringLiteral("заключената банка не може да се отвори: ") +
+                                   failure.reason);
         problem = TriesLeft(kPasswordTries - tried - 1);
     }
-    return Refused(QStringLiteral("паролата не е вярна %1 пъти.").arg(kPasswordTries));
+    return PasswordRefused(QStringLiteral("паролата не е вярна %1 пъти.").arg(kPasswordTries));
 }
 
 } // namespace

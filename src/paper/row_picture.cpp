@@ -7,10 +7,10 @@ namespace vorn {
 namespace {
 
 // A margin around the bubbles, so that a mark that strays is seen too.
-constexpr double kMarginMm = 4.0;
+constexpr double kRowMarginMm = 4.0;
 
 QImage Cut(const QImage& upright, double pixelsPerMm, QRectF mm) {
-    mm.adjust(-kMarginMm, -kMarginMm, kMarginMm, kMarginMm);
+    mm.adjust(-kRowMarginMm, -kRowMarginMm, kRowMarginMm, kRowMarginMm);
     const QRect pixels = QRectF(mm.topLeft() * pixelsPerMm, mm.size() * pixelsPerMm)
                              .toAlignedRect()
                              .intersected(upright.rect());

@@ -8,7 +8,7 @@ namespace vorn {
 
 namespace {
 
-constexpr double kMarginMm = 18.0;
+constexpr double kKeyMarginMm = 18.0;
 constexpr double kRowMm = 6.0;
 constexpr int kRowsPerKeyColumn = 10;
 constexpr double kKeyColumnMm = 58.0;
@@ -25,16 +25,16 @@ int PositionOf(const Attempt& run, int question) {
 }
 
 void PaintVariantKey(QPainter& painter, const PaperVariant& variant, double top) {
-    const double width = kPageWidthMm - 2 * kMarginMm;
-    DrawText(painter, QRectF(kMarginMm, top, width, 7), Qt::AlignLeft | Qt::AlignVCenter,
+    const double width = kPageWidthMm - 2 * kKeyMarginMm;
+    DrawText(painter, QRectF(kKeyMarginMm, top, width, 7), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Вариант %1").arg(variant.number), {.heightMm = 5.0, .bold = true});
-    DrawText(painter, QRectF(kMarginMm, top + 8, width, 5), Qt::AlignLeft | Qt::AlignVCenter,
+    DrawText(painter, QRectF(kKeyMarginMm, top + 8, width, 5), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Начално число на варианта: %1").arg(variant.seed),
              {.heightMm = 3.2, .colour = QColor(70, 70, 70)});
     const Attempt& run = variant.run;
     const double tableTop = top + 16;
     for (int position = 0; position < run.questionCount(); ++position) {
-        const double x = kMarginMm + (position / kRowsPerKeyColumn) * kKeyColumnMm;
+        const double x = kKeyMarginMm + (position / kRowsPerKeyColumn) * kKeyColumnMm;
         const double y = tableTop + (position % kRowsPerKeyColumn) * kRowMm;
         DrawText(painter, QRectF(x, y, 12, kRowMm), Qt::AlignRight | Qt::AlignVCenter,
                  QStringLiteral("%1.").arg(position + 1), {.heightMm = 4.0});
@@ -47,7 +47,7 @@ void PaintVariantKey(QPainter& painter, const PaperVariant& variant, double top)
     }
     if (const auto copy = run.checkCopy()) {
         const double y = tableTop + std::min(run.questionCount(), kRowsPerKeyColumn) * kRowMm + 2;
-        DrawText(painter, QRectF(kMarginMm, y, width, 5), Qt::AlignLeft | Qt::AlignVCenter,
+        DrawText(painter, QRectF(kKeyMarginMm, y, width, 5), Qt::AlignLeft | Qt::AlignVCenter,
                  QStringLiteral("Контролен въпрос: на %1 и %2 е един и същ въпрос; двата "
                                 "отговора трябва да съвпадат.")
                      .arg(std::min(PositionOf(run, 0), PositionOf(run, *copy)) + 1)
@@ -67,22 +67,24 @@ QByteArray KeyDocument(const PrintPlan& plan) {
     PdfPages pages(QStringLiteral("%1 — ключ").arg(plan.bankTitle));
     pages.beginMillimetres();
     QPainter& painter = pages.painter();
-    const double width = kPageWidthMm - 2 * kMarginMm;
-    DrawText(painter, QRectF(kMarginMm, kMarginMm, width, 8), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Ключ: %1").arg(plan.bankTitle), {.heightMm = 6.0, .bold = true});
-    DrawText(painter, QRectF(kMarginMm, kMarginMm + 9, width, 5), Qt::AlignLeft | Qt::AlignVCenter,
+    const double width = kPageWidthMm - 2 * kKeyMarginMm;
+    DrawText(painter, QRectF(kKeyMarginMm, kKeyMarginMm, width, 8),
+             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ключ: %1").arg(plan.bankTitle),
+             {.heightMm = 6.0, .bold = true});
+    DrawText(painter, QRectF(kKeyMarginMm, kKeyMarginMm + 9, width, 5),
+             Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Отпечатване %1; същите варианти дава --seed %2. Само за учителя.")
                  .arg(plan.printId)
                  .arg(plan.printSeed),
              {.heightMm = 3.2, .colour = QColor(70, 70, 70)});
-    double top = kMarginMm + 20;
+    double top = kKeyMarginMm + 20;
     for (const PaperVariant& variant : plan.variants) {
         const double height = BlockHeight(variant.run);
-        if (top + height > kPageHeightMm - kMarginMm) {
+        if (top + height > kPageHeightMm - kKeyMarginMm) {
             painter.restore();
             pages.newPage();
             pages.beginMillimetres();
-            top = kMarginMm;
+            top = kKeyMarginMm;
         }
         PaintVariantKey(painter, variant, top);
         top += height;

@@ -2,6 +2,7 @@
 
 #include "millimetre_text.h"
 #include "paper/sheet_layout.h"
+#include "sheet_painter.h"
 
 #include <QPen>
 
@@ -11,10 +12,9 @@ namespace {
 
 const QColor kPen(25, 25, 110); // a dark blue pen
 constexpr double kStrokeMm = 0.5;
-const QColor kOutline(70, 70, 70);
 
 void Outline(QPainter& painter, QPointF centre) {
-    painter.setPen(QPen(kOutline, 0.25));
+    painter.setPen(QPen(kBubbleOutline, kBubbleOutlineMm));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, kBubbleRadiusMm, kBubbleRadiusMm);
 }

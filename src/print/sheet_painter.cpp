@@ -16,13 +16,11 @@ namespace {
 
 // Thin, and the letters inside light: an empty bubble must stay far lighter
 // than a filled one for the scanner.
-constexpr double kOutlineMm = 0.25;
-const QColor kOutline(70, 70, 70);
 const QColor kFaint(153, 153, 153);
 constexpr double kLabelColumnMm = 34.0;
 
 void PaintBubble(QPainter& painter, const QPointF& centre, const QString& label) {
-    painter.setPen(QPen(kOutline, kOutlineMm));
+    painter.setPen(QPen(kBubbleOutline, kBubbleOutlineMm));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, kBubbleRadiusMm, kBubbleRadiusMm);
     const QRectF box(centre - QPointF(kBubbleRadiusMm, kBubbleRadiusMm),
@@ -69,7 +67,7 @@ void PaintStudentLine(QPainter& painter, const QRectF& line, const QString& labe
                  {.heightMm = 4.5, .bold = true});
         return;
     }
-    painter.setPen(QPen(kOutline, kOutlineMm));
+    painter.setPen(QPen(kBubbleOutline, kBubbleOutlineMm));
     painter.drawLine(valueBox.bottomLeft(), valueBox.bottomRight());
 }
 

@@ -5,12 +5,17 @@
 
 #include "paper/sheet_code.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QString>
 #include <vector>
 
 namespace vorn {
+
+// The printed bubbles' outline, on the sheets and in the marking examples.
+inline const QColor kBubbleOutline{70, 70, 70};
+inline constexpr double kBubbleOutlineMm = 0.25;
 
 struct SheetContent {
     QString bankTitle;

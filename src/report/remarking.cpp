@@ -1,5 +1,7 @@
 #include "remarking.h"
 
+#include "results_figures.h"
+
 #include <algorithm>
 
 namespace vorn {
@@ -18,11 +20,8 @@ std::optional<QString> OptionAmong(const Question& question, const QString& text
     return std::nullopt;
 }
 
-QString QuestionName(const AnswerRecord& answer) {
-    const QString id = QuestionIdOr(answer.id, answer.number);
-    return id == QString::number(answer.number)
-               ? QString::number(answer.number)
-               : QStringLiteral("%1 [%2]").arg(answer.number).arg(id);
+QString RecordQuestionName(const AnswerRecord& answer) {
+    return QuestionName(answer.number, QuestionIdOr(answer.id, answer.number));
 }
 
 } // namespace
@@ -64,7 +63,8 @@ std::variant<const Question*, QString> Remarking::matched(const AnswerRecord& an
         answer.number <= static_cast<int>(questions.size()))
         index = answer.number - 1;
     if (index < 0)
-        return QStringLiteral("въпрос %1 от записите го няма в нея").arg(QuestionName(answer));
+        return QStringLiteral("въпрос %1 от записите го няма в нея")
+            .arg(RecordQuestionName(answer));
     for (const auto& [number, taken] : byNumber_)
         if (taken == index)
             return QStringLiteral("въпроси %1 и %2 от записите отговарят на един и същи въпрос")
@@ -73,7 +73,7 @@ std::variant<const Question*, QString> Remarking::matched(const AnswerRecord& an
     const Question& question = questions[static_cast<std::size_t>(index)];
     if (!OptionAmong(question, answer.key))
         return QStringLiteral("ключът „%1“ на въпрос %2 от записите не е сред отговорите му")
-            .arg(answer.key, QuestionName(answer));
+            .arg(answer.key, RecordQuestionName(answer));
     byNumber_[answer.number] = index;
     recordedKeys_[answer.number] = answer.key;
     return &question;
@@ -88,7 +88,7 @@ std::optional<QString> Remarking::remark(AnswerRecord& answer) {
         const auto option = OptionAmong(question, *answer.chosen);
         if (!option)
             return QStringLiteral("отговорът „%1“ на въпрос %2 от записите не е сред отговорите му")
-                .arg(*answer.chosen, QuestionName(answer));
+                .arg(*answer.chosen, RecordQuestionName(answer));
         answer.chosen = *option;
     }
     answer.right = answer.chosen && *answer.chosen == question.key;

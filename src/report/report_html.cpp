@@ -190,10 +190,8 @@ QString TestTable(const TestStatistics& t) {
     return html + QStringLiteral("</tbody></table>\n");
 }
 
-QString QuestionName(const QuestionFigures& q) {
-    return q.id == QString::number(q.number)
-               ? QString::number(q.number)
-               : QStringLiteral("%1 [%2]").arg(q.number).arg(HtmlText(q.id));
+QString HtmlQuestionName(const QuestionFigures& q) {
+    return HtmlText(QuestionName(q.number, q.id));
 }
 
 QString QuestionsTable(const std::vector<QuestionFigures>& questions) {
@@ -206,7 +204,7 @@ QString QuestionsTable(const std::vector<QuestionFigures>& questions) {
                    QStringLiteral("</tr></thead><tbody>\n");
     for (const QuestionFigures& q : questions) {
         const ItemStatistics& s = q.statistics;
-        html += QStringLiteral("<tr>") + Cells({QuestionName(q), HtmlText(q.key)}, "td") +
+        html += QStringLiteral("<tr>") + Cells({HtmlQuestionName(q), HtmlText(q.key)}, "td") +
                 Cells(QStringList{QString::number(s.students)} + ItemFigureTexts(s), "td",
                       QStringLiteral("n")) +
                 QStringLiteral("</tr>\n");
@@ -216,7 +214,7 @@ QString QuestionsTable(const std::vector<QuestionFigures>& questions) {
 
 QString QuestionSection(const QuestionFigures& q) {
     QString html =
-        QStringLiteral("<section class=\"question\"><h4>Въпрос %1</h4>\n").arg(QuestionName(q));
+        QStringLiteral("<section class=\"question\"><h4>Въпрос %1</h4>\n").arg(HtmlQuestionName(q));
     if (!q.text.isEmpty()) html += QStringLiteral("<p>%1</p>\n").arg(HtmlLines(q.text));
     html += QStringLiteral("<figure>%1<figcaption>Лекота %2, дискриминация %3; корелация на "
                            "отговорите: ")

@@ -40,7 +40,7 @@ std::vector<Column> AttemptColumns(const QString& id, const QString& label) {
             {id + "check_agrees", name(QStringLiteral("Тото съвпада")), 10}};
 }
 
-std::vector<Cell> AttemptCells(const std::optional<AttemptFigures>& a) {
+std::vector<Cell> AttemptRowCells(const std::optional<AttemptFigures>& a) {
     if (!a) return std::vector<Cell>(AttemptColumns({}, {}).size());
     const auto time = a->time;
     return {Whole(a->grade.score),
@@ -94,8 +94,8 @@ Table Students(const std::vector<BankFigures>& banks) {
             std::vector<Cell> row{TextCell(bank.title),   TextCell(bank.sha256),
                                   TextCell(s.who.name),   TextCell(s.who.className),
                                   TextCell(s.who.number), Whole(s.attempts)};
-            Append(row, AttemptCells(s.first));
-            Append(row, AttemptCells(s.last));
+            Append(row, AttemptRowCells(s.first));
+            Append(row, AttemptRowCells(s.last));
             row.push_back(Yes(s.marked ? std::optional<bool>(s.nearBoundary) : std::nullopt));
             Append(row, LoginCells(s.first));
             Append(row, LoginCells(s.last));

@@ -67,9 +67,7 @@ QString TestText(const TestStatistics& t) {
 
 QString QuestionText(const QuestionFigures& q) {
     const ItemStatistics& s = q.statistics;
-    const QString name = q.id == QString::number(q.number)
-                             ? QString::number(q.number)
-                             : QStringLiteral("%1 [%2]").arg(q.number).arg(Printable(q.id));
+    const QString name = Printable(QuestionName(q.number, q.id));
     const QStringList figures = ItemFigureTexts(s);
     QString text = QStringLiteral("  въпрос %1 (%2): лекота %3, стандартно отклонение %4, "
                                   "дискриминация %5, ефективност %6, без отговор %7 (ученици %8)\n")

@@ -45,13 +45,9 @@ QString SampleNote(int attempts) {
     return SmallSample(attempts) ? QStringLiteral(" (малка извадка)") : QString();
 }
 
-namespace {
-
 QString QuestionName(int number, const QString& id) {
     return id == QString::number(number) ? id : QStringLiteral("%1 [%2]").arg(number).arg(id);
 }
-
-} // namespace
 
 QStringList RemarkingNotes(const BankFigures& bank) {
     QStringList notes;

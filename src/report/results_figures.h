@@ -146,6 +146,9 @@ QString FigureText(std::optional<double> figure, QChar point);
 // A figure as the text and the page show it: a decimal comma, `unit` after
 // it; "-" when it is not defined.
 QString FigureOrDash(std::optional<double> figure, const QString& unit = {});
+// A question as the report names it: its number, and the author's id in
+// brackets when it has one ("7 [площ-1]"). Unescaped.
+QString QuestionName(int number, const QString& id);
 // A question's figures as the text and the page show them, in this order:
 // facility (± its standard error), standard deviation, discrimination and
 // efficiency (each with the small-sample note), the share left unanswered.
