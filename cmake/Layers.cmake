@@ -5,6 +5,20 @@
 
 set(VORN_LAYER_ROOTS ${CMAKE_BINARY_DIR}/layers)
 
+# A library of the layers, compiled eight files at a time when
+# VORN_UNITY_LIBRARIES asks. Listed in VORN_LIBRARIES: the files of one
+# library must declare names of their own (tests/CMakeLists.txt).
+function(vorn_library target)
+  add_library(${target} STATIC ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY VORN_LIBRARIES ${target})
+  if(VORN_UNITY_LIBRARIES)
+    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
+    endif()
+  endif()
+endfunction()
+
 function(vorn_layer name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "USES")
   set(allowed ${name})
@@ -22,7 +36,7 @@ function(vorn_layer name)
   endforeach()
 
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
-  add_library(vorn-${name} STATIC ${sources})
+  vorn_library(vorn-${name} ${sources})
   # Each function in a section of its own, so that the player's link can lay
   # its start-up code out together (StartOrder.cmake).
   target_compile_options(vorn-${name} PRIVATE -ffunction-sections)
@@ -56,6 +70,6 @@ function(vorn_layer_apart name part)
   endforeach()
   list(REMOVE_ITEM sources ${files})
   set_property(TARGET vorn-${name} PROPERTY SOURCES ${sources})
-  add_library(vorn-${name}-${part} STATIC ${files})
+  vorn_library(vorn-${name}-${part} ${files})
   target_link_libraries(vorn-${name}-${part} PUBLIC vorn-${name})
 endfunction()

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Fails when two test files declare the same name at namespace scope.
+"""Fails when two of the files given declare the same name at namespace scope.
 
-The suite is compiled several files at a time, so a file's own helpers share
-one scope with the files beside it. Two functions of one name then overload
+The test suite, and each library in the sanitizer build, is compiled several
+files at a time, so a file's own helpers share one scope with the files
+beside it. Two functions of one name then overload
 each other, and a call may silently run the other file's; two types or
 constants of one name stop the build only when their files happen to meet in
 a batch. So every file's own names are its own. A declaration at namespace
