@@ -157,6 +157,13 @@ TEST_F(ResultsReport, StudentsInClassOrderWithMarksAndTheFirstFinishedAttemptInT
         at = r.out.indexOf(part, at);
         EXPECT_GE(at, 0) << part.toStdString() << "\n" << r.out.toStdString();
     }
+    // Each of question 1's figures under its own name (moodle_statistics.py's
+    // item() over the first finished attempts "AAB", "ABA", "BAA", "-A-").
+    EXPECT_TRUE(r.out.contains(
+        "  въпрос 1 („k1“): лекота 50,00 % ± 28,87, стандартно отклонение 57,74 %, "
+        "дискриминация -57,74 (малка извадка), ефективност -100,00 % (малка извадка), "
+        "без отговор 25,00 % (ученици 4)\n"))
+        << r.out.toStdString();
 
     const Reported onlyB = Report({path_}, ReportFormat::Text, {}, "8б");
     EXPECT_TRUE(
