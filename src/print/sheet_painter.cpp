@@ -14,8 +14,8 @@ namespace vorn {
 
 namespace {
 
-// Thin, and the letters inside light: an empty bubble must stay far lighter
-// than a filled one for the scanner.
+// The letters inside a bubble light, as its outline is thin: an empty bubble
+// must stay far lighter than a filled one for the scanner.
 const QColor kFaint(153, 153, 153);
 constexpr double kLabelColumnMm = 34.0;
 

@@ -13,7 +13,9 @@
 
 namespace vorn {
 
-// The printed bubbles' outline, on the sheets and in the marking examples.
+// The printed bubbles' outline, on the sheets and in the marking examples:
+// thin, so that an empty bubble stays far lighter than a filled one for the
+// scanner.
 inline const QColor kBubbleOutline{70, 70, 70};
 inline constexpr double kBubbleOutlineMm = 0.25;
 

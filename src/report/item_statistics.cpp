@@ -152,4 +152,8 @@ ItemAnalysis AnalyseItems(const std::vector<ScoredAttempt>& attempts,
     return analysis;
 }
 
+std::optional<double> UnansweredPercent(const ItemStatistics& s) {
+    return s.students ? std::optional<double>(100.0 * s.unanswered / s.students) : std::nullopt;
+}
+
 } // namespace vorn

@@ -56,6 +56,10 @@ struct ItemStatistics {
     std::optional<double> efficiency;     // percent
 };
 
+// The share of the attempts that asked a question and left it open, percent;
+// none when no attempt asked it.
+std::optional<double> UnansweredPercent(const ItemStatistics& s);
+
 struct OptionStatistics {
     int chosen = 0;
     std::optional<double> share;       // percent of the question's students

@@ -133,9 +133,8 @@ Table Questions(const std::vector<BankFigures>& banks) {
                 {TextCell(bank.title), TextCell(bank.sha256), TextCell(q.id), Whole(q.number),
                  TextCell(q.text), TextCell(q.key), Whole(s.students), Figure(s.facility),
                  Figure(s.sd), Figure(s.discrimination), Figure(s.efficiency),
-                 Figure(s.students ? std::optional<double>(100.0 * s.unanswered / s.students)
-                                   : std::nullopt),
-                 TextCell(flags.join(QStringLiteral("; "))), Figure(s.facilityError),
+                 Figure(UnansweredPercent(s)), TextCell(flags.join(QStringLiteral("; "))),
+                 Figure(s.facilityError),
                  Yes(s.students ? std::optional<bool>(SmallSample(s.students)) : std::nullopt)});
         }
     return table;

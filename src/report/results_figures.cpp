@@ -29,12 +29,10 @@ QString FigureOrDash(std::optional<double> figure, const QString& unit) {
 QStringList ItemFigureTexts(const ItemStatistics& s) {
     const QString error =
         s.facilityError ? QStringLiteral(" ± ") + FigureOrDash(s.facilityError) : QString();
-    const std::optional<double> unanswered =
-        s.students ? std::optional<double>(100.0 * s.unanswered / s.students) : std::nullopt;
     return {FigureOrDash(s.facility, " %") + error, FigureOrDash(s.sd, " %"),
             FigureOrDash(s.discrimination) + SampleNote(s.students),
             FigureOrDash(s.efficiency, " %") + SampleNote(s.students),
-            FigureOrDash(unanswered, " %")};
+            FigureOrDash(UnansweredPercent(s), " %")};
 }
 
 QString MarkOrNone(const std::optional<Mark>& mark, QChar point) {
