@@ -55,7 +55,8 @@ bool WriteFile(const QString& path) {
 
 } // namespace
 
-int main() {
+int main(int, char** argv) {
+    bench::RunAsThePlayerStartsTheReport(argv);
     QTemporaryDir dir;
     const QString path = dir.filePath("results.jsonl");
     if (!dir.isValid() || !WriteFile(path)) {

@@ -33,6 +33,7 @@ double ProcessorMs() {
 } // namespace
 
 int main(int argc, char** argv) {
+    bench::RunAsThePlayerStartsTheReport(argv);
     const int records = argc > 1 ? std::atoi(argv[1]) : 100'000;
     QTemporaryDir dir;
     if (!dir.isValid() || MakeExamKeys(dir.filePath("keys"))) return 1;

@@ -2,14 +2,54 @@
 // The text report over one results file, as `--report FILE` makes it, timed,
 // with the process's resource use once it is done.
 
+#include "app/companion_program.h"
 #include "app/report_command.h"
 
 #include <QElapsedTimer>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QTextStream>
+#include <cstdlib>
+#include <string>
 #include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
 
 namespace vorn::bench {
+
+// GLIBC_TUNABLES as the benchmark was started: "-" when it was not set, else
+// "=" and its value.
+inline constexpr char kStartedTunables[] = "VORN_BENCH_STARTED_TUNABLES";
+
+// Starts this benchmark again in the environment the player starts the
+// report's program in (ReportEnvironment), so that the report is timed as
+// teachers run it; returns at once when it already runs there, or when it
+// cannot be started again.
+inline void RunAsThePlayerStartsTheReport(char** argv) {
+    if (std::getenv(kStartedTunables)) return;
+    std::vector<std::string> environment = ReportEnvironment(environ);
+    const char* tunables = std::getenv("GLIBC_TUNABLES");
+    environment.push_back(std::string(kStartedTunables) + "=" +
+                          (tunables ? std::string("=") + tunables : std::string("-")));
+    std::vector<char*> variables;
+    for (std::string& variable : environment)
+        variables.push_back(variable.data());
+    variables.push_back(nullptr);
+    ::execve("/proc/self/exe", argv, variables.data());
+}
+
+// The environment the benchmark was started in, for programs it compares the
+// report with.
+inline QProcessEnvironment StartedEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString started = environment.value(QString::fromLatin1(kStartedTunables));
+    environment.remove(QString::fromLatin1(kStartedTunables));
+    if (started.startsWith(u'='))
+        environment.insert(QStringLiteral("GLIBC_TUNABLES"), started.mid(1));
+    else if (started == u'-')
+        environment.remove(QStringLiteral("GLIBC_TUNABLES"));
+    return environment;
+}
 
 struct TimedReport {
     int status = 0;

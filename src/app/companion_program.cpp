@@ -5,9 +5,11 @@
 #include "platform/text.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -42,7 +44,38 @@ QString Shown(const fs::path& path) {
     return Printable(QFile::decodeName(path.c_str()));
 }
 
+constexpr std::string_view kTunables = "GLIBC_TUNABLES=";
+constexpr std::string_view kHugePages = "glibc.malloc.hugetlb";
+
+// Whether a list of tunables ("a=1:b=2") sets `name`.
+bool SetsTunable(std::string_view tunables, std::string_view name) {
+    for (std::size_t from = 0; from <= tunables.size();) {
+        const std::size_t end = std::min(tunables.find(':', from), tunables.size());
+        const std::string_view item = tunables.substr(from, end - from);
+        if (item.substr(0, item.find('=')) == name) return true;
+        from = end + 1;
+    }
+    return false;
+}
+
 } // namespace
+
+std::vector<std::string> ReportEnvironment(const char* const* environment) {
+    std::vector<std::string> report;
+    bool tunables = false;
+    for (const char* const* variable = environment; variable && *variable; ++variable) {
+        std::string entry = *variable;
+        if (entry.starts_with(kTunables)) {
+            tunables = true;
+            const std::string_view list = std::string_view(entry).substr(kTunables.size());
+            if (!SetsTunable(list, kHugePages))
+                entry.append(list.empty() ? "" : ":").append(kHugePages).append("=1");
+        }
+        report.push_back(std::move(entry));
+    }
+    if (!tunables) report.push_back(std::string(kTunables).append(kHugePages).append("=1"));
+    return report;
+}
 
 int RunCompanionProgram(Companion companion, char** argv, QTextStream& err) {
     const CompanionNames names = NamesOf(companion);
@@ -52,8 +85,16 @@ int RunCompanionProgram(Companion companion, char** argv, QTextStream& err) {
     const std::vector<fs::path> places =
         unknown || !player.is_absolute() ? std::vector<fs::path>{} : Places(player, names.program);
     err.flush();
+    std::vector<std::string> environment;
+    std::vector<char*> variables;
+    if (companion == Companion::Report) {
+        environment = ReportEnvironment(environ);
+        for (std::string& variable : environment)
+            variables.push_back(variable.data());
+        variables.push_back(nullptr);
+    }
     for (const fs::path& place : places) {
-        ::execv(place.c_str(), argv);
+        ::execve(place.c_str(), argv, variables.empty() ? environ : variables.data());
         const int why = errno;
         if (why != ENOENT) {
             err << "vorn-player: "

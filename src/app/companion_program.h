@@ -8,11 +8,22 @@
 
 #include <QTextStream>
 
+#include <string>
+#include <vector>
+
 namespace vorn {
 
 enum class Companion { Report, Paper };
 
-// Replaces this process with the companion's program, given `argv` as it is:
+// The environment the report's program is started in: `environment` (as
+// `environ` holds it) with glibc's allocator told to back the heap with huge
+// pages (GLIBC_TUNABLES glibc.malloc.hugetlb=1), unless it already says how.
+// A report over many records fills tens of megabytes of fresh heap, and the
+// first touch of each 4 KB page costs a fault; a huge page takes 2 MB at one.
+std::vector<std::string> ReportEnvironment(const char* const* environment);
+
+// Replaces this process with the companion's program, given `argv` as it is
+// (the report's in ReportEnvironment, the paper tests' in this one's):
 // from where it is installed relative to the player (in the package,
 // /usr/libexec/vorn-player/), else from beside the player (the build tree).
 // Returns only when neither could be started: kExitFault, told on `err`.
