@@ -8,8 +8,25 @@ set(VORN_LAYER_ROOTS ${CMAKE_BINARY_DIR}/layers)
 # A library of the layers, compiled eight files at a time when
 # VORN_UNITY_LIBRARIES asks. Listed in VORN_LIBRARIES: the files of one
 # library must declare names of their own (tests/CMakeLists.txt).
+#
+# Each function and each object in a section of its own: the player's link
+# lays its start-up code out together (StartOrder.cmake), and a program that
+# links an object file of a batch, whole, leaves out at link what it never
+# uses. The optimised builds link with lld and --gc-sections: lld records a
+# shared library as needed only when code the program keeps calls into it
+# (GNU ld also counts the code it leaves out), so that a program links and
+# loads no more than when each file was an object of its own.
+if(VORN_UNITY_LIBRARIES AND CMAKE_BUILD_TYPE IN_LIST VORN_HARDENED_CONFIGS)
+  if(VORN_HAVE_LLD)
+    add_link_options(-fuse-ld=lld LINKER:--gc-sections)
+  else()
+    message(STATUS "No lld: the libraries are compiled file by file")
+    set(VORN_UNITY_LIBRARIES OFF)
+  endif()
+endif()
 function(vorn_library target)
   add_library(${target} STATIC ${ARGN})
+  target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
   set_property(GLOBAL APPEND PROPERTY VORN_LIBRARIES ${target})
   if(VORN_UNITY_LIBRARIES)
     set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
@@ -37,9 +54,6 @@ function(vorn_layer name)
 
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
   vorn_library(vorn-${name} ${sources})
-  # Each function in a section of its own, so that the player's link can lay
-  # its start-up code out together (StartOrder.cmake).
-  target_compile_options(vorn-${name} PRIVATE -ffunction-sections)
   # PUBLIC: a user's own root holds these folders too, so the headers it
   # includes from this layer find theirs.
   target_include_directories(vorn-${name} PUBLIC ${root})
