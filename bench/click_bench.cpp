@@ -7,6 +7,7 @@
 // platform is Qt's usual choice (QT_QPA_PLATFORM).
 
 #include "platform/random_source.h"
+#include "processor_time.h"
 #include "shipped/shipped_bank.h"
 #include "view/form_view.h"
 #include "view/startup.h"
@@ -18,7 +19,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <vector>
 
 using namespace vorn;
@@ -52,12 +52,6 @@ bool WaitForFrame(const CountedView& view, int before) {
         QCoreApplication::processEvents();
     }
     return true;
-}
-
-double ProcessorMicros() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
 }
 
 void PrintPercentiles(const char* what, std::vector<double> micros) {
@@ -97,12 +91,12 @@ int main(int argc, char** argv) {
         QWidget* button = view.widgetFor(QStringLiteral("Option1(%1)").arg(option));
         const QPoint at = button->mapTo(&view, QPoint(8, button->height() / 2));
         const int before = view.frames();
-        const double startProcessor = ProcessorMicros();
+        const double startProcessor = bench::ProcessorMs() * 1e3;
         const auto start = Clock::now();
         QTest::mouseClick(view.windowHandle(), Qt::LeftButton, {}, at);
         const bool painted = WaitForFrame(view, before);
         const auto end = Clock::now();
-        const double endProcessor = ProcessorMicros();
+        const double endProcessor = bench::ProcessorMs() * 1e3;
         if (!painted || !form.controls().options.buttons(option).Value()) {
             std::fprintf(stderr, "vorn-bench-click: click %d was not taken or not shown\n", i);
             return 1;

@@ -8,30 +8,25 @@
 #include "bank/locked_bank.h"
 #include "shipped/shipped_bank.h"
 
+#include "processor_time.h"
+
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 using namespace vorn;
 
 namespace {
 
-double ProcessorMs() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
 template <class Work> void Measure(const char* what, int runs, Work work) {
     std::vector<double> wall, cpu;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;
         clock.start();
-        const double before = ProcessorMs();
+        const double before = bench::ProcessorMs();
         work();
-        cpu.push_back(ProcessorMs() - before);
+        cpu.push_back(bench::ProcessorMs() - before);
         wall.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
     std::printf(

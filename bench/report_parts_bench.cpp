@@ -6,6 +6,7 @@
 // report as the player runs it, reading the file on every core, on the
 // clock and in processor time: how much the cores gain over one thread.
 
+#include "processor_time.h"
 #include "record/record_consistency.h"
 #include "record/record_fields.h"
 #include "record/record_parsing.h"
@@ -20,7 +21,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <random>
 #include <vector>
 
@@ -28,19 +28,13 @@ using namespace vorn;
 
 namespace {
 
-double ThreadMs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
 // The least processor time of five runs of `part`, in milliseconds.
 template <typename Part> double BestOfFive(const Part& part) {
     double best = 1e300;
     for (int run = 0; run < 5; ++run) {
-        const double start = ThreadMs();
+        const double start = bench::ProcessorMs(CLOCK_THREAD_CPUTIME_ID);
         part();
-        best = std::min(best, ThreadMs() - start);
+        best = std::min(best, bench::ProcessorMs(CLOCK_THREAD_CPUTIME_ID) - start);
     }
     return best;
 }
